@@ -1,0 +1,51 @@
+# Helpers shared by the folder CMakeLists files.
+#
+# Sources are collected per folder (one class per .h/.cpp pair), so adding a
+# file to a folder needs no edit of a build file.
+
+# pw_folder_library(NAME [EXCLUDE file...] LINK target...)
+function(pw_folder_library name)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE;LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  foreach(ex ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${ex})
+  endforeach()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LINK})
+endfunction()
+
+include(GoogleTest)
+
+# pw_test(NAME SOURCES file... LINK target... [LABELS label...] [QT])
+# A GoogleTest program registered with CTest, one CTest entry per test case.
+# QT: the program runs under a QApplication on the offscreen platform.
+function(pw_test name)
+  cmake_parse_arguments(ARG "QT;GUI" "" "SOURCES;LINK;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+  if(ARG_QT OR ARG_GUI)
+    target_link_libraries(${name} PRIVATE pw_test_main_qt)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE pw_test_support GTest::gtest GTest::gmock ${ARG_LINK})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(labels unit ${ARG_LABELS})
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS "${labels}"
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;PINEWICK_SOURCE_DIR=${CMAKE_SOURCE_DIR};PINEWICK_BUILD_DIR=${CMAKE_BINARY_DIR};PINEWICK_PROGRAM=$<TARGET_FILE:pinewick>")
+endfunction()
+
+# pw_bench(NAME SOURCES file... LINK target...)
+function(pw_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PRIVATE benchmark::benchmark ${ARG_LINK})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()
