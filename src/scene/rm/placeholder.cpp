@@ -1,0 +1,1 @@
+// Retained-mode scene layer.
