@@ -1,0 +1,291 @@
+#include "scene/descfile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string field(const std::string& value, int n) { return ExtractWord(n, value, ","); }
+int intField(const std::string& value, int n) { return StrToInt(field(value, n)); }
+float floatField(const std::string& value, int n) { return static_cast<float>(StrToFloat(field(value, n))); }
+
+std::string join(std::initializer_list<std::string> fields) {
+    std::string out;
+    for (const auto& f : fields) {
+        if (!out.empty()) {
+            out += ",";
+        }
+        out += f;
+    }
+    return out;
+}
+
+// The keys, in the order in which each line is tried.
+enum class Key { Driver, Music, WelcomeText, WelcomeParams, TimeForDrop, TimeForRotate, Tree, DescToy, Toy, Mouse };
+struct KeyName {
+    Key key;
+    const char* text;
+    bool required;
+};
+constexpr KeyName keyNames[] = {
+    {Key::Driver, "Driver=", false},          {Key::Music, "Music=", true},
+    {Key::WelcomeText, "WelcomeText=", false}, {Key::WelcomeParams, "WelcomeParams=", true},
+    {Key::TimeForDrop, "TimeForDrop=", true},  {Key::TimeForRotate, "TimeForRotate=", true},
+    {Key::Tree, "Tree=", true},                {Key::DescToy, "DescToy=", false},
+    {Key::Toy, "Toy=", false},                 {Key::Mouse, "Mouse=", true},
+};
+
+std::string defaultText(Key key, const DescriptionFile& defaults) {
+    switch (key) {
+    case Key::Music:
+        return "using Music=" + std::to_string(defaults.musicOn) + "," + std::to_string(defaults.songNumber);
+    case Key::WelcomeParams:
+        return "using " + defaults.fontName + " " + defaults.fontStyle + " in " + ColorToStr(defaults.welcomeColor);
+    case Key::TimeForDrop:
+        return "using TimeForDrop=" + std::to_string(defaults.timeForDrop);
+    case Key::TimeForRotate:
+        return "using TimeForRotate=" + std::to_string(defaults.timeForRotate);
+    case Key::Tree:
+        return "the scene has no tree";
+    case Key::Mouse:
+        return "no mouse will fetch fallen toys";
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+DescFileError::DescFileError(std::string file, int line, std::string message)
+    : std::runtime_error(file + ":" + std::to_string(line) + ": " + message), file_(std::move(file)), line_(line),
+      message_(std::move(message)) {}
+
+TreeRecord ParseTreeLine(const std::string& v) {
+    TreeRecord tree;
+    tree.meshFile = field(v, 1);
+    tree.scale = floatField(v, 2);
+    tree.position = StrToVector(field(v, 3));
+    tree.direction = StrToVector(field(v, 4));
+    tree.up = StrToVector(field(v, 5));
+    tree.topRadiusFactor = floatField(v, 6);
+    tree.topDepthFactor = floatField(v, 7);
+    tree.topSnapFactor = floatField(v, 8);
+    return tree;
+}
+
+DescToyRecord ParseDescToyLine(const std::string& v) {
+    DescToyRecord d;
+    d.ShapeFile = field(v, 1);
+    d.IsTop = intField(v, 2);
+    d.MeshCount = intField(v, 3);
+    d.MeshFile = field(v, 4);
+    d.LandColor = StrToColor(field(v, 5));
+    d.LandCount = intField(v, 6);
+    d.LandFile = field(v, 7);
+    d.LandKeyColor = StrToColor(field(v, 8));
+    d.MeshTime = intField(v, 9);
+    d.LandTime = intField(v, 10);
+    d.HangByTop = intField(v, 11);
+    d.Scale = floatField(v, 12);
+    d.SoundFile = field(v, 13);
+    return d;
+}
+
+ToyRecord ParseToyLine(const std::string& v) {
+    ToyRecord toy;
+    toy.descNumber = intField(v, 1);
+    toy.position = StrToVector(field(v, 2));
+    toy.direction = StrToVector(field(v, 3));
+    toy.up = StrToVector(field(v, 4));
+    return toy;
+}
+
+MouseRecord ParseMouseLine(const std::string& v) {
+    MouseRecord m;
+    m.chance = StrToFloat(field(v, 1));
+    m.frameCount = intField(v, 2);
+    m.modelFile = field(v, 3);
+    m.cycleLength = intField(v, 4);
+    m.scale = floatField(v, 5);
+    m.duration = intField(v, 6);
+    m.soundFile = field(v, 7);
+    return m;
+}
+
+std::string TreeLine(const TreeRecord& t) {
+    return "Tree=" + join({t.meshFile, FloatToStr(t.scale), VectorToStr(t.position), VectorToStr(t.direction),
+                           VectorToStr(t.up), FloatToStr(t.topRadiusFactor), FloatToStr(t.topDepthFactor),
+                           FloatToStr(t.topSnapFactor)});
+}
+
+std::string DescToyLine(const DescToyRecord& d) {
+    return "DescToy=" + join({d.ShapeFile, std::to_string(d.IsTop), std::to_string(d.MeshCount), d.MeshFile,
+                              ColorToStr(d.LandColor), std::to_string(d.LandCount), d.LandFile,
+                              ColorToStr(d.LandKeyColor), std::to_string(d.MeshTime), std::to_string(d.LandTime),
+                              std::to_string(d.HangByTop), FloatToStr(d.Scale), d.SoundFile});
+}
+
+std::string ToyLine(const ToyRecord& t) {
+    return "Toy=" +
+           join({std::to_string(t.descNumber), VectorToStr(t.position), VectorToStr(t.direction), VectorToStr(t.up)});
+}
+
+std::string MouseLine(const MouseRecord& m) {
+    return "Mouse=" + join({FloatToStr(m.chance), std::to_string(m.frameCount), m.modelFile,
+                            std::to_string(m.cycleLength), FloatToStr(m.scale), std::to_string(m.duration),
+                            m.soundFile});
+}
+
+DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& displayName) {
+    DescriptionLoad load;
+    FilePtr in(std::fopen(path.c_str(), "rb"));
+    if (!in) {
+        return load;
+    }
+    load.found = true;
+    DescriptionFile& d = load.file;
+    bool seen[std::size(keyNames)] = {};
+
+    std::string line;
+    bool ended = true;
+    int lineNumber = 0;
+    while (true) {
+        // A long line cut in two keeps the number of the line it came from.
+        if (ended) {
+            ++lineNumber;
+        }
+        if (!ReadLine(in.get(), line, &ended)) {
+            break;
+        }
+        const std::string where = displayName + ":" + std::to_string(lineNumber) + ": ";
+        for (std::size_t k = 0; k < std::size(keyNames); ++k) {
+            if (!CutKey(line, keyNames[k].text)) {
+                continue;
+            }
+            seen[k] = true;
+            try {
+                switch (keyNames[k].key) {
+                case Key::Driver:
+                    d.driver = line;
+                    break;
+                case Key::Music:
+                    d.musicOn = intField(line, 1);
+                    d.songNumber = intField(line, 2);
+                    break;
+                case Key::WelcomeText:
+                    d.welcomeText = line;
+                    break;
+                case Key::WelcomeParams:
+                    d.fontName = field(line, 1);
+                    d.fontStyle = field(line, 2);
+                    d.welcomeColor = StrToColor(field(line, 3));
+                    break;
+                case Key::TimeForDrop:
+                    d.timeForDrop = StrToInt(line);
+                    break;
+                case Key::TimeForRotate:
+                    d.timeForRotate = StrToInt(line);
+                    break;
+                case Key::Tree:
+                    d.tree = ParseTreeLine(line);
+                    break;
+                case Key::DescToy:
+                    if (static_cast<int>(d.descToys.size()) >= MaxDescToys) {
+                        load.warnings.push_back(where + "more than " + std::to_string(MaxDescToys) +
+                                                " toy descriptions; line skipped");
+                    } else {
+                        d.descToys.push_back(ParseDescToyLine(line));
+                    }
+                    break;
+                case Key::Toy: {
+                    ToyRecord toy = ParseToyLine(line);
+                    if (d.descToys.empty()) {
+                        load.warnings.push_back(where + "a toy before any toy description; line skipped");
+                    } else if (toy.descNumber < 0) {
+                        load.warnings.push_back(where + "negative toy description number; line skipped");
+                    } else {
+                        toy.descNumber %= static_cast<int>(d.descToys.size());
+                        d.toys.push_back(toy);
+                    }
+                    break;
+                }
+                case Key::Mouse:
+                    d.mouse = ParseMouseLine(line);
+                    break;
+                }
+            } catch (const EConvertError& error) {
+                throw DescFileError(displayName, lineNumber, error.what());
+            }
+            break;
+        }
+    }
+
+    const DescriptionFile defaults;
+    for (std::size_t k = 0; k < std::size(keyNames); ++k) {
+        if (keyNames[k].required && !seen[k]) {
+            load.warnings.push_back(displayName + ": no \"" + keyNames[k].text + "\" line; " +
+                                    defaultText(keyNames[k].key, defaults));
+        }
+    }
+    return load;
+}
+
+std::string FormatDescriptionFile(const DescriptionFile& d) {
+    std::string out;
+    auto line = [&out](const std::string& text) { out += text + "\r\n"; };
+    line("Driver=" + d.driver);
+    line("Music=" + std::to_string(d.musicOn) + "," + std::to_string(d.songNumber));
+    line("WelcomeText=" + d.welcomeText);
+    line("WelcomeParams=" + join({d.fontName, d.fontStyle, ColorToStr(d.welcomeColor)}));
+    line("");
+    line("TimeForDrop=" + std::to_string(d.timeForDrop));
+    line("TimeForRotate=" + std::to_string(d.timeForRotate));
+    line("");
+    line(TreeLine(d.tree));
+    line("");
+    for (const auto& desc : d.descToys) {
+        line(DescToyLine(desc));
+    }
+    line("");
+    if (d.mouse) {
+        line(MouseLine(*d.mouse));
+        line("");
+    }
+    for (const auto& toy : d.toys) {
+        line(ToyLine(toy));
+    }
+    return out;
+}
+
+bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file) {
+    const std::string text = FormatDescriptionFile(file);
+    const std::string pending = path + ".tmp";
+    {
+        FilePtr out(std::fopen(pending.c_str(), "wb"));
+        if (!out) {
+            return false;
+        }
+        const bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size() &&
+                             std::fflush(out.get()) == 0 && ::fsync(::fileno(out.get())) == 0;
+        if (!written) {
+            out.reset();
+            std::remove(pending.c_str());
+            return false;
+        }
+    }
+    BackupFile(path, "~~~");
+    std::error_code error;
+    std::filesystem::rename(pending, path, error);
+    if (error) {
+        std::remove(pending.c_str());
+        return false;
+    }
+    return true;
+}
