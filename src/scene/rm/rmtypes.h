@@ -52,6 +52,8 @@ inline glm::vec4 colorToVec4(Color c) {
                      ((c >> 24) & 0xFF) / 255.0f);
 }
 
-inline Color vec4ToColor(const glm::vec4& v) { return colorRGBA(v.r, v.g, v.b, v.a); }
+inline Color vec4ToColor(const glm::vec4& v) {
+    return colorRGBA(v.r, v.g, v.b, v.a);
+}
 
 } // namespace rm

@@ -19,6 +19,8 @@ Box boxOf(const std::vector<MeshGroup>& groups) {
     return box;
 }
 
-Box Visual::GetBox() const { return boxOf(groups_); }
+Box Visual::GetBox() const {
+    return boxOf(groups_);
+}
 
 } // namespace rm

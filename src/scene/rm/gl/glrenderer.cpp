@@ -1,0 +1,327 @@
+#include "scene/rm/gl/glrenderer.h"
+
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <QImage>
+#include <cstddef>
+#include <cstdio>
+#include <glm/gtc/type_ptr.hpp>
+
+namespace gl {
+
+namespace {
+
+constexpr int MaxLights = 8;
+
+const char* const vertexShader = R"(#version 330 core
+layout(location = 0) in vec3 position;
+layout(location = 1) in vec3 normal;
+layout(location = 2) in vec2 uv;
+layout(location = 3) in vec4 color;
+uniform mat4 model;
+uniform mat3 normalMatrix;
+uniform mat4 viewProjection;
+out vec3 worldPosition;
+out vec3 worldNormal;
+out vec2 texCoord;
+out vec4 vertexColor;
+void main() {
+    vec4 world = model * vec4(position, 1.0);
+    worldPosition = world.xyz;
+    worldNormal = normalMatrix * normal;
+    texCoord = uv;
+    vertexColor = color;
+    gl_Position = viewProjection * world;
+}
+)";
+
+const char* const fragmentShader = R"(#version 330 core
+in vec3 worldPosition;
+in vec3 worldNormal;
+in vec2 texCoord;
+in vec4 vertexColor;
+uniform vec3 eye;
+uniform vec3 ambient;
+uniform int lightCount;
+uniform vec4 lightVector[8]; // w = 1: point light at xyz; w = 0: directional, shining along xyz
+uniform vec3 lightColor[8];
+uniform vec4 color;
+uniform bool useVertexColor;
+uniform vec3 specular;
+uniform float power;
+uniform vec3 emissive;
+uniform bool textured;
+uniform sampler2D sampler;
+out vec4 fragment;
+void main() {
+    vec4 base = useVertexColor ? vertexColor : color;
+    if (textured)
+        base *= texture(sampler, texCoord);
+    vec3 n = normalize(worldNormal);
+    vec3 toEye = normalize(eye - worldPosition);
+    vec3 diffuseLight = ambient;
+    vec3 specularLight = vec3(0.0);
+    for (int i = 0; i < lightCount; ++i) {
+        vec3 toLight = lightVector[i].w > 0.5 ? normalize(lightVector[i].xyz - worldPosition)
+                                              : -normalize(lightVector[i].xyz);
+        float facing = max(dot(n, toLight), 0.0);
+        diffuseLight += lightColor[i] * facing;
+        if (power > 0.0 && facing > 0.0)
+            specularLight += lightColor[i] * pow(max(dot(reflect(-toLight, n), toEye), 0.0), power);
+    }
+    vec3 lit = base.rgb * diffuseLight + specular * specularLight + emissive;
+    fragment = vec4(min(lit, vec3(1.0)) * base.a, base.a);
+}
+)";
+
+unsigned compile(GLenum type, const char* source) {
+    GLuint shader = glCreateShader(type);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint ok = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[2048];
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        std::fprintf(stderr, "glrenderer: shader: %s\n", log);
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+void collectLights(const rm::Frame& frame, glm::vec3& ambient, std::vector<glm::vec4>& vectors,
+                   std::vector<glm::vec3>& colors) {
+    for (const auto& light : frame.lights()) {
+        switch (light->GetType()) {
+        case rm::LightType::Ambient:
+            ambient += light->GetColor();
+            break;
+        case rm::LightType::Point:
+            if (vectors.size() < MaxLights) {
+                vectors.emplace_back(frame.GetPosition(nullptr), 1.0f);
+                colors.push_back(light->GetColor());
+            }
+            break;
+        case rm::LightType::Directional:
+            if (vectors.size() < MaxLights) {
+                vectors.emplace_back(frame.worldRotation()[2], 0.0f);
+                colors.push_back(light->GetColor());
+            }
+            break;
+        }
+    }
+    for (const auto& child : frame.children())
+        collectLights(*child, ambient, vectors, colors);
+}
+
+} // namespace
+
+Renderer::~Renderer() {
+    for (auto& [key, visual] : visuals_)
+        release(visual);
+    for (auto& [path, id] : textures_)
+        glDeleteTextures(1, &id);
+    if (program_)
+        glDeleteProgram(program_);
+}
+
+glm::mat4 Renderer::projection(const rm::Viewport& viewport) {
+    const float w = static_cast<float>(viewport.GetWidth()), h = static_cast<float>(viewport.GetHeight());
+    const float scale = viewport.GetFront() / viewport.GetField() * std::max(w, h) / 2.0f;
+    const float front = viewport.GetFront(), back = viewport.GetBack();
+    glm::mat4 p(0.0f);
+    p[0][0] = 2.0f * scale / w;
+    p[1][1] = -2.0f * scale / h; // screen y grows downwards; row 0 of the framebuffer is the top
+    p[2][2] = (back + front) / (back - front);
+    p[3][2] = -2.0f * back * front / (back - front);
+    p[2][3] = 1.0f; // left-handed: the camera looks along +z
+    return p;
+}
+
+bool Renderer::ensureProgram() {
+    if (program_ || programFailed_)
+        return program_ != 0;
+    GLuint vs = compile(GL_VERTEX_SHADER, vertexShader), fs = compile(GL_FRAGMENT_SHADER, fragmentShader);
+    if (vs && fs) {
+        program_ = glCreateProgram();
+        glAttachShader(program_, vs);
+        glAttachShader(program_, fs);
+        glLinkProgram(program_);
+        GLint ok = 0;
+        glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+        if (!ok) {
+            glDeleteProgram(program_);
+            program_ = 0;
+        }
+    }
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    if (!program_) {
+        programFailed_ = true;
+        return false;
+    }
+    auto at = [this](const char* name) {
+        return glGetUniformLocation(program_, name);
+    };
+    at_ = {at("model"),      at("normalMatrix"), at("viewProjection"), at("eye"),      at("ambient"),
+           at("lightCount"), at("lightVector"),  at("lightColor"),     at("color"),    at("useVertexColor"),
+           at("specular"),   at("power"),        at("emissive"),       at("textured"), at("sampler")};
+    return true;
+}
+
+void Renderer::release(GpuVisual& visual) {
+    for (GpuGroup& group : visual.groups) {
+        glDeleteVertexArrays(1, &group.vao);
+        glDeleteBuffers(1, &group.vbo);
+        glDeleteBuffers(1, &group.ibo);
+    }
+    visual.groups.clear();
+}
+
+void Renderer::purge() {
+    for (auto it = visuals_.begin(); it != visuals_.end();) {
+        if (it->second.owner.expired()) {
+            release(it->second);
+            it = visuals_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+const Renderer::GpuVisual& Renderer::upload(const std::shared_ptr<rm::Visual>& visual) {
+    GpuVisual& gpu = visuals_[visual.get()];
+    if (gpu.owner.lock() == visual && gpu.revision == visual->revision())
+        return gpu;
+    const auto& groups = visual->groups();
+    if (gpu.owner.lock() != visual || gpu.groups.size() != groups.size()) {
+        release(gpu);
+        gpu.groups.resize(groups.size());
+        for (GpuGroup& group : gpu.groups) {
+            glGenVertexArrays(1, &group.vao);
+            glGenBuffers(1, &group.vbo);
+            glGenBuffers(1, &group.ibo);
+            glBindVertexArray(group.vao);
+            glBindBuffer(GL_ARRAY_BUFFER, group.vbo);
+            glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, group.ibo);
+            const GLsizei stride = sizeof(rm::Vertex);
+            glEnableVertexAttribArray(0);
+            glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<void*>(offsetof(rm::Vertex, position)));
+            glEnableVertexAttribArray(1);
+            glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<void*>(offsetof(rm::Vertex, normal)));
+            glEnableVertexAttribArray(2);
+            glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<void*>(offsetof(rm::Vertex, u)));
+            // ARGB words are B, G, R, A in memory: GL_BGRA reads them as RGBA.
+            glEnableVertexAttribArray(3);
+            glVertexAttribPointer(3, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                                  reinterpret_cast<void*>(offsetof(rm::Vertex, color)));
+        }
+    }
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        GpuGroup& group = gpu.groups[g];
+        glBindVertexArray(group.vao);
+        glBindBuffer(GL_ARRAY_BUFFER, group.vbo);
+        glBufferData(GL_ARRAY_BUFFER, groups[g].vertices.size() * sizeof(rm::Vertex),
+                     groups[g].vertices.data(), GL_DYNAMIC_DRAW);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, groups[g].indices.size() * sizeof(unsigned),
+                     groups[g].indices.data(), GL_DYNAMIC_DRAW);
+        group.count = static_cast<int>(groups[g].indices.size());
+    }
+    gpu.owner = visual;
+    gpu.revision = visual->revision();
+    return gpu;
+}
+
+unsigned Renderer::texture(const std::string& path) {
+    auto found = textures_.find(path);
+    if (found != textures_.end())
+        return found->second;
+    GLuint id = 0;
+    QImage image(QString::fromStdString(path));
+    if (!image.isNull()) {
+        image = image.convertToFormat(QImage::Format_RGBA8888);
+        glGenTextures(1, &id);
+        glBindTexture(GL_TEXTURE_2D, id);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        // Row 0 of the picture is texture v = 0, as in the mesh files.
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width(), image.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     image.constBits());
+        glGenerateMipmap(GL_TEXTURE_2D);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    }
+    textures_[path] = id;
+    return id;
+}
+
+void Renderer::drawFrame(const rm::Frame& frame) {
+    if (!frame.visuals().empty()) {
+        const glm::mat4 model = frame.worldMatrix();
+        const glm::mat3 normalMatrix = glm::transpose(glm::inverse(glm::mat3(model)));
+        glUniformMatrix4fv(at_.model, 1, GL_FALSE, glm::value_ptr(model));
+        glUniformMatrix3fv(at_.normalMatrix, 1, GL_FALSE, glm::value_ptr(normalMatrix));
+        for (const auto& visual : frame.visuals()) {
+            const GpuVisual& gpu = upload(visual);
+            const auto& groups = visual->groups();
+            for (std::size_t g = 0; g < groups.size() && g < gpu.groups.size(); ++g) {
+                const rm::MeshGroup& group = groups[g];
+                if (gpu.groups[g].count == 0)
+                    continue;
+                glUniform4fv(at_.color, 1, glm::value_ptr(rm::colorToVec4(group.color)));
+                glUniform1i(at_.useVertexColor, group.useVertexColors);
+                glUniform3fv(at_.specular, 1, glm::value_ptr(group.material.specular));
+                glUniform1f(at_.power, group.material.power);
+                glUniform3fv(at_.emissive, 1, glm::value_ptr(group.material.emissive));
+                const unsigned textureId = group.texture.empty() ? 0 : texture(group.texture);
+                glUniform1i(at_.textured, textureId != 0);
+                if (textureId)
+                    glBindTexture(GL_TEXTURE_2D, textureId);
+                glBindVertexArray(gpu.groups[g].vao);
+                glDrawElements(GL_TRIANGLES, gpu.groups[g].count, GL_UNSIGNED_INT, nullptr);
+            }
+        }
+    }
+    for (const auto& child : frame.children())
+        drawFrame(*child);
+}
+
+void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
+    if (!ensureProgram())
+        return;
+    glUseProgram(program_);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CCW); // clockwise on the screen, whose y grows downwards
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA); // the shader writes premultiplied colour
+    glActiveTexture(GL_TEXTURE0);
+
+    glm::vec3 ambient(0.0f);
+    std::vector<glm::vec4> vectors;
+    std::vector<glm::vec3> colors;
+    collectLights(scene, ambient, vectors, colors);
+    const glm::mat4 viewProjection = projection(viewport) * viewport.viewMatrix();
+    const glm::vec3 eye = viewport.GetCamera() ? viewport.GetCamera()->GetPosition(nullptr) : glm::vec3(0.0f);
+    glUniformMatrix4fv(at_.viewProjection, 1, GL_FALSE, glm::value_ptr(viewProjection));
+    glUniform3fv(at_.eye, 1, glm::value_ptr(eye));
+    glUniform3fv(at_.ambient, 1, glm::value_ptr(ambient));
+    glUniform1i(at_.lightCount, static_cast<int>(vectors.size()));
+    if (!vectors.empty()) {
+        glUniform4fv(at_.lightVector, static_cast<GLsizei>(vectors.size()), glm::value_ptr(vectors[0]));
+        glUniform3fv(at_.lightColor, static_cast<GLsizei>(colors.size()), glm::value_ptr(colors[0]));
+    }
+    glUniform1i(at_.sampler, 0);
+    drawFrame(scene);
+    glBindVertexArray(0);
+    purge();
+}
+
+} // namespace gl

@@ -1,0 +1,170 @@
+#include "scene/rm/interpolator.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rm {
+
+bool locateKeys(const std::vector<double>& indices, double index, unsigned options, KeyBlend& out) {
+    if (indices.empty())
+        return false;
+    const double first = indices.front();
+    std::size_t usable = indices.size();
+    double end = indices.back();
+    if (options & interpolation::Closed) {
+        const double span = indices.back() - first;
+        if (span <= 0.0) {
+            out = {};
+            return true;
+        }
+        while (usable > 1 && indices[usable - 1] >= first + span)
+            --usable; // a key at the end of the span repeats the first one
+        index = first + std::fmod(index - first, span);
+        if (index < first)
+            index += span;
+        end = first + span;
+    } else {
+        if (index <= first) {
+            out = {};
+            return true;
+        }
+        if (index >= end) {
+            out = {indices.size() - 1, indices.size() - 1, 0.0f};
+            return true;
+        }
+    }
+    // The last usable key at or before index.
+    std::size_t from = std::upper_bound(indices.begin(), indices.begin() + usable, index) - indices.begin();
+    from = from == 0 ? 0 : from - 1;
+    std::size_t to = from + 1 < usable ? from + 1 : 0;
+    const double toIndex = from + 1 < usable ? indices[from + 1] : end;
+    const double width = toIndex - indices[from];
+    float t = width > 0.0 ? static_cast<float>((index - indices[from]) / width) : 0.0f;
+    if (options & interpolation::Nearest)
+        t = t < 0.5f ? 0.0f : 1.0f;
+    out = {from, to, std::clamp(t, 0.0f, 1.0f)};
+    return true;
+}
+
+template <typename T> void Interpolator::Chain<T>::record(double index, T value) {
+    auto it = std::lower_bound(indices.begin(), indices.end(), index);
+    std::size_t at = it - indices.begin();
+    if (it != indices.end() && *it == index) {
+        values[at] = std::move(value);
+        return;
+    }
+    indices.insert(it, index);
+    values.insert(values.begin() + at, std::move(value));
+}
+
+// ---- meshes ----
+
+void MeshInterpolator::SetVertices(int group, unsigned first, std::span<const Vertex> vertices) {
+    vertexChains_[group].record(index_, VertexKey{first, {vertices.begin(), vertices.end()}});
+}
+
+void MeshInterpolator::SetGroupColor(int group, Color color) {
+    colorChains_[group].record(index_, color);
+}
+
+void MeshInterpolator::AttachObject(const std::shared_ptr<Mesh>& mesh) {
+    if (mesh)
+        attached_.push_back(mesh);
+}
+
+void MeshInterpolator::DetachObject(const Mesh* mesh) {
+    std::erase_if(attached_, [mesh](const auto& m) { return m.get() == mesh; });
+}
+
+void MeshInterpolator::Interpolate(double index, Mesh* target, unsigned options) {
+    if (target) {
+        apply(index, *target, options);
+        return;
+    }
+    for (const auto& mesh : attached_)
+        apply(index, *mesh, options);
+}
+
+void MeshInterpolator::apply(double index, Mesh& mesh, unsigned options) const {
+    KeyBlend blend;
+    for (const auto& [group, chain] : vertexChains_) {
+        if (!locateKeys(chain.indices, index, options, blend))
+            continue;
+        const VertexKey& a = chain.values[blend.from];
+        const VertexKey& b = chain.values[blend.to];
+        std::vector<Vertex> current = mesh.GetVertices(group, a.first, static_cast<int>(a.vertices.size()));
+        if (current.size() != a.vertices.size())
+            continue;
+        const bool blendB = b.first == a.first && b.vertices.size() == a.vertices.size();
+        const bool colors = options & interpolation::VertexColor;
+        for (std::size_t i = 0; i < current.size(); ++i) {
+            const Vertex& va = a.vertices[i];
+            const Vertex& vb = blendB ? b.vertices[i] : va;
+            Vertex& out = current[i];
+            const float t = blend.t;
+            out.position = glm::mix(va.position, vb.position, t);
+            Vector n = glm::mix(va.normal, vb.normal, t);
+            out.normal = glm::length(n) > 0.0f ? glm::normalize(n) : va.normal;
+            out.u = va.u + (vb.u - va.u) * t;
+            out.v = va.v + (vb.v - va.v) * t;
+            if (colors)
+                out.color = vec4ToColor(glm::mix(colorToVec4(va.color), colorToVec4(vb.color), t));
+        }
+        mesh.SetVertices(group, a.first, current);
+    }
+    for (const auto& [group, chain] : colorChains_) {
+        if (!locateKeys(chain.indices, index, options, blend))
+            continue;
+        glm::vec4 c =
+            glm::mix(colorToVec4(chain.values[blend.from]), colorToVec4(chain.values[blend.to]), blend.t);
+        mesh.SetGroupColor(group, vec4ToColor(c));
+    }
+}
+
+// ---- frames ----
+
+void FrameInterpolator::SetPosition(const Frame* reference, Vector position) {
+    positions_.record(index_, reference ? reference->Transform(position) : position);
+}
+
+void FrameInterpolator::SetOrientation(const Frame* reference, Vector direction, Vector up) {
+    glm::mat3 axes;
+    if (!orientationMatrix(direction, up, axes))
+        return;
+    if (reference)
+        axes = reference->worldRotation() * axes;
+    orientations_.record(index_, glm::quat_cast(axes));
+}
+
+void FrameInterpolator::AttachObject(const std::shared_ptr<Frame>& frame) {
+    if (frame)
+        attached_.push_back(frame);
+}
+
+void FrameInterpolator::DetachObject(const Frame* frame) {
+    std::erase_if(attached_, [frame](const auto& f) { return f.get() == frame; });
+}
+
+void FrameInterpolator::Interpolate(double index, Frame* target, unsigned options) {
+    if (target) {
+        apply(index, *target, options);
+        return;
+    }
+    for (const auto& frame : attached_)
+        apply(index, *frame, options);
+}
+
+void FrameInterpolator::apply(double index, Frame& frame, unsigned options) const {
+    KeyBlend blend;
+    if (locateKeys(positions_.indices, index, options, blend)) {
+        frame.SetPosition(nullptr,
+                          glm::mix(positions_.values[blend.from], positions_.values[blend.to], blend.t));
+    }
+    if (locateKeys(orientations_.indices, index, options, blend)) {
+        glm::quat q = glm::slerp(orientations_.values[blend.from], orientations_.values[blend.to], blend.t);
+        glm::mat3 axes = glm::mat3_cast(glm::normalize(q));
+        frame.SetOrientation(nullptr, axes[2], axes[1]);
+    }
+}
+
+} // namespace rm

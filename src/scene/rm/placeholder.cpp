@@ -1,1 +1,0 @@
-// Retained-mode scene layer.
