@@ -12,34 +12,61 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string field(const std::string& value, int n) { return ExtractWord(n, value, ","); }
-int intField(const std::string& value, int n) { return StrToInt(field(value, n)); }
-float floatField(const std::string& value, int n) { return static_cast<float>(StrToFloat(field(value, n))); }
+std::string field(const std::string& value, int n) {
+    return ExtractWord(n, value, ",");
+}
+int intField(const std::string& value, int n) {
+    return StrToInt(field(value, n));
+}
+float floatField(const std::string& value, int n) {
+    return static_cast<float>(StrToFloat(field(value, n)));
+}
 
+// Fields joined by single commas. Runs of commas read as one separator, so an
+// empty field before others would shift them on reading: it is written as "-"
+// (a name that opens nothing, as an empty one would).
 std::string join(std::initializer_list<std::string> fields) {
     std::string out;
+    std::size_t index = 0;
     for (const auto& f : fields) {
-        if (!out.empty()) {
+        if (index > 0) {
             out += ",";
         }
-        out += f;
+        const bool last = ++index == fields.size();
+        out += f.empty() && !last ? std::string(EmptyFieldText) : f;
     }
     return out;
 }
 
 // The keys, in the order in which each line is tried.
-enum class Key { Driver, Music, WelcomeText, WelcomeParams, TimeForDrop, TimeForRotate, Tree, DescToy, Toy, Mouse };
+enum class Key {
+    Driver,
+    Music,
+    WelcomeText,
+    WelcomeParams,
+    TimeForDrop,
+    TimeForRotate,
+    Tree,
+    DescToy,
+    Toy,
+    Mouse
+};
 struct KeyName {
     Key key;
     const char* text;
     bool required;
 };
 constexpr KeyName keyNames[] = {
-    {Key::Driver, "Driver=", false},          {Key::Music, "Music=", true},
-    {Key::WelcomeText, "WelcomeText=", false}, {Key::WelcomeParams, "WelcomeParams=", true},
-    {Key::TimeForDrop, "TimeForDrop=", true},  {Key::TimeForRotate, "TimeForRotate=", true},
-    {Key::Tree, "Tree=", true},                {Key::DescToy, "DescToy=", false},
-    {Key::Toy, "Toy=", false},                 {Key::Mouse, "Mouse=", true},
+    {Key::Driver, "Driver=", false},
+    {Key::Music, "Music=", true},
+    {Key::WelcomeText, "WelcomeText=", false},
+    {Key::WelcomeParams, "WelcomeParams=", true},
+    {Key::TimeForDrop, "TimeForDrop=", true},
+    {Key::TimeForRotate, "TimeForRotate=", true},
+    {Key::Tree, "Tree=", true},
+    {Key::DescToy, "DescToy=", false},
+    {Key::Toy, "Toy=", false},
+    {Key::Mouse, "Mouse=", true},
 };
 
 std::string defaultText(Key key, const DescriptionFile& defaults) {
@@ -47,7 +74,8 @@ std::string defaultText(Key key, const DescriptionFile& defaults) {
     case Key::Music:
         return "using Music=" + std::to_string(defaults.musicOn) + "," + std::to_string(defaults.songNumber);
     case Key::WelcomeParams:
-        return "using " + defaults.fontName + " " + defaults.fontStyle + " in " + ColorToStr(defaults.welcomeColor);
+        return "using " + defaults.fontName + " " + defaults.fontStyle + " in " +
+               ColorToStr(defaults.welcomeColor);
     case Key::TimeForDrop:
         return "using TimeForDrop=" + std::to_string(defaults.timeForDrop);
     case Key::TimeForRotate:
@@ -64,8 +92,8 @@ std::string defaultText(Key key, const DescriptionFile& defaults) {
 } // namespace
 
 DescFileError::DescFileError(std::string file, int line, std::string message)
-    : std::runtime_error(file + ":" + std::to_string(line) + ": " + message), file_(std::move(file)), line_(line),
-      message_(std::move(message)) {}
+    : std::runtime_error(file + ":" + std::to_string(line) + ": " + message), file_(std::move(file)),
+      line_(line), message_(std::move(message)) {}
 
 TreeRecord ParseTreeLine(const std::string& v) {
     TreeRecord tree;
@@ -126,15 +154,16 @@ std::string TreeLine(const TreeRecord& t) {
 }
 
 std::string DescToyLine(const DescToyRecord& d) {
-    return "DescToy=" + join({d.ShapeFile, std::to_string(d.IsTop), std::to_string(d.MeshCount), d.MeshFile,
-                              ColorToStr(d.LandColor), std::to_string(d.LandCount), d.LandFile,
-                              ColorToStr(d.LandKeyColor), std::to_string(d.MeshTime), std::to_string(d.LandTime),
-                              std::to_string(d.HangByTop), FloatToStr(d.Scale), d.SoundFile});
+    return "DescToy=" +
+           join({d.ShapeFile, std::to_string(d.IsTop), std::to_string(d.MeshCount), d.MeshFile,
+                 ColorToStr(d.LandColor), std::to_string(d.LandCount), d.LandFile, ColorToStr(d.LandKeyColor),
+                 std::to_string(d.MeshTime), std::to_string(d.LandTime), std::to_string(d.HangByTop),
+                 FloatToStr(d.Scale), d.SoundFile});
 }
 
 std::string ToyLine(const ToyRecord& t) {
-    return "Toy=" +
-           join({std::to_string(t.descNumber), VectorToStr(t.position), VectorToStr(t.direction), VectorToStr(t.up)});
+    return "Toy=" + join({std::to_string(t.descNumber), VectorToStr(t.position), VectorToStr(t.direction),
+                          VectorToStr(t.up)});
 }
 
 std::string MouseLine(const MouseRecord& m) {
@@ -239,7 +268,9 @@ DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& 
 
 std::string FormatDescriptionFile(const DescriptionFile& d) {
     std::string out;
-    auto line = [&out](const std::string& text) { out += text + "\r\n"; };
+    auto line = [&out](const std::string& text) {
+        out += text + "\r\n";
+    };
     line("Driver=" + d.driver);
     line("Music=" + std::to_string(d.musicOn) + "," + std::to_string(d.songNumber));
     line("WelcomeText=" + d.welcomeText);

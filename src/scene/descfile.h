@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+// What the writer puts in place of an empty text field that other fields follow.
+constexpr const char* EmptyFieldText = "-";
+
 // A load abandoned at a line: what() is "FILE:LINE: message".
 class DescFileError : public std::runtime_error {
 public:

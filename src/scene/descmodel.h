@@ -10,7 +10,7 @@
 
 // "Tree=": the tree mesh and its placement in the scene.
 struct TreeRecord {
-    std::string meshFile;
+    std::string meshFile = "Mesh/Tree.x";
     float scale = 1;
     TVector position{0, 0, 0};
     TVector direction{0, 0, 1};

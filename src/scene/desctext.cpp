@@ -96,7 +96,8 @@ bool CutKey(std::string& line, const std::string& key) {
         return false;
     }
     for (std::size_t i = 0; i < key.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(line[i])) != std::toupper(static_cast<unsigned char>(key[i]))) {
+        if (std::toupper(static_cast<unsigned char>(line[i])) !=
+            std::toupper(static_cast<unsigned char>(key[i]))) {
             return false;
         }
     }
@@ -133,7 +134,8 @@ TColor StrToColor(const std::string& text) {
 
 std::string ColorToStr(TColor color) {
     char text[16];
-    std::snprintf(text, sizeof text, "%02X:%02X:%02X", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    std::snprintf(text, sizeof text, "%02X:%02X:%02X", color & 0xFF, (color >> 8) & 0xFF,
+                  (color >> 16) & 0xFF);
     return text;
 }
 
@@ -239,7 +241,9 @@ TPoint StrToPoint(const std::string& text) {
     return {StrToInt(ExtractWord(1, text, ":")), StrToInt(ExtractWord(2, text, ":"))};
 }
 
-std::string PointToStr(const TPoint& point) { return std::to_string(point.x) + ":" + std::to_string(point.y); }
+std::string PointToStr(const TPoint& point) {
+    return std::to_string(point.x) + ":" + std::to_string(point.y);
+}
 
 void WriteLine(int indent, std::FILE* file, const std::string& text) {
     for (int i = 0; i < indent; ++i) {

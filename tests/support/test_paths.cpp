@@ -16,11 +16,17 @@ QString fromEnvironment(const char* name, const char* fallback) {
 
 } // namespace
 
-QString sourceDir() { return fromEnvironment("PINEWICK_SOURCE_DIR", PINEWICK_TEST_SOURCE_DIR); }
+QString sourceDir() {
+    return fromEnvironment("PINEWICK_SOURCE_DIR", PINEWICK_TEST_SOURCE_DIR);
+}
 
-QString buildDir() { return fromEnvironment("PINEWICK_BUILD_DIR", PINEWICK_TEST_BUILD_DIR); }
+QString buildDir() {
+    return fromEnvironment("PINEWICK_BUILD_DIR", PINEWICK_TEST_BUILD_DIR);
+}
 
-QString programPath() { return fromEnvironment("PINEWICK_PROGRAM", PINEWICK_TEST_BUILD_DIR "/pinewick"); }
+QString programPath() {
+    return fromEnvironment("PINEWICK_PROGRAM", PINEWICK_TEST_BUILD_DIR "/pinewick");
+}
 
 QString scratchDir(const QString& name) {
     static std::vector<std::unique_ptr<QTemporaryDir>> folders;

@@ -29,5 +29,5 @@ struct Registration {
 #define PW_DATA_GENERATOR_CONCAT2(a, b) a##b
 #define PW_DATA_GENERATOR_CONCAT(a, b) PW_DATA_GENERATOR_CONCAT2(a, b)
 #define PW_DATA_GENERATOR(name, order, function)                                                             \
-    static const ::makedata::Registration PW_DATA_GENERATOR_CONCAT(dataGenerator_, __LINE__)(name, order,     \
+    static const ::makedata::Registration PW_DATA_GENERATOR_CONCAT(dataGenerator_, __LINE__)(name, order,    \
                                                                                              function)

@@ -1,0 +1,39 @@
+#include "app/commands/commands.h"
+
+#include <cstdio>
+
+std::optional<Command> ParseCommand(const QStringList& arguments, QString* error) {
+    Command command;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        auto takeFile = [&](bool required) {
+            if (i + 1 < arguments.size() && !arguments[i + 1].startsWith('-')) {
+                command.file = arguments[++i];
+                return true;
+            }
+            return !required;
+        };
+        if (argument == "--check") {
+            command.kind = Command::Check;
+            takeFile(false);
+        } else if (argument == "--help" || argument == "-h") {
+            command.kind = Command::Help;
+        } else if (argument.compare("-DEBUG", Qt::CaseInsensitive) == 0) {
+            // Read with the paths at start-up.
+        } else if (argument.startsWith("--")) {
+            *error = "unknown option " + argument;
+            return std::nullopt;
+        }
+    }
+    return command;
+}
+
+void PrintUsage() {
+    std::puts(
+        "Usage: pinewick [-DEBUG]\n"
+        "       pinewick --check [FILE]\n"
+        "\n"
+        "  -DEBUG          skip the title sequence\n"
+        "  --check [FILE]  read a description file (default: the home folder's Data/desc) and print it\n"
+        "                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1");
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Commands that run without a window: they make Pinewick scriptable.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct Command {
+    enum Kind { Window, Check, Help } kind = Window;
+    // The file a command works on (may be empty: the command's default).
+    QString file;
+};
+
+// The command named by the arguments (without the program name), or an error
+// text for arguments that make no sense.
+std::optional<Command> ParseCommand(const QStringList& arguments, QString* error);
+
+// pinewick --check [FILE]: reads a description file as the tree does, prints it
+// back as the tree would write it. Warnings go to standard error.
+int RunCheck(const QString& file);
+
+void PrintUsage();

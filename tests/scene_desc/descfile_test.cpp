@@ -1,0 +1,188 @@
+// Reading and writing whole description files.
+#include "scene/descfile.h"
+#include "support/test_paths.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string scratchFile(const std::string& name, const std::string& content) {
+    const std::string path = testsupport::scratchDir("desc").toStdString() + "/" + name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+const char* const completeFile =
+    "Driver=llvmpipe\r\n"
+    "Music=0,4\r\n"
+    "WelcomeText=Season's greetings, all\r\n"
+    "WelcomeParams=Dancing Script,Bold,D4:AF:37\r\n"
+    "\r\n"
+    "TimeForDrop=30000\r\n"
+    "TimeForRotate=8000\r\n"
+    "\r\n"
+    "Tree=Mesh/Tree.x,1,0:0:0,0:0:1,0:1:0,0.25,0.100000001490116,0.0199999995529652\r\n"
+    "\r\n"
+    "DescToy=Toys/Ball0.bmp,0,1,Mesh/Ball0.x,FF:00:00,3,Mesh/BallLand*.x,FF:00:FF,0,900,1,"
+    "0.5,Sound/Shatter.wav\r\n"
+    "DescToy=Toys/Top0.bmp,1,1,Mesh\\Top0.x,FF:D7:00,2,Mesh\\TopLand*.x,FF:00:FF,0,700,0,"
+    "1,Sound\\Crash.wav\r\n"
+    "\r\n"
+    "Mouse=0.3,4,Mesh/Mouse*.x,600,1,3000,Sound/Squeak.wav\r\n"
+    "\r\n"
+    "Toy=0,1:2:3,0:0:1,0:1:0\r\n"
+    "Toy=1,0:88:0,0:0:1,0:1:0\r\n";
+
+TEST(DescriptionFile, WriterLayoutReadsBackToTheSameBytes) {
+    const std::string path = scratchFile("desc", completeFile);
+    const DescriptionLoad load = ReadDescriptionFile(path, "desc");
+    EXPECT_TRUE(load.found);
+    EXPECT_TRUE(load.warnings.empty());
+    EXPECT_EQ(FormatDescriptionFile(load.file), completeFile);
+
+    const DescriptionFile& d = load.file;
+    EXPECT_EQ(d.driver, "llvmpipe");
+    EXPECT_EQ(d.songNumber, 4);
+    EXPECT_EQ(d.welcomeText, "Season's greetings, all");
+    EXPECT_EQ(d.fontName, "Dancing Script");
+    ASSERT_EQ(d.descToys.size(), 2u);
+    EXPECT_EQ(d.descToys[1].MeshFile, "Mesh\\Top0.x"); // names keep what the file says
+    EXPECT_EQ(d.descToys[1].IsTop, 1);
+    EXPECT_EQ(d.tree.topDepthFactor, 0.1f);
+    ASSERT_TRUE(d.mouse);
+    EXPECT_EQ(d.mouse->duration, 3000);
+    EXPECT_EQ(d.toys[1].position, (TVector{0, 88, 0}));
+}
+
+TEST(DescriptionFile, ScalarKeysLastWinsListsAccumulate) {
+    const DescriptionLoad load =
+        ReadDescriptionFile(scratchFile("desc", std::string(completeFile) +
+                                                    "music=1,2\r\nToy=0,0:0:0,0:0:1,0:1:0\r\nunknown=1\r\n"),
+                            "desc");
+    EXPECT_EQ(load.file.musicOn, 1);
+    EXPECT_EQ(load.file.songNumber, 2);
+    EXPECT_EQ(load.file.toys.size(), 3u);
+}
+
+TEST(DescriptionFile, ToyNumbersWrapAndBadToyLinesAreSkipped) {
+    const std::string text = "Toy=0,0:0:0,0:0:1,0:1:0\n"
+                             "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n"
+                             "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n"
+                             "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n"
+                             "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n"
+                             "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n"
+                             "Toy=7,0:0:0,0:0:1,0:1:0\n"
+                             "Toy=-1,0:0:0,0:0:1,0:1:0\n";
+    const DescriptionLoad load = ReadDescriptionFile(scratchFile("desc", text), "Data/desc");
+    ASSERT_EQ(load.file.toys.size(), 1u);
+    EXPECT_EQ(load.file.toys[0].descNumber, 2); // 7 modulo the five read before it
+    ASSERT_GE(load.warnings.size(), 2u);
+    EXPECT_EQ(load.warnings[0], "Data/desc:1: a toy before any toy description; line skipped");
+    EXPECT_EQ(load.warnings[1], "Data/desc:8: negative toy description number; line skipped");
+}
+
+TEST(DescriptionFile, MissingRequiredKeysAreWarnedAboutAndDefaulted) {
+    const DescriptionLoad load = ReadDescriptionFile(scratchFile("desc", "WelcomeText=Hi\n"), "Data/desc");
+    const DescriptionFile defaults;
+    EXPECT_EQ(load.file.timeForDrop, defaults.timeForDrop);
+    EXPECT_FALSE(load.file.mouse);
+    ASSERT_EQ(load.warnings.size(), 6u);
+    EXPECT_EQ(load.warnings[0].rfind("Data/desc: no \"Music=\" line", 0), 0u) << load.warnings[0];
+    EXPECT_NE(load.warnings[5].find("\"Mouse=\""), std::string::npos);
+    // Without a mouse the writer leaves its line out.
+    EXPECT_EQ(FormatDescriptionFile(load.file).find("Mouse="), std::string::npos);
+}
+
+TEST(DescriptionFile, FiftiethDescriptionIsSkipped) {
+    std::string text;
+    for (int i = 0; i < 50; ++i) {
+        text += "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n";
+    }
+    const DescriptionLoad load = ReadDescriptionFile(scratchFile("desc", text), "d");
+    EXPECT_EQ(load.file.descToys.size(), 49u);
+    EXPECT_EQ(load.warnings[0], "d:50: more than 49 toy descriptions; line skipped");
+}
+
+TEST(DescriptionFile, ConversionErrorsNameFileAndLine) {
+    try {
+        ReadDescriptionFile(scratchFile("desc", "Driver=\n\nTree=t.x,big,0:0:0,0:0:1,0:1:0,1,1,1\n"),
+                            "Data/desc");
+        FAIL();
+    } catch (const DescFileError& e) {
+        EXPECT_STREQ(e.what(), "Data/desc:3: 'big' is not a valid floating point value");
+        EXPECT_EQ(e.line(), 3);
+    }
+    EXPECT_THROW(ReadDescriptionFile(scratchFile("desc", "Music=1\n"), "d"), DescFileError);
+}
+
+TEST(DescriptionFile, MissingFileIsNotAnError) {
+    const DescriptionLoad load = ReadDescriptionFile("/nonexistent/desc", "desc");
+    EXPECT_FALSE(load.found);
+    EXPECT_TRUE(load.warnings.empty());
+}
+
+TEST(DescriptionFile, SaveKeepsThePreviousFileAsBackup) {
+    const std::string path = scratchFile("desc", completeFile);
+    DescriptionFile d = ReadDescriptionFile(path, "desc").file;
+    d.welcomeText = "first save";
+    ASSERT_TRUE(WriteDescriptionFile(path, d));
+    EXPECT_EQ(slurp(path + "~~~"), completeFile);
+    EXPECT_EQ(ReadDescriptionFile(path, "desc").file.welcomeText, "first save");
+
+    d.welcomeText = "second save";
+    ASSERT_TRUE(WriteDescriptionFile(path, d));
+    EXPECT_EQ(ReadDescriptionFile(path + "~~~", "b").file.welcomeText, "first save");
+    EXPECT_EQ(ReadDescriptionFile(path, "desc").file.welcomeText, "second save");
+    EXPECT_FALSE(fs::exists(path + ".tmp"));
+    EXPECT_FALSE(fs::exists(path + "~~~.tmp"));
+}
+
+TEST(DescriptionFile, FailedSaveLeavesTheFileAlone) {
+    const std::string folder = testsupport::scratchDir("readonly").toStdString();
+    const std::string path = folder + "/desc";
+    std::ofstream(path, std::ios::binary) << completeFile;
+    // The temporary file can't be created where a folder of its name stands.
+    fs::create_directory(path + ".tmp");
+    EXPECT_FALSE(WriteDescriptionFile(path, DescriptionFile()));
+    EXPECT_EQ(slurp(path), completeFile);
+    EXPECT_FALSE(fs::exists(path + "~~~"));
+}
+
+TEST(DescriptionFile, FirstSaveWithoutPreviousFile) {
+    const std::string path = testsupport::scratchDir("fresh").toStdString() + "/desc";
+    ASSERT_TRUE(WriteDescriptionFile(path, DescriptionFile()));
+    EXPECT_FALSE(fs::exists(path + "~~~"));
+    EXPECT_NO_THROW(ReadDescriptionFile(path, "desc"));
+}
+
+TEST(DescriptionFile, EmptyTextFieldsDoNotShiftTheOthers) {
+    DescriptionFile d;
+    d.tree.meshFile.clear();
+    d.fontName.clear();
+    d.descToys.push_back({});
+    d.descToys.back().SoundFile.clear();
+    d.mouse = MouseRecord{};
+    const std::string path = testsupport::scratchDir("empty").toStdString() + "/desc";
+    ASSERT_TRUE(WriteDescriptionFile(path, d));
+    const DescriptionLoad load = ReadDescriptionFile(path, "desc");
+    EXPECT_TRUE(load.warnings.empty());
+    EXPECT_EQ(load.file.tree.scale, d.tree.scale);
+    EXPECT_EQ(load.file.fontStyle, d.fontStyle);
+    EXPECT_EQ(load.file.welcomeColor, d.welcomeColor);
+    EXPECT_EQ(load.file.descToys.at(0).Scale, 1.0f);
+    EXPECT_EQ(load.file.mouse->duration, 0);
+}
+
+} // namespace
