@@ -1,0 +1,39 @@
+#include "scene/utoy.h"
+
+#include "scene/udesctoy.h"
+
+namespace {
+rm::Vector toScene(const TVector& v) {
+    return {v.x, v.y, v.z};
+}
+} // namespace
+
+TToy::TToy(const ToyRecord& record, TDescToy& descToy, const std::shared_ptr<rm::Frame>& treeFrame)
+    : record_(record), descToy_(&descToy), frame_(rm::Frame::create(treeFrame)) {
+    frame_->SetPosition(treeFrame.get(), toScene(record_.position));
+    frame_->SetOrientation(treeFrame.get(), toScene(record_.direction), toScene(record_.up));
+    descToy_->Attach(*frame_);
+}
+
+void TToy::Detach(rm::Frame& treeFrame) {
+    descToy_->Detach(*frame_);
+    treeFrame.DeleteChild(frame_.get());
+}
+
+void TToy::BeginLanding(TSoundPlayer* player) {
+    descToy_->Detach(*frame_);
+    descToy_->AttachLanding(*frame_);
+    if (player) {
+        descToy_->PlayLandSound(*player);
+    }
+}
+
+bool TToy::StepLanding(double t) {
+    const int landTime = descToy_->LandTime();
+    if (t < landTime) {
+        descToy_->AnimateLanding(t);
+        return false;
+    }
+    descToy_->AnimateLanding(landTime - 1);
+    return true;
+}
