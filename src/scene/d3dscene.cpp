@@ -1,0 +1,173 @@
+#include "scene/d3dscene.h"
+
+#include "scene/d3ddriverlist.h"
+#include "scene/rm/gl/device.h"
+#include "scene/rm/meshbuilder.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The texts and title of the program's message boxes.
+QString applicationTitle() {
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QStringLiteral("Pinewick") : name;
+}
+
+} // namespace
+
+TD3DScene::TD3DScene(QWidget* treeControl, const QImage& windowBackground)
+    : treeControl_(treeControl), size_(treeControl ? treeControl->size() : QSize()) {
+    if (treeControl)
+        treeControl->setProperty("Tag", QVariant::fromValue(static_cast<void*>(this)));
+    buildScene();
+    // The part of the window's background under the control.
+    const QPoint origin = treeControl ? treeControl->mapTo(treeControl->window(), QPoint(0, 0)) : QPoint();
+    if (!background_.isNull()) {
+        QPainter painter(&background_);
+        painter.drawImage(QPoint(0, 0), windowBackground, QRect(origin, size_));
+    }
+}
+
+TD3DScene::TD3DScene(QSize size, const QImage& background) : size_(size) {
+    buildScene();
+    if (!background_.isNull()) {
+        QPainter painter(&background_);
+        painter.drawImage(QPoint(0, 0), background);
+    }
+}
+
+TD3DScene::~TD3DScene() {
+    // The device's GL objects go before the frames and meshes they draw.
+    viewport_.reset();
+    device_.reset();
+}
+
+void TD3DScene::buildScene() {
+    background_ = QImage(size_, QImage::Format_RGB32);
+    background_.fill(Qt::white);
+    compose_ = QImage(size_, QImage::Format_RGB32);
+    compose_.fill(Qt::white);
+
+    sceneFrame_ = rm::Frame::create();
+    sceneFrame_->SetPosition(nullptr, {0, 0, 0});
+    sceneFrame_->SetOrientation(nullptr, {0, 0, 1}, {0, 1, 0});
+    sceneFrame_->SetSceneBackgroundRGB(1, 1, 1);
+
+    treeFrame_ = rm::Frame::create(sceneFrame_);
+    treeFrame_->SetPosition(sceneFrame_.get(), {0, 0, 0});
+    treeFrame_->SetOrientation(sceneFrame_.get(), {0, 0, 1}, {0, 1, 0});
+
+    auto lightFrame = rm::Frame::create(sceneFrame_);
+    lightFrame->SetPosition(sceneFrame_.get(), {5000, 5000, 5000});
+    lightFrame->LookAt(*treeFrame_, sceneFrame_.get(), rm::Constraint::ConstrainZ);
+    light_ = rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f);
+    lightFrame->AddLight(light_);
+    // A soft ambient light keeps the sides turned away from the point light
+    // from going black.
+    ambient_ = rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f);
+    sceneFrame_->AddLight(ambient_);
+
+    cameraFrame_ = rm::Frame::create(sceneFrame_);
+    cameraFrame_->SetPosition(sceneFrame_.get(), {0, 0, 100});
+    cameraFrame_->LookAt(*treeFrame_, sceneFrame_.get(), rm::Constraint::ConstrainZ);
+}
+
+void TD3DScene::reportSurfaceError() {
+    const QString text = QStringLiteral("DirectX error");
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok);
+        box.exec();
+    } else {
+        std::fprintf(stderr, "%s: %s (no render surface of %dx%d)\n", qPrintable(applicationTitle()),
+                     qPrintable(text), size_.width(), size_.height());
+    }
+}
+
+void TD3DScene::SetDriver(const QString& name) {
+    driverName_ = name;
+    viewport_.reset();
+    device_.reset();
+
+    bool hardware = false;
+    std::optional<int> driver;
+    if (TD3DDriverList* list = TD3DDriverList::instance())
+        driver = list->Find(name, hardware);
+
+    // The render surface is the device's framebuffer; without a size there is none.
+    if (size_.isEmpty()) {
+        reportSurfaceError();
+        return;
+    }
+    std::string error;
+    device_ = gl::Device::create(size_.width(), size_.height(), driver, &error);
+    if (!device_) {
+        // The chosen driver failed: the default one, and the name is forgotten.
+        driverName_.clear();
+        device_ = gl::Device::create(size_.width(), size_.height(), std::nullopt, &error);
+    }
+    if (!device_) {
+        std::fprintf(stderr, "TD3DScene: no 3D device: %s\n", error.c_str());
+        return;
+    }
+    device_->SetDither(true);
+    device_->SetQuality(0x8A); // Phong shading, lights on, solid fill
+    viewport_ = std::make_unique<rm::Viewport>(cameraFrame_, device_->GetWidth(), device_->GetHeight());
+    viewport_->SetBack(5000);
+}
+
+void TD3DScene::Render() {
+    if (!device_ || !viewport_)
+        return;
+    sceneFrame_->Move(1.0f);
+    device_->Clear();
+    device_->Render(*viewport_, *sceneFrame_);
+    device_->Update();
+    if (treeControl_)
+        treeControl_->update();
+}
+
+const QImage& TD3DScene::renderSurface() const {
+    static const QImage none;
+    return device_ ? device_->surface() : none;
+}
+
+void TD3DScene::PaintTo(int x, int y, QPainter& canvas) {
+    // Same size and format: a straight copy of the background.
+    std::memcpy(compose_.bits(), background_.constBits(), background_.sizeInBytes());
+    if (device_) {
+        QPainter painter(&compose_);
+        painter.drawImage(0, 0, device_->surface());
+    }
+    canvas.drawImage(x, y, compose_);
+}
+
+float TD3DScene::LoadTreeMesh(const QString& path, float scale) {
+    auto builder = rm::MeshBuilder::create();
+    // Textures are looked for beside the mesh file first.
+    if (!builder->Load(path.toStdString()))
+        std::fprintf(stderr, "TD3DScene: %s\n", builder->lastError().c_str());
+    builder->Scale(scale, scale, scale);
+    rm::Box box = builder->GetBox();
+    builder->Translate(0, -box.min.y, 0);
+    box = builder->GetBox();
+    treeFrame_->AddVisual(builder);
+    return (box.max.y + box.min.y) / 2;
+}
+
+std::shared_ptr<rm::Frame> TD3DScene::PickFrame(int x, int y, rm::Vector* treePoint) const {
+    if (!viewport_)
+        return nullptr;
+    const std::vector<rm::PickHit> hits = viewport_->Pick(x, y);
+    if (hits.empty() || hits[0].frames.empty())
+        return nullptr;
+    if (treePoint) {
+        const rm::Vector world = viewport_->InverseTransform(glm::vec4(hits[0].position, 1.0f));
+        *treePoint = treeFrame_->InverseTransform(world);
+    }
+    return hits[0].frames.back();
+}

@@ -1,0 +1,89 @@
+#pragma once
+// TD3DScene: the 3D scene of the tree control and its drawing. It builds the
+// scene graph (scene frame; tree frame; a point light far up front right; the
+// camera 100 units in front, looking at the tree), keeps the background under
+// the tree control, renders with the device SetDriver chose, and composes the
+// rendering over the background by coverage alpha in PaintTo.
+//
+//   TD3DScene scene(QSize(370, 376), backgroundUnderControl);
+//   scene.SetDriver(nameFromDescFile);           // "" = the default driver
+//   float half = scene.LoadTreeMesh(path, 1.0f);
+//   scene.Render();
+//   QPainter painter(&windowImage);
+//   scene.PaintTo(controlX, controlY, painter);
+//
+// TTree derives from it and reaches the frames through the accessors.
+#include "scene/rm/frame.h"
+#include "scene/rm/viewport.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QPainter;
+
+namespace gl {
+class Device;
+}
+
+class TD3DScene {
+public:
+    // The scene of a tree control; the part of the window's background picture
+    // under the control becomes the background surface. The control's "Tag"
+    // property is set to this scene.
+    TD3DScene(QWidget* treeControl, const QImage& windowBackground);
+    // A scene of a given size with its own background (no control).
+    TD3DScene(QSize size, const QImage& background);
+    TD3DScene(const TD3DScene&) = delete;
+    TD3DScene& operator=(const TD3DScene&) = delete;
+    virtual ~TD3DScene();
+
+    // (Re)creates the device and viewport for the named driver, with fall-backs:
+    // an unknown name renders on the default device (the name is kept); a
+    // device that fails is replaced by the default one and the name emptied;
+    // without a render surface "DirectX error" is reported and nothing renders.
+    void SetDriver(const QString& name);
+    const QString& driverName() const { return driverName_; }
+    bool hasDevice() const { return device_ != nullptr; }
+
+    // One frame: applies frame motion, renders into the render surface and
+    // asks the tree control to repaint. Does nothing without a device.
+    void Render();
+    // Background with the last rendering laid over it by alpha, drawn at (x, y).
+    void PaintTo(int x, int y, QPainter& canvas);
+    // Loads a mesh into the tree frame, scaled, standing on y = 0; returns half its height.
+    float LoadTreeMesh(const QString& path, float scale);
+    // The frame holding the nearest visual under (x, y), or null; with
+    // treePoint, the hit point in tree-frame coordinates.
+    std::shared_ptr<rm::Frame> PickFrame(int x, int y, rm::Vector* treePoint = nullptr) const;
+
+    QSize size() const { return size_; }
+    const std::shared_ptr<rm::Frame>& sceneFrame() const { return sceneFrame_; }
+    const std::shared_ptr<rm::Frame>& treeFrame() const { return treeFrame_; }
+    const std::shared_ptr<rm::Frame>& cameraFrame() const { return cameraFrame_; }
+    const std::shared_ptr<rm::Light>& light() const { return light_; }
+    rm::Viewport* viewport() const { return viewport_.get(); }
+    // The last rendering (premultiplied ARGB, alpha = coverage); empty without a device.
+    const QImage& renderSurface() const;
+    const QImage& backgroundSurface() const { return background_; }
+    QWidget* treeControl() const { return treeControl_; }
+
+private:
+    void buildScene();
+    void reportSurfaceError();
+
+    QPointer<QWidget> treeControl_;
+    QSize size_;
+    QImage background_;
+    QImage compose_;
+    std::shared_ptr<rm::Frame> sceneFrame_;
+    std::shared_ptr<rm::Frame> cameraFrame_;
+    std::shared_ptr<rm::Frame> treeFrame_;
+    std::unique_ptr<gl::Device> device_;
+    std::unique_ptr<rm::Viewport> viewport_;
+    std::shared_ptr<rm::Light> light_;
+    std::shared_ptr<rm::Light> ambient_;
+    QString driverName_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// The probe of the 3D stack, with the program's version codes:
+//   0      no usable EGL display
+//   0x100  EGL initialises
+//   0x200  an OpenGL context can be made current
+//   0x300  OpenGL 2.x
+//   0x500  OpenGL 3.x below 3.3
+//   0x600  OpenGL 3.3 or later (core profile, framebuffer objects)
+// Start-up refuses codes below 0x500. Diagnostics go to stderr; nothing the
+// probe makes is kept.
+#include <cstdint>
+
+std::uint32_t GetDXVersion();

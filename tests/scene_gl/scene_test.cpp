@@ -1,0 +1,133 @@
+// TD3DScene on a real device: driver fall-backs, rendering the tree frame,
+// composing over the background, loading the tree mesh and picking.
+#include "gl_pictures.h"
+#include "scene/d3ddriverlist.h"
+#include "scene/d3dscene.h"
+#include "scene/rm/shapes.h"
+#include "support/test_paths.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace gltest;
+
+const QRgb backgroundColor = 0xFF2E6B3A;
+
+QImage background(QSize size = QSize(370, 376)) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(backgroundColor);
+    return image;
+}
+
+TEST(D3DScene, UnknownDriverNameUsesTheDefaultDeviceAndKeepsTheName) {
+    TD3DDriverList drivers;
+    ASSERT_GE(drivers.count(), 1) << "no EGL device";
+    TD3DScene scene(QSize(370, 376), background());
+    scene.SetDriver("A card that was removed");
+    EXPECT_TRUE(scene.hasDevice());
+    EXPECT_EQ(scene.driverName(), "A card that was removed");
+    ASSERT_TRUE(scene.viewport());
+    EXPECT_FLOAT_EQ(scene.viewport()->GetBack(), 5000);
+    EXPECT_FLOAT_EQ(scene.viewport()->GetField(), 0.5f);
+
+    scene.SetDriver("");
+    EXPECT_TRUE(scene.hasDevice());
+    EXPECT_EQ(scene.driverName(), "");
+
+    scene.SetDriver(drivers.entry(0).name);
+    EXPECT_TRUE(scene.hasDevice());
+    EXPECT_EQ(scene.driverName(), drivers.entry(0).name);
+}
+
+TEST(D3DScene, AFailingDriverFallsBackToTheDefaultAndForgetsTheName) {
+    // A listed driver whose device is gone.
+    TD3DDriverList drivers({{99, "Vanished card", true}});
+    TD3DScene scene(QSize(64, 64), background(QSize(64, 64)));
+    scene.SetDriver("Vanished card");
+    EXPECT_TRUE(scene.hasDevice());
+    EXPECT_EQ(scene.driverName(), "");
+}
+
+TEST(D3DScene, WithoutARenderSurfaceNothingRendersButPaintingStillWorks) {
+    TD3DScene scene(QSize(0, 0), QImage());
+    scene.SetDriver("");
+    EXPECT_FALSE(scene.hasDevice());
+    scene.Render();
+    QImage canvas(10, 10, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    QPainter painter(&canvas);
+    scene.PaintTo(0, 0, painter);
+}
+
+TEST(D3DScene, PaintToComposesTheRenderingOverTheBackgroundByCoverage) {
+    TD3DScene scene(QSize(370, 376), background());
+    scene.SetDriver("");
+    ASSERT_TRUE(scene.hasDevice());
+    scene.treeFrame()->AddVisual(rm::makeSphere(20, 64, 32, 0xFFFF0000));
+    // Pure white parts stay visible over the background.
+    auto white = rm::Frame::create(scene.treeFrame());
+    white->SetPosition(scene.treeFrame().get(), {-35, -35, 0});
+    white->AddVisual(rm::makeBox({-5, -5, -5}, {5, 5, 5}, 0xFFFFFFFF));
+    scene.Render();
+    savePicture(scene.renderSurface(), "scene_rendering");
+
+    QImage window(500, 450, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    {
+        QPainter painter(&window);
+        scene.PaintTo(40, 30, painter);
+    }
+    savePicture(window, "scene_painted");
+    EXPECT_EQ(window.pixel(39, 29), 0xFF000000u) << "nothing outside the control";
+    EXPECT_EQ(window.pixel(40, 30), backgroundColor) << "the background where nothing is drawn";
+    EXPECT_EQ(window.pixel(40 + 369, 30 + 375), backgroundColor);
+    const QRgb centre = window.pixel(40 + 185, 30 + 188);
+    EXPECT_GT(red(centre), 150);
+    EXPECT_LT(green(centre), 10);
+    // The white box (at +x, so on the picture's right... no: the camera looks
+    // along -z, so +x is on the left) shows in light grey or white, not the background.
+    glm::vec4 s = scene.viewport()->Transform(white->GetPosition(nullptr) + rm::Vector(0, 0, 5));
+    const QRgb box = window.pixel(40 + int(s.x / s.w), 30 + int(s.y / s.w));
+    EXPECT_GT(red(box), 150);
+    EXPECT_GT(blue(box), 150);
+    // Edge pixels mix the sphere's red with the background's green.
+    int mixed = 0;
+    for (int x = 40; x < 40 + 370; ++x) {
+        const QRgb p = window.pixel(x, 30 + 188);
+        mixed += red(p) > 5 && green(p) > 5 && green(p) < qGreen(backgroundColor);
+    }
+    EXPECT_GE(mixed, 2);
+}
+
+TEST(D3DScene, LoadTreeMeshStandsTheMeshOnTheFloorAndReturnsHalfItsHeight) {
+    TD3DScene scene(QSize(100, 100), background(QSize(100, 100)));
+    const QString mesh = testsupport::sourceDir() + "/tests/data/x/two_materials.x";
+    EXPECT_FLOAT_EQ(scene.LoadTreeMesh(mesh, 10.0f), 10.0f);
+    ASSERT_EQ(scene.treeFrame()->visuals().size(), 1u);
+    rm::Box box = scene.treeFrame()->visuals()[0]->GetBox();
+    EXPECT_FLOAT_EQ(box.min.y, 0.0f);
+    EXPECT_FLOAT_EQ(box.max.y, 20.0f);
+    // A missing file leaves an empty visual.
+    EXPECT_FLOAT_EQ(scene.LoadTreeMesh(mesh + ".missing", 1.0f), 0.0f);
+}
+
+TEST(D3DScene, PickFindsTheFrameUnderAPointAndTheHitInTreeCoordinates) {
+    TD3DScene scene(QSize(370, 376), background());
+    scene.SetDriver("");
+    ASSERT_TRUE(scene.viewport());
+    scene.treeFrame()->AddVisual(rm::makeSphere(20, 48, 24, 0xFF00A000));
+    scene.treeFrame()->AddRotation(rm::CombineType::After, {0, 1, 0}, 0.5f);
+    auto toy = rm::Frame::create(scene.treeFrame());
+    toy->SetPosition(nullptr, {0, 0, 25});
+    toy->AddVisual(rm::makeSphere(3, 16, 8, 0xFFFFD700));
+
+    rm::Vector hit;
+    EXPECT_EQ(scene.PickFrame(185, 188, &hit), toy) << "the toy hides the tree behind it";
+    EXPECT_EQ(scene.PickFrame(185 - 40, 188 + 30, &hit), scene.treeFrame());
+    EXPECT_NEAR(glm::length(hit), 20.0f, 0.1f) << "on the tree's surface, in tree coordinates";
+    EXPECT_EQ(scene.PickFrame(5, 5), nullptr);
+}
+
+} // namespace
