@@ -232,7 +232,9 @@ TreeModel buildTree() {
         for (int b = 0; b < branches; ++b) {
             const float azimuth = turn + 2.0f * Pi * static_cast<float>(b) / static_cast<float>(branches) +
                                   random.uniform(-0.25f, 0.25f);
-            tree.spots.push_back(branch(builder, random, y, azimuth, random.uniform(0.92f, 1.05f), w < 12));
+            HangSpot spot = branch(builder, random, y, azimuth, random.uniform(0.92f, 1.05f), w < 12);
+            spot.whorl = w;
+            tree.spots.push_back(spot);
         }
         // Shorter branches between the whorls fill the gaps.
         if (w + 1 < whorls) {

@@ -12,6 +12,7 @@ namespace decor {
 struct HangSpot {
     glm::vec3 position{0.0f};
     float azimuth = 0.0f; // radians about the y axis, 0 along +x
+    int whorl = 0;        // 0 for the lowest
 };
 
 struct TreeModel {

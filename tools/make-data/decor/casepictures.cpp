@@ -1,0 +1,164 @@
+// Pictures of the toys in their cases ("Shape/<toy>.bmp"): each toy's own
+// key mesh 0, rendered through the scene's renderer under the scene's light,
+// fitted into its case slot. A strip of two frames of the slot's size: the
+// toy as it rests (frame 0) and highlighted under the pointer (frame 1). The
+// top-left pixel holds the colour that stands for "transparent".
+#include "decor/catalogue.h"
+#include "generator.h"
+#include "scene/keymeshes.h"
+#include "scene/rm/gl/device.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <map>
+
+namespace decor {
+namespace {
+
+constexpr QRgb Transparent = 0xFFFF00FF; // magenta: no toy has it
+constexpr int Oversample = 4;
+
+// Renders toy meshes into one slot size; owns a device of that size.
+class SlotCamera {
+public:
+    SlotCamera(int width, int height) : width_(width), height_(height) {
+        device_ = gl::Device::create(width * Oversample, height * Oversample, std::nullopt, &error_);
+        scene_ = rm::Frame::create();
+        toy_ = rm::Frame::create(scene_);
+        camera_ = rm::Frame::create(scene_);
+        auto light = rm::Frame::create(scene_);
+        light->SetPosition(scene_.get(), {5000, 5000, 5000});
+        light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
+    }
+
+    bool ready() const { return device_ != nullptr; }
+    const std::string& error() const { return error_; }
+
+    // The mesh seen from the front (+z), filling the slot less a small margin.
+    QImage render(const std::shared_ptr<rm::Mesh>& mesh) {
+        toy_->AddVisual(mesh);
+        const rm::Box box = mesh->GetBox();
+        const rm::Vector centre = (box.min + box.max) * 0.5f;
+        const rm::Vector size = box.max - box.min;
+        const float distance = 400.0f;
+        const float larger = static_cast<float>(std::max(width_, height_));
+        const float margin = 0.94f;
+        const float halfExtent = std::max(size.x * 0.5f * larger / static_cast<float>(width_),
+                                          size.y * 0.5f * larger / static_cast<float>(height_)) /
+                                 margin;
+        camera_->SetPosition(scene_.get(), {centre.x, centre.y, centre.z + distance});
+        camera_->SetOrientation(scene_.get(), {0, 0, -1}, {0, 1, 0});
+        rm::Viewport viewport(camera_, device_->GetWidth(), device_->GetHeight());
+        viewport.SetBack(distance * 2.0f);
+        viewport.SetField(halfExtent / distance);
+        device_->Clear();
+        device_->Render(viewport, *scene_);
+        device_->Update();
+        toy_->DeleteVisual(mesh.get());
+        return device_->surface().scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+
+private:
+    int width_, height_;
+    std::string error_;
+    std::unique_ptr<gl::Device> device_;
+    std::shared_ptr<rm::Frame> scene_, toy_, camera_;
+};
+
+// Opaque where the toy covers at least half a pixel (colours un-premultiplied,
+// so the edge takes no colour from any background), transparent elsewhere.
+QImage keyed(const QImage& rendered) {
+    QImage in = rendered.convertToFormat(QImage::Format_ARGB32);
+    QImage out(in.size(), QImage::Format_RGB32);
+    for (int y = 0; y < in.height(); ++y) {
+        for (int x = 0; x < in.width(); ++x) {
+            const QRgb p = in.pixel(x, y);
+            out.setPixel(x, y, qAlpha(p) >= 128 ? (p | 0xFF000000) : Transparent);
+        }
+    }
+    out.setPixel(0, 0, Transparent);
+    return out;
+}
+
+// Brighter, with a golden rim along the outline.
+QImage highlighted(const QImage& normal) {
+    QImage hot = normal;
+    auto opaque = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < normal.width() && y < normal.height() &&
+               normal.pixel(x, y) != Transparent;
+    };
+    for (int y = 0; y < hot.height(); ++y) {
+        for (int x = 0; x < hot.width(); ++x) {
+            if (!opaque(x, y)) {
+                continue;
+            }
+            const QRgb p = normal.pixel(x, y);
+            const bool rim = !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) || !opaque(x, y + 1);
+            auto lift = [](int c, int toward) {
+                return c + (toward - c) / 4;
+            };
+            hot.setPixel(x, y,
+                         rim ? qRgb(255, 214, 96)
+                             : qRgb(lift(qRed(p), 255), lift(qGreen(p), 236), lift(qBlue(p), 170)));
+        }
+    }
+    hot.setPixel(0, 0, Transparent);
+    return hot;
+}
+
+// Without a 3D device: the toy as a plain disc of its colour, so the case still works.
+QImage placeholder(int width, int height, TColor color) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Transparent);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    painter.drawEllipse(QRect(1, 1, width - 2, height - 2));
+    painter.end();
+    image.setPixel(0, 0, Transparent);
+    return image;
+}
+
+void writePictures(const makedata::Context& context) {
+    std::map<int, std::unique_ptr<SlotCamera>> cameras;
+    for (const ToyEntry& toy : catalogue()) {
+        const SlotSize slot = CaseSlots[toy.caseIndex];
+        auto& camera = cameras[toy.caseIndex];
+        if (!camera) {
+            camera = std::make_unique<SlotCamera>(slot.width, slot.height);
+            if (!camera->ready()) {
+                std::fprintf(stderr, "make-data: no 3D device (%s): case pictures are plain discs\n",
+                             camera->error().c_str());
+            }
+        }
+        QImage normal;
+        if (camera->ready()) {
+            const KeyMeshSet set = LoadKeyMeshes(
+                {.pattern = (context.dataDir + QString::fromStdString(toy.keyFile(0))).toStdString(),
+                 .count = 1,
+                 .span = 0,
+                 .anchor = AnchorByTop(toy.hangByTop != 0),
+                 .scale = toy.scale,
+                 .recolour = std::nullopt});
+            normal = set.mesh ? keyed(camera->render(set.mesh)) : QImage();
+        }
+        if (normal.isNull()) {
+            normal = placeholder(slot.width, slot.height, toy.landColor);
+        }
+        QImage strip(slot.width * 2, slot.height, QImage::Format_RGB888);
+        QPainter painter(&strip);
+        painter.drawImage(0, 0, normal);
+        painter.drawImage(slot.width, 0, highlighted(normal));
+        painter.end();
+        const QString file = context.file(QString::fromStdString(toy.shapeFile()));
+        if (!strip.save(file, "BMP")) {
+            std::fprintf(stderr, "make-data: can't write %s\n", qPrintable(file));
+        }
+    }
+}
+
+} // namespace
+} // namespace decor
+
+PW_DATA_GENERATOR("decor-pictures", 200, decor::writePictures);
