@@ -53,4 +53,32 @@ std::vector<XTriangleGroup> twoGroupShape(float x0, float y0, float r1, float g1
     return {first, second};
 }
 
+std::vector<XTriangleGroup> doubleSided(std::vector<XTriangleGroup> groups) {
+    for (auto& g : groups) {
+        const std::size_t n = g.corners.size();
+        for (std::size_t i = 0; i < n; i += 9) {
+            // Corners a, c, b: the reverse winding.
+            const float* t = &g.corners[i];
+            const std::vector<float> reversed{t[0], t[1], t[2], t[6], t[7], t[8], t[3], t[4], t[5]};
+            g.corners.insert(g.corners.end(), reversed.begin(), reversed.end());
+        }
+    }
+    return groups;
+}
+
+std::vector<XTriangleGroup> pyramid(float w, float h) {
+    XTriangleGroup g;
+    const float apex[3] = {0, h, 0};
+    const float base[4][3] = {{-w, 0, -w}, {w, 0, -w}, {w, 0, w}, {-w, 0, w}};
+    for (int i = 0; i < 4; ++i) {
+        const float* a = base[i];
+        const float* b = base[(i + 1) % 4];
+        g.corners.insert(g.corners.end(), {a[0], a[1], a[2], apex[0], apex[1], apex[2], b[0], b[1], b[2]});
+    }
+    g.r = 0.1f;
+    g.g = 0.5f;
+    g.b = 0.2f;
+    return doubleSided({g});
+}
+
 } // namespace testsupport

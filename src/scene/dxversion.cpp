@@ -1,0 +1,3 @@
+#include "scene/dxversion.h"
+
+std::uint32_t DirectXVersion = 0;

@@ -1,0 +1,125 @@
+#pragma once
+// TTree: the decorated tree. It reads the description file into its settings,
+// catalogue (TDescToy), hung toys (TToy) and mouse (TMouse), builds the scene
+// on TD3DScene, runs turning, falling and landing, and writes everything back
+// when it is destroyed — unless the file failed to load, which is never
+// overwritten.
+//
+//   TTree tree("desc", ownerForm, windowBackground, treeControl);  // or (name, size, background)
+//   if (tree.loadError()) show(tree.loadError()->what());
+//   TPickResult hit = tree.Pick(x, y, &point);
+#include "scene/d3dscene.h"
+#include "scene/descfile.h"
+#include "scene/udesctoy.h"
+#include "scene/umouse.h"
+#include "scene/utoy.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QPainter;
+class TSoundPlayer;
+
+// What lies under a point of the tree control.
+struct TPickResult {
+    enum Kind { Nothing, Tree, Toy } kind = Nothing;
+    TToy* toy = nullptr;
+};
+
+class TTree : public TD3DScene {
+public:
+    // The main window's tree: case slots "Toy0".."Toy48" are found among
+    // owner's children; the background under treeControl comes from
+    // windowBackground.
+    TTree(const QString& descName, QWidget* owner, const QImage& windowBackground, QWidget* treeControl);
+    // A tree without a window (snapshots, tests): background is the picture
+    // under the tree's area, of the area's size.
+    TTree(const QString& descName, QSize size, const QImage& background);
+    ~TTree() override;
+
+    // The error that stopped reading the description file, if any.
+    const std::optional<DescFileError>& loadError() const { return loadError_; }
+    const std::vector<std::string>& loadWarnings() const { return warnings_; }
+    // Writes the decoration now; false when it was not written (a file that
+    // failed to load is never overwritten).
+    bool Save();
+    // Leave the description file as it is when the tree is destroyed.
+    void KeepFileUnchanged() { saveOnExit_ = false; }
+
+    // Settings (the greeting editor and the main window read and change them).
+    std::string WelcomeText;
+    std::string FontName;
+    std::string FontStyle;
+    TColor WelcomeColor = 0;
+    int MusicOn = 1;
+    int SongNumber = 0;
+
+    const std::vector<std::unique_ptr<TDescToy>>& descToys() const { return descToys_; }
+    const std::vector<std::unique_ptr<TToy>>& toys() const { return toys_; }
+    TMouse* mouse() const { return mouse_.get(); }
+    const TreeRecord& treeRecord() const { return tree_; }
+    float TreeHeight() const { return treeHeight_; }
+    float TopRadius() const { return topRadius_; }
+    float TopLowestHeight() const { return topLowest_; }
+    float TopSnapHeight() const { return topSnap_; }
+    float DropTimeOffset() const { return dropOffset_; }
+    int TimeForDrop() const { return timeForDrop_; }
+    int TimeForRotate() const { return timeForRotate_; }
+    TToy* FallingToy() const { return fallingToy_; }
+    bool MouseActive() const { return mouseActive_; }
+
+    // Toys.
+    TToy* AddToy(TDescToy& descToy, rm::Vector direction, rm::Vector up, rm::Vector position);
+    void RemoveToy(TToy* toy);
+    TPickResult FindToy(const rm::Frame* frame) const;
+
+    // Music.
+    void NextSong();
+    void MusicOff();
+    QString SongFile();
+
+    // Scene operations.
+    TPickResult Pick(int x, int y, rm::Vector* hitPoint = nullptr) const;
+    rm::Vector ScreenToTree(int x, int y) const;
+    bool FitTop(rm::Vector& point) const;
+    void AnimateToys(double time);
+    void Rotate(bool positive, double t);
+    void StartDrop(const rm::Vector& start);
+    bool DropStep(TToy* toy, double t);
+    void StartLanding(TToy* toy, TSoundPlayer* player);
+    bool LandingStep(double t);
+    void PrintTo(QPainter& canvas, const QRect& rect);
+
+    // The random source of the mouse's chance (the C library's rand() by default).
+    void SetRandom(std::function<int()> random) { random_ = std::move(random); }
+
+private:
+    void load(const QString& descName, QWidget* owner);
+    void placeTreeAndCamera();
+    void measure();
+    DescriptionFile currentDecoration() const;
+
+    std::string dataFolder_;
+    std::string descPath_;
+    std::optional<DescFileError> loadError_;
+    std::vector<std::string> warnings_;
+    bool saveOnExit_ = true;
+
+    int timeForDrop_ = 0;
+    int timeForRotate_ = 0;
+    TreeRecord tree_;
+    std::vector<std::unique_ptr<TDescToy>> descToys_;
+    std::vector<std::unique_ptr<TToy>> toys_;
+    std::unique_ptr<TMouse> mouse_;
+    bool mouseActive_ = false;
+    TToy* fallingToy_ = nullptr;
+    float topRadius_ = 0;
+    float topLowest_ = 0;
+    float topSnap_ = 0;
+    float treeHeight_ = 0;
+    float dropOffset_ = 0;
+    std::function<int()> random_;
+};

@@ -1,0 +1,136 @@
+// TTree: picking, the tree-top rule, turning, falling and landing, printing.
+#include "scene/dxversion.h"
+#include "scene/soundplayer.h"
+#include "scene/utree.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+constexpr double twoPi = 6.283185307179586;
+} // namespace
+
+TPickResult TTree::Pick(int x, int y, rm::Vector* hitPoint) const {
+    rm::Vector point{0.0f};
+    const auto frame = PickFrame(x, y, &point);
+    if (!frame) {
+        return {};
+    }
+    const TPickResult result = FindToy(frame.get());
+    if (result.kind == TPickResult::Tree && hitPoint) {
+        *hitPoint = point;
+    }
+    return result;
+}
+
+rm::Vector TTree::ScreenToTree(int x, int y) const {
+    const rm::Viewport* view = viewport();
+    const int width = view ? view->GetWidth() : size().width();
+    const int height = view ? view->GetHeight() : size().height();
+    const float field = view ? view->GetField() : 0.5f;
+    const float front = view ? view->GetFront() : 1.0f;
+    const float m = static_cast<float>(std::max(width, height));
+    const float px = field * 2 * static_cast<float>(x - width / 2) / m;
+    const float py = field * 2 * static_cast<float>(height / 2 - y) / m;
+    // On the plane through the tree's origin that faces the camera.
+    const float d = treeFrame()->GetPosition(cameraFrame().get()).z;
+    const float k = d - front;
+    const rm::Vector inCamera{px * k / front, py * k / front, front + k};
+    return treeFrame()->InverseTransform(cameraFrame()->Transform(inCamera));
+}
+
+bool TTree::FitTop(rm::Vector& point) const {
+    for (const auto& toy : toys_) {
+        if (toy->descToy().IsTop()) {
+            return false;
+        }
+    }
+    if (point.y < topLowest_) {
+        return false;
+    }
+    if (point.x * point.x + point.z * point.z > topRadius_ * topRadius_) {
+        return false;
+    }
+    point = {0, topSnap_, 0};
+    return true;
+}
+
+void TTree::AnimateToys(double time) {
+    for (const auto& descToy : descToys_) {
+        descToy->Animate(time);
+    }
+}
+
+void TTree::Rotate(bool positive, double t) {
+    const double angle = t * twoPi / timeForRotate_;
+    treeFrame()->AddRotation(rm::CombineType::After, {0, positive ? 1.0f : -1.0f, 0},
+                             static_cast<float>(angle));
+    Render();
+}
+
+void TTree::StartDrop(const rm::Vector& start) {
+    dropOffset_ = static_cast<float>(std::trunc((1 - start.y / treeHeight_) * timeForDrop_ + 0.5));
+}
+
+bool TTree::DropStep(TToy* toy, double t) {
+    rm::Vector position = toy->frame()->GetPosition(treeFrame().get());
+    // Every step falls further than the one before: speed grows with time.
+    float y = static_cast<float>(position.y - (t + dropOffset_) * treeHeight_ / timeForDrop_);
+    const bool landed = !(y > 0);
+    if (landed) {
+        y = 0;
+    }
+    position.y = y;
+    toy->frame()->SetPosition(treeFrame().get(), position);
+    Render();
+    return landed;
+}
+
+void TTree::StartLanding(TToy* toy, TSoundPlayer* player) {
+    if (player) {
+        player->StopAndClose();
+    }
+    mouseActive_ = false;
+    if (DirectXVersion >= 0x600 && mouse_) {
+        // A chance of c fetches exactly c × 1000 of every 1000 draws: none at 0, all at 1.
+        const int r = random_() % 1000;
+        mouseActive_ = mouse_->Chance() * 1000 > r;
+    }
+    fallingToy_ = toy;
+    TSoundPlayer* sound = MusicOn ? player : nullptr;
+    if (mouseActive_) {
+        mouse_->BeginFetch(treeFrame(), sound, toy->frame(), *cameraFrame());
+    } else {
+        toy->BeginLanding(sound);
+    }
+}
+
+bool TTree::LandingStep(double t) {
+    if (!fallingToy_) {
+        return true;
+    }
+    if (mouseActive_) {
+        if (!mouse_->StepFetch(t)) {
+            return false;
+        }
+        mouse_->EndFetch(*treeFrame());
+    } else if (!fallingToy_->StepLanding(t)) {
+        return false;
+    }
+    RemoveToy(fallingToy_);
+    fallingToy_ = nullptr;
+    mouseActive_ = false;
+    return true;
+}
+
+void TTree::PrintTo(QPainter& canvas, const QRect& rect) {
+    QImage picture(size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&picture);
+        PaintTo(0, 0, painter);
+    }
+    canvas.save();
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform);
+    canvas.drawImage(rect, picture);
+    canvas.restore();
+}

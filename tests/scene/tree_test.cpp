@@ -1,0 +1,310 @@
+// The decorated tree on a small scene of its own: a pyramid for a tree, a
+// three-key ornament, a top, a two-key landing and a mouse. Renders through
+// the real OpenGL device (llvmpipe without a GPU).
+#include "app/paths.h"
+#include "scene/dxversion.h"
+#include "scene/utree.h"
+#include "scene/xfiles.h"
+#include "support/test_paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+using namespace testsupport;
+
+const char* const treeLine = "Tree=Mesh/Tree.x,1,0:0:0,0:0:1,0:1:0,0.25,0.12,0.02";
+const char* const catalogue =
+    "DescToy=Toys/Ball.bmp,0,3,Mesh/Ball*.x,FF:D7:00,2,Mesh/Land*.x,FF:00:FF,900,600,1,2,"
+    "Sound/Shatter.wav\n"
+    "DescToy=Toys/Top.bmp,1,1,Mesh/Top.x,C0:C0:C0,2,Mesh/Land*.x,FF:00:FF,0,600,0,1,"
+    "Sound/Crash.wav\n";
+
+class TreeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home_ = scratchDir("tree") + "/";
+        QDir().mkpath(home_ + "Data/Mesh");
+        const std::string mesh = (home_ + "Data/Mesh/").toStdString();
+        writeXMesh(mesh + "Tree.x", pyramid(30, 80));
+        for (int k = 0; k < 3; ++k) {
+            writeXMesh(mesh + "Ball" + std::to_string(k) + ".x",
+                       doubleSided(twoGroupShape(0, float(k), 1, 0, 0)));
+        }
+        writeXMesh(mesh + "Top.x", doubleSided(twoGroupShape(0, 0, 1, 1, 0)));
+        for (int k = 0; k < 2; ++k) {
+            writeXMesh(mesh + "Land" + std::to_string(k) + ".x",
+                       doubleSided(twoGroupShape(float(k), 0, 1, 0, 1)));
+            writeXMesh(mesh + "Mouse" + std::to_string(k) + ".x",
+                       doubleSided(twoGroupShape(0, 0, 0.5f, 0.5f, 0.5f)));
+        }
+        Paths.HDPath = home_;
+        DirectXVersion = 0x600;
+    }
+
+    void writeDesc(const std::string& extra, const std::string& mouseChance = "1") {
+        std::ofstream(descPath())
+            << "Driver=\nMusic=0,0\nWelcomeText=Hi\nWelcomeParams=Lobster,Regular,FF:D7:00\n"
+            << "TimeForDrop=30000\nTimeForRotate=8000\n"
+            << treeLine << "\n"
+            << catalogue << "Mouse=" << mouseChance << ",2,Mesh/Mouse*.x,400,1,1000,Sound/Squeak.wav\n"
+            << extra;
+    }
+    std::unique_ptr<TTree> makeTree() {
+        QImage background(370, 376, QImage::Format_RGB32);
+        background.fill(QColor(10, 20, 60));
+        return std::make_unique<TTree>("desc", QSize(370, 376), background);
+    }
+    std::string descPath() const { return (home_ + "Data/desc").toStdString(); }
+    std::string descText() const {
+        std::ifstream in(descPath(), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    // A point on the tree's front face, through the middle of the view.
+    static constexpr int centreX = 185, centreY = 200;
+
+    QString home_;
+};
+
+TEST_F(TreeTest, MeasuresTheTreeAndRaisesTheCamera) {
+    writeDesc("");
+    auto tree = makeTree();
+    ASSERT_TRUE(tree->hasDevice());
+    EXPECT_FALSE(tree->loadError());
+    EXPECT_FLOAT_EQ(tree->TreeHeight(), 80);
+    EXPECT_FLOAT_EQ(tree->TopRadius(), (60 + 60) * 0.25f * 0.25f);
+    EXPECT_FLOAT_EQ(tree->TopLowestHeight(), 80 - 80 * 0.12f);
+    EXPECT_NEAR(tree->cameraFrame()->GetPosition(tree->treeFrame().get()).y, 40, 1e-4);
+    EXPECT_EQ(tree->descToys().size(), 2u);
+    ASSERT_TRUE(tree->mouse());
+}
+
+TEST_F(TreeTest, PickFindsSkyTreeAndAToyInFront) {
+    writeDesc("");
+    auto tree = makeTree();
+    rm::Vector hit{-1.0f};
+    EXPECT_EQ(tree->Pick(3, 3, &hit).kind, TPickResult::Nothing);
+
+    const TPickResult onTree = tree->Pick(centreX, centreY, &hit);
+    ASSERT_EQ(onTree.kind, TPickResult::Tree);
+    EXPECT_GT(hit.y, 0);
+    EXPECT_LT(hit.y, tree->TreeHeight());
+    EXPECT_GT(hit.z, 0); // on the side facing the camera
+
+    // Hung a little in front of the sloping face, so that all of it shows.
+    TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, hit + rm::Vector(0, 0, 4));
+    const TPickResult onToy = tree->Pick(centreX, centreY + 22); // the ornament's lower half
+    EXPECT_EQ(onToy.kind, TPickResult::Toy);
+    EXPECT_EQ(onToy.toy, toy);
+    EXPECT_EQ(tree->FindToy(tree->treeFrame().get()).kind, TPickResult::Tree);
+    EXPECT_EQ(tree->FindToy(tree->cameraFrame().get()).kind, TPickResult::Nothing);
+}
+
+TEST_F(TreeTest, ScreenToTreeLiesOnThePlaneOfTheAxis) {
+    writeDesc("");
+    auto tree = makeTree();
+    const rm::Vector p = tree->ScreenToTree(185, 188);
+    EXPECT_NEAR(p.z, 0, 1e-3);
+    EXPECT_NEAR(p.x, 0, 0.5);
+    EXPECT_NEAR(p.y, 40, 0.5);
+    // Up the screen is up the tree; right is right as the camera sees it.
+    EXPECT_GT(tree->ScreenToTree(185, 50).y, p.y);
+}
+
+TEST_F(TreeTest, TopRuleAcceptsNearTheTipOnly) {
+    writeDesc("");
+    auto tree = makeTree();
+    rm::Vector nearTip{0.5f, 78, 0.5f};
+    ASSERT_TRUE(tree->FitTop(nearTip));
+    EXPECT_EQ(nearTip, rm::Vector(0, tree->TopSnapHeight(), 0));
+
+    rm::Vector belowZone{0, tree->TopLowestHeight() - 0.01f, 0};
+    EXPECT_FALSE(tree->FitTop(belowZone));
+    rm::Vector outside{tree->TopRadius() + 0.1f, 79, 0};
+    EXPECT_FALSE(tree->FitTop(outside));
+
+    tree->AddToy(*tree->descToys()[1], {0, 0, 0.1f}, {0, 1, 0}, {0, tree->TopSnapHeight(), 0});
+    rm::Vector again{0, 79, 0};
+    EXPECT_FALSE(tree->FitTop(again));
+}
+
+TEST_F(TreeTest, AFullRotateTimeIsAFullTurn) {
+    writeDesc("");
+    auto tree = makeTree();
+    for (int i = 0; i < 8; ++i) {
+        tree->Rotate(true, 1000);
+    }
+    rm::Vector direction, up;
+    tree->treeFrame()->GetOrientation(tree->sceneFrame().get(), direction, up);
+    EXPECT_NEAR(direction.z, 1, 1e-4);
+    EXPECT_NEAR(direction.x, 0, 1e-3);
+    tree->Rotate(false, 2000); // a quarter turn back
+    tree->treeFrame()->GetOrientation(tree->sceneFrame().get(), direction, up);
+    EXPECT_NEAR(std::fabs(direction.x), 1, 1e-4);
+}
+
+TEST_F(TreeTest, FallStartsWithItsOffsetAndStopsExactlyOnTheFloor) {
+    writeDesc("");
+    auto tree = makeTree();
+    tree->StartDrop({0, tree->TreeHeight(), 0});
+    EXPECT_EQ(tree->DropTimeOffset(), 0);
+    tree->StartDrop({0, 0, 0});
+    EXPECT_EQ(tree->DropTimeOffset(), 30000);
+    tree->StartDrop({0, 20, 0}); // (1 - 20/80) × 30000 + 0.5
+    EXPECT_EQ(tree->DropTimeOffset(), 22500);
+
+    // Released beside the tip: the fall takes a few steps. (Released lower, the
+    // offset makes the first step cover most of the way.)
+    const rm::Vector start = tree->ScreenToTree(300, 40);
+    TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, start);
+    tree->StartDrop(start);
+    float previous = start.y;
+    bool landed = false;
+    int steps = 0;
+    for (double t = 16; !landed && steps < 1000; t += 16, ++steps) {
+        landed = tree->DropStep(toy, t);
+        const float y = toy->frame()->GetPosition(tree->treeFrame().get()).y;
+        ASSERT_GE(y, 0);
+        EXPECT_LE(y, previous);
+        previous = y;
+    }
+    EXPECT_TRUE(landed);
+    EXPECT_EQ(previous, 0);
+    EXPECT_GT(steps, 3);
+}
+
+TEST_F(TreeTest, LandingPlaysThenRemovesTheToy) {
+    writeDesc("", "0");
+    auto tree = makeTree();
+    TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {10, 0, 5});
+    tree->SetRandom([] { return 0; }); // chance 0: the mouse never comes, even on 0
+    tree->StartLanding(toy, nullptr);
+    EXPECT_FALSE(tree->MouseActive());
+    EXPECT_EQ(tree->FallingToy(), toy);
+    ASSERT_TRUE(tree->descToys()[0]->landingMesh());
+    EXPECT_FALSE(tree->LandingStep(599)); // the last moment before the end still runs
+    EXPECT_EQ(tree->toys().size(), 1u);
+    EXPECT_TRUE(tree->LandingStep(600));
+    EXPECT_TRUE(tree->toys().empty());
+    EXPECT_EQ(tree->FallingToy(), nullptr);
+}
+
+TEST_F(TreeTest, CertainMouseFetchesTheToyAway) {
+    writeDesc("", "1");
+    auto tree = makeTree();
+    TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {10, 0, 5});
+    tree->SetRandom([] { return 999; });
+    tree->StartLanding(toy, nullptr);
+    ASSERT_TRUE(tree->MouseActive());
+    EXPECT_TRUE(tree->mouse()->fetching());
+    const rm::Vector before = toy->frame()->GetPosition(nullptr);
+    EXPECT_FALSE(tree->LandingStep(950)); // at the toy, pausing
+    EXPECT_FALSE(tree->LandingStep(999));
+    EXPECT_NE(toy->frame()->GetPosition(nullptr), before); // carried along
+    EXPECT_TRUE(tree->LandingStep(1000));
+    EXPECT_FALSE(tree->mouse()->fetching());
+    EXPECT_TRUE(tree->toys().empty());
+    // The mouse frame is gone from the scene again.
+    EXPECT_EQ(tree->treeFrame()->children().size(), 0u);
+}
+
+TEST_F(TreeTest, OlderStackNeverSendsTheMouse) {
+    writeDesc("", "1");
+    DirectXVersion = 0x500;
+    auto tree = makeTree();
+    TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {10, 0, 5});
+    tree->StartLanding(toy, nullptr);
+    EXPECT_FALSE(tree->MouseActive());
+}
+
+TEST_F(TreeTest, SaveWritesTheTurnedTreeAndUserToysAlongItsAxes) {
+    writeDesc("Toy=1,0:79:0,0:0:1,0:1:0\n");
+    {
+        auto tree = makeTree();
+        ASSERT_EQ(tree->toys().size(), 1u);
+        tree->Rotate(true, 4000); // half a turn
+        tree->AddToy(*tree->descToys()[0], {0.3f, 0, 0.1f}, {0, 1, 0}, {1, 30, 12});
+    }
+    const std::string text = descText();
+    EXPECT_NE(text.find("\r\nTree=Mesh/Tree.x,1,0:0:0,"), std::string::npos) << text;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("Tree=", 0) == 0) {
+            line.pop_back(); // the CR of the line end
+            const TreeRecord t = ParseTreeLine(line.substr(5));
+            EXPECT_NEAR(t.direction.z, -1, 1e-4);
+            EXPECT_NEAR(t.direction.x, 0, 1e-3);
+            EXPECT_NEAR(t.up.y, 1, 1e-4);
+        }
+    }
+    EXPECT_NE(text.find("Toy=1,0:79:0,0:0:1,0:1:0\r\nToy=0,1:30:12,0:0:1,0:1:0\r\n"), std::string::npos)
+        << text;
+    // The next start shows the tree turned.
+    auto again = makeTree();
+    rm::Vector direction, up;
+    again->treeFrame()->GetOrientation(again->sceneFrame().get(), direction, up);
+    EXPECT_NEAR(direction.z, -1, 1e-4);
+}
+
+TEST_F(TreeTest, ToysOfOneDescriptionShareAndAnimateTheirMesh) {
+    writeDesc("Toy=0,5:40:8,0:0:1,0:1:0\nToy=0,-5:30:8,0:0:1,0:1:0\n");
+    auto tree = makeTree();
+    ASSERT_EQ(tree->toys().size(), 2u);
+    const auto& first = tree->toys()[0]->frame()->visuals();
+    const auto& second = tree->toys()[1]->frame()->visuals();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0], second[0]);
+    const float before = first[0]->GetBox().min.y;
+    tree->AnimateToys(450); // halfway through the three keys' cycle
+    EXPECT_NE(first[0]->GetBox().min.y, before);
+}
+
+TEST_F(TreeTest, BrokenFileIsReportedAndNeverOverwritten) {
+    writeDesc("Toy=0,1:x:3,0:0:1,0:1:0\n");
+    const std::string original = descText();
+    {
+        auto tree = makeTree();
+        ASSERT_TRUE(tree->loadError());
+        EXPECT_STREQ(tree->loadError()->what(), "Data/desc:11: 'x' is not a valid floating point value");
+        EXPECT_FALSE(tree->Save());
+    }
+    EXPECT_EQ(descText(), original);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(descPath() + "~~~")));
+}
+
+TEST_F(TreeTest, SongsWrapAround) {
+    writeDesc("");
+    auto tree = makeTree();
+    tree->KeepFileUnchanged();
+    tree->SongNumber = 8;
+    tree->MusicOff();
+    tree->NextSong();
+    EXPECT_EQ(tree->MusicOn, 1);
+    EXPECT_TRUE(tree->SongFile().endsWith("Data/Resource/Song0.mid"));
+    EXPECT_EQ(tree->SongNumber, 0);
+    tree->SongNumber = -1;
+    EXPECT_TRUE(tree->SongFile().endsWith("Song8.mid"));
+}
+
+TEST_F(TreeTest, PrintToScalesThePicture) {
+    writeDesc("");
+    auto tree = makeTree();
+    QImage page(740, 752, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    tree->PrintTo(painter, QRect(0, 0, 740, 752));
+    painter.end();
+    EXPECT_EQ(page.pixelColor(4, 4), QColor(10, 20, 60));     // background, scaled up
+    EXPECT_NE(page.pixelColor(370, 400), QColor(10, 20, 60)); // the tree
+}
+
+} // namespace
