@@ -1,0 +1,101 @@
+#include "art/artkit.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace makedata::art {
+
+QColor colour(QRgb rgb, int alpha) {
+    QColor c = QColor::fromRgb(rgb);
+    c.setAlpha(alpha);
+    return c;
+}
+
+QColor mix(QRgb a, QRgb b, double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    auto channel = [t](int x, int y) {
+        return int(x + (y - x) * t + 0.5);
+    };
+    return QColor(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)), channel(qBlue(a), qBlue(b)));
+}
+
+QImage newLayer(int width, int height) {
+    QImage layer(width, height, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    return layer;
+}
+
+QFont pixelFont(const QString& family, int pixelSize, int weight, bool italic) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Weight(weight));
+    font.setItalic(italic);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
+    font.setKerning(true);
+    return font;
+}
+
+namespace {
+
+// A colour one step away from the key, so an inside pixel never reads as outside.
+QRgb avoidKey(QRgb rgb, QRgb key) {
+    if ((rgb & 0xFFFFFF) != (key & 0xFFFFFF)) {
+        return rgb;
+    }
+    return qRgb(qRed(rgb), qGreen(rgb) ^ 1, qBlue(rgb));
+}
+
+} // namespace
+
+QImage cutOutline(const QImage& layer, QRgb key) {
+    const QImage source = layer.convertToFormat(QImage::Format_ARGB32);
+    QImage out(source.size(), QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < source.width(); ++x) {
+            row[x] = qAlpha(in[x]) < 128 ? (key | 0xFF000000u) : (avoidKey(in[x], key) | 0xFF000000u);
+        }
+    }
+    return out;
+}
+
+QImage keyOverBackdrop(const QImage& layer, const QImage& backdrop, QRgb key) {
+    QImage composed =
+        backdrop.convertToFormat(QImage::Format_RGB32).copy(0, 0, layer.width(), layer.height());
+    {
+        QPainter painter(&composed);
+        painter.drawImage(0, 0, layer);
+    }
+    const QImage alpha = layer.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < composed.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(alpha.constScanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(composed.scanLine(y));
+        for (int x = 0; x < composed.width(); ++x) {
+            row[x] = qAlpha(a[x]) == 0 ? (key | 0xFF000000u) : (avoidKey(row[x], key) | 0xFF000000u);
+        }
+    }
+    return composed;
+}
+
+QPainterPath roundedRect(const QRectF& rect, double radius) {
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+std::uint32_t Random::next() {
+    // xorshift32: small, fast and identical everywhere.
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return state_;
+}
+
+double Random::uniform(double low, double high) {
+    return low + (high - low) * (next() >> 8) / double(1u << 24);
+}
+
+} // namespace makedata::art

@@ -1,0 +1,19 @@
+#pragma once
+// The main window's command buttons and toy cases in their three looks
+// (0 normal, 1 hot, 2 pressed), painted over whatever lies under them.
+#include <QPainter>
+#include <QRect>
+
+namespace makedata::art {
+
+enum class BigButton { Send = 0, Greeting = 1, Music = 2, Driver = 3 };
+enum class SmallButton { Help = 0, Exit = 1 };
+
+// A 70 x 60 command button with its icon, filling `place`.
+void paintBigButton(QPainter& p, const QRect& place, BigButton button, int state);
+// A 41 x 41 round button with its icon, filling `place`.
+void paintSmallButton(QPainter& p, const QRect& place, SmallButton button, int state);
+// Toy case k (a labelled gift box) filling `place`.
+void paintCase(QPainter& p, const QRect& place, int k, int state);
+
+} // namespace makedata::art

@@ -1,0 +1,204 @@
+// The faces of the greeting editor (with the sprite sheet of the main
+// window's buttons under its colour picker), the driver dialog, the About box
+// and the output dialog.
+#include "art/artkit.h"
+#include "art/bmpfile.h"
+#include "art/buttonart.h"
+#include "art/dialogart.h"
+#include "art/mainwindowface.h"
+#include "art/windowlayout.h"
+#include "generator.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+
+namespace makedata::art {
+namespace {
+
+constexpr QRect editorText{45, 16, 452, 26};
+constexpr QRect editorFonts{45, 52, 199, 179};
+constexpr QRect editorStyles{45, 241, 199, 67};
+constexpr QRect editorPicker{255, 52, 281, 256};
+
+// The main window's button frames, each painted over the part of the window
+// face it covers, so a frame matches its surroundings pixel for pixel.
+void paintButtonSheet(QPainter& p) {
+    const QImage base = paintMainWindowBase();
+    for (int b = 0; b < 4; ++b) {
+        const QRect place = layout::bigButtons[b];
+        for (int state = 0; state < 3; ++state) {
+            const QPoint frame = layout::bigButtonFrame(b, state);
+            p.drawImage(frame, base, place);
+            p.save();
+            p.setClipRect(QRect(frame, place.size()));
+            p.translate(frame - place.topLeft());
+            paintBigButton(p, place, BigButton(b), state);
+            p.restore();
+        }
+    }
+    for (int b = 0; b < 2; ++b) {
+        const QRect place = layout::smallButtons[b];
+        for (int state = 0; state < 3; ++state) {
+            const QPoint frame = layout::smallButtonFrame(b, state);
+            p.drawImage(frame, base, place);
+            p.save();
+            p.setClipRect(QRect(frame, place.size()));
+            p.translate(frame - place.topLeft());
+            paintSmallButton(p, place, SmallButton(b), state);
+            p.restore();
+        }
+    }
+}
+
+// Little signs beside the editor's fields: a letter for the text, "Aa" for
+// the fonts, bold and italic for the styles, and a palette for the colours.
+void paintEditorSigns(QPainter& p) {
+    const QFont serif = pixelFont("Linux Libertine O", 22, QFont::Bold);
+    paintText(p, QRectF(12, 14, 28, 30), "T", serif, palette::berryRed);
+    paintText(p, QRectF(10, 56, 32, 28), "Aa", pixelFont("Linux Libertine O", 17, QFont::Bold),
+              palette::berryRed);
+    paintText(p, QRectF(10, 244, 32, 26), "B", pixelFont("Linux Libertine O", 17, QFont::Bold),
+              palette::berryRed);
+    paintText(p, QRectF(10, 266, 32, 26), "I", pixelFont("Linux Libertine O", 18, QFont::Normal, true),
+              palette::berryRed);
+    // A painter's palette with five dabs.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(557, 80);
+    p.setPen(QPen(colour(palette::goldDark), 1));
+    p.setBrush(colour(qRgb(240, 222, 186)));
+    p.drawEllipse(centre, 14, 11);
+    p.setBrush(colour(palette::paper));
+    p.drawEllipse(centre + QPointF(5, 5), 3, 2.5);
+    const QRgb dabs[] = {palette::berryRedLight, palette::gold, palette::pineLight, qRgb(70, 110, 200),
+                         qRgb(150, 80, 170)};
+    const QPointF at[] = {{-8, -3}, {-3, -7}, {4, -7}, {9, -2}, {-7, 4}};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 5; ++i) {
+        p.setBrush(colour(dabs[i]));
+        p.drawEllipse(centre + at[i], 2.6, 2.6);
+    }
+    p.restore();
+    paintHolly(p, QPointF(557, 285), 0.8, -70);
+}
+
+QImage paintEditorFace() {
+    QImage layer = newLayer(layout::editorFace.width(), layout::editorFace.height());
+    QPainter p(&layer);
+    paintCard(p, layout::editorFace);
+    paintField(p, editorText);
+    paintField(p, editorFonts);
+    paintField(p, editorStyles);
+    paintField(p, editorPicker);
+    paintEditorSigns(p);
+    paintCloseButton(p, layout::editorClose, false);
+    // Under the colour picker: the close button's frames, cut from the face
+    // where the button sits, and the main window's button sheet.
+    const QImage withoutSheet = layer.copy();
+    for (bool pressed : {false, true}) {
+        const QPoint frame = pressed ? layout::editorClosePressedFrame : layout::editorCloseFrame;
+        p.drawImage(frame, withoutSheet, layout::editorClose);
+        p.save();
+        p.translate(frame - layout::editorClose.topLeft());
+        p.setClipRect(layout::editorClose);
+        p.fillRect(layout::editorClose, colour(palette::paper));
+        paintCloseButton(p, layout::editorClose, pressed);
+        p.restore();
+    }
+    paintButtonSheet(p);
+    p.end();
+    return cutOutline(layer, palette::outline);
+}
+
+QImage paintSetupFace() {
+    QImage layer = newLayer(layout::setupFace.width(), layout::setupFace.height());
+    QPainter p(&layer);
+    paintCard(p, layout::setupFace);
+    paintHolly(p, QPointF(26, 34), 0.55, -30);
+    paintHolly(p, QPointF(248, 34), 0.55, 30);
+    paintCaptionPlate(p, QRect(45, 20, 184, 28));
+    paintField(p, QRect(24, 52, 227, 210));
+    // The push-button frames (under the list, which covers them).
+    paintPushButton(p, QRect(layout::pushButtonFrame, layout::pushButton), false);
+    paintPushButton(p, QRect(layout::pushButtonPressedFrame, layout::pushButton), true);
+    p.end();
+    return cutOutline(layer, palette::outline);
+}
+
+void paintOrnament(QPainter& p, QPointF centre, double radius, QRgb tone) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour(palette::goldDark), 1));
+    p.drawLine(centre - QPointF(0, radius + 14), centre - QPointF(0, radius + 2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour(palette::gold));
+    p.drawRect(QRectF(centre.x() - 3.5, centre.y() - radius - 4, 7, 5));
+    QRadialGradient ball(centre - QPointF(radius * 0.35, radius * 0.4), radius * 1.3);
+    ball.setColorAt(0, colour(qRgb(255, 255, 255)));
+    ball.setColorAt(0.18, colour(tone));
+    ball.setColorAt(1, mix(tone, qRgb(0, 0, 0), 0.6));
+    p.setBrush(ball);
+    p.drawEllipse(centre, radius, radius);
+    p.setPen(QPen(colour(palette::goldLight, 200), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(centre.x() - radius, centre.y() - radius * 0.3, 2 * radius, radius * 0.6), 180 * 16,
+              180 * 16);
+    p.restore();
+}
+
+QImage paintAboutFace() {
+    QImage layer = newLayer(layout::aboutFace.width(), layout::aboutFace.height());
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paintCard(p, layout::aboutFace);
+    paintText(p, QRectF(0, 16, 400, 54), "Pinewick", pixelFont("Lobster Two", 46, QFont::Bold),
+              palette::berryRed);
+    paintText(p, QRectF(0, 70, 400, 22), "Version 1.0", pixelFont("EB Garamond", 17, QFont::Normal, true),
+              palette::ink);
+    paintText(p, QRectF(0, 92, 400, 22), "made by Corlune", pixelFont("EB Garamond", 17), palette::ink);
+    paintField(p, QRect(130, 129, 142, 24));
+    paintField(p, QRect(130, 158, 142, 25));
+    paintOrnament(p, QPointF(74, 150), 19, palette::berryRed);
+    paintOrnament(p, QPointF(326, 150), 19, palette::pine);
+    paintHolly(p, QPointF(74, 112), 0.7, 0);
+    paintHolly(p, QPointF(326, 112), 0.7, 0);
+
+    const QFont small = pixelFont("DejaVu Sans", 11);
+    const QFont smallBold = pixelFont("DejaVu Sans", 11, QFont::Bold);
+    paintText(p, QRectF(0, 194, 400, 16), "Built with", smallBold, palette::berryRedDark);
+    paintText(p, QRectF(20, 212, 360, 16), "Qt  \u00b7  Mesa / OpenGL  \u00b7  Assimp  \u00b7  GLM", small,
+              palette::ink);
+    paintText(p, QRectF(20, 230, 360, 16), "SDL2_mixer  \u00b7  FluidSynth  \u00b7  FFmpeg", small,
+              palette::ink);
+    p.setPen(QPen(colour(palette::gold), 1));
+    p.drawLine(QPointF(60, 262.5), QPointF(340, 262.5));
+    p.end();
+    return cutOutline(layer, palette::outline);
+}
+
+QImage paintOutFace() {
+    QImage layer = newLayer(layout::outFace.width(), layout::outFace.height());
+    QPainter p(&layer);
+    paintCard(p, layout::outFace);
+    paintText(p, QRectF(24, 14, 239, 20),
+              "Send your tree to this e-mail address:", pixelFont("DejaVu Sans", 11, QFont::Bold),
+              palette::berryRedDark, Qt::AlignLeft | Qt::AlignVCenter);
+    paintField(p, QRect(24, 39, 239, 25));
+    paintHolly(p, QPointF(216, 98), 0.75, 0);
+    paintText(p, QRectF(273, 12, 94, 24), "Pinewick", pixelFont("Lobster Two", 20, QFont::Bold),
+              palette::berryRed);
+    p.end();
+    return cutOutline(layer, palette::outline);
+}
+
+void generateDialogPictures(const Context& context) {
+    writeBmp24(paintEditorFace(), context.file("Resource/Welcome.bmp"));
+    writeBmp24(paintSetupFace(), context.file("Resource/Setup.bmp"));
+    writeBmp24(paintAboutFace(), context.file("Resource/About.bmp"));
+    writeBmp24(paintOutFace(), context.file("Resource/Out.bmp"));
+}
+
+} // namespace
+} // namespace makedata::art
+
+PW_DATA_GENERATOR("dialog-pictures", 310, makedata::art::generateDialogPictures);

@@ -1,0 +1,43 @@
+// The main window's pictures: its face (Bk.bmp) and the hot and pressed
+// looks of the seven cases (Add.bmp).
+#include "art/bmpfile.h"
+#include "art/buttonart.h"
+#include "art/mainwindowface.h"
+#include "art/windowlayout.h"
+#include "generator.h"
+
+#include <QPainter>
+
+namespace makedata::art {
+namespace {
+
+QImage paintCaseStates() {
+    const QImage base = paintMainWindowBase();
+    QImage sheet(layout::casesPicture, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    QPainter p(&sheet);
+    for (int k = 0; k < layout::caseCount; ++k) {
+        const QRect place = layout::caseRect(k);
+        for (int state : {1, 2}) {
+            const QPoint frame = state == 1 ? layout::caseHotFrame(k) : layout::casePressedFrame(k);
+            // Each frame shows the shelf under the case with the case on it.
+            p.drawImage(frame, base, place);
+            p.save();
+            p.setClipRect(QRect(frame, place.size()));
+            p.translate(frame - place.topLeft());
+            paintCase(p, place, k, state);
+            p.restore();
+        }
+    }
+    return sheet;
+}
+
+void generateMainWindowPictures(const Context& context) {
+    writeBmp24(paintMainWindowFace(), context.file("Resource/Bk.bmp"));
+    writeBmp24(paintCaseStates(), context.file("Resource/Add.bmp"));
+}
+
+} // namespace
+} // namespace makedata::art
+
+PW_DATA_GENERATOR("main-window-pictures", 300, makedata::art::generateMainWindowPictures);

@@ -1,0 +1,13 @@
+#pragma once
+// The main window's face: the night scene with the greeting ribbon, the
+// button panels, the shelf and the seven toy cases in their normal looks.
+#include <QImage>
+
+namespace makedata::art {
+
+// Everything but the buttons and cases: what lies under them.
+QImage paintMainWindowBase();
+// The whole face with every button and case in its normal look.
+QImage paintMainWindowFace();
+
+} // namespace makedata::art

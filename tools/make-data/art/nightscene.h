@@ -1,0 +1,13 @@
+#pragma once
+// The winter night behind the tree: starry sky with the moon, snowy hills
+// with a lit village at the horizon, a snow field with a warm glow where the
+// tree stands, and a few falling flakes. The main window's face and the
+// title's empty frame are both painted on it.
+#include <QImage>
+
+namespace makedata::art {
+
+// The whole 640 x 480 night scene without any controls.
+QImage paintNightScene();
+
+} // namespace makedata::art

@@ -1,0 +1,157 @@
+// The title sequence's pictures: the empty frame that fades in over the
+// desktop, the tree and the lettering. White is transparent in each; every
+// picture is painted over what the screen shows when it fades in, so the
+// edges blend without halos.
+#include "art/artkit.h"
+#include "art/bmpfile.h"
+#include "art/firtree.h"
+#include "art/mainwindowface.h"
+#include "art/nightscene.h"
+#include "art/windowlayout.h"
+#include "generator.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace makedata::art {
+namespace {
+
+QImage paintEmptyFrame(const QImage& scene) {
+    QImage layer = newLayer(640, 480);
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipPath(roundedRect(QRectF(0, 0, 640, 480), 18));
+    p.drawImage(0, 0, scene);
+    p.setPen(QPen(colour(palette::gold, 160), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(roundedRect(QRectF(3.5, 3.5, 633, 473), 15));
+    p.end();
+    return cutOutline(layer, palette::titleKey);
+}
+
+QImage paintTreeLayer() {
+    QImage layer = newLayer(252, 332);
+    QPainter p(&layer);
+    // A soft shadow on the snow, then the tree.
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient shadow(QPointF(126, 322), 80);
+    shadow.setColorAt(0, colour(qRgb(20, 30, 70), 110));
+    shadow.setColorAt(1, colour(qRgb(20, 30, 70), 0));
+    p.save();
+    p.translate(126, 322);
+    p.scale(1, 0.14);
+    p.translate(-126, -322);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shadow);
+    p.drawEllipse(QPointF(126, 322), 80, 80);
+    p.restore();
+    FirTreeShape shape;
+    shape.foot = QPointF(126, 324);
+    shape.height = 316;
+    shape.width = 236;
+    shape.tiers = 9;
+    paintFirTree(p, shape);
+    return layer;
+}
+
+QImage paintLettering() {
+    QImage layer = newLayer(292, 318);
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A red ribbon banner across the lower branches.
+    const QRectF banner(22, 228, 248, 52);
+    for (int side : {-1, 1}) {
+        const double edge = side < 0 ? banner.left() : banner.right();
+        QPainterPath tail;
+        tail.moveTo(edge - side * 10, banner.top() + 12);
+        tail.lineTo(edge + side * 20, banner.top() + 12);
+        tail.lineTo(edge + side * 10, banner.top() + 33);
+        tail.lineTo(edge + side * 20, banner.bottom() + 8);
+        tail.lineTo(edge - side * 10, banner.bottom() + 8);
+        tail.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour(palette::berryRedDark));
+        p.drawPath(tail);
+    }
+    QLinearGradient satin(0, banner.top(), 0, banner.bottom());
+    satin.setColorAt(0, colour(palette::berryRedLight));
+    satin.setColorAt(0.5, colour(palette::berryRed));
+    satin.setColorAt(1, colour(palette::berryRedDark));
+    p.setBrush(colour(qRgb(0, 0, 0), 90));
+    p.drawRect(banner.translated(2, 3));
+    p.setBrush(satin);
+    p.drawRect(banner);
+    p.setPen(QPen(colour(palette::gold), 1.5));
+    p.drawLine(banner.topLeft() + QPointF(0, 3), banner.topRight() + QPointF(0, 3));
+    p.drawLine(banner.bottomLeft() - QPointF(0, 3), banner.bottomRight() - QPointF(0, 3));
+
+    const QFont font = pixelFont("Lobster Two", 44, QFont::Bold);
+    QPainterPath word;
+    word.addText(0, 0, font, "Pinewick");
+    const QRectF bounds = word.boundingRect();
+    word.translate(banner.center().x() - bounds.center().x(), banner.center().y() - bounds.center().y() - 1);
+    p.setPen(QPen(colour(palette::berryRedDark), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(word.translated(1, 2));
+    QLinearGradient goldFill(0, banner.top() + 4, 0, banner.bottom() - 4);
+    goldFill.setColorAt(0, colour(palette::goldLight));
+    goldFill.setColorAt(1, colour(palette::gold));
+    p.setPen(Qt::NoPen);
+    p.setBrush(goldFill);
+    p.drawPath(word);
+
+    // A star above the tree's tip.
+    const QPointF star(146, 2 + 12);
+    QPainterPath points;
+    for (int i = 0; i < 10; ++i) {
+        const double r = i % 2 == 0 ? 12 : 5;
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const QPointF at = star + QPointF(std::cos(a) * r, std::sin(a) * r);
+        i == 0 ? points.moveTo(at) : points.lineTo(at);
+    }
+    points.closeSubpath();
+    QRadialGradient glow(star, 20);
+    glow.setColorAt(0, colour(qRgb(255, 236, 160), 160));
+    glow.setColorAt(1, colour(qRgb(255, 236, 160), 0));
+    p.setBrush(glow);
+    p.drawEllipse(star, 20, 20);
+    p.setBrush(colour(palette::goldLight));
+    p.setPen(QPen(colour(palette::goldDark), 1));
+    p.drawPath(points);
+    return layer;
+}
+
+void generateTitlePictures(const Context& context) {
+    const QImage scene = paintNightScene();
+    const QImage empty = paintEmptyFrame(scene);
+    writeBmp24(empty, context.file("Resource/Empty.bmp"));
+
+    // What the screen holds when the tree fades in: the empty frame and the
+    // piece of the window face under the tree.
+    QImage screen = scene;
+    {
+        QPainter p(&screen);
+        p.drawImage(layout::titleFloorPiece.topLeft(), paintMainWindowFace(), layout::titleFloorPiece);
+    }
+    const QRect treePlace(layout::titleTree, QSize(252, 332));
+    const QImage tree = keyOverBackdrop(paintTreeLayer(), screen.copy(treePlace), palette::titleKey);
+    writeBmp24(tree, context.file("Resource/Tree.bmp"));
+    {
+        QPainter p(&screen);
+        for (int y = 0; y < tree.height(); ++y) {
+            for (int x = 0; x < tree.width(); ++x) {
+                if ((tree.pixel(x, y) & 0xFFFFFF) != (palette::titleKey & 0xFFFFFF)) {
+                    screen.setPixel(treePlace.x() + x, treePlace.y() + y, tree.pixel(x, y));
+                }
+            }
+        }
+    }
+    const QRect textPlace(layout::titleText, QSize(292, 318));
+    writeBmp24(keyOverBackdrop(paintLettering(), screen.copy(textPlace), palette::titleKey),
+               context.file("Resource/Text.bmp"));
+}
+
+} // namespace
+} // namespace makedata::art
+
+PW_DATA_GENERATOR("title-pictures", 320, makedata::art::generateTitlePictures);
