@@ -3,6 +3,7 @@
 #include "app/paths.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <clocale>
 #include <cstdio>
 
@@ -26,6 +27,17 @@ int main(int argc, char** argv) {
         return 0;
     case Command::Check:
         return RunCheck(command->file);
+    case Command::Snapshot: {
+        // No window: without a display, draw off screen.
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName("Pinewick");
+        std::setlocale(LC_NUMERIC, "C");
+        return RunSnapshot(command->file);
+    }
     case Command::Window:
         break;
     }

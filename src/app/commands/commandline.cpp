@@ -16,6 +16,12 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
         if (argument == "--check") {
             command.kind = Command::Check;
             takeFile(false);
+        } else if (argument == "--snapshot") {
+            command.kind = Command::Snapshot;
+            if (!takeFile(true)) {
+                *error = "--snapshot needs a file name (.jpg or .png)";
+                return std::nullopt;
+            }
         } else if (argument == "--help" || argument == "-h") {
             command.kind = Command::Help;
         } else if (argument.compare("-DEBUG", Qt::CaseInsensitive) == 0) {
@@ -35,5 +41,7 @@ void PrintUsage() {
         "\n"
         "  -DEBUG          skip the title sequence\n"
         "  --check [FILE]  read a description file (default: the home folder's Data/desc) and print it\n"
-        "                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1");
+        "                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1\n"
+        "  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that\n"
+        "                  Pinewick mails and prints; needs no display");
 }

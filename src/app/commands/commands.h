@@ -5,7 +5,7 @@
 #include <optional>
 
 struct Command {
-    enum Kind { Window, Check, Help } kind = Window;
+    enum Kind { Window, Check, Snapshot, Help } kind = Window;
     // The file a command works on (may be empty: the command's default).
     QString file;
 };
@@ -17,5 +17,9 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
 // pinewick --check [FILE]: reads a description file as the tree does, prints it
 // back as the tree would write it. Warnings go to standard error.
 int RunCheck(const QString& file);
+
+// pinewick --snapshot FILE: writes the greeting picture of the decoration
+// (JPEG or PNG by the file's extension). Needs a QGuiApplication.
+int RunSnapshot(const QString& file);
 
 void PrintUsage();

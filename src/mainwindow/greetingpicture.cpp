@@ -1,0 +1,45 @@
+#include "mainwindow/greetingpicture.h"
+
+#include "mainwindow/layout.h"
+#include "scene/utree.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+
+GreetingStyle TreeGreetingStyle(const TTree& tree) {
+    const TColor c = tree.WelcomeColor;
+    return {QString::fromStdString(tree.FontName), QString::fromStdString(tree.FontStyle),
+            QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF)};
+}
+
+QImage GreetingPicture(const QImage& windowBackground, TTree& tree) {
+    QImage picture(layout::Snapshot, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.drawImage(QPoint(0, 0), windowBackground, QRect(QPoint(0, 0), layout::Snapshot));
+    TextFit(painter, layout::Welcome, QString::fromStdString(tree.WelcomeText), TreeGreetingStyle(tree),
+            false);
+    tree.PaintTo(layout::TreeControl.x(), layout::TreeControl.y(), painter);
+    return picture;
+}
+
+bool SavePicture(const QImage& picture, const QString& file, QString* error) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    QImageWriter writer(file);
+    if (suffix == "jpg" || suffix == "jpeg") {
+        writer.setFormat("jpeg");
+        // A moderate file for mail, without visible artefacts.
+        writer.setQuality(80);
+    } else if (suffix == "png") {
+        writer.setFormat("png");
+    } else {
+        *error = file + ": give the picture a .jpg or .png name";
+        return false;
+    }
+    if (!writer.write(picture)) {
+        *error = file + ": " + writer.errorString();
+        return false;
+    }
+    return true;
+}
