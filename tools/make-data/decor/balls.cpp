@@ -131,7 +131,7 @@ std::vector<ToyEntry> ballToys(int caseIndex, const LandingSet& shatter) {
     std::vector<ToyEntry> toys;
     const std::string prefix = caseIndex == 0 ? "BigBall" : "SmallBall";
     for (std::size_t i = 0; i < styles.size(); ++i) {
-        toys.push_back(ballEntry(prefix + std::to_string(i), caseIndex, caseIndex == 0 ? 2.6f : 1.8f, shatter,
+        toys.push_back(ballEntry(prefix + std::to_string(i), caseIndex, caseIndex == 0 ? 3.0f : 2.1f, shatter,
                                  styles[i]));
     }
     return toys;

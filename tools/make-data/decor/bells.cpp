@@ -57,7 +57,7 @@ ToyEntry bellEntry(int n, const BellStyle& style, const LandingSet& landing) {
     ToyEntry toy;
     toy.name = "Bell" + std::to_string(n);
     toy.caseIndex = 1;
-    toy.scale = 2.2f;
+    toy.scale = 2.5f;
     toy.meshCount = 9;
     toy.meshTime = 2400 + 200 * (n % 3);
     toy.landColor = toColor(style.color);

@@ -130,7 +130,7 @@ std::vector<ToyEntry> candleToys(const LandingSet& landing) {
         toy.name = "Candle" + std::to_string(i);
         toy.caseIndex = 5;
         toy.hangByTop = 0;
-        toy.scale = 1.3f;
+        toy.scale = 1.4f;
         toy.meshCount = FlickerKeys;
         toy.meshTime = 600 + 70 * static_cast<int>(i);
         toy.landColor = toColor(styles[i].color);

@@ -75,8 +75,9 @@ std::vector<ToyRecord> startingToys(const TreeModel& tree) {
     }
     // The top stands where the tree-top rule snaps it.
     ToyRecord top;
-    top.descNumber = catalogueIndex("Top0");
-    top.position = {0.0f, tree.height * (1.0f - TopSnapFactor), 0.0f};
+    top.descNumber = catalogueIndex("Top3");
+    const Bounds box = tree.mesh.bounds();
+    top.position = {0.0f, box.max.y - (box.max.y - box.min.y) * TopSnapFactor, 0.0f};
     toys.push_back(top);
     return toys;
 }

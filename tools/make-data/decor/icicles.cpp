@@ -65,7 +65,7 @@ std::vector<ToyEntry> icicleToys(const LandingSet& landing) {
         ToyEntry toy;
         toy.name = "Icicle" + std::to_string(i);
         toy.caseIndex = 2;
-        toy.scale = 1.2f;
+        toy.scale = 1.35f;
         toy.landColor = toColor(styles[i].color);
         toy.landing = &landing;
         toy.build = [style = styles[i]](int) {

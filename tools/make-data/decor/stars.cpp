@@ -78,7 +78,7 @@ std::vector<ToyEntry> starToys(const LandingSet& landing) {
         ToyEntry toy;
         toy.name = "Star" + std::to_string(i);
         toy.caseIndex = 3;
-        toy.scale = 2.5f;
+        toy.scale = 2.8f;
         toy.meshCount = 10;
         toy.meshTime = 3600 + 300 * static_cast<int>(i % 3);
         toy.landColor = toColor(styles[i].color);

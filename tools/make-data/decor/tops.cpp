@@ -77,25 +77,25 @@ void addStarTop(MeshModel& model, const TopStyle& style) {
           {{0.0f, 0.0f},
            {0.45f, 0.0f},
            {0.45f, 0.0f},
-           {0.4f, 1.2f},
-           {0.18f, 1.6f},
-           {0.18f, 2.5f},
-           {0.0f, 2.7f}},
+           {0.4f, 1.0f},
+           {0.18f, 1.3f},
+           {0.18f, 2.2f},
+           {0.0f, 2.4f}},
           options);
     MeshModel ball;
     sphere(ball, 0.45f, 8, 14, ball.addMaterial(glossy(style.second, 0.8f, 28.0f, 0.14f)));
-    model.append(ball, glm::translate(glm::mat4(1.0f), {0.0f, 1.8f, 0.0f}));
-    // The star: radius 2.3 in the x-y plane, a raised ridge on both faces.
+    model.append(ball, glm::translate(glm::mat4(1.0f), {0.0f, 1.5f, 0.0f}));
+    // The star: radius 3 in the x-y plane, a raised ridge on both faces.
     const int n = style.star;
-    const glm::vec3 centre(0.0f, 4.7f, 0.0f);
+    const glm::vec3 centre(0.0f, 5.0f, 0.0f);
     std::vector<glm::vec3> outline;
     for (int i = 0; i < 2 * n; ++i) {
         const float a = 0.5f * Pi + Pi * static_cast<float>(i) / static_cast<float>(n);
-        const float r = i % 2 == 0 ? 2.3f : (n > 5 ? 1.15f : 0.95f);
+        const float r = i % 2 == 0 ? 3.0f : (n > 5 ? 1.5f : 1.25f);
         outline.push_back(centre + glm::vec3(r * std::cos(a), r * std::sin(a), 0.0f));
     }
     for (int side = -1; side <= 1; side += 2) {
-        const glm::vec3 apex = centre + glm::vec3(0, 0, 0.6f * static_cast<float>(side));
+        const glm::vec3 apex = centre + glm::vec3(0, 0, 0.75f * static_cast<float>(side));
         for (int i = 0; i < 2 * n; ++i) {
             const glm::vec3 a = outline[i], b = outline[(i + 1) % (2 * n)];
             flatTriangle(model, apex, a, b,

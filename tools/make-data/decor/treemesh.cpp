@@ -9,7 +9,7 @@ namespace decor {
 namespace {
 
 constexpr float TreeHeight = 86.0f;
-constexpr float LowestWhorl = 15.0f;
+constexpr float LowestWhorl = 17.0f;
 constexpr float HighestWhorl = 79.0f;
 constexpr float WidestRadius = 30.0f;
 
@@ -27,11 +27,11 @@ Foliage foliageMaterials(MeshModel& model) {
     for (int i = 0; i < 4; ++i) {
         // The glow keeps the side away from the light dark green, not black.
         Material m = glossy(greens[i], 0.08f, 12.0f, 0.0f);
-        m.emissive = greens[i] * 0.45f + glm::vec3(0.0f, 0.015f, 0.005f);
+        m.emissive = greens[i] * 0.15f + glm::vec3(0.0f, 0.01f, 0.004f);
         f.needles[i] = model.addMaterial(m);
     }
-    Material snow = matte({0.86f, 0.9f, 0.95f}, 0.0f);
-    snow.emissive = {0.12f, 0.14f, 0.17f};
+    Material snow = matte({0.74f, 0.79f, 0.86f}, 0.0f);
+    snow.emissive = {0.04f, 0.05f, 0.07f};
     f.snow = model.addMaterial(snow);
     f.bark = model.addMaterial(matte({0.30f, 0.19f, 0.10f}, 0.25f));
     f.shadow = model.addMaterial(matte({0.03f, 0.16f, 0.07f}, 0.6f));
@@ -41,7 +41,18 @@ Foliage foliageMaterials(MeshModel& model) {
 // Radius of the tree's outline at height y.
 float outline(float y) {
     const float t = std::clamp((TreeHeight - y) / (TreeHeight - LowestWhorl), 0.0f, 1.2f);
-    return WidestRadius * std::pow(t, 0.92f);
+    return WidestRadius * std::pow(t, 0.85f);
+}
+
+// The face normal bent towards `out`, but kept on the face's own side so the
+// face is lit as seen.
+glm::vec3 leaning(glm::vec3 face, glm::vec3 out, float weight) {
+    glm::vec3 n = glm::normalize(face * weight + out * 0.8f);
+    const float side = glm::dot(n, face);
+    if (side < 0.2f) {
+        n = glm::normalize(n + face * (0.2f - side + 0.05f));
+    }
+    return n;
 }
 
 class BranchBuilder {
@@ -86,8 +97,8 @@ private:
         }
         const glm::vec3 radial = glm::normalize(glm::vec3(centre.x, 0.0f, centre.z) + glm::vec3(1e-4f, 0, 0));
         // Light the foliage as one volume: normals lean out from the axis.
-        const glm::vec3 topNormal = glm::normalize(up * 0.6f + radial * 0.8f);
-        const glm::vec3 underNormal = glm::normalize(-up * 0.4f + radial * 0.8f);
+        const glm::vec3 topNormal = leaning(up, radial, 0.6f);
+        const glm::vec3 underNormal = leaning(-up, radial, 0.4f);
         const float shade = s * 0.75f + tipShade * 0.35f + random_.uniform(-0.3f, 0.3f);
         const int tone = std::clamp(static_cast<int>(shade * 3.2f), 0, 3);
         const int top =
@@ -144,9 +155,9 @@ HangSpot branch(BranchBuilder& builder, Random& random, float y, float azimuth, 
             builder.spray(path, width * 0.6f, 0.7f);
         }
     }
-    const float s = 0.82f;
+    const float s = 0.9f;
     const glm::vec3 hang = (1 - s) * (1 - s) * start + 2 * (1 - s) * s * middle + s * s * end;
-    return {hang - glm::vec3(0, 0.25f, 0), azimuth};
+    return {hang - glm::vec3(0, 0.6f, 0), azimuth};
 }
 
 void trunk(MeshModel& model, const Foliage& foliage) {
@@ -196,15 +207,22 @@ void core(MeshModel& model, const Foliage& foliage, Random& random) {
     lathe(model, profile, options);
 }
 
-// The leader: a vertical shoot with short blades all round.
+// The leader: a vertical shoot with short blades all round, and a last small
+// whorl under it.
 void leader(BranchBuilder& builder, Random& random) {
-    for (int k = 0; k < 5; ++k) {
-        const float a = 2.0f * Pi * static_cast<float>(k) / 5.0f + random.uniform(-0.2f, 0.2f);
+    for (int k = 0; k < 6; ++k) {
+        const float a = 2.0f * Pi * static_cast<float>(k) / 6.0f + random.uniform(-0.2f, 0.2f);
         const glm::vec3 out = along(a);
         const auto path =
-            bezier(glm::vec3(0, HighestWhorl + 1.0f, 0), glm::vec3(0, TreeHeight - 3.0f, 0) + out * 0.5f,
-                   glm::vec3(0, TreeHeight, 0) + out * 0.05f, 6);
-        builder.spray(path, 0.9f, 0.9f);
+            bezier(glm::vec3(0, HighestWhorl - 1.0f, 0), glm::vec3(0, TreeHeight - 4.0f, 0) + out * 0.8f,
+                   glm::vec3(0, TreeHeight, 0) + out * 0.05f, 7);
+        builder.spray(path, 1.3f, 0.9f);
+        const float b = a + Pi / 6.0f;
+        const glm::vec3 side = along(b);
+        const glm::vec3 from(0, TreeHeight - 5.5f, 0);
+        builder.spray(bezier(from, from + side * 1.6f + glm::vec3(0, 0.9f, 0),
+                             from + side * 3.4f + glm::vec3(0, 0.6f, 0), 5),
+                      1.2f, 0.8f);
     }
 }
 
@@ -227,7 +245,7 @@ TreeModel buildTree() {
             LowestWhorl + (HighestWhorl - LowestWhorl) * std::pow(t, 0.95f) + random.uniform(-0.4f, 0.4f);
         const int branches = w < 9 ? 7 : (w < 12 ? 6 : 5);
         // Snow lies on the lower, wider shelves more than near the top.
-        BranchBuilder builder(model, foliage, random, 0.12f - 0.08f * t);
+        BranchBuilder builder(model, foliage, random, 0.06f - 0.05f * t);
         turn += 2.4f; // golden-angle steps keep branches of neighbouring whorls apart
         for (int b = 0; b < branches; ++b) {
             const float azimuth = turn + 2.0f * Pi * static_cast<float>(b) / static_cast<float>(branches) +
