@@ -193,7 +193,7 @@ LandingSet shatterLanding() {
                                      glm::vec3(0, 3.0f, 0) * easeOut(time * 2.0f));
                 }
                 const float heading = std::atan2(c.z, c.x) + random.uniform(-0.5f, 0.5f);
-                const float reach = random.uniform(0.8f, 3.2f) * easeOut(time * 1.2f);
+                const float reach = random.uniform(0.5f, 2.0f) * easeOut(time);
                 const float fall = (c.y - floorY) * easeOut(time * 2.2f);
                 const float hop =
                     random.uniform(0.2f, 0.9f) * std::sin(Pi * std::clamp(time * 2.5f, 0.0f, 1.0f));

@@ -93,7 +93,8 @@ DescriptionFile defaultDecoration() {
     file.welcomeText = "Merry Christmas and a Happy New Year!";
     file.fontName = "Dancing Script";
     file.fontStyle = "Bold";
-    file.welcomeColor = toColor({0.96f, 0.78f, 0.26f}); // warm gold
+    // A deep, old gold: it reads on the light ribbon the greeting is written on.
+    file.welcomeColor = toColor({0.62f, 0.40f, 0.05f});
     // At 60 steps a second a toy let go at the tip takes about 0.8 s to reach the floor.
     file.timeForDrop = 20000;
     file.timeForRotate = 8000;

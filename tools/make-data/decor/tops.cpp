@@ -123,7 +123,7 @@ std::vector<ToyEntry> topToys(const LandingSet& landing) {
         toy.caseIndex = 6;
         toy.hangByTop = 0;
         toy.isTop = 1;
-        toy.scale = 1.0f;
+        toy.scale = styles[i].star > 0 ? 1.1f : 1.0f; // stars read best a little larger
         toy.landColor = toColor(styles[i].color);
         toy.landing = &landing;
         toy.build = [style = styles[i]](int) {
