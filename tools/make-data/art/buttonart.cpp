@@ -172,4 +172,32 @@ void paintCase(QPainter& p, const QRect& place, int k, int state) {
     p.restore();
 }
 
+namespace {
+
+template <typename Paint> QImage frameOver(const QImage& base, const QRect& place, Paint paint) {
+    QImage tile = base.copy(place).convertToFormat(QImage::Format_RGB32);
+    QPainter p(&tile);
+    p.translate(-place.topLeft());
+    paint(p);
+    return tile;
+}
+
+} // namespace
+
+QImage bigButtonFrame(const QImage& base, int button, int state) {
+    const QRect place = layout::bigButtons[std::size_t(button)];
+    return frameOver(base, place, [&](QPainter& p) { paintBigButton(p, place, BigButton(button), state); });
+}
+
+QImage smallButtonFrame(const QImage& base, int button, int state) {
+    const QRect place = layout::smallButtons[std::size_t(button)];
+    return frameOver(base, place,
+                     [&](QPainter& p) { paintSmallButton(p, place, SmallButton(button), state); });
+}
+
+QImage caseFrame(const QImage& base, int k, int state) {
+    const QRect place = layout::caseRect(k);
+    return frameOver(base, place, [&](QPainter& p) { paintCase(p, place, k, state); });
+}
+
 } // namespace makedata::art

@@ -25,27 +25,13 @@ constexpr QRect editorPicker{255, 52, 281, 256};
 void paintButtonSheet(QPainter& p) {
     const QImage base = paintMainWindowBase();
     for (int b = 0; b < 4; ++b) {
-        const QRect place = layout::bigButtons[b];
         for (int state = 0; state < 3; ++state) {
-            const QPoint frame = layout::bigButtonFrame(b, state);
-            p.drawImage(frame, base, place);
-            p.save();
-            p.setClipRect(QRect(frame, place.size()));
-            p.translate(frame - place.topLeft());
-            paintBigButton(p, place, BigButton(b), state);
-            p.restore();
+            p.drawImage(layout::bigButtonFrame(b, state), bigButtonFrame(base, b, state));
         }
     }
     for (int b = 0; b < 2; ++b) {
-        const QRect place = layout::smallButtons[b];
         for (int state = 0; state < 3; ++state) {
-            const QPoint frame = layout::smallButtonFrame(b, state);
-            p.drawImage(frame, base, place);
-            p.save();
-            p.setClipRect(QRect(frame, place.size()));
-            p.translate(frame - place.topLeft());
-            paintSmallButton(p, place, SmallButton(b), state);
-            p.restore();
+            p.drawImage(layout::smallButtonFrame(b, state), smallButtonFrame(base, b, state));
         }
     }
 }

@@ -17,16 +17,9 @@ QImage paintCaseStates() {
     sheet.fill(Qt::black);
     QPainter p(&sheet);
     for (int k = 0; k < layout::caseCount; ++k) {
-        const QRect place = layout::caseRect(k);
         for (int state : {1, 2}) {
             const QPoint frame = state == 1 ? layout::caseHotFrame(k) : layout::casePressedFrame(k);
-            // Each frame shows the shelf under the case with the case on it.
-            p.drawImage(frame, base, place);
-            p.save();
-            p.setClipRect(QRect(frame, place.size()));
-            p.translate(frame - place.topLeft());
-            paintCase(p, place, k, state);
-            p.restore();
+            p.drawImage(frame, caseFrame(base, k, state));
         }
     }
     return sheet;

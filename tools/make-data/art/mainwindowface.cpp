@@ -190,16 +190,17 @@ QImage paintMainWindowBase() {
 }
 
 QImage paintMainWindowFace() {
-    QImage face = paintMainWindowBase();
+    const QImage base = paintMainWindowBase();
+    QImage face = base;
     QPainter p(&face);
     for (int k = 0; k < layout::caseCount; ++k) {
-        paintCase(p, layout::caseRect(k), k, 0);
+        p.drawImage(layout::caseRect(k).topLeft(), caseFrame(base, k, 0));
     }
     for (int b = 0; b < 4; ++b) {
-        paintBigButton(p, layout::bigButtons[b], BigButton(b), 0);
+        p.drawImage(layout::bigButtons[std::size_t(b)].topLeft(), bigButtonFrame(base, b, 0));
     }
     for (int b = 0; b < 2; ++b) {
-        paintSmallButton(p, layout::smallButtons[b], SmallButton(b), 0);
+        p.drawImage(layout::smallButtons[std::size_t(b)].topLeft(), smallButtonFrame(base, b, 0));
     }
     return face;
 }
