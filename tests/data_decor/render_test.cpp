@@ -13,14 +13,19 @@
 namespace decortest {
 namespace {
 
-int share(const QImage& image, const std::function<bool(QRgb)>& test) {
+int count(const QImage& image, const std::function<bool(QRgb)>& test) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             n += test(image.pixel(x, y)) ? 1 : 0;
         }
     }
-    return n * 1000 / (image.width() * image.height());
+    return n;
+}
+
+// Per mille of the picture.
+int share(const QImage& image, const std::function<bool(QRgb)>& test) {
+    return count(image, test) * 1000 / (image.width() * image.height());
 }
 
 TEST(DefaultDecorationPicture, ShowsADecoratedTreeFillingTheView) {
@@ -55,6 +60,8 @@ TEST(DefaultDecorationPicture, ShowsADecoratedTreeFillingTheView) {
     const int red =
         share(picture, [](QRgb p) { return qAlpha(p) > 128 && qRed(p) > 120 && qRed(p) > 2 * qGreen(p); });
     EXPECT_GT(red, 3);
+    // Pure white shows the background through the scene: no lit surface may reach it.
+    EXPECT_EQ(count(picture, [](QRgb p) { return qAlpha(p) == 255 && (p & 0xFFFFFF) == 0xFFFFFF; }), 0);
     // Nothing is cut off at the top: the first rows are empty.
     for (int x = 0; x < picture.width(); ++x) {
         ASSERT_EQ(qAlpha(picture.pixel(x, 0)), 0) << "something reaches the top edge at x " << x;

@@ -93,8 +93,8 @@ void addCandle(MeshModel& model, const CandleStyle& style, const Flicker& flicke
     for (auto& v : fireModel.vertices()) {
         const float s = (v.position.y - FlameBase) / length;
         v.position.x += flicker.sway * s * s;
-        const glm::vec3 warm = glm::mix(glm::vec3(1.0f, 0.93f, 0.62f), glm::vec3(1.0f, 0.45f, 0.08f), s);
-        v.color = glm::vec4(glm::min(warm * flicker.glow, glm::vec3(1.0f, 0.97f, 0.9f)), 1.0f);
+        const glm::vec3 warm = glm::mix(glm::vec3(1.0f, 0.93f, 0.5f), glm::vec3(1.0f, 0.45f, 0.08f), s);
+        v.color = glm::vec4(glm::min(warm * flicker.glow, glm::vec3(1.0f, 0.97f, 0.55f)), 1.0f);
     }
     model.append(fireModel);
     for (int m : {body, stripe, gold, wick}) {

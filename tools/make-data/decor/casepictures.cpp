@@ -30,6 +30,8 @@ public:
         auto light = rm::Frame::create(scene_);
         light->SetPosition(scene_.get(), {5000, 5000, 5000});
         light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
+        // The scene's soft fill light, so the case shows the toy as the tree does.
+        scene_->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
     }
 
     bool ready() const { return device_ != nullptr; }

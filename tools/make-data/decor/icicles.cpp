@@ -53,13 +53,13 @@ void addIcicle(MeshModel& model, const IcicleStyle& style, int body = -1) {
 
 std::vector<ToyEntry> icicleToys(const LandingSet& landing) {
     const std::vector<IcicleStyle> styles{
-        {{0.62f, 0.82f, 0.92f}},                              // ice blue
-        {{0.76f, 0.78f, 0.82f}, {}, 1.4f, false},             // silver
-        {{0.88f, 0.68f, 0.24f}, {}, 0.8f, false},             // gold
-        {{0.70f, 0.60f, 0.86f}, {}, 1.2f},                    // lilac glass
-        {{0.55f, 0.85f, 0.82f}, {0.9f, 0.92f, 0.94f}, 1.0f},  // aqua with a frost stripe
-        {{0.92f, 0.80f, 0.60f}, {}, 1.6f, false},             // champagne
-        {{0.78f, 0.12f, 0.14f}, {0.9f, 0.88f, 0.84f}, 1.1f}}; // candy red and white
+        {{0.62f, 0.82f, 0.92f}},                               // ice blue
+        {{0.76f, 0.78f, 0.82f}, {}, 1.4f, false},              // silver
+        {{0.88f, 0.68f, 0.24f}, {}, 0.8f, false},              // gold
+        {{0.70f, 0.60f, 0.86f}, {}, 1.2f},                     // lilac glass
+        {{0.55f, 0.85f, 0.82f}, {0.78f, 0.84f, 0.9f}, 1.0f},   // aqua with a frost stripe
+        {{0.92f, 0.80f, 0.60f}, {}, 1.6f, false},              // champagne
+        {{0.78f, 0.12f, 0.14f}, {0.86f, 0.84f, 0.78f}, 1.1f}}; // candy red and white
     std::vector<ToyEntry> toys;
     for (std::size_t i = 0; i < styles.size(); ++i) {
         ToyEntry toy;

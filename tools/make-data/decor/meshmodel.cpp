@@ -10,12 +10,21 @@ namespace decor {
 
 namespace {
 
-// The scene shows the background through pure white pixels: keep the blue of
-// the brightest highlight just below full, so a lit surface never turns
-// exactly white.
+// The scene lets the background show through pure white pixels. Under its
+// lights (a point light of 0.9 and an ambient light of 0.3) keep the darkest
+// channel of the brightest highlight just below full, so a lit surface never
+// turns exactly white.
 Material keepOffWhite(Material m) {
-    const float room = (0.97f - 0.9f * m.diffuse.b - m.emissive.b) / 0.9f;
-    m.specular.b = std::clamp(std::min(m.specular.b, room), 0.0f, 1.0f);
+    int darkest = 0;
+    for (int c = 1; c < 3; ++c) {
+        if (m.diffuse[c] < m.diffuse[darkest]) {
+            darkest = c;
+        }
+    }
+    const float lit = 1.2f * m.diffuse[darkest];
+    m.emissive[darkest] = std::clamp(std::min(m.emissive[darkest], 0.97f - lit), 0.0f, 1.0f);
+    const float room = (0.97f - lit - m.emissive[darkest]) / 0.9f;
+    m.specular[darkest] = std::clamp(std::min(m.specular[darkest], room), 0.0f, 1.0f);
     return m;
 }
 

@@ -12,6 +12,7 @@ constexpr float TreeHeight = 86.0f;
 constexpr float LowestWhorl = 17.0f;
 constexpr float HighestWhorl = 79.0f;
 constexpr float WidestRadius = 30.0f;
+constexpr float EyeHeight = TreeHeight / 2.0f;
 
 struct Foliage {
     int needles[4]; // dark inside to light at the tips
@@ -104,10 +105,24 @@ private:
         const int top =
             (s > 0.35f && random_.uniform() < snowChance_) ? foliage_.snow : foliage_.needles[tone];
         const int under = foliage_.needles[std::max(tone - 1, 0)];
-        model_.addTriangleFacing(model_.addVertex(a, topNormal), model_.addVertex(b, topNormal),
-                                 model_.addVertex(c, topNormal), up, top);
-        model_.addTriangleFacing(model_.addVertex(a, underNormal), model_.addVertex(b, underNormal),
-                                 model_.addVertex(c, underNormal), -up, under);
+        if (seenFromTheEye(up, centre.y)) {
+            model_.addTriangleFacing(model_.addVertex(a, topNormal), model_.addVertex(b, topNormal),
+                                     model_.addVertex(c, topNormal), up, top);
+        }
+        if (seenFromTheEye(-up, centre.y)) {
+            model_.addTriangleFacing(model_.addVertex(a, underNormal), model_.addVertex(b, underNormal),
+                                     model_.addVertex(c, underNormal), -up, under);
+        }
+    }
+
+    // The eye stays at half the tree's height, 60 to 130 units from any
+    // needle whichever way the tree turns: a face whose front can never turn
+    // towards it (the underside of a low branch, the top of a high one) is
+    // left out.
+    static bool seenFromTheEye(glm::vec3 facing, float y) {
+        const float across = std::hypot(facing.x, facing.z);
+        const float nearRise = (EyeHeight - y) / 60.0f, farRise = (EyeHeight - y) / 130.0f;
+        return std::max(across + facing.y * nearRise, across + facing.y * farRise) > -0.02f;
     }
 
     MeshModel& model_;
@@ -129,9 +144,9 @@ HangSpot branch(BranchBuilder& builder, Random& random, float y, float azimuth, 
     const glm::vec3 start = glm::vec3(0, y, 0) + out * 0.6f;
     const glm::vec3 middle = glm::vec3(0, y + length * 0.08f, 0) + out * (length * 0.55f);
     const glm::vec3 end = glm::vec3(0, y - droop, 0) + out * length;
-    const int stations = std::clamp(static_cast<int>(length / 1.5f) + 3, 4, 15);
+    const int stations = std::clamp(static_cast<int>(length / 1.5f) + 3, 4, 16);
     const auto stem = bezier(start, middle, end, stations);
-    const float width = std::max(1.3f, length * 0.24f);
+    const float width = std::max(1.3f, length * 0.23f);
     builder.spray(stem, width, 0.3f);
 
     // A second, shorter layer above, turned a little: the spray looks thick.
@@ -210,14 +225,14 @@ void core(MeshModel& model, const Foliage& foliage, Random& random) {
 // The leader: a vertical shoot with short blades all round, and a last small
 // whorl under it.
 void leader(BranchBuilder& builder, Random& random) {
-    for (int k = 0; k < 6; ++k) {
-        const float a = 2.0f * Pi * static_cast<float>(k) / 6.0f + random.uniform(-0.2f, 0.2f);
+    for (int k = 0; k < 5; ++k) {
+        const float a = 2.0f * Pi * static_cast<float>(k) / 5.0f + random.uniform(-0.2f, 0.2f);
         const glm::vec3 out = along(a);
         const auto path =
             bezier(glm::vec3(0, HighestWhorl - 1.0f, 0), glm::vec3(0, TreeHeight - 4.0f, 0) + out * 0.8f,
                    glm::vec3(0, TreeHeight, 0) + out * 0.05f, 7);
         builder.spray(path, 1.3f, 0.9f);
-        const float b = a + Pi / 6.0f;
+        const float b = a + Pi / 5.0f;
         const glm::vec3 side = along(b);
         const glm::vec3 from(0, TreeHeight - 5.5f, 0);
         builder.spray(bezier(from, from + side * 1.6f + glm::vec3(0, 0.9f, 0),
