@@ -3,6 +3,16 @@
 #include <QBitmap>
 #include <QImage>
 
+// The resources live in a static library: registering them by hand keeps the
+// linker from leaving them out.
+static void registerCursorResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(cursors);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace pinewick {
 namespace {
 
@@ -35,6 +45,7 @@ QPoint cursorHotSpot(const QString& name) {
 }
 
 QCursor pinewickCursor(const QString& name) {
+    registerCursorResources();
     const CursorPicture* picture = find(name);
     const QImage image = picture ? QImage(":/cursors/" + name) : QImage();
     if (image.isNull()) {
