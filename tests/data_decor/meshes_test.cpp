@@ -66,6 +66,52 @@ TEST(DecorMeshes, OwnAnimationKeysHaveTheGroupsAndVertexCountsOfKeyZero) {
     }
 }
 
+bool sameVertices(const rm::Mesh& a, const rm::Mesh& b) {
+    for (int g = 0; g < a.GetGroupCount(); ++g) {
+        const auto va = a.GetVertices(g), vb = b.GetVertices(g);
+        for (std::size_t i = 0; i < va.size(); ++i) {
+            if (glm::length(va[i].position - vb[i].position) > 1e-4f || va[i].color != vb[i].color) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST(DecorMeshes, OwnAnimationsMoveAndCloseTheirLoop) {
+    for (const KeySet& set : ownAnimations()) {
+        if (set.count == 1) {
+            continue;
+        }
+        const auto first = loadMesh(keyPath(set.pattern, 0));
+        // Played closed: the last key meets the first again without a jump.
+        EXPECT_TRUE(sameVertices(*first, *loadMesh(keyPath(set.pattern, set.count - 1)))) << set.pattern;
+        EXPECT_FALSE(sameVertices(*first, *loadMesh(keyPath(set.pattern, set.count / 2)))) << set.pattern;
+    }
+}
+
+TEST(DecorMeshes, CandleFlamesFlickerInColour) {
+    int candles = 0;
+    for (const auto& desc : defaultDecoration().descToys) {
+        if (desc.MeshFile.find("Candle") == std::string::npos) {
+            continue;
+        }
+        ++candles;
+        const auto first = loadMesh(keyPath(desc.MeshFile, 0));
+        const auto other = loadMesh(keyPath(desc.MeshFile, 2));
+        bool colourChanges = false;
+        for (int g = 0; g < first->GetGroupCount(); ++g) {
+            EXPECT_TRUE(first->groups()[static_cast<std::size_t>(g)].useVertexColors) << desc.MeshFile;
+            const auto a = first->GetVertices(g), b = other->GetVertices(g);
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                colourChanges = colourChanges || a[i].color != b[i].color;
+            }
+        }
+        EXPECT_TRUE(colourChanges) << desc.MeshFile;
+    }
+    EXPECT_EQ(candles, 7);
+}
+
 TEST(DecorMeshes, LandingKeysKeepTheFacesAndTheKeyColouredGroupOfKeyZero) {
     const rm::Color keyColor = SceneColor(defaultDecoration().descToys.front().LandKeyColor);
     for (const KeySet& set : landings()) {

@@ -110,9 +110,9 @@ DescriptionFile defaultDecoration() {
     mouse.chance = 0.3;
     mouse.frameCount = mouseKeyCount();
     mouse.modelFile = MouseMeshFile;
-    mouse.cycleLength = 640;
+    mouse.cycleLength = 360; // a quick scurry
     mouse.scale = 1.0f;
-    mouse.duration = 4000;
+    mouse.duration = 5000;
     mouse.soundFile = "Sound/Squeak.wav";
     file.mouse = mouse;
     file.toys = startingToys(tree);
