@@ -47,7 +47,7 @@ void paintTile(QPainter& p, const QPainterPath& shape, const QRectF& box, QRgb b
         t.translate(-box.center().x(), -box.center().y());
         innerShape = t.map(shape);
     }
-    const QColor top = hot ? mix(body, qRgb(255, 120, 110), 0.35) : mix(body, qRgb(255, 255, 255), 0.12);
+    const QColor top = hot ? mix(body, qRgb(255, 236, 200), 0.3) : mix(body, qRgb(255, 255, 255), 0.12);
     const QColor bottom = pressed ? mix(body, qRgb(0, 0, 0), 0.55) : mix(body, qRgb(0, 0, 0), 0.35);
     QLinearGradient fill(inner.topLeft(), inner.bottomLeft());
     fill.setColorAt(0, pressed ? bottom : top);
@@ -154,6 +154,14 @@ void paintCase(QPainter& p, const QRect& place, int k, int state) {
     p.setBrush(colour(palette::goldDark));
     p.drawEllipse(QPointF(lid.center().x(), lid.top() - 0.5), 2.2, 2.2);
 
+    if (state == 1) {
+        // A warm rim of light around the lifted box.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(colour(palette::goldLight, 230), 1.6));
+        p.drawRoundedRect(boxBody.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.drawRoundedRect(lid.adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
+        p.setPen(Qt::NoPen);
+    }
     // The label tag with the case's name.
     const QRectF tag(boxBody.left() + 5, boxBody.top() + 10, boxBody.width() - 10, 17);
     p.setBrush(colour(qRgb(0, 0, 0), 60));
@@ -161,7 +169,7 @@ void paintCase(QPainter& p, const QRect& place, int k, int state) {
     p.setBrush(colour(state == 1 ? qRgb(255, 250, 236) : palette::paper));
     p.setPen(QPen(colour(palette::goldDark), 1));
     p.drawRoundedRect(tag, 3, 3);
-    p.setPen(colour(palette::ink));
+    p.setPen(colour(state == 1 ? palette::berryRed : palette::ink));
     const QString name = layout::caseName(k);
     QFont font = pixelFont("DejaVu Sans Condensed", 11, QFont::Bold);
     if (QFontMetricsF(font).horizontalAdvance(name) > tag.width() - 2) {

@@ -1,6 +1,7 @@
 #include "help/balloonshape.h"
 
 #include "art/artkit.h"
+#include "art/dialogart.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -158,13 +159,7 @@ QImage paintBalloon(const BalloonShape& shape) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(art::roundedRect(body.adjusted(4, 4, -4, -4), 12));
     // A sprig of holly in the corner.
-    p.setPen(Qt::NoPen);
-    for (QPointF berry :
-         {QPointF(body.right() - 14, body.top() + 11), QPointF(body.right() - 9, body.top() + 14),
-          QPointF(body.right() - 15, body.top() + 17)}) {
-        p.setBrush(art::colour(palette::berryRed));
-        p.drawEllipse(berry, 2.6, 2.6);
-    }
+    art::paintHolly(p, QPointF(body.right() - 16, body.top() + 13), 0.42, -20);
     p.end();
     return art::cutOutline(layer, palette::outline);
 }

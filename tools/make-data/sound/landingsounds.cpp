@@ -154,15 +154,19 @@ Buffer titleChime() {
     return b;
 }
 
+// Landing sounds peak at half of full scale: about as loud as the carols that
+// play under them, so a falling toy does not startle.
+constexpr double effectPeak = 0.5;
+
 void generateSounds(const Context& context) {
-    writeWav(shatter(0.9, 40, 0.45, 1).samples(), context.file("Sound/Shatter.wav"));
-    writeWav(bell().samples(), context.file("Sound/Bell.wav"));
-    writeWav(snap().samples(), context.file("Sound/Snap.wav"));
-    writeWav(clink().samples(), context.file("Sound/Clink.wav"));
-    writeWav(thud().samples(), context.file("Sound/Thud.wav"));
-    writeWav(crash().samples(), context.file("Sound/Crash.wav"));
-    writeWav(squeak().samples(), context.file("Sound/Squeak.wav"));
-    writeWav(titleChime().samples(), context.file("Resource/Title.wav"));
+    writeWav(shatter(0.9, 40, 0.45, 1).samples(), context.file("Sound/Shatter.wav"), effectPeak);
+    writeWav(bell().samples(), context.file("Sound/Bell.wav"), effectPeak);
+    writeWav(snap().samples(), context.file("Sound/Snap.wav"), effectPeak);
+    writeWav(clink().samples(), context.file("Sound/Clink.wav"), effectPeak);
+    writeWav(thud().samples(), context.file("Sound/Thud.wav"), effectPeak);
+    writeWav(crash().samples(), context.file("Sound/Crash.wav"), effectPeak);
+    writeWav(squeak().samples(), context.file("Sound/Squeak.wav"), effectPeak);
+    writeWav(titleChime().samples(), context.file("Resource/Title.wav"), 0.6);
 }
 
 } // namespace
