@@ -13,6 +13,7 @@
 //   scene.PaintTo(controlX, controlY, painter);
 //
 // TTree derives from it and reaches the frames through the accessors.
+#include "scene/d3dutils.h" // CopyPlacement, BlendBitmap
 #include "scene/rm/frame.h"
 #include "scene/rm/viewport.h"
 

@@ -7,9 +7,12 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
+
 namespace gl {
 
-std::unique_ptr<Device> Device::create(int width, int height, std::optional<int> device, std::string* error) {
+std::unique_ptr<Device> Device::create(int width, int height, std::optional<int> device, std::string* error,
+                                       int samples) {
     std::string message;
     auto fail = [&]() -> std::unique_ptr<Device> {
         if (error)
@@ -27,6 +30,7 @@ std::unique_ptr<Device> Device::create(int width, int height, std::optional<int>
     result->context_ = std::move(context);
     result->width_ = width;
     result->height_ = height;
+    result->samples_ = samples;
     if (!result->allocate(message))
         return fail();
     return result;
@@ -44,7 +48,7 @@ bool Device::allocate(std::string& error) {
         error = "device: size beyond the renderer's limit";
         return false;
     }
-    const GLsizei samples = std::min(4, std::max(0, static_cast<int>(maxSamples)));
+    const GLsizei samples = std::clamp(samples_, 0, static_cast<int>(maxSamples));
     glGenRenderbuffers(3, renderbuffers_);
     glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[0]);
     glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGBA8, width_, height_);

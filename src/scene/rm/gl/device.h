@@ -1,6 +1,6 @@
 #pragma once
 // Device: an off-screen render target of a fixed size on an EGL device, with
-// 4× multisampling. Clear() makes it transparent, Render() draws a scene seen
+// 4× multisampling by default. Clear() makes it transparent, Render() draws a scene seen
 // through a viewport, Update() puts the picture into surface(): a QImage in
 // Format_ARGB32_Premultiplied whose alpha is the coverage (0 where nothing was
 // drawn, in between along smooth edges). Compose it over a background with
@@ -32,8 +32,9 @@ public:
     ~Device();
 
     // device: an index from EglContext::devices(), or nullopt for the default one.
+    // samples: multisampling per pixel (0 = none; at most what the device offers).
     static std::unique_ptr<Device> create(int width, int height, std::optional<int> device,
-                                          std::string* error = nullptr);
+                                          std::string* error = nullptr, int samples = 4);
 
     int GetWidth() const { return width_; }
     int GetHeight() const { return height_; }
@@ -56,6 +57,7 @@ private:
     std::shared_ptr<EglContext> context_;
     int width_ = 0;
     int height_ = 0;
+    int samples_ = 4;
     unsigned multisampleFramebuffer_ = 0;
     unsigned resolveFramebuffer_ = 0;
     unsigned renderbuffers_[3] = {0, 0, 0}; // multisampled colour, depth; resolved colour

@@ -5,6 +5,7 @@
 #include <GL/glext.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <glm/gtc/type_ptr.hpp>
@@ -45,7 +46,7 @@ in vec4 vertexColor;
 uniform vec3 eye;
 uniform vec3 ambient;
 uniform int lightCount;
-uniform vec4 lightVector[8]; // w = 1: point light at xyz; w = 0: directional, shining along xyz
+uniform vec4 lightVector[8]; // w = 1: point light at xyz; w = 0: directional, toward the light along xyz
 uniform vec3 lightColor[8];
 uniform vec4 color;
 uniform bool useVertexColor;
@@ -60,15 +61,16 @@ void main() {
     if (textured)
         base *= texture(sampler, texCoord);
     vec3 n = normalize(worldNormal);
-    vec3 toEye = normalize(eye - worldPosition);
     vec3 diffuseLight = ambient;
     vec3 specularLight = vec3(0.0);
+    // Specular work only for shiny groups (a uniform branch).
+    bool shiny = power > 0.0;
+    vec3 toEye = shiny ? normalize(eye - worldPosition) : vec3(0.0);
     for (int i = 0; i < lightCount; ++i) {
-        vec3 toLight = lightVector[i].w > 0.5 ? normalize(lightVector[i].xyz - worldPosition)
-                                              : -normalize(lightVector[i].xyz);
+        vec3 toLight = normalize(lightVector[i].xyz - worldPosition * lightVector[i].w);
         float facing = max(dot(n, toLight), 0.0);
         diffuseLight += lightColor[i] * facing;
-        if (power > 0.0 && facing > 0.0)
+        if (shiny)
             specularLight += lightColor[i] * pow(max(dot(reflect(-toLight, n), toEye), 0.0), power);
     }
     vec3 lit = base.rgb * diffuseLight + specular * specularLight + emissive;
@@ -107,7 +109,7 @@ void collectLights(const rm::Frame& frame, glm::vec3& ambient, std::vector<glm::
             break;
         case rm::LightType::Directional:
             if (vectors.size() < MaxLights) {
-                vectors.emplace_back(frame.worldRotation()[2], 0.0f);
+                vectors.emplace_back(-frame.worldRotation()[2], 0.0f); // toward the light
                 colors.push_back(light->GetColor());
             }
             break;
@@ -232,6 +234,8 @@ const Renderer::GpuVisual& Renderer::upload(const std::shared_ptr<rm::Visual>& v
         glBufferData(GL_ELEMENT_ARRAY_BUFFER, groups[g].indices.size() * sizeof(unsigned),
                      groups[g].indices.data(), GL_DYNAMIC_DRAW);
         group.count = static_cast<int>(groups[g].indices.size());
+        group.translucentVertices = std::any_of(groups[g].vertices.begin(), groups[g].vertices.end(),
+                                                [](const rm::Vertex& v) { return (v.color >> 24) != 0xFF; });
     }
     gpu.owner = visual;
     gpu.revision = visual->revision();
@@ -273,7 +277,12 @@ void Renderer::drawFrame(const rm::Frame& frame) {
                 const rm::MeshGroup& group = groups[g];
                 if (gpu.groups[g].count == 0)
                     continue;
-                glUniform4fv(at_.color, 1, glm::value_ptr(rm::colorToVec4(group.color)));
+                const glm::vec4 color = rm::colorToVec4(group.color);
+                if (color.a < 1.0f || group.useVertexColors || !group.texture.empty())
+                    glEnable(GL_BLEND);
+                else
+                    glDisable(GL_BLEND);
+                glUniform4fv(at_.color, 1, glm::value_ptr(color));
                 glUniform1i(at_.useVertexColor, group.useVertexColors);
                 glUniform3fv(at_.specular, 1, glm::value_ptr(group.material.specular));
                 glUniform1f(at_.power, group.material.power);
@@ -300,8 +309,10 @@ void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glFrontFace(GL_CCW); // clockwise on the screen, whose y grows downwards
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA); // the shader writes premultiplied colour
+    // Opaque groups are written as they are (their edges still blend through the
+    // multisample resolve); translucent ones are blended, premultiplied.
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glActiveTexture(GL_TEXTURE0);
 
     glm::vec3 ambient(0.0f);

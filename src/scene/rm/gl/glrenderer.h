@@ -31,6 +31,7 @@ private:
     struct GpuGroup {
         unsigned vao = 0, vbo = 0, ibo = 0;
         int count = 0;
+        bool translucentVertices = false;
     };
     struct GpuVisual {
         std::weak_ptr<rm::Visual> owner;
