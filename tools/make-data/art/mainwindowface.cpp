@@ -12,12 +12,12 @@
 namespace makedata::art {
 namespace {
 
-// The cream satin ribbon that carries the greeting, with swallow-tail ends.
+// The red satin ribbon that carries the greeting (gold letters read best on
+// it), with gold edges and swallow-tail ends folded behind.
 void paintRibbon(QPainter& p) {
     const QRectF band(layout::greetingBand);
     const double notch = 12;
     for (int side : {-1, 1}) {
-        // The ends, folded behind the band.
         const double edge = side < 0 ? band.left() : band.right();
         QPainterPath tail;
         tail.moveTo(edge - side * 26, band.top() + 3);
@@ -27,20 +27,20 @@ void paintRibbon(QPainter& p) {
         tail.lineTo(edge - side * 26, band.bottom() - 1);
         tail.closeSubpath();
         QLinearGradient shade(0, band.top(), 0, band.bottom());
-        shade.setColorAt(0, colour(qRgb(214, 198, 164)));
-        shade.setColorAt(1, colour(qRgb(168, 146, 108)));
+        shade.setColorAt(0, colour(qRgb(120, 16, 26)));
+        shade.setColorAt(1, colour(qRgb(70, 6, 14)));
         p.setPen(Qt::NoPen);
-        p.setBrush(colour(qRgb(0, 0, 0), 70));
+        p.setBrush(colour(qRgb(0, 0, 0), 80));
         p.drawPath(tail.translated(1, 2));
         p.setBrush(shade);
         p.drawPath(tail);
     }
     const QRectF front = band.adjusted(14, 0, -14, -2);
     QLinearGradient satin(0, front.top(), 0, front.bottom());
-    satin.setColorAt(0.0, colour(qRgb(252, 246, 232)));
-    satin.setColorAt(0.35, colour(qRgb(246, 236, 214)));
-    satin.setColorAt(1.0, colour(qRgb(218, 200, 166)));
-    p.setBrush(colour(qRgb(0, 0, 0), 80));
+    satin.setColorAt(0.0, colour(qRgb(196, 44, 52)));
+    satin.setColorAt(0.3, colour(qRgb(164, 24, 36)));
+    satin.setColorAt(1.0, colour(qRgb(110, 10, 22)));
+    p.setBrush(colour(qRgb(0, 0, 0), 90));
     p.drawRect(front.translated(0, 2));
     p.setBrush(satin);
     p.drawRect(front);
@@ -49,7 +49,7 @@ void paintRibbon(QPainter& p) {
     p.drawLine(QPointF(front.left(), front.bottom() - 2.5), QPointF(front.right(), front.bottom() - 2.5));
     // The folds where the ends turn behind.
     for (double x : {front.left(), front.right()}) {
-        p.setPen(QPen(colour(qRgb(150, 124, 86)), 1));
+        p.setPen(QPen(colour(qRgb(60, 4, 10)), 1));
         p.drawLine(QPointF(x, front.top()), QPointF(x, front.bottom()));
     }
 }

@@ -193,8 +193,8 @@ void paintGround(QPainter& p) {
     }
     // The warm light of the tree on the snow and in the air around it.
     QRadialGradient warm(QPointF(320, 300), 230);
-    warm.setColorAt(0.0, colour(qRgb(255, 214, 140), 110));
-    warm.setColorAt(0.45, colour(qRgb(255, 196, 120), 46));
+    warm.setColorAt(0.0, colour(qRgb(255, 214, 140), 84));
+    warm.setColorAt(0.45, colour(qRgb(255, 196, 120), 32));
     warm.setColorAt(1.0, colour(qRgb(255, 190, 110), 0));
     p.setBrush(warm);
     p.drawEllipse(QPointF(320, 300), 230, 230);
@@ -208,6 +208,12 @@ void paintGround(QPainter& p) {
     p.setBrush(foot);
     p.drawEllipse(QPointF(0, 0), 130, 130);
     p.restore();
+    // The foreground falls into shadow towards the shelf.
+    QLinearGradient near(0, 340, 0, 412);
+    near.setColorAt(0, colour(qRgb(40, 56, 110), 0));
+    near.setColorAt(1, colour(qRgb(40, 56, 110), 70));
+    p.setBrush(near);
+    p.drawRect(QRectF(0, 340, 640, 80));
     // Glittering snow.
     Random random(11);
     for (int i = 0; i < 160; ++i) {
