@@ -7,13 +7,16 @@ namespace decor {
 
 Foliage foliageMaterials(MeshModel& model) {
     Foliage f{};
-    const glm::vec3 greens[4] = {
-        {0.03f, 0.17f, 0.07f}, {0.06f, 0.28f, 0.11f}, {0.11f, 0.40f, 0.15f}, {0.28f, 0.54f, 0.18f}};
-    for (int i = 0; i < 4; ++i) {
-        // The glow keeps the side away from the light dark green, not black.
-        Material m = glossy(greens[i], 0.08f, 12.0f, 0.0f);
-        m.emissive = greens[i] * 0.15f + glm::vec3(0.0f, 0.01f, 0.004f);
-        f.needles[i] = model.addMaterial(m);
+    const glm::vec3 greens[2][4] = {
+        {{0.03f, 0.17f, 0.07f}, {0.06f, 0.28f, 0.11f}, {0.11f, 0.40f, 0.15f}, {0.28f, 0.54f, 0.18f}},
+        {{0.03f, 0.16f, 0.09f}, {0.05f, 0.26f, 0.15f}, {0.09f, 0.37f, 0.21f}, {0.22f, 0.50f, 0.28f}}};
+    for (int tint = 0; tint < 2; ++tint) {
+        for (int i = 0; i < 4; ++i) {
+            // The glow keeps the side away from the light dark green, not black.
+            Material m = glossy(greens[tint][i], 0.08f, 12.0f, 0.0f);
+            m.emissive = greens[tint][i] * 0.15f + glm::vec3(0.0f, 0.01f, 0.004f);
+            f.needles[tint][i] = model.addMaterial(m);
+        }
     }
     Material snow = matte({0.74f, 0.79f, 0.86f}, 0.0f);
     snow.emissive = {0.04f, 0.05f, 0.07f};
@@ -76,8 +79,9 @@ void BranchBuilder::blade(glm::vec3 a, glm::vec3 b, glm::vec3 c, float s, float 
     const glm::vec3 underNormal = leaning(-up, radial, 0.4f);
     const float shade = s * 0.75f + tipShade * 0.35f + random_.uniform(-0.3f, 0.3f);
     const int tone = std::clamp(static_cast<int>(shade * 3.2f), 0, 3);
-    const int top = (s > 0.6f && random_.uniform() < snowChance_) ? foliage_.snow : foliage_.needles[tone];
-    const int under = foliage_.needles[std::max(tone - 1, 0)];
+    const int top =
+        (s > 0.6f && random_.uniform() < snowChance_) ? foliage_.snow : foliage_.needles[tint_][tone];
+    const int under = foliage_.needles[tint_][std::max(tone - 1, 0)];
     if (seenFromTheEye(up, centre.y)) {
         model_.addTriangleFacing(model_.addVertex(a, topNormal), model_.addVertex(b, topNormal),
                                  model_.addVertex(c, topNormal), up, top);

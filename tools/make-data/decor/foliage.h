@@ -8,7 +8,8 @@
 namespace decor {
 
 struct Foliage {
-    int needles[4]; // dark inside to light at the tips
+    // Two tints (a warmer and a bluer green), each from dark inside to light at the tips.
+    int needles[2][4];
     int snow;
     int bark;
     int shadow; // the dark inside of the tree
@@ -27,6 +28,8 @@ public:
     // A stem along path with blades on both sides; width at the stem's start,
     // tapering to the tip; `tipShade` 0..1 how light its outer part is.
     void spray(const std::vector<glm::vec3>& path, float width, float tipShade);
+    // The tint of the sprays that follow (0 or 1).
+    void setTint(int tint) { tint_ = tint; }
 
 private:
     void blade(glm::vec3 a, glm::vec3 b, glm::vec3 c, float s, float tipShade);
@@ -37,6 +40,7 @@ private:
     Random& random_;
     float eyeHeight_;
     float snowChance_;
+    int tint_ = 0;
 };
 
 } // namespace decor

@@ -29,6 +29,7 @@ HangSpot branch(BranchBuilder& builder, Random& random, float y, float azimuth, 
                 bool sideShoots) {
     const float length = outline(y) * lengthFactor;
     const glm::vec3 out = along(azimuth);
+    builder.setTint(random.uniform() < 0.35f ? 1 : 0); // some branches a bluer green
     const float droop = length * random.uniform(0.18f, 0.26f);
     const glm::vec3 start = glm::vec3(0, y, 0) + out * 0.6f;
     const glm::vec3 middle = glm::vec3(0, y + length * 0.08f, 0) + out * (length * 0.55f);
