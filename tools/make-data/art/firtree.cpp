@@ -10,6 +10,11 @@
 namespace makedata::art {
 namespace {
 
+// The needles' greens, matched to the lit 3D tree.
+constexpr QRgb needleDark = qRgb(14, 58, 26);
+constexpr QRgb needleMiddle = qRgb(40, 120, 42);
+constexpr QRgb needleLight = qRgb(128, 198, 88);
+
 struct Tier {
     double top;
     double bottom;
@@ -35,8 +40,8 @@ void paintSpray(QPainter& p, QPointF from, QPointF to, double light, double need
         const double angle = stem.angleAtPercent(t) * M_PI / 180.0;
         const QPointF along(std::cos(angle), -std::sin(angle));
         const double tipLight = std::clamp(light + 0.35 * t + random.uniform(-0.12, 0.12), 0.0, 1.0);
-        const QColor tone = tipLight < 0.5 ? mix(palette::pineDark, palette::pine, tipLight * 2)
-                                           : mix(palette::pine, palette::pineLight, (tipLight - 0.5) * 2);
+        const QColor tone = tipLight < 0.5 ? mix(needleDark, needleMiddle, tipLight * 2)
+                                           : mix(needleMiddle, needleLight, (tipLight - 0.5) * 2);
         p.setPen(QPen(tone, std::max(0.7, needleLength * 0.16), Qt::SolidLine, Qt::RoundCap));
         const double size = needleLength * (0.55 + 0.45 * std::sin(t * M_PI * 0.9 + 0.3));
         for (int side : {-1, 1}) {
@@ -91,7 +96,7 @@ void paintFirTree(QPainter& p, const FirTreeShape& shape) {
     for (int i = 0; i < shape.tiers; ++i) {
         const double f0 = double(i) / shape.tiers;
         const double f1 = double(i + 1) / shape.tiers;
-        const double top = tip + crown * std::pow(f0, 1.05) * 0.96;
+        const double top = tip + crown * std::pow(f0, 1.05) * 0.9;
         const double bottom = tip + crown * f1;
         const double halfWidth = shape.width / 2 * std::pow(f1, 0.92);
         tiers.push_back({top, bottom, halfWidth});
@@ -109,14 +114,14 @@ void paintFirTree(QPainter& p, const FirTreeShape& shape) {
                     tier.bottom - (tier.bottom - tier.top) * 0.12);
         body.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(colour(qRgb(8, 34, 22)));
+        p.setBrush(colour(qRgb(16, 62, 28)));
         p.drawPath(body);
         for (int layer = 0; layer < 2; ++layer) {
             for (int s = 0; s < sprays; ++s) {
                 const double u = -1 + 2 * (s + random.uniform(0.1, 0.9)) / sprays;
                 const QPointF from(cx + u * tier.halfWidth * 0.12,
                                    tier.top + (tier.bottom - tier.top) * 0.18);
-                const double reach = layer == 0 ? 1.0 : 0.82;
+                const double reach = (layer == 0 ? 1.0 : 0.8) * random.uniform(0.8, 1.08);
                 const double droop = (tier.bottom - tier.top) * (0.15 + 0.85 * std::abs(u)) * 0.25;
                 const QPointF to(cx + u * tier.halfWidth * reach,
                                  tier.bottom - (tier.bottom - tier.top) * (0.28 - 0.2 * std::abs(u)) +
@@ -127,9 +132,20 @@ void paintFirTree(QPainter& p, const FirTreeShape& shape) {
                 paintSpray(p, from, to, light, needle * (0.85 + 0.3 * std::abs(u)), random);
             }
         }
+        // Front sprays reaching over the next tier break up the banding.
+        if (i + 1 < int(tiers.size())) {
+            const int front = 2 + int(tier.halfWidth / (22 * scale));
+            for (int f = 0; f < front; ++f) {
+                const double u = random.uniform(-0.8, 0.8);
+                const QPointF from(cx + u * tier.halfWidth * 0.5, tier.top + (tier.bottom - tier.top) * 0.55);
+                const QPointF to(from.x() + u * tier.halfWidth * random.uniform(0.35, 0.6),
+                                 tier.bottom + (tier.bottom - tier.top) * random.uniform(0.05, 0.3));
+                paintSpray(p, from, to, 0.45 + 0.2 * (u + 1) / 2, needle * 0.9, random);
+            }
+        }
         // Snow resting on the upper side of some sprays.
         if (shape.snow > 0) {
-            const int lumps = int((3 + i) * shape.snow);
+            const int lumps = int((2 + i * 0.6) * shape.snow);
             for (int k = 0; k < lumps; ++k) {
                 const double u = random.uniform(-0.85, 0.85);
                 const double y = tier.top + (tier.bottom - tier.top) * (0.45 + 0.3 * std::abs(u)) +

@@ -51,6 +51,25 @@ QImage paintTreeLayer() {
     shape.width = 236;
     shape.tiers = 9;
     paintFirTree(p, shape);
+    // A star on the tree's tip.
+    const QPointF star(126, 14);
+    QPainterPath points;
+    for (int i = 0; i < 10; ++i) {
+        const double r = i % 2 == 0 ? 12 : 5;
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const QPointF at = star + QPointF(std::cos(a) * r, std::sin(a) * r);
+        i == 0 ? points.moveTo(at) : points.lineTo(at);
+    }
+    points.closeSubpath();
+    QRadialGradient glow(star, 20);
+    glow.setColorAt(0, colour(qRgb(255, 236, 160), 160));
+    glow.setColorAt(1, colour(qRgb(255, 236, 160), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(star, 20, 20);
+    p.setBrush(colour(palette::goldLight));
+    p.setPen(QPen(colour(palette::goldDark), 1));
+    p.drawPath(points);
     return layer;
 }
 
@@ -100,24 +119,6 @@ QImage paintLettering() {
     p.setBrush(goldFill);
     p.drawPath(word);
 
-    // A star above the tree's tip.
-    const QPointF star(146, 2 + 12);
-    QPainterPath points;
-    for (int i = 0; i < 10; ++i) {
-        const double r = i % 2 == 0 ? 12 : 5;
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        const QPointF at = star + QPointF(std::cos(a) * r, std::sin(a) * r);
-        i == 0 ? points.moveTo(at) : points.lineTo(at);
-    }
-    points.closeSubpath();
-    QRadialGradient glow(star, 20);
-    glow.setColorAt(0, colour(qRgb(255, 236, 160), 160));
-    glow.setColorAt(1, colour(qRgb(255, 236, 160), 0));
-    p.setBrush(glow);
-    p.drawEllipse(star, 20, 20);
-    p.setBrush(colour(palette::goldLight));
-    p.setPen(QPen(colour(palette::goldDark), 1));
-    p.drawPath(points);
     return layer;
 }
 
