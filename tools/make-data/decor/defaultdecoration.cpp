@@ -66,11 +66,8 @@ std::vector<ToyRecord> startingToys(const TreeModel& tree) {
         }
         ToyRecord record;
         record.descNumber = catalogueIndex(p.toy);
-        glm::vec3 at = best->position;
-        if (catalogue()[static_cast<std::size_t>(record.descNumber)].hangByTop == 0) {
-            at.y += 0.6f; // candles stand on the branch
-        }
-        record.position = vec(at);
+        const bool stands = catalogue()[static_cast<std::size_t>(record.descNumber)].hangByTop == 0;
+        record.position = vec(stands ? best->stand : best->position);
         toys.push_back(record);
     }
     // The top stands where the tree-top rule snaps it.
@@ -93,8 +90,8 @@ DescriptionFile defaultDecoration() {
     file.welcomeText = "Merry Christmas and a Happy New Year!";
     file.fontName = "Dancing Script";
     file.fontStyle = "Bold";
-    // A deep, old gold: it reads on the light ribbon the greeting is written on.
-    file.welcomeColor = toColor({0.62f, 0.40f, 0.05f});
+    // A bright, warm gold: it shines on the red satin ribbon the greeting is written on.
+    file.welcomeColor = toColor({0.98f, 0.80f, 0.30f});
     // At 60 steps a second a toy let go at the tip takes about 0.8 s to reach the floor.
     file.timeForDrop = 20000;
     file.timeForRotate = 8000;

@@ -60,9 +60,16 @@ HangSpot branch(BranchBuilder& builder, Random& random, float y, float azimuth, 
             builder.spray(path, width * 0.6f, 0.7f);
         }
     }
-    const float s = 0.9f;
-    const glm::vec3 hang = (1 - s) * (1 - s) * start + 2 * (1 - s) * s * middle + s * s * end;
-    return {hang - glm::vec3(0, 0.6f, 0), azimuth};
+    auto onStem = [&](float s) {
+        return (1 - s) * (1 - s) * start + 2 * (1 - s) * s * middle + s * s * end;
+    };
+    HangSpot spot;
+    // Just under the tip, where the spray is narrow: the toy hangs clear of the needles.
+    spot.position = onStem(0.96f) + out * 1.2f - glm::vec3(0, 0.5f, 0);
+    // Clipped on top of the stem, further in.
+    spot.stand = onStem(0.92f) + glm::vec3(0, 0.2f, 0);
+    spot.azimuth = azimuth;
+    return spot;
 }
 
 void trunk(MeshModel& model, const Foliage& foliage) {

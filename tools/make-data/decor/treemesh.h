@@ -10,9 +10,10 @@ namespace decor {
 
 // A place under a branch where an ornament can hang (tree coordinates).
 struct HangSpot {
-    glm::vec3 position{0.0f};
-    float azimuth = 0.0f; // radians about the y axis, 0 along +x
-    int whorl = 0;        // 0 for the lowest
+    glm::vec3 position{0.0f}; // under the tip, for hanging toys
+    glm::vec3 stand{0.0f};    // on the branch further in, for standing toys
+    float azimuth = 0.0f;     // radians about the y axis, 0 along +x
+    int whorl = 0;            // 0 for the lowest
 };
 
 struct TreeModel {
