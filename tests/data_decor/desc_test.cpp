@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QImage>
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <set>
@@ -162,6 +163,20 @@ TEST(DecorGenerator, KeepsTheUsersDecorationUnlessAskedToReplaceIt) {
     run.start(makeData(), {dir, "--only", "decor-desc", "--replace-desc"});
     ASSERT_TRUE(run.waitForFinished(60000));
     EXPECT_EQ(readAll(dir + "/desc"), readAll(dir + "/desc.default"));
+}
+
+TEST(DecorGenerator, WritesPlainCasePicturesWhenThereIsNo3DDevice) {
+    const QString dir = testsupport::scratchDir("decor-nogl");
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("__EGL_VENDOR_LIBRARY_FILENAMES", "/nonexistent"); // hides every EGL driver
+    run.setProcessEnvironment(environment);
+    run.start(makeData(), {dir, "--only", "decor-pictures"});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_EQ(run.exitCode(), 0);
+    const QImage strip(dir + "/Shape/BigBall0.bmp");
+    ASSERT_EQ(strip.size(), QSize(76, 42));
+    EXPECT_NE(strip.pixel(19, 21), strip.pixel(0, 0)) << "the toy's place is filled";
 }
 
 } // namespace

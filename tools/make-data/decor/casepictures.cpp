@@ -124,12 +124,14 @@ QImage placeholder(int width, int height, TColor color) {
 
 void writePictures(const makedata::Context& context) {
     std::map<int, std::unique_ptr<SlotCamera>> cameras;
+    bool warned = false;
     for (const ToyEntry& toy : catalogue()) {
         const SlotSize slot = CaseSlots[toy.caseIndex];
         auto& camera = cameras[toy.caseIndex];
         if (!camera) {
             camera = std::make_unique<SlotCamera>(slot.width, slot.height);
-            if (!camera->ready()) {
+            if (!camera->ready() && !warned) {
+                warned = true;
                 std::fprintf(stderr, "make-data: no 3D device (%s): case pictures are plain discs\n",
                              camera->error().c_str());
             }
