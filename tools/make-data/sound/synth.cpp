@@ -2,6 +2,7 @@
 
 #include "sound/wavfile.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace makedata::sound {
@@ -10,6 +11,10 @@ Buffer::Buffer(double seconds) : samples_(std::size_t(seconds * sampleRate), 0.0
 
 void Buffer::addPartial(double start, double frequency, double amplitude, double decay, double attack,
                         double endFrequency, double glide) {
+    // A partial above the Nyquist frequency would fold back as a false tone.
+    if (std::max(frequency, endFrequency) > 0.45 * sampleRate) {
+        return;
+    }
     const auto first = std::size_t(start * sampleRate);
     double phase = 0;
     for (std::size_t i = first; i < samples_.size(); ++i) {
