@@ -149,7 +149,6 @@ MeshModel shatterRest() {
         return key;
     };
     lathe(glass, ballProfile(false), options);
-    Random random(77);
     for (auto& t : glass.triangles()) {
         const glm::vec3 c =
             (glass.vertices()[t.corners[0]].position + glass.vertices()[t.corners[1]].position +

@@ -2,6 +2,7 @@
 
 #include "decor/catalogue.h"
 #include "decor/decornames.h"
+#include "decor/shapes.h"
 #include "decor/treemesh.h"
 
 #include <cmath>
@@ -45,7 +46,7 @@ int catalogueIndex(const std::string& name) {
 }
 
 float angleBetween(float a, float b) {
-    const float d = std::remainder(a - b, 2.0f * 3.14159265f);
+    const float d = std::remainder(a - b, 2.0f * Pi);
     return std::abs(d);
 }
 
@@ -54,7 +55,7 @@ TVector vec(glm::vec3 v) {
 }
 
 std::vector<ToyRecord> startingToys(const TreeModel& tree) {
-    const float front = 0.5f * 3.14159265f; // +z, towards the camera
+    const float front = 0.5f * Pi; // +z, towards the camera
     std::vector<ToyRecord> toys;
     for (const Placement& p : StartingToys) {
         const HangSpot* best = nullptr;
