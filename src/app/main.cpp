@@ -1,9 +1,16 @@
 // The program's entry: paths and settings first, then a command or the window.
 #include "app/commands/commands.h"
 #include "app/paths.h"
+#include "mainwindow/ftree.h"
+#include "mainwindow/uthread.h"
+#include "scene/d3ddriverlist.h"
+#include "scene/directxinit.h"
+#include "scene/dxversion.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QScreen>
 #include <clocale>
 #include <cstdio>
 
@@ -42,10 +49,22 @@ int main(int argc, char** argv) {
         break;
     }
 
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Pinewick");
     // Numbers in data files use "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-    std::fprintf(stderr, "pinewick: the window is not part of this build yet; see --help\n");
+    DirectXVersion = GetDXVersion();
+    TD3DDriverList drivers;
+    TTimeThread clock(10);
+    TimeThread = &clock;
+    int result = 0;
+    {
+        TFormTree window;
+        window.move(window.screen()->availableGeometry().center() - window.rect().center());
+        window.show();
+        result = app.exec();
+    }
+    TimeThread = nullptr;
     SavePaths();
-    return 0;
+    return result;
 }
