@@ -22,7 +22,10 @@ Foliage foliageMaterials(MeshModel& model) {
     snow.emissive = {0.04f, 0.05f, 0.07f};
     f.snow = model.addMaterial(snow);
     f.bark = model.addMaterial(matte({0.30f, 0.19f, 0.10f}, 0.25f));
-    f.shadow = model.addMaterial(matte({0.03f, 0.16f, 0.07f}, 0.6f));
+    // Deep shade between the branches: barely lit, so it never looks like a surface.
+    Material shade = matte({0.015f, 0.06f, 0.03f}, 0.0f);
+    shade.emissive = {0.02f, 0.09f, 0.04f};
+    f.shadow = model.addMaterial(shade);
     return f;
 }
 

@@ -88,8 +88,8 @@ void trunk(MeshModel& model, const Foliage& foliage) {
            {1.7f, 1.5f},
            {1.4f, 12.0f},
            {0.8f, 45.0f},
-           {0.25f, HighestWhorl + 2.0f},
-           {0.0f, HighestWhorl + 2.5f}},
+           {0.25f, HighestWhorl - 4.0f},
+           {0.0f, HighestWhorl - 3.5f}},
           options);
 }
 
@@ -162,7 +162,7 @@ TreeModel buildTree() {
         for (int b = 0; b < branches; ++b) {
             const float azimuth = turn + 2.0f * Pi * static_cast<float>(b) / static_cast<float>(branches) +
                                   random.uniform(-0.25f, 0.25f);
-            HangSpot spot = branch(builder, random, y, azimuth, random.uniform(0.92f, 1.05f), w < 12);
+            HangSpot spot = branch(builder, random, y, azimuth, random.uniform(0.92f, 1.05f), w < 13);
             spot.whorl = w;
             tree.spots.push_back(spot);
         }
