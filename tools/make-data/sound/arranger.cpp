@@ -52,7 +52,7 @@ std::vector<int> voiceChord(const ChordSpan& chord, const std::vector<int>& prev
     int bestCost = 1 << 30;
     auto pitches = [](int pc) {
         std::vector<int> out;
-        for (int key = 52; key <= 70; ++key) {
+        for (int key = 50; key <= 67; ++key) { // D3 to G4, under the melody
             if (key % 12 == pc) {
                 out.push_back(key);
             }
@@ -143,7 +143,7 @@ MidiFile arrange(const Tune& tune) {
     const std::vector<Segment> segments = layOutChords(chords, tune.verses, loop, pickup, bar, hold);
     MidiTrack& harmony = file.addTrack("Harmony");
     setUpChannel(harmony, harmonyChannel, tune.harmonyProgram, 78, 40);
-    std::vector<int> voicing{55, 60, 64};
+    std::vector<int> voicing{55, 59, 62};
     for (const Segment& s : segments) {
         voicing = voiceChord(*s.chord, voicing);
         for (int key : voicing) {

@@ -41,9 +41,9 @@ std::vector<Tune> carols() {
     jingle.melody =
         // Verse: dashing through the snow ...
         "D4:1 B4 A4 G4 | D4:3 D4:0.5 D4 | D4:1 B4 A4 G4 | E4:4 |"
-        "E4:1 C5 B4 A4 | F#4:4 | D5:1 D5 C5 A4 | B4:4 |"
-        "D4:1 B4 A4 G4 | D4:4 | D4:1 B4 A4 G4 | E4:3 E4:1 |"
-        "E4:1 C5 B4 A4 | D5:1 D5 D5 D5 | E5:1 D5 C5 A4 | G4:4 |"
+        "E4:1 C5 B4 A4 | F#4:3 D5:1 | E5:1 D5 C5 A4 | B4:4 |"
+        "D4:1 B4 A4 G4 | D4:3 D4:0.5 D4 | D4:1 B4 A4 G4 | E4:3 E4:1 |"
+        "E4:1 C5 B4 A4 | D5:1 D5 D5 D5 | E5:1 D5 C5 A4 | G4:3 r:1 |"
         // Chorus: jingle bells, jingle bells ...
         "B4:1 B4 B4:2 | B4:1 B4 B4:2 | B4:1 D5 G4:1.5 A4:0.5 | B4:4 |"
         "C5:1 C5 C5:1.5 C5:0.5 | C5:1 B4 B4 B4:0.5 B4 | B4:1 A4 A4 B4 | A4:2 D5:2 |"
