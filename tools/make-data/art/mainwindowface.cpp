@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 
 namespace makedata::art {
 namespace {
@@ -150,6 +151,21 @@ void paintShelf(QPainter& p) {
     p.drawPath(snow);
 }
 
+// The tree's soft shadow on the snow around its foot (the tree itself is
+// drawn over the face at run time).
+void paintTreeShadow(QPainter& p) {
+    p.save();
+    p.translate(QPointF(316, 383));
+    p.scale(1.0, 0.16);
+    QRadialGradient shadow(QPointF(0, 0), 110);
+    shadow.setColorAt(0.0, colour(qRgb(30, 40, 90), 120));
+    shadow.setColorAt(1.0, colour(qRgb(30, 40, 90), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shadow);
+    p.drawEllipse(QPointF(0, 0), 110, 110);
+    p.restore();
+}
+
 void paintButtonPanel(QPainter& p, const QRect& around) {
     const QRectF panel = QRectF(around).adjusted(-8, -10, 8, 10);
     p.setPen(Qt::NoPen);
@@ -181,6 +197,7 @@ QImage paintMainWindowBase() {
     p.setRenderHint(QPainter::Antialiasing);
     paintBough(p, true);
     paintBough(p, false);
+    paintTreeShadow(p);
     paintRibbon(p);
     paintShelf(p);
     paintWindowEdge(p);

@@ -213,17 +213,7 @@ void paintGround(QPainter& p) {
     near.setColorAt(0, colour(qRgb(40, 56, 110), 0));
     near.setColorAt(1, colour(qRgb(40, 56, 110), 70));
     p.setBrush(near);
-    p.drawRect(QRectF(0, 340, 640, 80));
-    // The tree's soft shadow on the snow, falling away from the light.
-    p.save();
-    p.translate(layout::treeFoot + QPointF(-10, 4));
-    p.scale(1.0, 0.16);
-    QRadialGradient shadow(QPointF(0, 0), 110);
-    shadow.setColorAt(0.0, colour(qRgb(30, 40, 90), 120));
-    shadow.setColorAt(1.0, colour(qRgb(30, 40, 90), 0));
-    p.setBrush(shadow);
-    p.drawEllipse(QPointF(0, 0), 110, 110);
-    p.restore();
+    p.drawRect(QRectF(0, 340, 640, 140));
     // Glittering snow.
     Random random(11);
     for (int i = 0; i < 160; ++i) {
