@@ -181,6 +181,8 @@ void BareDrawAndReadBack(benchmark::State& state) {
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glViewport(0, 0, Width, Height);
     glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE); // the far side is hidden anyway
+    glFrontFace(GL_CW);     // the sphere's faces are clockwise seen from outside; y is not flipped here
     glUseProgram(program);
     // Roughly the scene's projection: the sphere 100 units in front.
     const float scale = 2.0f * 376.0f / 2.0f;
@@ -207,6 +209,10 @@ void BareDrawAndReadBack(benchmark::State& state) {
             glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
         }
     }
+    // The sphere must really be there (a wrong winding would cull it all away).
+    const std::size_t centre = (std::size_t(Height / 2) * Width + Width / 2) * 4;
+    if (pixels[centre + 3] != 255)
+        state.SkipWithError("the bare drawing shows nothing in the middle");
     glDeleteFramebuffers(1, &resolveFramebuffer);
     glDeleteRenderbuffers(1, &resolveBuffer);
     glDeleteFramebuffers(1, &framebuffer);

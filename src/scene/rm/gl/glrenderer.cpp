@@ -38,42 +38,52 @@ void main() {
 }
 )";
 
-const char* const fragmentShader = R"(#version 330 core
+// Compiled in variants: the light count, texture, vertex colours and specular
+// are constants, so the light loop unrolls and no uniform branches remain
+// (software renderers run such shaders several times faster).
+const char* const fragmentShader = R"(
 in vec3 worldPosition;
 in vec3 worldNormal;
 in vec2 texCoord;
 in vec4 vertexColor;
 uniform vec3 eye;
 uniform vec3 ambient;
-uniform int lightCount;
-uniform vec4 lightVector[8]; // w = 1: point light at xyz; w = 0: directional, toward the light along xyz
-uniform vec3 lightColor[8];
+uniform vec4 lightVector[MAX_LIGHTS]; // w = 1: point light at xyz; w = 0: directional, toward the light along xyz
+uniform vec3 lightColor[MAX_LIGHTS];
 uniform vec4 color;
-uniform bool useVertexColor;
 uniform vec3 specular;
 uniform float power;
 uniform vec3 emissive;
-uniform bool textured;
 uniform sampler2D sampler;
 out vec4 fragment;
 void main() {
-    vec4 base = useVertexColor ? vertexColor : color;
-    if (textured)
-        base *= texture(sampler, texCoord);
+#if VERTEX_COLOR
+    vec4 base = vertexColor;
+#else
+    vec4 base = color;
+#endif
+#if TEXTURED
+    base *= texture(sampler, texCoord);
+#endif
     vec3 n = normalize(worldNormal);
     vec3 diffuseLight = ambient;
+#if SHINY
     vec3 specularLight = vec3(0.0);
-    // Specular work only for shiny groups (a uniform branch).
-    bool shiny = power > 0.0;
-    vec3 toEye = shiny ? normalize(eye - worldPosition) : vec3(0.0);
-    for (int i = 0; i < lightCount; ++i) {
+    vec3 toEye = normalize(eye - worldPosition);
+#endif
+    for (int i = 0; i < LIGHT_COUNT; ++i) {
         vec3 toLight = normalize(lightVector[i].xyz - worldPosition * lightVector[i].w);
         float facing = max(dot(n, toLight), 0.0);
         diffuseLight += lightColor[i] * facing;
-        if (shiny)
+#if SHINY
+        if (facing > 0.0)
             specularLight += lightColor[i] * pow(max(dot(reflect(-toLight, n), toEye), 0.0), power);
+#endif
     }
-    vec3 lit = base.rgb * diffuseLight + specular * specularLight + emissive;
+    vec3 lit = base.rgb * diffuseLight + emissive;
+#if SHINY
+    lit += specular * specularLight;
+#endif
     fragment = vec4(min(lit, vec3(1.0)) * base.a, base.a);
 }
 )";
@@ -126,8 +136,10 @@ Renderer::~Renderer() {
         release(visual);
     for (auto& [path, id] : textures_)
         glDeleteTextures(1, &id);
-    if (program_)
-        glDeleteProgram(program_);
+    for (auto& [key, program] : programs_) {
+        if (program.id)
+            glDeleteProgram(program.id);
+    }
 }
 
 glm::mat4 Renderer::projection(const rm::Viewport& viewport) {
@@ -143,35 +155,68 @@ glm::mat4 Renderer::projection(const rm::Viewport& viewport) {
     return p;
 }
 
-bool Renderer::ensureProgram() {
-    if (program_ || programFailed_)
-        return program_ != 0;
-    GLuint vs = compile(GL_VERTEX_SHADER, vertexShader), fs = compile(GL_FRAGMENT_SHADER, fragmentShader);
+Renderer::Program* Renderer::program(unsigned key) {
+    auto [it, isNew] = programs_.try_emplace(key);
+    Program& program = it->second;
+    if (!isNew)
+        return program.id ? &program : nullptr;
+    const std::string defines = "#version 330 core\n#define MAX_LIGHTS " + std::to_string(MaxLights) +
+                                "\n#define LIGHT_COUNT " + std::to_string(key & 0xF) + "\n#define TEXTURED " +
+                                std::to_string((key >> 4) & 1) + "\n#define VERTEX_COLOR " +
+                                std::to_string((key >> 5) & 1) + "\n#define SHINY " +
+                                std::to_string((key >> 6) & 1) + "\n";
+    const std::string fragmentSource = defines + fragmentShader;
+    GLuint vs = compile(GL_VERTEX_SHADER, vertexShader),
+           fs = compile(GL_FRAGMENT_SHADER, fragmentSource.c_str());
     if (vs && fs) {
-        program_ = glCreateProgram();
-        glAttachShader(program_, vs);
-        glAttachShader(program_, fs);
-        glLinkProgram(program_);
+        program.id = glCreateProgram();
+        glAttachShader(program.id, vs);
+        glAttachShader(program.id, fs);
+        glLinkProgram(program.id);
         GLint ok = 0;
-        glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+        glGetProgramiv(program.id, GL_LINK_STATUS, &ok);
         if (!ok) {
-            glDeleteProgram(program_);
-            program_ = 0;
+            glDeleteProgram(program.id);
+            program.id = 0;
         }
     }
     glDeleteShader(vs);
     glDeleteShader(fs);
-    if (!program_) {
-        programFailed_ = true;
-        return false;
-    }
-    auto at = [this](const char* name) {
-        return glGetUniformLocation(program_, name);
+    if (!program.id)
+        return nullptr;
+    auto at = [&program](const char* name) {
+        return glGetUniformLocation(program.id, name);
     };
-    at_ = {at("model"),      at("normalMatrix"), at("viewProjection"), at("eye"),      at("ambient"),
-           at("lightCount"), at("lightVector"),  at("lightColor"),     at("color"),    at("useVertexColor"),
-           at("specular"),   at("power"),        at("emissive"),       at("textured"), at("sampler")};
-    return true;
+    program.at = {at("model"),    at("normalMatrix"), at("viewProjection"), at("eye"),
+                  at("ambient"),  at("lightVector"),  at("lightColor"),     at("color"),
+                  at("specular"), at("power"),        at("emissive"),       at("sampler")};
+    return &program;
+}
+
+void Renderer::use(Program& program) {
+    if (current_ != &program) {
+        glUseProgram(program.id);
+        current_ = &program;
+    }
+    const Locations& at = program.at;
+    if (program.frameStamp != frameStamp_) {
+        // Per-picture values, once per program and picture.
+        program.frameStamp = frameStamp_;
+        glUniformMatrix4fv(at.viewProjection, 1, GL_FALSE, glm::value_ptr(frameState_.viewProjection));
+        glUniform3fv(at.eye, 1, glm::value_ptr(frameState_.eye));
+        glUniform3fv(at.ambient, 1, glm::value_ptr(frameState_.ambient));
+        if (!frameState_.lightVectors.empty()) {
+            const auto count = static_cast<GLsizei>(frameState_.lightVectors.size());
+            glUniform4fv(at.lightVector, count, glm::value_ptr(frameState_.lightVectors[0]));
+            glUniform3fv(at.lightColor, count, glm::value_ptr(frameState_.lightColors[0]));
+        }
+        glUniform1i(at.sampler, 0);
+    }
+    if (program.modelStamp != modelStamp_) {
+        program.modelStamp = modelStamp_;
+        glUniformMatrix4fv(at.model, 1, GL_FALSE, glm::value_ptr(frameState_.model));
+        glUniformMatrix3fv(at.normalMatrix, 1, GL_FALSE, glm::value_ptr(frameState_.normalMatrix));
+    }
 }
 
 void Renderer::release(GpuVisual& visual) {
@@ -266,10 +311,10 @@ unsigned Renderer::texture(const std::string& path) {
 
 void Renderer::drawFrame(const rm::Frame& frame) {
     if (!frame.visuals().empty()) {
-        const glm::mat4 model = frame.worldMatrix();
-        const glm::mat3 normalMatrix = glm::transpose(glm::inverse(glm::mat3(model)));
-        glUniformMatrix4fv(at_.model, 1, GL_FALSE, glm::value_ptr(model));
-        glUniformMatrix3fv(at_.normalMatrix, 1, GL_FALSE, glm::value_ptr(normalMatrix));
+        frameState_.model = frame.worldMatrix();
+        frameState_.normalMatrix = glm::transpose(glm::inverse(glm::mat3(frameState_.model)));
+        ++modelStamp_;
+        const unsigned lightCount = static_cast<unsigned>(frameState_.lightVectors.size());
         for (const auto& visual : frame.visuals()) {
             const GpuVisual& gpu = upload(visual);
             const auto& groups = visual->groups();
@@ -277,18 +322,28 @@ void Renderer::drawFrame(const rm::Frame& frame) {
                 const rm::MeshGroup& group = groups[g];
                 if (gpu.groups[g].count == 0)
                     continue;
+                const unsigned textureId = group.texture.empty() ? 0 : texture(group.texture);
+                const bool shiny = group.material.power > 0.0f && group.material.specular != glm::vec3(0.0f);
+                const unsigned key = lightCount | (textureId ? 0x10u : 0u) |
+                                     (group.useVertexColors ? 0x20u : 0u) | (shiny ? 0x40u : 0u);
+                Program* variant = program(key);
+                if (!variant)
+                    continue;
+                use(*variant);
+                const Locations& at = variant->at;
                 const glm::vec4 color = rm::colorToVec4(group.color);
-                if (color.a < 1.0f || group.useVertexColors || !group.texture.empty())
+                const bool translucent = group.useVertexColors ? gpu.groups[g].translucentVertices
+                                                               : color.a < 1.0f || textureId != 0;
+                if (translucent)
                     glEnable(GL_BLEND);
                 else
                     glDisable(GL_BLEND);
-                glUniform4fv(at_.color, 1, glm::value_ptr(color));
-                glUniform1i(at_.useVertexColor, group.useVertexColors);
-                glUniform3fv(at_.specular, 1, glm::value_ptr(group.material.specular));
-                glUniform1f(at_.power, group.material.power);
-                glUniform3fv(at_.emissive, 1, glm::value_ptr(group.material.emissive));
-                const unsigned textureId = group.texture.empty() ? 0 : texture(group.texture);
-                glUniform1i(at_.textured, textureId != 0);
+                glUniform4fv(at.color, 1, glm::value_ptr(color));
+                glUniform3fv(at.emissive, 1, glm::value_ptr(group.material.emissive));
+                if (shiny) {
+                    glUniform3fv(at.specular, 1, glm::value_ptr(group.material.specular));
+                    glUniform1f(at.power, group.material.power);
+                }
                 if (textureId)
                     glBindTexture(GL_TEXTURE_2D, textureId);
                 glBindVertexArray(gpu.groups[g].vao);
@@ -301,9 +356,6 @@ void Renderer::drawFrame(const rm::Frame& frame) {
 }
 
 void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
-    if (!ensureProgram())
-        return;
-    glUseProgram(program_);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
     glEnable(GL_CULL_FACE);
@@ -315,21 +367,14 @@ void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glActiveTexture(GL_TEXTURE0);
 
-    glm::vec3 ambient(0.0f);
-    std::vector<glm::vec4> vectors;
-    std::vector<glm::vec3> colors;
-    collectLights(scene, ambient, vectors, colors);
-    const glm::mat4 viewProjection = projection(viewport) * viewport.viewMatrix();
-    const glm::vec3 eye = viewport.GetCamera() ? viewport.GetCamera()->GetPosition(nullptr) : glm::vec3(0.0f);
-    glUniformMatrix4fv(at_.viewProjection, 1, GL_FALSE, glm::value_ptr(viewProjection));
-    glUniform3fv(at_.eye, 1, glm::value_ptr(eye));
-    glUniform3fv(at_.ambient, 1, glm::value_ptr(ambient));
-    glUniform1i(at_.lightCount, static_cast<int>(vectors.size()));
-    if (!vectors.empty()) {
-        glUniform4fv(at_.lightVector, static_cast<GLsizei>(vectors.size()), glm::value_ptr(vectors[0]));
-        glUniform3fv(at_.lightColor, static_cast<GLsizei>(colors.size()), glm::value_ptr(colors[0]));
-    }
-    glUniform1i(at_.sampler, 0);
+    frameState_.ambient = glm::vec3(0.0f);
+    frameState_.lightVectors.clear();
+    frameState_.lightColors.clear();
+    collectLights(scene, frameState_.ambient, frameState_.lightVectors, frameState_.lightColors);
+    frameState_.viewProjection = projection(viewport) * viewport.viewMatrix();
+    frameState_.eye = viewport.GetCamera() ? viewport.GetCamera()->GetPosition(nullptr) : glm::vec3(0.0f);
+    ++frameStamp_;
+    current_ = nullptr;
     drawFrame(scene);
     glBindVertexArray(0);
     purge();

@@ -40,21 +40,41 @@ private:
     };
     struct Lights;
 
-    bool ensureProgram();
+    struct Locations {
+        int model, normalMatrix, viewProjection, eye, ambient, lightVector, lightColor, color, specular,
+            power, emissive, sampler;
+    };
+    // One compiled shader variant (light count, texture, vertex colours, specular).
+    struct Program {
+        unsigned id = 0;
+        Locations at{};
+        std::uint64_t frameStamp = 0;
+        std::uint64_t modelStamp = 0;
+    };
+    // What every variant needs to know about the current picture and frame.
+    struct FrameState {
+        glm::mat4 viewProjection{1.0f};
+        glm::vec3 eye{0.0f};
+        glm::vec3 ambient{0.0f};
+        std::vector<glm::vec4> lightVectors;
+        std::vector<glm::vec3> lightColors;
+        glm::mat4 model{1.0f};
+        glm::mat3 normalMatrix{1.0f};
+    };
+
+    Program* program(unsigned key);
+    void use(Program& program);
     const GpuVisual& upload(const std::shared_ptr<rm::Visual>& visual);
     unsigned texture(const std::string& path);
     void drawFrame(const rm::Frame& frame);
     void release(GpuVisual& visual);
     void purge();
 
-    struct Locations {
-        int model, normalMatrix, viewProjection, eye, ambient, lightCount, lightVector, lightColor, color,
-            useVertexColor, specular, power, emissive, textured, sampler;
-    };
-
-    unsigned program_ = 0;
-    bool programFailed_ = false;
-    Locations at_{};
+    std::map<unsigned, Program> programs_;
+    Program* current_ = nullptr;
+    FrameState frameState_;
+    std::uint64_t frameStamp_ = 0;
+    std::uint64_t modelStamp_ = 0;
     std::map<const rm::Visual*, GpuVisual> visuals_;
     std::map<std::string, unsigned> textures_;
 };
