@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace makedata::art {
 
@@ -83,6 +84,18 @@ QImage keyOverBackdrop(const QImage& layer, const QImage& backdrop, QRgb key) {
 QPainterPath roundedRect(const QRectF& rect, double radius) {
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+QPainterPath starPath(QPointF centre, double outerRadius, double innerRadius) {
+    QPainterPath path;
+    for (int i = 0; i < 10; ++i) {
+        const double r = i % 2 == 0 ? outerRadius : innerRadius;
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const QPointF at = centre + QPointF(std::cos(a) * r, std::sin(a) * r);
+        i == 0 ? path.moveTo(at) : path.lineTo(at);
+    }
+    path.closeSubpath();
     return path;
 }
 

@@ -63,6 +63,9 @@ QImage keyOverBackdrop(const QImage& layer, const QImage& backdrop, QRgb key);
 // A rounded rectangle path with the corners cut at the given radius.
 QPainterPath roundedRect(const QRectF& rect, double radius);
 
+// A five-pointed star, point upwards.
+QPainterPath starPath(QPointF centre, double outerRadius, double innerRadius);
+
 // A small deterministic random source (the same numbers on every platform).
 class Random {
 public:

@@ -1,24 +1,12 @@
 #include "art/bmpfile.h"
 
+#include "art/littleendian.h"
+
 #include <QByteArray>
 #include <QSaveFile>
 #include <cstdint>
 
 namespace makedata::art {
-namespace {
-
-void put16(QByteArray& out, std::uint16_t value) {
-    out.append(char(value & 0xFF));
-    out.append(char(value >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.append(char((value >> shift) & 0xFF));
-    }
-}
-
-} // namespace
 
 bool writeBmp24(const QImage& picture, const QString& path) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
@@ -32,20 +20,20 @@ bool writeBmp24(const QImage& picture, const QString& path) {
     QByteArray out;
     out.reserve(int(headerBytes + pixelBytes));
     out.append("BM");
-    put32(out, headerBytes + pixelBytes);
-    put32(out, 0);
-    put32(out, headerBytes);
-    put32(out, 40);
-    put32(out, std::uint32_t(width));
-    put32(out, std::uint32_t(height)); // positive: rows stored bottom-up
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0); // no compression
-    put32(out, pixelBytes);
-    put32(out, pixelsPerMetre);
-    put32(out, pixelsPerMetre);
-    put32(out, 0);
-    put32(out, 0);
+    putLittle32(out, headerBytes + pixelBytes);
+    putLittle32(out, 0);
+    putLittle32(out, headerBytes);
+    putLittle32(out, 40);
+    putLittle32(out, std::uint32_t(width));
+    putLittle32(out, std::uint32_t(height)); // positive: rows stored bottom-up
+    putLittle16(out, 1);
+    putLittle16(out, 24);
+    putLittle32(out, 0); // no compression
+    putLittle32(out, pixelBytes);
+    putLittle32(out, pixelsPerMetre);
+    putLittle32(out, pixelsPerMetre);
+    putLittle32(out, 0);
+    putLittle32(out, 0);
 
     QByteArray row(rowBytes, '\0');
     for (int y = height - 1; y >= 0; --y) {

@@ -14,18 +14,6 @@
 namespace makedata::art {
 namespace {
 
-QPainterPath starPath(QPointF centre, double outer, double inner) {
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const double r = i % 2 == 0 ? outer : inner;
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        const QPointF at = centre + QPointF(std::cos(a) * r, std::sin(a) * r);
-        i == 0 ? path.moveTo(at) : path.lineTo(at);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 void paintTile(QPainter& p, double size) {
     const QRectF tile(size * 0.03, size * 0.03, size * 0.94, size * 0.94);
     const QPainterPath shape = roundedRect(tile, size * 0.2);

@@ -53,14 +53,7 @@ QImage paintTreeLayer() {
     paintFirTree(p, shape);
     // A star on the tree's tip.
     const QPointF star(126, 14);
-    QPainterPath points;
-    for (int i = 0; i < 10; ++i) {
-        const double r = i % 2 == 0 ? 12 : 5;
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        const QPointF at = star + QPointF(std::cos(a) * r, std::sin(a) * r);
-        i == 0 ? points.moveTo(at) : points.lineTo(at);
-    }
-    points.closeSubpath();
+    const QPainterPath points = starPath(star, 12, 5);
     QRadialGradient glow(star, 20);
     glow.setColorAt(0, colour(qRgb(255, 236, 160), 160));
     glow.setColorAt(1, colour(qRgb(255, 236, 160), 0));

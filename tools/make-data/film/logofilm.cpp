@@ -53,18 +53,6 @@ QPainterPath crescent(QPointF centre, double radius) {
     return outer.subtracted(bite);
 }
 
-QPainterPath star(QPointF centre, double outer, double inner) {
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const double r = i % 2 == 0 ? outer : inner;
-        const double a = -M_PI / 2 + i * M_PI / 5;
-        const QPointF at = centre + QPointF(std::cos(a) * r, std::sin(a) * r);
-        i == 0 ? path.moveTo(at) : path.lineTo(at);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 QImage paintFrame(double t) {
     QImage frame(width, height, QImage::Format_ARGB32);
     frame.fill(Qt::black);
@@ -102,7 +90,7 @@ QImage paintFrame(double t) {
     const double twinkle = std::exp(-std::pow((t - 1.35) / 0.18, 2));
     if (starIn > 0) {
         p.setBrush(colour(qRgb(255, 248, 220), int(255 * starIn)));
-        p.drawPath(star(starAt, 9 * starIn, 3.8 * starIn));
+        p.drawPath(art::starPath(starAt, 9 * starIn, 3.8 * starIn));
         p.setPen(QPen(colour(qRgb(255, 250, 230), int(220 * twinkle * fadeOut)), 1.2));
         const double reach = 8 + 26 * twinkle;
         p.drawLine(starAt - QPointF(reach, 0), starAt + QPointF(reach, 0));

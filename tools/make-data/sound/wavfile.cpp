@@ -1,5 +1,7 @@
 #include "sound/wavfile.h"
 
+#include "art/littleendian.h"
+
 #include <QByteArray>
 #include <QSaveFile>
 #include <algorithm>
@@ -7,20 +9,6 @@
 #include <cstdint>
 
 namespace makedata::sound {
-namespace {
-
-void put16(QByteArray& out, std::uint16_t value) {
-    out.append(char(value & 0xFF));
-    out.append(char(value >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.append(char((value >> shift) & 0xFF));
-    }
-}
-
-} // namespace
 
 bool writeWav(const std::vector<float>& samples, const QString& path, double peak) {
     std::vector<float> shaped = samples;
@@ -43,20 +31,20 @@ bool writeWav(const std::vector<float>& samples, const QString& path, double pea
     QByteArray out;
     out.reserve(int(44 + dataBytes));
     out.append("RIFF");
-    put32(out, 36 + dataBytes);
+    putLittle32(out, 36 + dataBytes);
     out.append("WAVEfmt ");
-    put32(out, 16);
-    put16(out, 1); // PCM
-    put16(out, 1); // mono
-    put32(out, sampleRate);
-    put32(out, sampleRate * 2);
-    put16(out, 2);
-    put16(out, 16);
+    putLittle32(out, 16);
+    putLittle16(out, 1); // PCM
+    putLittle16(out, 1); // mono
+    putLittle32(out, sampleRate);
+    putLittle32(out, sampleRate * 2);
+    putLittle16(out, 2);
+    putLittle16(out, 16);
     out.append("data");
-    put32(out, dataBytes);
+    putLittle32(out, dataBytes);
     for (float s : shaped) {
         const long value = std::lround(double(s) * gain);
-        put16(out, std::uint16_t(std::int16_t(std::clamp(value, -32767L, 32767L))));
+        putLittle16(out, std::uint16_t(std::int16_t(std::clamp(value, -32767L, 32767L))));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
