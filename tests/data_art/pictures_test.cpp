@@ -176,6 +176,15 @@ TEST(TitlePictures, FiveFadesBuildACompleteFace) {
     fadeIn(tree, {194, 37});
     fadeIn(text, {174, 51});
     fadeIn(face, {0, 0}, QRect(174, 37, 292, 332));
+    // The window face fades in whole in the last step, so none of it may be
+    // white (the fades' transparent colour).
+    int whiteInFace = 0;
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            whiteInFace += rgb(face, x, y) == 0xFFFFFFu;
+        }
+    }
+    EXPECT_EQ(whiteInFace, 0);
     int holes = 0;
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x) {
