@@ -41,6 +41,18 @@ std::vector<Segment> layOutChords(const std::vector<ChordSpan>& chords, int vers
     return segments;
 }
 
+// The chord sounding at `tick` of one verse.
+const ChordSpan& chordAt(const std::vector<ChordSpan>& chords, std::uint32_t tick) {
+    std::uint32_t at = 0;
+    for (const ChordSpan& chord : chords) {
+        at += std::uint32_t(chord.ticks);
+        if (tick < at) {
+            return chord;
+        }
+    }
+    return chords.back();
+}
+
 std::vector<int> voiceChord(const ChordSpan& chord, const std::vector<int>& previous) {
     std::vector<int> wanted;
     if (chord.tones.size() >= 4) {
@@ -112,6 +124,8 @@ MidiFile arrange(const Tune& tune) {
     const std::uint32_t bar = std::uint32_t(tune.beatsPerBar * beat);
     const auto pickup = std::uint32_t(std::lround(tune.pickup * beat));
     const std::uint32_t hold = bar + pickup;
+    // One bar of the accompaniment alone leads into the song.
+    const std::uint32_t intro = bar;
 
     MidiFile file;
     MidiTrack& conductor = file.addTrack(tune.title);
@@ -121,7 +135,7 @@ MidiFile arrange(const Tune& tune) {
     MidiTrack& lead = file.addTrack("Melody");
     setUpChannel(lead, melodyChannel, tune.melodyPrograms.front(), 112, 64);
     for (int v = 0; v < tune.verses; ++v) {
-        std::uint32_t at = v * loop;
+        std::uint32_t at = intro + v * loop;
         lead.programChange(at, melodyChannel,
                            tune.melodyPrograms[std::size_t(v) % tune.melodyPrograms.size()]);
         for (std::size_t i = 0; i < melody.size(); ++i) {
@@ -140,7 +154,11 @@ MidiFile arrange(const Tune& tune) {
         }
     }
 
-    const std::vector<Segment> segments = layOutChords(chords, tune.verses, loop, pickup, bar, hold);
+    std::vector<Segment> segments{{0, intro, &chordAt(chords, pickup)}};
+    for (Segment s : layOutChords(chords, tune.verses, loop, pickup, bar, hold)) {
+        s.start += intro;
+        segments.push_back(s);
+    }
     MidiTrack& harmony = file.addTrack("Harmony");
     setUpChannel(harmony, harmonyChannel, tune.harmonyProgram, 78, 40);
     std::vector<int> voicing{55, 59, 62};
@@ -166,7 +184,7 @@ MidiFile arrange(const Tune& tune) {
 
     MidiTrack& counter = file.addTrack("Sparkle");
     setUpChannel(counter, counterChannel, tune.counterProgram, 72, 92);
-    const std::uint32_t lastVerse = (tune.verses - 1) * loop;
+    const std::uint32_t lastVerse = intro + (tune.verses - 1) * loop;
     for (const Segment& s : segments) {
         if (s.start < lastVerse || tune.verses < 2) {
             continue;
@@ -190,7 +208,7 @@ MidiFile arrange(const Tune& tune) {
         MidiTrack& bells = file.addTrack("Sleigh bells");
         bells.controlChange(0, drumChannel, 7, 80);
         bells.controlChange(0, drumChannel, 91, 50);
-        const std::uint32_t end = tune.verses * loop;
+        const std::uint32_t end = intro + tune.verses * loop;
         for (std::uint32_t at = 0; at < end; at += beat / 2) {
             const bool onBeat = ((at + bar - pickup % bar) % beat) == 0;
             bells.note(at, beat / 4, drumChannel, 83, onBeat ? 78 : 50);
