@@ -103,6 +103,7 @@ QPoint BalloonShape::centreFor(QPoint target) const {
 
 const std::vector<BalloonShape>& balloonShapes() {
     static const std::vector<BalloonShape> shapes{{Tail::None, "Balloon.bmp"},
+                                                  {Tail::None, "BalloonButton.bmp", true},
                                                   {Tail::Up, "BalloonUp.bmp"},
                                                   {Tail::UpLeft, "BalloonUpLeft.bmp"},
                                                   {Tail::UpRight, "BalloonUpRight.bmp"},
@@ -114,10 +115,10 @@ const std::vector<BalloonShape>& balloonShapes() {
     return shapes;
 }
 
-int shapeIndex(Tail tail) {
+int shapeIndex(Tail tail, bool button) {
     const auto& shapes = balloonShapes();
     for (std::size_t i = 0; i < shapes.size(); ++i) {
-        if (shapes[i].tail == tail) {
+        if (shapes[i].tail == tail && shapes[i].button == button) {
             return int(i);
         }
     }
@@ -150,12 +151,18 @@ QImage paintBalloon(const BalloonShape& shape) {
     // Soft shadow is left out on purpose: the balloon's outline is cut from
     // the picture, and a shadow would become part of the balloon.
     QLinearGradient fill(0, body.top(), 0, body.bottom());
-    fill.setColorAt(0, art::colour(qRgb(255, 252, 242)));
-    fill.setColorAt(1, art::colour(qRgb(242, 230, 204)));
+    if (shape.button) {
+        fill.setColorAt(0, art::colour(palette::berryRedLight));
+        fill.setColorAt(1, art::colour(palette::berryRedDark));
+    } else {
+        fill.setColorAt(0, art::colour(qRgb(255, 252, 242)));
+        fill.setColorAt(1, art::colour(qRgb(242, 230, 204)));
+    }
     p.setPen(QPen(art::colour(palette::gold), 2.5));
     p.setBrush(fill);
     p.drawPath(outline);
-    p.setPen(QPen(art::colour(palette::berryRed, 160), 1));
+    p.setPen(
+        QPen(shape.button ? art::colour(palette::goldLight, 180) : art::colour(palette::berryRed, 160), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(art::roundedRect(body.adjusted(4, 4, -4, -4), 12));
     // A sprig of holly in the corner.

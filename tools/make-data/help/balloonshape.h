@@ -16,7 +16,8 @@ enum class Tail { None, Up, UpLeft, UpRight, Down, DownLeft, DownRight, Left, Ri
 
 struct BalloonShape {
     Tail tail;
-    QString file; // relative to the help folder
+    QString file;        // relative to the help folder
+    bool button = false; // red with light text: a balloon that does something when clicked
 
     QSize pictureSize() const;
     // The body's rectangle in the picture.
@@ -30,7 +31,7 @@ struct BalloonShape {
 
 // Every shape, in the order of the help script's "HelpBk=" lines.
 const std::vector<BalloonShape>& balloonShapes();
-int shapeIndex(Tail tail);
+int shapeIndex(Tail tail, bool button = false);
 
 // The finished picture; its top-left pixel has the outline colour.
 QImage paintBalloon(const BalloonShape& shape);

@@ -40,16 +40,19 @@ std::vector<Item> items() {
 }
 
 QString itemLine(const Item& item) {
-    const int index = shapeIndex(item.tail);
+    // Balloons that act when clicked look like buttons: red, with light text.
+    const bool button = item.action != 0;
+    const int index = shapeIndex(item.tail, button);
     const BalloonShape& shape = balloonShapes()[std::size_t(index)];
     const QPoint centre = item.tail == Tail::None ? item.target : shape.centreFor(item.target);
     // Fields: picture, action, font size step, bold, centre, balloon colour, text colour, text.
-    return QString("HelpItem=%1,%2,0,%3,%4:%5,FF:F6:E0,5A:10:14,%6")
+    return QString("HelpItem=%1,%2,0,%3,%4:%5,FF:F6:E0,%6,%7")
         .arg(index)
         .arg(item.action)
         .arg(item.bold)
         .arg(centre.x())
         .arg(centre.y())
+        .arg(button ? "FF:EE:C0" : "5A:10:14")
         .arg(item.text);
 }
 
