@@ -107,6 +107,13 @@ TEST(DefaultDescription, StartsWithAFestiveTreeAndOneTopAtTheSnapPoint) {
         EXPECT_LT(toy.position.y, lowest);
     }
     EXPECT_EQ(tops, 1);
+    for (std::size_t i = 0; i < file.toys.size(); ++i) {
+        for (std::size_t j = i + 1; j < file.toys.size(); ++j) {
+            const TVector a = file.toys[i].position, b = file.toys[j].position;
+            EXPECT_GT(std::hypot(a.x - b.x, a.y - b.y, a.z - b.z), 2.0f)
+                << "toys " << i << " and " << j << " meet";
+        }
+    }
     EXPECT_GE(kinds.size(), 6u) << "toys of most cases are on the tree";
 
     // A top dropped on the upper part of the tree is accepted: everything

@@ -6,7 +6,9 @@
 #include "decor/treemesh.h"
 
 #include <cmath>
+#include <set>
 #include <stdexcept>
+#include <string>
 
 namespace decor {
 namespace {
@@ -57,14 +59,21 @@ TVector vec(glm::vec3 v) {
 std::vector<ToyRecord> startingToys(const TreeModel& tree) {
     const float front = 0.5f * Pi; // +z, towards the camera
     std::vector<ToyRecord> toys;
+    std::set<const HangSpot*> used;
     for (const Placement& p : StartingToys) {
+        // The free branch of the whorl nearest to the wanted angle: one toy per branch.
         const HangSpot* best = nullptr;
         for (const HangSpot& spot : tree.spots) {
-            if (spot.whorl == p.whorl && (!best || angleBetween(spot.azimuth, front + p.fromFront) <
-                                                       angleBetween(best->azimuth, front + p.fromFront))) {
+            if (spot.whorl == p.whorl && !used.contains(&spot) &&
+                (!best || angleBetween(spot.azimuth, front + p.fromFront) <
+                              angleBetween(best->azimuth, front + p.fromFront))) {
                 best = &spot;
             }
         }
+        if (!best) {
+            throw std::logic_error("decor: no free branch in whorl " + std::to_string(p.whorl));
+        }
+        used.insert(best);
         ToyRecord record;
         record.descNumber = catalogueIndex(p.toy);
         const bool stands = catalogue()[static_cast<std::size_t>(record.descNumber)].hangByTop == 0;
