@@ -1,6 +1,7 @@
 #include "mainwindow/ftree.h"
 
 #include "app/paths.h"
+#include "mainwindow/cursors.h"
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/uthread.h"
@@ -29,6 +30,7 @@ TFormTree::TFormTree(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
     setFixedSize(layout::Window);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
 
     background_ = QImage(DataFile("Resource/Bk.bmp")).convertToFormat(QImage::Format_RGB32);
     if (background_.isNull()) {
@@ -98,6 +100,15 @@ void TFormTree::mousePressEvent(QMouseEvent* event) {
 void TFormTree::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_) {
         move(event->globalPosition().toPoint() - dragOffset_);
+        return;
+    }
+    // Over the tree the cursor shows which way a press turns it.
+    const QPoint pos = event->position().toPoint();
+    if (layout::TreeControl.contains(pos)) {
+        const bool left = pos.x() - layout::TreeControl.x() < layout::TreeControl.width() / 2;
+        setCursor(pinewick::pinewickCursor(left ? "ROTATEL" : "ROTATER"));
+    } else {
+        unsetCursor();
     }
 }
 
