@@ -83,6 +83,17 @@ QImage keyed(const QImage& rendered) {
     return out;
 }
 
+bool anyOpaque(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixel(x, y) != Transparent) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // Brighter, with a golden rim along the outline.
 QImage highlighted(const QImage& normal) {
     QImage hot = normal;
@@ -146,6 +157,11 @@ void writePictures(const makedata::Context& context) {
                  .scale = toy.scale,
                  .recolour = std::nullopt});
             normal = set.mesh ? keyed(camera->render(set.mesh)) : QImage();
+            if (!normal.isNull() && !anyOpaque(normal)) {
+                std::fprintf(stderr, "make-data: %s rendered empty: a plain disc instead\n",
+                             toy.name.c_str());
+                normal = QImage();
+            }
         }
         if (normal.isNull()) {
             normal = placeholder(slot.width, slot.height, toy.landColor);
