@@ -16,7 +16,7 @@ namespace {
 
 constexpr int MaxLights = 8;
 
-const char* const vertexShader = R"(#version 330 core
+const char* const vertexShader = R"(
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
 layout(location = 2) in vec2 uv;
@@ -26,14 +26,22 @@ uniform mat3 normalMatrix;
 uniform mat4 viewProjection;
 out vec3 worldPosition;
 out vec3 worldNormal;
+#if TEXTURED
 out vec2 texCoord;
+#endif
+#if VERTEX_COLOR
 out vec4 vertexColor;
+#endif
 void main() {
     vec4 world = model * vec4(position, 1.0);
     worldPosition = world.xyz;
     worldNormal = normalMatrix * normal;
+#if TEXTURED
     texCoord = uv;
+#endif
+#if VERTEX_COLOR
     vertexColor = color;
+#endif
     gl_Position = viewProjection * world;
 }
 )";
@@ -44,8 +52,12 @@ void main() {
 const char* const fragmentShader = R"(
 in vec3 worldPosition;
 in vec3 worldNormal;
+#if TEXTURED
 in vec2 texCoord;
+#endif
+#if VERTEX_COLOR
 in vec4 vertexColor;
+#endif
 uniform vec3 eye;
 uniform vec3 ambient;
 uniform vec4 lightVector[MAX_LIGHTS]; // w = 1: point light at xyz; w = 0: directional, toward the light along xyz
@@ -165,8 +177,8 @@ Renderer::Program* Renderer::program(unsigned key) {
                                 std::to_string((key >> 4) & 1) + "\n#define VERTEX_COLOR " +
                                 std::to_string((key >> 5) & 1) + "\n#define SHINY " +
                                 std::to_string((key >> 6) & 1) + "\n";
-    const std::string fragmentSource = defines + fragmentShader;
-    GLuint vs = compile(GL_VERTEX_SHADER, vertexShader),
+    const std::string vertexSource = defines + vertexShader, fragmentSource = defines + fragmentShader;
+    GLuint vs = compile(GL_VERTEX_SHADER, vertexSource.c_str()),
            fs = compile(GL_FRAGMENT_SHADER, fragmentSource.c_str());
     if (vs && fs) {
         program.id = glCreateProgram();
