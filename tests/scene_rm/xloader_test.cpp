@@ -2,8 +2,10 @@
 // transforms are applied, named material references resolve by name, binary
 // files load like text ones, and broken files leave an empty builder.
 #include "scene/rm/meshbuilder.h"
+#include "scene/rm/searchpath.h"
 #include "support/test_paths.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -101,6 +103,27 @@ TEST(XLoader, NamedMaterialReferencesResolveByName) {
     EXPECT_EQ(left->color, 0xFFFF0000u);
     EXPECT_FLOAT_EQ(left->material.power, 10.0f);
     EXPECT_EQ(right->color, 0xFF00FF00u);
+}
+
+TEST(XLoader, TexturesAreFoundBesideTheMeshThenOnTheSearchPath) {
+    const QString root = testsupport::scratchDir("texture_search");
+    ASSERT_TRUE(QDir(root).mkpath("meshes") && QDir(root).mkpath("pictures"));
+    auto touch = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+    ASSERT_TRUE(touch(root + "/pictures/bark.png"));
+    const std::string meshFolder = (root + "/meshes").toStdString();
+    rm::SetSearchPath("");
+    EXPECT_EQ(rm::findMeshResource("bark.png", meshFolder), "");
+    rm::SetSearchPath("/nonexistent;" + (root + "/pictures").toStdString());
+    EXPECT_EQ(rm::findMeshResource("bark.png", meshFolder), (root + "/pictures/bark.png").toStdString());
+    // Beside the mesh wins; names written with backslashes work too.
+    ASSERT_TRUE(QDir(root).mkpath("meshes/sub"));
+    ASSERT_TRUE(touch(root + "/meshes/sub/bark.png"));
+    EXPECT_EQ(rm::findMeshResource("sub\\bark.png", meshFolder),
+              (root + "/meshes/sub/bark.png").toStdString());
+    rm::SetSearchPath("");
 }
 
 TEST(XLoader, UnreadableFilesLeaveAnEmptyBuilder) {

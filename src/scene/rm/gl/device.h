@@ -4,7 +4,8 @@
 // through a viewport, Update() puts the picture into surface(): a QImage in
 // Format_ARGB32_Premultiplied whose alpha is the coverage (0 where nothing was
 // drawn, in between along smooth edges). Compose it over a background with
-// QPainter (CompositionMode_SourceOver).
+// QPainter (CompositionMode_SourceOver). The scene background colour of the
+// frames is not drawn: what lies behind the scene is the caller's picture.
 //
 //   auto device = gl::Device::create(370, 376, std::nullopt);  // null when no GL
 //   rm::Viewport viewport(camera, device->GetWidth(), device->GetHeight());
