@@ -24,13 +24,14 @@ layout(location = 3) in vec4 color;
 uniform mat4 model;
 uniform mat3 normalMatrix;
 uniform mat4 viewProjection;
-out vec3 worldPosition;
-out vec3 worldNormal;
+// Centroid sampling keeps multisampled edge pixels from extrapolating past the triangle.
+centroid out vec3 worldPosition;
+centroid out vec3 worldNormal;
 #if TEXTURED
-out vec2 texCoord;
+centroid out vec2 texCoord;
 #endif
 #if VERTEX_COLOR
-out vec4 vertexColor;
+centroid out vec4 vertexColor;
 #endif
 void main() {
     vec4 world = model * vec4(position, 1.0);
@@ -50,13 +51,13 @@ void main() {
 // are constants, so the light loop unrolls and no uniform branches remain
 // (software renderers run such shaders several times faster).
 const char* const fragmentShader = R"(
-in vec3 worldPosition;
-in vec3 worldNormal;
+centroid in vec3 worldPosition;
+centroid in vec3 worldNormal;
 #if TEXTURED
-in vec2 texCoord;
+centroid in vec2 texCoord;
 #endif
 #if VERTEX_COLOR
-in vec4 vertexColor;
+centroid in vec4 vertexColor;
 #endif
 uniform vec3 eye;
 uniform vec3 ambient;
