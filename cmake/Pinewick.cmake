@@ -32,13 +32,24 @@ function(pw_test name)
   endif()
   target_link_libraries(${name} PRIVATE pw_test_support GTest::gtest GTest::gmock ${ARG_LINK})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  set(labels unit ${ARG_LABELS})
+  if(ARG_LABELS)
+    set(labels ${ARG_LABELS})
+  else()
+    set(labels unit)
+  endif()
+  set(environment QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy PINEWICK_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+      PINEWICK_BUILD_DIR=${CMAKE_BINARY_DIR} PINEWICK_PROGRAM=$<TARGET_FILE:pinewick>)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${labels}"
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;PINEWICK_SOURCE_DIR=${CMAKE_SOURCE_DIR};PINEWICK_BUILD_DIR=${CMAKE_BINARY_DIR};PINEWICK_PROGRAM=$<TARGET_FILE:pinewick>")
+    TEST_LIST ${name}_TESTS)
+  # Properties with several values can't pass through gtest_discover_tests:
+  # they are set on the discovered tests by a file CTest reads after discovery.
+  set(properties ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+  file(GENERATE OUTPUT ${properties} CONTENT
+       "foreach(test IN LISTS ${name}_TESTS)\n  set_tests_properties(\"\${test}\" PROPERTIES LABELS \"${labels}\" ENVIRONMENT \"${environment}\")\nendforeach()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
 endfunction()
 
 # pw_bench(NAME SOURCES file... LINK target...)
