@@ -99,8 +99,12 @@ void TTree::placeTreeAndCamera() {
 }
 
 void TTree::measure() {
+    // The tree mesh alone: a top already standing on the tree must not raise
+    // the top zone, or the next top would snap above the tip.
     auto builder = rm::MeshBuilder::create();
-    builder->AddFrame(*treeFrame());
+    for (const auto& visual : treeFrame()->visuals()) {
+        builder->AddVisual(*visual);
+    }
     const rm::Box box = builder->GetBox();
     treeHeight_ = box.max.y - box.min.y;
     topRadius_ = ((box.max.x - box.min.x) + (box.max.z - box.min.z)) * 0.5f * 0.5f * tree_.topRadiusFactor;

@@ -87,6 +87,19 @@ TEST_F(TreeTest, MeasuresTheTreeAndRaisesTheCamera) {
     ASSERT_TRUE(tree->mouse());
 }
 
+TEST_F(TreeTest, ATopOnTheTreeDoesNotRaiseTheTopZone) {
+    writeDesc("Toy=1,0:78:0,0:0:1,0:1:0\n");
+    auto tree = makeTree();
+    tree->KeepFileUnchanged();
+    EXPECT_FLOAT_EQ(tree->TreeHeight(), 80);
+    EXPECT_FLOAT_EQ(tree->TopSnapHeight(), 80 - 80 * 0.02f);
+    // Taken off, a new top snaps onto the tip, not above the old one.
+    tree->RemoveToy(tree->toys()[0].get());
+    rm::Vector point{0, 79, 0};
+    ASSERT_TRUE(tree->FitTop(point));
+    EXPECT_LT(point.y, 80);
+}
+
 TEST_F(TreeTest, PickFindsSkyTreeAndAToyInFront) {
     writeDesc("");
     auto tree = makeTree();
