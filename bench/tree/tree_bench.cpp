@@ -57,6 +57,24 @@ void BM_AnimationStepThousandToys(benchmark::State& state) {
 }
 BENCHMARK(BM_AnimationStepThousandToys)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(60);
 
+// The parts of a step on the default decoration.
+void BM_AnimateToysOnly(benchmark::State& state) {
+    auto tree = makeTree(0);
+    double time = 0;
+    for (auto _ : state) {
+        tree->AnimateToys(time += 16);
+    }
+}
+BENCHMARK(BM_AnimateToysOnly)->Unit(benchmark::kMillisecond);
+
+void BM_RenderOnly(benchmark::State& state) {
+    auto tree = makeTree(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        tree->Render();
+    }
+}
+BENCHMARK(BM_RenderOnly)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+
 void BM_PickFullScene(benchmark::State& state) {
     auto tree = makeTree(1000);
     int x = 120;
