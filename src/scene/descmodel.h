@@ -61,9 +61,9 @@ struct DescriptionFile {
     int musicOn = 1;
     int songNumber = 0;
     std::string welcomeText;
-    std::string fontName = "Lobster";
-    std::string fontStyle = "Regular";
-    TColor welcomeColor = 0x37AFD4; // warm gold (D4:AF:37)
+    std::string fontName = "Dancing Script";
+    std::string fontStyle = "Bold";
+    TColor welcomeColor = 0x4DCCFA; // bright gold (FA:CC:4D)
     int timeForDrop = 30000;
     int timeForRotate = 8000;
     TreeRecord tree;
