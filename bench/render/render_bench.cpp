@@ -12,6 +12,7 @@
 
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <memory>
 #include <sys/resource.h>
 #include <vector>
 
@@ -47,15 +48,25 @@ std::shared_ptr<rm::Mesh> twentyThousandTriangles() {
     return rm::makeSphere(25, 100, 101, 0xFF2A8A3A);
 }
 
-void SceneRenderAndPaint(benchmark::State& state) {
+// A scene on the default device over a plain background; null (and the
+// benchmark skipped) without a device.
+std::unique_ptr<TD3DScene> makeScene(benchmark::State& state) {
     QImage background(Width, Height, QImage::Format_RGB32);
     background.fill(0xFF6080A0);
-    TD3DScene scene(QSize(Width, Height), background);
-    scene.SetDriver("");
-    if (!scene.hasDevice()) {
+    auto scene = std::make_unique<TD3DScene>(QSize(Width, Height), background);
+    scene->SetDriver("");
+    if (!scene->hasDevice()) {
         state.SkipWithError("no 3D device");
-        return;
+        return nullptr;
     }
+    return scene;
+}
+
+void SceneRenderAndPaint(benchmark::State& state) {
+    const auto scenePointer = makeScene(state);
+    if (!scenePointer)
+        return;
+    TD3DScene& scene = *scenePointer;
     auto mesh = twentyThousandTriangles();
     state.counters["triangles"] = static_cast<double>(mesh->GetGroup(0).faceCount);
     scene.treeFrame()->AddVisual(mesh);
@@ -72,40 +83,34 @@ BENCHMARK(SceneRenderAndPaint)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The two halves of the step on their own.
 void SceneRenderOnly(benchmark::State& state) {
-    QImage background(Width, Height, QImage::Format_RGB32);
-    background.fill(0xFF6080A0);
-    TD3DScene scene(QSize(Width, Height), background);
-    scene.SetDriver("");
-    if (!scene.hasDevice()) {
-        state.SkipWithError("no 3D device");
+    const auto scene = makeScene(state);
+    if (!scene)
         return;
-    }
-    scene.treeFrame()->AddVisual(twentyThousandTriangles());
+    scene->treeFrame()->AddVisual(twentyThousandTriangles());
     for (auto _ : state)
-        scene.Render();
+        scene->Render();
 }
 BENCHMARK(SceneRenderOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void ScenePaintOnly(benchmark::State& state) {
-    QImage background(Width, Height, QImage::Format_RGB32);
-    background.fill(0xFF6080A0);
-    TD3DScene scene(QSize(Width, Height), background);
-    scene.SetDriver("");
-    scene.treeFrame()->AddVisual(twentyThousandTriangles());
-    scene.Render();
+    const auto scene = makeScene(state);
+    if (!scene)
+        return;
+    scene->treeFrame()->AddVisual(twentyThousandTriangles());
+    scene->Render();
     QImage window(640, 480, QImage::Format_RGB32);
     QPainter painter(&window);
     for (auto _ : state)
-        scene.PaintTo(10, 20, painter);
+        scene->PaintTo(10, 20, painter);
 }
 BENCHMARK(ScenePaintOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void EmptySceneRender(benchmark::State& state) {
-    QImage background(Width, Height, QImage::Format_RGB32);
-    TD3DScene scene(QSize(Width, Height), background);
-    scene.SetDriver("");
+    const auto scene = makeScene(state);
+    if (!scene)
+        return;
     for (auto _ : state)
-        scene.Render();
+        scene->Render();
 }
 BENCHMARK(EmptySceneRender)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
