@@ -23,6 +23,12 @@ int frameInterval(const QWidget* widget) {
     return static_cast<int>(1000.0 / (rate > 1 ? rate : 60.0));
 }
 
+// Which way a press at pos (window coordinates, on the tree) turns the tree:
+// -1 on its left half, 1 on its right half.
+int turnDirectionAt(const QPoint& pos) {
+    return pos.x() - layout::TreeControl.x() < layout::TreeControl.width() / 2 ? -1 : 1;
+}
+
 } // namespace
 
 TFormTree::TFormTree(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
@@ -86,8 +92,7 @@ void TFormTree::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (layout::TreeControl.contains(pos)) {
-        const QPoint inTree = pos - layout::TreeControl.topLeft();
-        holdRotate_ = inTree.x() < layout::TreeControl.width() / 2 ? -1 : 1;
+        holdRotate_ = turnDirectionAt(pos);
         return;
     }
     // A free spot moves the window.
@@ -105,8 +110,7 @@ void TFormTree::mouseMoveEvent(QMouseEvent* event) {
     // Over the tree the cursor shows which way a press turns it.
     const QPoint pos = event->position().toPoint();
     if (layout::TreeControl.contains(pos)) {
-        const bool left = pos.x() - layout::TreeControl.x() < layout::TreeControl.width() / 2;
-        setCursor(pinewick::pinewickCursor(left ? "ROTATEL" : "ROTATER"));
+        setCursor(pinewick::pinewickCursor(turnDirectionAt(pos) < 0 ? "ROTATEL" : "ROTATER"));
     } else {
         unsetCursor();
     }
@@ -120,8 +124,7 @@ void TFormTree::mouseReleaseEvent(QMouseEvent*) {
 void TFormTree::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (layout::TreeControl.contains(pos)) {
-        const int direction = pos.x() - layout::TreeControl.x() < layout::TreeControl.width() / 2 ? -1 : 1;
-        AutoRotate = AutoRotate == 0 ? direction : 0;
+        AutoRotate = AutoRotate == 0 ? turnDirectionAt(pos) : 0;
     }
 }
 

@@ -146,13 +146,13 @@ int StrToInt(const std::string& text) {
     }
     const char* first = text.data() + at;
     const char* last = text.data() + text.size();
-    if (*first == '+') {
+    // One optional sign; from_chars itself takes only "-".
+    if (*first == '+' && first + 1 != last && first[1] != '-') {
         ++first;
     }
     long long value = 0;
     auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || first == last || value < INT32_MIN || value > INT32_MAX ||
-        (*first == '-' && first != text.data() + at)) {
+    if (error != std::errc() || end != last || value < INT32_MIN || value > INT32_MAX) {
         throwNotInteger(text);
     }
     return static_cast<int>(value);

@@ -1,17 +1,12 @@
 #include "scene/utoy.h"
 
+#include "scene/scenevector.h"
 #include "scene/udesctoy.h"
-
-namespace {
-rm::Vector toScene(const TVector& v) {
-    return {v.x, v.y, v.z};
-}
-} // namespace
 
 TToy::TToy(const ToyRecord& record, TDescToy& descToy, const std::shared_ptr<rm::Frame>& treeFrame)
     : record_(record), descToy_(&descToy), frame_(rm::Frame::create(treeFrame)) {
-    frame_->SetPosition(treeFrame.get(), toScene(record_.position));
-    frame_->SetOrientation(treeFrame.get(), toScene(record_.direction), toScene(record_.up));
+    frame_->SetPosition(treeFrame.get(), ToSceneVector(record_.position));
+    frame_->SetOrientation(treeFrame.get(), ToSceneVector(record_.direction), ToSceneVector(record_.up));
     descToy_->Attach(*frame_);
 }
 

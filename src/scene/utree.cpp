@@ -3,22 +3,11 @@
 
 #include "app/paths.h"
 #include "scene/rm/meshbuilder.h"
+#include "scene/scenevector.h"
 
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-rm::Vector toScene(const TVector& v) {
-    return {v.x, v.y, v.z};
-}
-TVector toFile(const rm::Vector& v) {
-    return {v.x, v.y, v.z};
-}
-
-// Crops the part of a window background that lies under the tree's area.
-} // namespace
 
 TTree::TTree(const QString& descName, QWidget* owner, const QImage& windowBackground, QWidget* treeControl)
     : TD3DScene(treeControl, windowBackground) {
@@ -89,8 +78,8 @@ void TTree::load(const QString& descName, QWidget* owner) {
 }
 
 void TTree::placeTreeAndCamera() {
-    treeFrame()->SetPosition(sceneFrame().get(), toScene(tree_.position));
-    treeFrame()->SetOrientation(sceneFrame().get(), toScene(tree_.direction), toScene(tree_.up));
+    treeFrame()->SetPosition(sceneFrame().get(), ToSceneVector(tree_.position));
+    treeFrame()->SetOrientation(sceneFrame().get(), ToSceneVector(tree_.direction), ToSceneVector(tree_.up));
     // The camera keeps its line of sight and rises to the middle of the tree.
     const rm::Vector camera = cameraFrame()->GetPosition(treeFrame().get());
     const float half =
@@ -127,8 +116,8 @@ DescriptionFile TTree::currentDecoration() const {
     // The tree is written turned as the user left it.
     rm::Vector direction, up;
     treeFrame()->GetOrientation(sceneFrame().get(), direction, up);
-    file.tree.direction = toFile(direction);
-    file.tree.up = toFile(up);
+    file.tree.direction = ToFileVector(direction);
+    file.tree.up = ToFileVector(up);
     for (const auto& descToy : descToys_) {
         file.descToys.push_back(descToy->record());
     }
@@ -159,7 +148,7 @@ TToy* TTree::AddToy(TDescToy& descToy, rm::Vector direction, rm::Vector up, rm::
         ++number;
     }
     // Stored with the tree's axes; shown turned to face the camera.
-    ToyRecord record{number, toFile(position), {0, 0, 1}, {0, 1, 0}};
+    ToyRecord record{number, ToFileVector(position), {0, 0, 1}, {0, 1, 0}};
     auto toy = std::make_unique<TToy>(record, descToy, treeFrame());
     toy->frame()->SetOrientation(cameraFrame().get(), direction, up);
     toys_.push_back(std::move(toy));

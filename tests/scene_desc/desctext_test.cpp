@@ -74,7 +74,7 @@ TEST(Integers, DecimalWithSignAndLeadingBlanks) {
     EXPECT_EQ(StrToInt("42"), 42);
     EXPECT_EQ(StrToInt("  -7"), -7);
     EXPECT_EQ(StrToInt("+3"), 3);
-    for (const char* bad : {"", "4x", "1.5", "99999999999", "- 1", "3 "}) {
+    for (const char* bad : {"", "4x", "1.5", "99999999999", "- 1", "3 ", "+", "+-1", "++1"}) {
         try {
             StrToInt(bad);
             ADD_FAILURE() << bad;
