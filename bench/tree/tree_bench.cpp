@@ -1,8 +1,8 @@
 // One animation step of the decorated tree (own animations, render, compose
 // over the background) on the generated default decoration, and with 1,000
 // toys hung; and the cost of picking on the full scene.
-#include "app/paths.h"
-#include "scene/utree.h"
+#include "platform/paths.h"
+#include "scene/tree.h"
 
 #include <QGuiApplication>
 #include <QPainter>

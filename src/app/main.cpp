@@ -1,11 +1,10 @@
 // The program's entry: paths and settings first, then a command or the window.
 #include "app/commands/commands.h"
-#include "app/paths.h"
-#include "mainwindow/ftree.h"
-#include "mainwindow/uthread.h"
+#include "platform/paths.h"
+#include "mainwindow/formtree.h"
+#include "mainwindow/timethread.h"
 #include "scene/d3ddriverlist.h"
-#include "scene/directxinit.h"
-#include "scene/dxversion.h"
+#include "scene/openglprobe.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "mainwindow/greetingpicture.h"
 
 #include "mainwindow/layout.h"
-#include "scene/utree.h"
+#include "scene/tree.h"
 
 #include <QFileInfo>
 #include <QImageWriter>

@@ -1,8 +1,8 @@
 // The decorated tree on the generated data: the real fir, ornaments, landings
 // and mouse.
-#include "app/paths.h"
-#include "scene/dxversion.h"
-#include "scene/utree.h"
+#include "platform/paths.h"
+#include "scene/openglprobe.h"
+#include "scene/tree.h"
 #include "support/scratch_home.h"
 
 #include <QFile>

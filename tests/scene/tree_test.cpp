@@ -1,9 +1,9 @@
 // The decorated tree on a small scene of its own: a pyramid for a tree, a
 // three-key ornament, a top, a two-key landing and a mouse. Renders through
 // the real OpenGL device (llvmpipe without a GPU).
-#include "app/paths.h"
-#include "scene/dxversion.h"
-#include "scene/utree.h"
+#include "platform/paths.h"
+#include "scene/openglprobe.h"
+#include "scene/tree.h"
 #include "scene/xfiles.h"
 #include "support/test_paths.h"
 

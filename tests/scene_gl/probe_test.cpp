@@ -1,6 +1,6 @@
 // The 3D stack probe on this machine, and in child processes whose
 // environment hides EGL or pretends an old OpenGL.
-#include "scene/directxinit.h"
+#include "scene/openglprobe.h"
 
 #include <QFile>
 #include <QProcess>

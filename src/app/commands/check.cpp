@@ -1,6 +1,6 @@
 #include "app/commands/commands.h"
 
-#include "app/paths.h"
+#include "platform/paths.h"
 #include "scene/descfile.h"
 
 #include <QFileInfo>

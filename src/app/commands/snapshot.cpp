@@ -1,11 +1,10 @@
 #include "app/commands/commands.h"
 
-#include "app/paths.h"
+#include "platform/paths.h"
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
-#include "scene/directxinit.h"
-#include "scene/dxversion.h"
-#include "scene/utree.h"
+#include "scene/openglprobe.h"
+#include "scene/tree.h"
 
 #include <QImage>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "scene/udesctoy.h"
+#include "scene/desctoy.h"
 
 #include "scene/soundplayer.h"
 

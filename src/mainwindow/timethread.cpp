@@ -1,4 +1,4 @@
-#include "mainwindow/uthread.h"
+#include "mainwindow/timethread.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "scene/umouse.h"
+#include "scene/mouse.h"
 
 #include "scene/d3dutils.h"
 #include "scene/rm/meshbuilder.h"

@@ -1,6 +1,6 @@
-#include "app/paths.h"
+#include "platform/paths.h"
 
-#include "app/settings.h"
+#include "platform/settings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // Shell folders, the desktop launcher and the widget helpers.
-#include "app/paths.h"
+#include "platform/paths.h"
 #include "support/test_paths.h"
 
 #include <QDir>

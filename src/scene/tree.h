@@ -10,9 +10,9 @@
 //   TPickResult hit = tree.Pick(x, y, &point);
 #include "scene/d3dscene.h"
 #include "scene/descfile.h"
-#include "scene/udesctoy.h"
-#include "scene/umouse.h"
-#include "scene/utoy.h"
+#include "scene/desctoy.h"
+#include "scene/mouse.h"
+#include "scene/toy.h"
 
 #include <functional>
 #include <memory>

@@ -3,7 +3,7 @@
 // band and the decorated tree. This first form shows the decoration, lets the
 // tree turn (hold the left button on its left or right half; double-click to
 // turn it by itself) and saves the decoration when it closes.
-#include "scene/utree.h"
+#include "scene/tree.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "scene/directxinit.h"
+#include "scene/openglprobe.h"
 
 #include "scene/rm/gl/eglcontext.h"
 
@@ -97,3 +97,5 @@ std::uint32_t GetDXVersion() {
     glDeleteFramebuffers(1, &framebuffer);
     return 0x600;
 }
+
+std::uint32_t DirectXVersion = 0;

@@ -1,4 +1,5 @@
 #pragma once
+// The probe of the OpenGL stack (EGL, context, version) and the code it found.
 // The probe of the 3D stack, with the program's version codes:
 //   0      no usable EGL display
 //   0x100  EGL initialises
@@ -11,3 +12,7 @@
 #include <cstdint>
 
 std::uint32_t GetDXVersion();
+
+// The 3D stack's version code found at start-up (GetDXVersion); the mouse that
+// fetches fallen toys needs 0x600 or more.
+extern std::uint32_t DirectXVersion;

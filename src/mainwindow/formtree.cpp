@@ -1,10 +1,10 @@
-#include "mainwindow/ftree.h"
+#include "mainwindow/formtree.h"
 
-#include "app/paths.h"
+#include "platform/paths.h"
 #include "mainwindow/cursors.h"
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
-#include "mainwindow/uthread.h"
+#include "mainwindow/timethread.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // Desktop launcher and small widget helpers.
-#include "app/paths.h"
+#include "platform/paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // TTree: picking, the tree-top rule, turning, falling and landing, printing.
-#include "scene/dxversion.h"
+#include "scene/openglprobe.h"
 #include "scene/soundplayer.h"
-#include "scene/utree.h"
+#include "scene/tree.h"
 
 #include <QPainter>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Paths and settings: the home folder, the debug switch and the first-run flag
 // against a real settings file in a scratch folder.
-#include "app/paths.h"
-#include "app/settings.h"
+#include "platform/paths.h"
+#include "platform/settings.h"
 #include "support/test_paths.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // TTree: construction from the description file, saving, toys and music.
-#include "scene/utree.h"
+#include "scene/tree.h"
 
-#include "app/paths.h"
+#include "platform/paths.h"
 #include "scene/rm/meshbuilder.h"
 #include "scene/scenevector.h"
 

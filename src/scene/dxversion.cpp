@@ -1,3 +1,0 @@
-#include "scene/dxversion.h"
-
-std::uint32_t DirectXVersion = 0;
