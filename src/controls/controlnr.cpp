@@ -1,0 +1,82 @@
+#include "controls/controlnr.h"
+
+#include <QPainter>
+
+TControlNR::TControlNR(QWidget* parent) : TControl0(parent), picture_(0, 0, QImage::Format_RGB32) {
+    resize(64, 32);
+}
+
+TControlNR::~TControlNR() = default;
+
+bool TControlNR::SetShape(const QString& fileName, int width, int height) {
+    resize(width, height);
+    QImage loaded;
+    const bool ok = loaded.load(fileName);
+    if (ok) {
+        picture_ = std::move(loaded);
+    }
+    if (picture_.format() != QImage::Format_RGB32) {
+        picture_ = picture_.convertToFormat(QImage::Format_RGB32);
+    }
+    hasShape_ = true;
+    state_ = 0;
+    // An empty picture has no top-left pixel: everything is transparent then.
+    InstallRegion(picture_.isNull() ? 0 : picture_.pixel(0, 0));
+    return ok;
+}
+
+void TControlNR::SetShape(const QImage& source, int width, int height, QRgb transparent) {
+    resize(width, height);
+    QImage frame(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    // What the source does not cover is transparent.
+    frame.fill(transparent | 0xFF000000u);
+    {
+        QPainter painter(&frame);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPoint(0, 0), source, QRect(0, 0, width, height));
+    }
+    picture_ = std::move(frame);
+    hasShape_ = true;
+    state_ = 0;
+    InstallRegion(transparent);
+}
+
+void TControlNR::InstallRegion(QRgb transparent) {
+    const QRegion region = CreateRegionFromBitmap32(picture_, width(), height(), transparent);
+    if (region.isEmpty()) {
+        // Qt reads an empty mask as "no mask": a region that lies wholly outside
+        // the control hides it and lets every click through instead.
+        setMask(QRegion(-1, -1, 1, 1));
+    } else {
+        setMask(region);
+    }
+    update();
+}
+
+void TControlNR::Clear() {
+    hasShape_ = false;
+    clearMask();
+    update();
+}
+
+void TControlNR::SetState(int state) {
+    state_ = state;
+    update();
+}
+
+void TControlNR::Paint() {
+    QPainter* canvas = Canvas();
+    if (hasShape_) {
+        const QRect client(0, 0, width(), height());
+        const QRect frame(width() * state_, 0, width(), height());
+        if (!picture_.rect().contains(frame)) {
+            // A frame the strip lacks shows the control's design colour.
+            canvas->fillRect(client, DesignColor());
+        }
+        canvas->drawImage(client, picture_, frame);
+    } else if (OnPaint) {
+        OnPaint(this);
+    } else {
+        canvas->fillRect(rect(), DesignColor());
+    }
+}
