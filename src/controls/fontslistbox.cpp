@@ -1,0 +1,137 @@
+#include "controls/fontslistbox.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+TFontsListBox::TFontsListBox(QWidget* parent) : TSortedListBox(parent) {}
+
+TFontsListBox::~TFontsListBox() = default;
+
+QStringList TFontsListBox::OutlineFamilies() {
+    QStringList families;
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family)) {
+            continue;
+        }
+        // Generic names ("Sans Serif", "Monospace") stand for another family:
+        // only real faces are listed. A foundry in brackets is part of the name.
+        const QString plain = family.section(QLatin1String(" ["), 0, 0);
+        if (QFontInfo(QFont(family)).family().compare(plain, Qt::CaseInsensitive) != 0) {
+            continue;
+        }
+        families.append(family);
+    }
+    return families;
+}
+
+QStringList TFontsListBox::FamilyStyles(const QString& family) {
+    QStringList styles;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::isSmoothlyScalable(family, style)) {
+            styles.append(style);
+        }
+    }
+    return styles;
+}
+
+void TFontsListBox::Init(TFontStylesListBox* styles) {
+    styles_ = styles;
+    if (styles_ != nullptr) {
+        styles_->OnClick = [this](TFontStylesListBox*) {
+            DoStylesClick();
+        };
+    }
+    SetItems(OutlineFamilies());
+    SetFont(font_);
+}
+
+void TFontsListBox::SetFont(const TFont& font) {
+    font_ = font;
+    if (styles_ == nullptr) {
+        return;
+    }
+    if (SelectItem(font_.Font.family())) {
+        // The font's own face, not merely the first style in the list.
+        ChooseFamily(StyleOf(font_.Font, SelectedText()));
+    }
+}
+
+QString TFontsListBox::StyleOf(const QFont& font, const QString& family) {
+    const QStringList styles = FamilyStyles(family);
+    if (styles.contains(font.styleName())) {
+        return font.styleName();
+    }
+    QStringList matching;
+    for (const QString& style : styles) {
+        if (QFontDatabase::weight(family, style) == font.weight() &&
+            QFontDatabase::italic(family, style) == font.italic()) {
+            matching.append(style);
+        }
+    }
+    matching.sort(Qt::CaseInsensitive);
+    return matching.value(0);
+}
+
+void TFontsListBox::DoClick() {
+    if (styles_ != nullptr) {
+        ChooseFamily(styles_->SelectedText());
+    }
+}
+
+void TFontsListBox::ChooseFamily(const QString& remembered) {
+    if (styles_ == nullptr || !HasSelection()) {
+        return;
+    }
+    styles_->SetItems(FamilyStyles(SelectedText()));
+    if (!styles_->SelectItem(remembered)) {
+        styles_->SelectIndex(0);
+    }
+    DoStylesClick();
+}
+
+void TFontsListBox::DoStylesClick() {
+    if (styles_ == nullptr || !HasSelection() || !styles_->HasSelection()) {
+        return;
+    }
+    currentStyle_ = styles_->SelectedText();
+    const QString family = SelectedText();
+    // The style must still be installed, under exactly this name.
+    if (!QFontDatabase::styles(family).contains(currentStyle_, Qt::CaseSensitive)) {
+        return;
+    }
+    const QFont old = font_.Font;
+    QFont font = QFontDatabase::font(family, currentStyle_, old.pointSize() > 0 ? old.pointSize() : 12);
+    // The exact face by its declared name; the database has already set the
+    // slant (italic or oblique) and weight the face declares.
+    font.setStyleName(currentStyle_);
+    if (old.pixelSize() > 0) {
+        font.setPixelSize(old.pixelSize());
+    } else {
+        font.setPointSizeF(old.pointSizeF());
+    }
+    font_.Font = font;
+    if (OnChanged) {
+        OnChanged(this);
+    }
+}
+
+void TFontsListBox::GetCurrentFont(QString& family, QString& style) const {
+    if (styles_ == nullptr || !HasSelection() || !styles_->HasSelection()) {
+        return;
+    }
+    family = SelectedText();
+    style = styles_->SelectedText();
+}
+
+void TFontsListBox::SetCurrentFont(const QString& family, const QString& style) {
+    if (styles_ == nullptr) {
+        return;
+    }
+    // An unknown family only loses the selection; the styles and the font stay.
+    if (!SelectItem(family)) {
+        return;
+    }
+    DoClick();
+    styles_->SelectItem(style);
+    DoClick();
+}

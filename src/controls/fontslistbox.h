@@ -1,0 +1,64 @@
+#pragma once
+// TFontsListBox: the sorted list of the installed outline font families
+// (smoothly scalable ones; bitmap fonts and the generic aliases are left out).
+// Paired with a TFontStylesListBox by Init, it keeps a font object that always
+// shows the chosen family and style; size and colour set from outside survive
+// every change, and each change that found its style fires OnChanged.
+#include "controls/font.h"
+#include "controls/fontstyleslistbox.h"
+#include "controls/sortedlistbox.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class TFontsListBox : public TSortedListBox {
+    Q_OBJECT
+public:
+    explicit TFontsListBox(QWidget* parent = nullptr);
+    ~TFontsListBox() override;
+
+    // Fired after the font object was rebuilt for the chosen style.
+    std::function<void(TFontsListBox* sender)> OnChanged;
+
+    // Pairs the list with its styles list (not owned), lists the families and
+    // selects the font object's family.
+    void Init(TFontStylesListBox* styles);
+
+    const TFont& Font() const { return font_; }
+    // Takes the font and colour and selects its family and face in the lists
+    // (the first style when the family has none of the font's weight and slant).
+    void SetFont(const TFont& font);
+
+    // The family and style chosen, when both lists have a selection; otherwise
+    // the outputs are left as they were.
+    void GetCurrentFont(QString& family, QString& style) const;
+    // Selects a family and a style by name (case-insensitive, whole item).
+    void SetCurrentFont(const QString& family, const QString& style);
+
+    // A family was chosen: lists its styles, keeping the style name when the
+    // family has it, else taking the first one.
+    void DoClick();
+    // A style was chosen: rebuilds the font object from it.
+    void DoStylesClick();
+
+    // The outline families installed, and the styles a family declares.
+    static QStringList OutlineFamilies();
+    static QStringList FamilyStyles(const QString& family);
+
+    QString CurrentStyleName() const { return currentStyle_; }
+    // The style of `family` that `font` shows: its style name, else the first
+    // style of the same weight and slant; empty when none matches.
+    static QString StyleOf(const QFont& font, const QString& family);
+
+protected:
+    void UserClicked() override { DoClick(); }
+
+private:
+    // Lists the selected family's styles and selects `remembered`, or the first.
+    void ChooseFamily(const QString& remembered);
+
+    TFont font_;
+    TFontStylesListBox* styles_ = nullptr;
+    QString currentStyle_;
+};

@@ -1,0 +1,133 @@
+// TColorSelect under real mouse events: values from positions, clamping while
+// dragging, the markers and the size rule.
+#include "controls/colorselect.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QRgb Invert(QRgb c) {
+    return 0xFF000000u | (0xFFFFFFu - (c & 0xFFFFFFu));
+}
+
+class ColorSelect : public testing::Test {
+protected:
+    ColorSelect() {
+        select.OnChanged = [this](TColorSelect* sender) {
+            EXPECT_EQ(sender, &select);
+            ++changes;
+        };
+    }
+    void Click(QPoint p) { QTest::mouseClick(&select, Qt::LeftButton, {}, p); }
+    int Red() const { return select.GetColor() & 0xFF; }
+    int Green() const { return select.GetColor() >> 8 & 0xFF; }
+    int Blue() const { return select.GetColor() >> 16 & 0xFF; }
+
+    TColorSelect select;
+    int changes = 0;
+};
+
+TEST_F(ColorSelect, SizeFollowsHeight) {
+    EXPECT_EQ(select.size(), QSize(281, 256));
+    select.SetBounds(5, 6, 999, 20);
+    EXPECT_EQ(select.geometry(), QRect(5, 6, 35, 32));
+    EXPECT_EQ(select.Shown().size(), QSize(35, 32));
+    select.show();
+    select.resize(10, 100);
+    EXPECT_EQ(select.size(), QSize(110, 100));
+    EXPECT_EQ(select.Shown().size(), QSize(110, 100));
+}
+
+TEST_F(ColorSelect, ClicksAt256) {
+    Click(QPoint(10, 20));
+    EXPECT_EQ(Red(), 10);
+    EXPECT_EQ(Green(), 20);
+    EXPECT_EQ(changes, 1);
+    Click(QPoint(270, 255));
+    EXPECT_EQ(Blue(), 255);
+    EXPECT_EQ(changes, 2);
+    // The same place again changes nothing and reports nothing; neither does the right button.
+    Click(QPoint(270, 255));
+    QTest::mouseClick(&select, Qt::RightButton, {}, QPoint(10, 20));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(select.GetColor(), 10u | 20u << 8 | 255u << 16);
+}
+
+TEST_F(ColorSelect, DragOutsideIsClamped) {
+    QTest::mousePress(&select, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&select, QPoint(-50, 400));
+    EXPECT_EQ(Red(), 0);
+    EXPECT_EQ(Green(), 255);
+    // Into the strip while dragging in the square: still red and green.
+    QTest::mouseMove(&select, QPoint(270, 30));
+    EXPECT_EQ(Red(), 255);
+    EXPECT_EQ(Green(), 30);
+    EXPECT_EQ(Blue(), 0);
+    QTest::mouseRelease(&select, Qt::LeftButton, {}, QPoint(270, 30));
+    EXPECT_EQ(changes, 3);
+    // After the release a move does nothing.
+    QTest::mouseMove(&select, QPoint(5, 5));
+    EXPECT_EQ(Red(), 255);
+
+    QTest::mousePress(&select, Qt::LeftButton, {}, QPoint(260, 40));
+    QTest::mouseMove(&select, QPoint(0, -10));
+    EXPECT_EQ(Blue(), 0);
+    QTest::mouseMove(&select, QPoint(900, 128));
+    EXPECT_EQ(Blue(), 128);
+    QTest::mouseRelease(&select, Qt::LeftButton, {}, QPoint(900, 128));
+    EXPECT_EQ(Red(), 255);
+    EXPECT_EQ(changes, 6);
+}
+
+TEST_F(ColorSelect, PaletteAndMarkers) {
+    select.SetColor(64 | 128 << 8 | 255u << 16);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(select.GetColor(), 64u | 128u << 8 | 255u << 16);
+    const QImage shown = select.Shown();
+    // Square at blue 255, strip from black to blue.
+    EXPECT_EQ(shown.pixel(200, 10), qRgb(200, 10, 255));
+    EXPECT_EQ(shown.pixel(260, 100), qRgb(0, 0, 100));
+    // The strip line, inverted, across the whole strip.
+    EXPECT_EQ(shown.pixel(256, 255), Invert(qRgb(0, 0, 255)));
+    EXPECT_EQ(shown.pixel(280, 255), Invert(qRgb(0, 0, 255)));
+    // The cross: arms from 2 to 9 pixels off the centre; centre and neighbours untouched.
+    EXPECT_EQ(shown.pixel(64, 128), qRgb(64, 128, 255));
+    EXPECT_EQ(shown.pixel(65, 128), qRgb(65, 128, 255));
+    EXPECT_EQ(shown.pixel(66, 128), Invert(qRgb(66, 128, 255)));
+    EXPECT_EQ(shown.pixel(55, 128), Invert(qRgb(55, 128, 255)));
+    EXPECT_EQ(shown.pixel(54, 128), qRgb(54, 128, 255));
+    EXPECT_EQ(shown.pixel(64, 137), Invert(qRgb(64, 137, 255)));
+    EXPECT_EQ(shown.pixel(64, 138), qRgb(64, 138, 255));
+    EXPECT_EQ(shown.pixel(65, 130), qRgb(65, 130, 255));
+    // What is painted is what is shown.
+    EXPECT_EQ(select.grab().toImage().pixel(66, 128), Invert(qRgb(66, 128, 255)));
+}
+
+TEST_F(ColorSelect, CrossIsClippedAtTheEdges) {
+    const QImage before = select.Shown(); // colour 0: cross at the top-left corner
+    for (int d = 2; d <= 9; ++d) {
+        EXPECT_EQ(before.pixel(d, 0), Invert(qRgb(d, 0, 0)));
+        EXPECT_EQ(before.pixel(0, d), Invert(qRgb(0, d, 0)));
+    }
+    select.SetColor(255 | 255 << 8);
+    const QImage corner = select.Shown();
+    EXPECT_EQ(corner.pixel(253, 255), Invert(qRgb(253, 255, 0)));
+    EXPECT_EQ(corner.pixel(255, 246), Invert(qRgb(255, 246, 0)));
+    // The right and lower arms would leave the square: the strip keeps its colours.
+    for (int x = 256; x < 281; ++x) {
+        EXPECT_EQ(corner.pixel(x, 255), qRgb(0, 0, 255));
+    }
+}
+
+TEST_F(ColorSelect, ScaledAtSmallHeight) {
+    select.SetBounds(0, 0, 0, 52); // positions step by 5
+    Click(QPoint(51, 10));
+    EXPECT_EQ(Red(), 255);
+    EXPECT_EQ(Green(), 50);
+    EXPECT_EQ(select.Shown().pixel(51 - 2, 10), Invert(qRgb(245, 50, 0)));
+    Click(QPoint(53, 51));
+    EXPECT_EQ(Blue(), 255);
+}
+
+} // namespace
