@@ -1,7 +1,9 @@
 #include "mail/socketlibrary.h"
 
 #include <arpa/inet.h>
+#include <cstring>
 #include <dlfcn.h>
+#include <link.h>
 #include <unistd.h>
 
 namespace mail {
@@ -34,10 +36,16 @@ std::unique_ptr<SocketLibrary> SocketLibrary::Load(const std::string& name) {
     }
     std::unique_ptr<SocketLibrary> lib(new SocketLibrary);
     lib->handle_ = handle;
-    bool complete = true;
+    // dlsym also finds what the library's own dependencies define (every library
+    // pulls in the C library): only entry points of the library itself count.
+    link_map* map = nullptr;
+    dlinfo(handle, RTLD_DI_LINKMAP, &map);
+    bool complete = map != nullptr;
     auto take = [&](auto& slot, const char* symbol) {
         void* p = dlsym(handle, symbol);
-        complete = complete && p != nullptr;
+        Dl_info where{};
+        complete = complete && p != nullptr && dladdr(p, &where) != 0 && where.dli_fname &&
+                   std::strcmp(where.dli_fname, map->l_name) == 0;
         slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(p);
     };
     SocketEntryPoints& c = lib->calls_;
