@@ -1,0 +1,130 @@
+// Films: decoded with FFmpeg and shown in a display widget at their own pace.
+#include "media/filmdecoder.h"
+#include "media/mediaplayer.h"
+#include "support/test_paths.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString logoFilm() {
+    return testsupport::buildDir() + "/Data/Resource/Logo.avi";
+}
+
+// Mean brightness of an image's pixels (0 … 255).
+double brightness(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            sum += qGray(image.pixel(x, y));
+        }
+    }
+    return sum / (image.width() * image.height());
+}
+
+TEST(FilmDecoder, ReadsEveryFrameInTimeOrder) {
+    media::FilmDecoder film;
+    QString error;
+    ASSERT_TRUE(film.open(logoFilm(), &error)) << qPrintable(error);
+    EXPECT_EQ(film.size(), QSize(320, 240));
+    EXPECT_DOUBLE_EQ(film.frameRate(), 25);
+    int frames = 0;
+    double last = -1;
+    while (auto frame = film.next()) {
+        EXPECT_GT(frame->start, last);
+        EXPECT_NEAR(frame->duration, 0.04, 1e-6);
+        EXPECT_EQ(frame->image.size(), QSize(320, 240));
+        last = frame->start;
+        ++frames;
+    }
+    EXPECT_FALSE(film.failed());
+    EXPECT_EQ(frames, 75);
+    ASSERT_TRUE(film.rewind());
+    auto first = film.next();
+    ASSERT_TRUE(first);
+    EXPECT_DOUBLE_EQ(first->start, 0);
+}
+
+TEST(FilmDecoder, RefusesFilesThatHoldNoFilm) {
+    const QString dir = testsupport::scratchDir("film");
+    QFile junk(dir + "/junk.avi");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    for (const QString& name : {dir + "/absent.avi", junk.fileName()}) {
+        media::FilmDecoder film;
+        QString error;
+        EXPECT_FALSE(film.open(name, &error));
+        EXPECT_TRUE(error.startsWith("film: ")) << qPrintable(error);
+        EXPECT_FALSE(film.next());
+    }
+}
+
+TEST(FilmPlayer, PlaysInTheDisplayAtItsOwnPaceAndNotifiesAtTheEnd) {
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    TMediaPlayer player;
+    int notifications = 0;
+    QObject::connect(&player, &TMediaPlayer::OnNotify, [&] {
+        ++notifications;
+        EXPECT_EQ(player.NotifyValue(), TMPNotifyValues::nvSuccessful);
+    });
+    player.SetFileName(logoFilm());
+    ASSERT_TRUE(player.Open()) << qPrintable(player.LastError());
+    player.SetDisplay(&window);
+    player.SetDisplayRect(QRect(240, 180, 0, 0));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(player.Play());
+
+    // The film's own size, where it was asked to be, showing the film.
+    QWidget* view = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const auto children = window.findChildren<QWidget*>();
+        view = children.isEmpty() ? nullptr : children.first();
+        return view && view->isVisible();
+    }));
+    EXPECT_EQ(view->geometry(), QRect(240, 180, 320, 240));
+    QTest::qWait(1500);
+    EXPECT_GT(brightness(view->grab().toImage()), 5);
+    EXPECT_EQ(notifications, 0);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifications > 0; }, 10000));
+    // Three seconds of film at 25 frames a second are not cut short.
+    EXPECT_GE(clock.elapsed(), 2900);
+    QTest::qWait(100);
+    EXPECT_EQ(notifications, 1);
+
+    // A stretched rectangle and no display at all.
+    player.SetDisplayRect(QRect(0, 0, 640, 480));
+    EXPECT_EQ(view->geometry(), QRect(0, 0, 640, 480));
+    player.SetDisplay(nullptr);
+    EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
+    EXPECT_TRUE(player.Close());
+}
+
+TEST(FilmPlayer, StopHoldsTheFilmAndCloseTakesItAway) {
+    QWidget window;
+    window.resize(400, 300);
+    window.show();
+    TMediaPlayer player;
+    std::vector<TMPNotifyValues> kinds;
+    QObject::connect(&player, &TMediaPlayer::OnNotify, [&] { kinds.push_back(player.NotifyValue()); });
+    player.SetFileName(logoFilm());
+    player.SetDisplay(&window);
+    ASSERT_TRUE(player.Open());
+    ASSERT_TRUE(player.Play());
+    QTest::qWait(300);
+    ASSERT_TRUE(player.Stop());
+    QTest::qWait(3500);
+    EXPECT_EQ(kinds, std::vector{TMPNotifyValues::nvAborted});
+    EXPECT_EQ(window.findChildren<QWidget*>().size(), 1);
+    ASSERT_TRUE(player.Close());
+    EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
+}
+
+} // namespace
