@@ -25,17 +25,21 @@ TEST(KeyLookup, OpenBlendsNeighboursAndHoldsTheEnds) {
     EXPECT_FLOAT_EQ(valueAt(indices, values, 900, Open | Linear), 30);
 }
 
-TEST(KeyLookup, ClosedRepeatsWithThePeriodOfTheSpan) {
-    // Keys at 0, 50 and 100: the key at the end of the span is ignored, the
-    // period is 100, and 50..100 blends back into the first key.
+TEST(KeyLookup, ClosedBlendsUpToTheLastKeyThenWraps) {
+    // Keys at 0, 50 and 100: the period is 100; 50..100 blends key 1 into the
+    // last key, and past the last key the first one comes back.
     const std::vector<double> indices{0, 50, 100};
-    const std::vector<float> values{0, 10, 99};
+    const std::vector<float> values{0, 10, 30};
     EXPECT_FLOAT_EQ(valueAt(indices, values, 25, Closed | Linear), 5);
-    EXPECT_FLOAT_EQ(valueAt(indices, values, 75, Closed | Linear), 5);
+    EXPECT_FLOAT_EQ(valueAt(indices, values, 75, Closed | Linear), 20);
+    EXPECT_NEAR(valueAt(indices, values, 99.9, Closed | Linear), 30, 0.1);
     EXPECT_FLOAT_EQ(valueAt(indices, values, 100, Closed | Linear), 0);
     EXPECT_FLOAT_EQ(valueAt(indices, values, 125, Closed | Linear), 5);
     EXPECT_FLOAT_EQ(valueAt(indices, values, 1050, Closed | Linear), 10);
-    EXPECT_FLOAT_EQ(valueAt(indices, values, -25, Closed | Linear), 5);
+    EXPECT_FLOAT_EQ(valueAt(indices, values, -25, Closed | Linear), 20);
+    EXPECT_FLOAT_EQ(valueAt(indices, values, 90, Closed | Nearest), 30);
+    // Keys that do not start at 0 repeat from their first key.
+    EXPECT_FLOAT_EQ(valueAt({10, 20, 30}, {1, 2, 4}, 45, Closed | Linear), 3);
 }
 
 TEST(KeyLookup, NearestAndSingleKeys) {
@@ -96,10 +100,14 @@ TEST(MeshInterpolator, ClosedToyAnimationCyclesThroughItsKeys) {
     morph->AttachObject(target);
     morph->Interpolate(150, nullptr, Closed | Linear | VertexColor);
     EXPECT_FLOAT_EQ(target->GetVertices(0)[0].position.x, 5.0f);
-    morph->Interpolate(450, nullptr, Closed | Linear | VertexColor); // halfway back to key 0
-    EXPECT_FLOAT_EQ(target->GetVertices(0)[0].position.x, 5.0f);
+    morph->Interpolate(450, nullptr, Closed | Linear | VertexColor); // halfway into the last key
+    EXPECT_FLOAT_EQ(target->GetVertices(0)[0].position.x, 15.0f);
+    morph->Interpolate(599, nullptr, Closed | Linear | VertexColor);
+    EXPECT_NEAR(target->GetVertices(0)[0].position.x, 20.0f, 0.05f) << "the last key is reached";
     morph->Interpolate(600 + 300, nullptr, Closed | Linear | VertexColor);
     EXPECT_FLOAT_EQ(target->GetVertices(0)[0].position.x, 10.0f);
+    morph->Interpolate(1200, nullptr, Closed | Linear | VertexColor);
+    EXPECT_FLOAT_EQ(target->GetVertices(0)[0].position.x, 0.0f) << "and the cycle starts again";
 }
 
 TEST(MeshInterpolator, GroupColourKeysAndAnExplicitTarget) {

@@ -8,37 +8,33 @@ namespace rm {
 bool locateKeys(const std::vector<double>& indices, double index, unsigned options, KeyBlend& out) {
     if (indices.empty())
         return false;
+    const std::size_t count = indices.size();
     const double first = indices.front();
-    std::size_t usable = indices.size();
-    double end = indices.back();
+    const double last = indices.back();
     if (options & interpolation::Closed) {
-        const double span = indices.back() - first;
+        const double span = last - first;
         if (span <= 0.0) {
             out = {};
             return true;
         }
-        while (usable > 1 && indices[usable - 1] >= first + span)
-            --usable; // a key at the end of the span repeats the first one
+        // One period runs from the first key up to the last; past the last key
+        // the keys start again from the first.
         index = first + std::fmod(index - first, span);
         if (index < first)
             index += span;
-        end = first + span;
-    } else {
-        if (index <= first) {
-            out = {};
-            return true;
-        }
-        if (index >= end) {
-            out = {indices.size() - 1, indices.size() - 1, 0.0f};
-            return true;
-        }
+    } else if (index <= first) {
+        out = {};
+        return true;
     }
-    // The last usable key at or before index.
-    std::size_t from = std::upper_bound(indices.begin(), indices.begin() + usable, index) - indices.begin();
+    if (index >= last) {
+        out = {count - 1, count - 1, 0.0f};
+        return true;
+    }
+    // The last key at or before index, and the key after it.
+    std::size_t from = std::upper_bound(indices.begin(), indices.end(), index) - indices.begin();
     from = from == 0 ? 0 : from - 1;
-    std::size_t to = from + 1 < usable ? from + 1 : 0;
-    const double toIndex = from + 1 < usable ? indices[from + 1] : end;
-    const double width = toIndex - indices[from];
+    const std::size_t to = from + 1;
+    const double width = indices[to] - indices[from];
     float t = width > 0.0 ? static_cast<float>((index - indices[from]) / width) : 0.0f;
     if (options & interpolation::Nearest)
         t = t < 0.5f ? 0.0f : 1.0f;

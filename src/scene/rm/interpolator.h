@@ -15,9 +15,10 @@
 //   morph->Interpolate(timeMs, nullptr, rm::interpolation::Closed | rm::interpolation::Linear |
 //                                        rm::interpolation::VertexColor);
 //
-// Open: outside the keys' span the first or last key holds. Closed: the keys
-// repeat with a period equal to their span (a key at the very end of the span
-// is ignored, so the last interval blends back into the first key).
+// An index between two keys blends those two keys. Open: outside the keys'
+// span the first or last key holds. Closed: the keys repeat with a period equal
+// to their span, so past the last key they start again from the first (a loop
+// whose last key repeats its first runs seamlessly).
 // Linear blends the two neighbouring keys, Nearest takes the nearer one;
 // Spline is treated as Linear.
 #include "scene/rm/frame.h"
