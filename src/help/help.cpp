@@ -1,0 +1,114 @@
+#include "help/help.h"
+
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QWidget>
+#include <cstdio>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+} // namespace
+
+THelp::THelp(QWidget* mainWindow, const QString& helpFolder, const QString& scriptName,
+             THelpActionEvent onAction) {
+    const QString folder = AddBackslash(helpFolder);
+    ReadScript(folder, folder + scriptName, mainWindow, onAction);
+    timer_.setInterval(FadeInterval);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { OnTimer(); });
+}
+
+THelp::~THelp() {
+    timer_.stop();
+    Stop();
+}
+
+void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* mainWindow,
+                       const THelpActionEvent& onAction) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "rb"));
+    if (!file) {
+        return; // no script, no balloons
+    }
+    const std::string name = path.toStdString();
+    std::vector<std::string> pictures;
+    std::string line;
+    int number = 0;
+    bool ended = true;
+    while (ReadLine(file.get(), line, &ended)) {
+        ++number;
+        try {
+            if (CutKey(line, "HelpItem=")) {
+                items_.push_back(std::make_unique<THelpItem>(mainWindow, ParseHelpItemLine(line),
+                                                             backgrounds_, elapsed_, debug_, balloonCursor_,
+                                                             onAction));
+            } else if (CutKey(line, "HelpBk=")) {
+                for (int n = 1;; ++n) {
+                    const std::string picture = ExtractWord(n, line, ",");
+                    if (picture.empty()) {
+                        break;
+                    }
+                    pictures.push_back(picture);
+                }
+            } else if (CutKey(line, "Debug=")) {
+                debug_ = StrToInt(line);
+            }
+        } catch (const EConvertError& error) {
+            warnings_.push_back(name + ":" + std::to_string(number) + ": " + error.what() + "; line skipped");
+            std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());
+        }
+        // The rest of an over-long line is no line of its own.
+        while (!ended && ReadLine(file.get(), line, &ended)) {
+        }
+    }
+    for (const std::string& picture : pictures) {
+        QImage image(helpFolder + QString::fromStdString(NativeFileName(picture)));
+        backgrounds_.push_back(image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+bool THelp::IsShowing() const {
+    for (const auto& item : items_) {
+        if (item->IsShown()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void THelp::Start() {
+    elapsed_ = 0;
+    for (const auto& item : items_) {
+        item->Show();
+    }
+    timer_.start();
+}
+
+void THelp::Stop() {
+    timer_.stop();
+    for (const auto& item : items_) {
+        item->Hide();
+    }
+}
+
+void THelp::Toggle() {
+    if (IsShowing()) {
+        Stop();
+    } else {
+        Start();
+    }
+}
+
+void THelp::OnTimer() {
+    elapsed_ += FadeInterval;
+    if (elapsed_ > FadeEnd) {
+        elapsed_ = FadeEnd;
+        timer_.stop();
+    }
+    for (const auto& item : items_) {
+        item->Fade();
+    }
+}
