@@ -1,17 +1,60 @@
 // The program's entry: paths and settings first, then a command or the window.
+// The window's way: the display and 3D checks, the process-wide objects (the
+// driver list, the clock), the windows in their order, the loop, and the
+// teardown in the reverse order, so the greeting editor hands its greeting to
+// the tree before the tree saves the decoration.
+#include "app/application.h"
 #include "app/commands/commands.h"
-#include "platform/paths.h"
+#include "app/startupchecks.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/timethread.h"
+#include "platform/paths.h"
 #include "scene/d3ddriverlist.h"
 #include "scene/openglprobe.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <clocale>
 #include <cstdio>
+#include <memory>
+
+namespace {
+
+// Start-up refusals: a plain box with an OK button and no owner.
+void refuse(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
+// The exit question until the About box asks it: "Do you want to exit ?"
+// with Yes and No, centred on the main window.
+bool askExitPlain(QWidget* window) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), "Do you want to exit ?",
+                    QMessageBox::Yes | QMessageBox::No, window);
+    box.setObjectName("AskExit");
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+int runWindows() {
+    // The windows in the order of their creation; they go in the reverse
+    // order when this function returns. The title window comes first and
+    // shows the main window; the dialogs follow the main window.
+    auto formTree = std::make_unique<TFormTree>();
+    FormTree = formTree.get();
+    TFormHooks& hooks = formTree->hooks();
+    hooks.AskExit = [window = formTree.get()] {
+        return askExitPlain(window);
+    };
+
+    // With the debug switch the title sequence is skipped and the main window
+    // comes at once; it is shown modally and the program ends when it closes.
+    formTree->exec();
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -48,22 +91,39 @@ int main(int argc, char** argv) {
         break;
     }
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Pinewick");
+    TApplication app(argc, argv);
+    const QString title = "Pinewick";
     // Numbers in data files use "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (const auto refusal = ScreenDepthRefusal(screen ? screen->depth() : 0)) {
+        refuse(*refusal, title);
+        SavePaths();
+        return 0;
+    }
     DirectXVersion = GetDXVersion();
-    TD3DDriverList drivers;
-    TTimeThread clock(10);
-    TimeThread = &clock;
-    int result = 0;
-    {
-        TFormTree window;
-        window.move(window.screen()->availableGeometry().center() - window.rect().center());
-        window.show();
-        result = app.exec();
+    if (Paths.Debug) {
+        refuse(VersionCodeText(DirectXVersion), QString());
+    }
+    if (const auto refusal = OpenGLRefusal(DirectXVersion)) {
+        refuse(*refusal, title);
+        SavePaths();
+        return 0;
+    }
+
+    auto drivers = std::make_unique<TD3DDriverList>();
+    auto clock = std::make_unique<TTimeThread>(10);
+    TimeThread = clock.get();
+    QApplication::setApplicationName(title);
+    try {
+        runWindows();
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(nullptr, title, QString::fromLocal8Bit(failure.what()));
     }
     TimeThread = nullptr;
+    clock.reset();
+    drivers.reset();
     SavePaths();
-    return result;
+    return 0;
 }

@@ -1,135 +1,495 @@
+// TFormTree: its components, showing, first activation, teardown, the command
+// buttons and moving the window by a free spot.
 #include "mainwindow/formtree.h"
 
-#include "platform/paths.h"
+#include "controls/control0.h"
+#include "controls/controlnr.h"
 #include "mainwindow/cursors.h"
-#include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/timethread.h"
+#include "platform/paths.h"
+#include "scene/descfile.h"
+#include "scene/tree.h"
 
-#include <QGuiApplication>
-#include <QKeyEvent>
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <clocale>
+#include <cstdlib>
+
+TFormTree* FormTree = nullptr;
 
 namespace {
 
-// The step is paced to the display instead of spinning a core.
-int frameInterval(const QWidget* widget) {
-    const QScreen* screen = widget->screen();
-    const double rate = screen ? screen->refreshRate() : 60.0;
-    return static_cast<int>(1000.0 / (rate > 1 ? rate : 60.0));
-}
+struct CommandButton {
+    const char* name;
+    QRect place;
+    int tag;
+    const char* hint;
+};
 
-// Which way a press at pos (window coordinates, on the tree) turns the tree:
-// -1 on its left half, 1 on its right half.
-int turnDirectionAt(const QPoint& pos) {
-    return pos.x() - layout::TreeControl.x() < layout::TreeControl.width() / 2 ? -1 : 1;
+// The four large buttons beside the tree and the two small ones in the corners.
+constexpr CommandButton commandButtons[] = {
+    {"bOut", {34, 196, 70, 60}, 0, "Send Pinewick"},
+    {"bWelcome", {34, 267, 70, 60}, 1, "Fill in the text of greeting"},
+    {"bMusic", {536, 196, 70, 60}, 2, "Music switch"},
+    {"bOptions", {536, 267, 70, 60}, 3, "Change 3D driver"},
+    {"b2Help", {6, 431, 41, 41}, 0, "Help"},
+    {"b2Quit", {599, 432, 41, 41}, 1, "Exit"},
+};
+
+constexpr const char* caseHints[7] = {"Big balls",   "Bells",   "Icicles", "Stars",
+                                      "Small balls", "Candles", "Tops"};
+
+// Frame size of the slots of each case.
+constexpr QSize slotSizes[7] = {{38, 42}, {25, 36}, {8, 49}, {38, 35}, {29, 32}, {6, 49}, {18, 47}};
+
+// A picture of the window; a missing one stays empty.
+QImage loadPicture(const QString& name) {
+    QImage picture(DataFile("Resource/" + name));
+    return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
 
-TFormTree::TFormTree(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+TFormTree::TFormTree(TFormHooks hooks, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), hooks_(std::move(hooks)) {
+    setObjectName("FormTree");
+    setWindowTitle(QApplication::applicationName());
     setFixedSize(layout::Window);
+    // The face covers the whole window: nothing is erased below it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    createComponents();
+    connect(&frameTimer_, &QTimer::timeout, this, &TFormTree::IdleStep);
+}
 
-    background_ = QImage(DataFile("Resource/Bk.bmp")).convertToFormat(QImage::Format_RGB32);
+TFormTree::~TFormTree() {
+    FormDestroy();
+    if (FormTree == this) {
+        FormTree = nullptr;
+    }
+}
+
+void TFormTree::createComponents() {
+    const auto control0 = [this](const QString& name, const QRect& place, int tag) {
+        auto* control = new TControl0(this);
+        control->setObjectName(name);
+        control->setGeometry(place);
+        control->Tag = tag;
+        control->hide();
+        return control;
+    };
+
+    Welcome = control0("Welcome", layout::Welcome, 0);
+    Welcome->OnPaint = [this](TControl0*) {
+        WelcomePaint();
+    };
+    Welcome->OnClick = [this](TControl0*) {
+        WelcomeClick();
+    };
+    Welcome->OnDblClick = [this](TControl0*) {
+        bWelcomeClick();
+    };
+
+    TreeControl = control0("TreeControl", layout::TreeControl, 0);
+    TreeControl->OnPaint = [this](TControl0*) {
+        TreePaint();
+    };
+    TreeControl->OnClick = [this](TControl0*) {
+        NotWelcomeClick();
+    };
+    TreeControl->OnDblClick = [this](TControl0*) {
+        TreeControlDblClick();
+    };
+    TreeControl->OnMouseDown = [this](TControl0*, Qt::MouseButton button, Qt::KeyboardModifiers, int x,
+                                      int y) {
+        TreeMouseDown(button, x, y);
+    };
+    TreeControl->OnMouseUp = [this](TControl0*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        TreeMouseUp(x, y);
+    };
+    TreeControl->OnMouseMove = [this](TControl0*, Qt::KeyboardModifiers, int x, int y) {
+        TreeMouseMove(x, y);
+    };
+
+    const auto notWelcome = [this](TControl0*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        Control0NotWelcomeClick();
+    };
+    for (const CommandButton& spec : commandButtons) {
+        TControl0* button = control0(spec.name, spec.place, spec.tag);
+        button->setToolTip(spec.hint);
+        button->bEnterLeaveInvalidate = true;
+        button->bDownUpInvalidate = true;
+        button->OnMouseDown = notWelcome;
+        button->OnMouseUp = notWelcome;
+        if (spec.place.width() == 41) {
+            button->OnPaint = [this](TControl0* sender) {
+                Button2Paint(sender);
+            };
+        } else {
+            button->OnPaint = [this](TControl0* sender) {
+                ButtonPaint(sender);
+            };
+        }
+    }
+    bOut = findChild<TControl0*>("bOut", Qt::FindDirectChildrenOnly);
+    bWelcome = findChild<TControl0*>("bWelcome", Qt::FindDirectChildrenOnly);
+    bMusic = findChild<TControl0*>("bMusic", Qt::FindDirectChildrenOnly);
+    bOptions = findChild<TControl0*>("bOptions", Qt::FindDirectChildrenOnly);
+    b2Help = findChild<TControl0*>("b2Help", Qt::FindDirectChildrenOnly);
+    b2Quit = findChild<TControl0*>("b2Quit", Qt::FindDirectChildrenOnly);
+    bOut->OnClick = [this](TControl0*) {
+        bOutClick();
+    };
+    bWelcome->OnClick = [this](TControl0*) {
+        bWelcomeClick();
+    };
+    // The greeting button's release keeps editing on: it only repaints.
+    bWelcome->OnMouseUp = nullptr;
+    bMusic->OnMouseUp = [this](TControl0*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+        bMusicMouseUp(button, x, y);
+    };
+    bOptions->OnClick = [this](TControl0*) {
+        bOptionsClick();
+    };
+    b2Help->OnClick = [this](TControl0*) {
+        b2HelpClick();
+    };
+    b2Quit->OnClick = [this](TControl0*) {
+        b2QuitClick();
+    };
+
+    for (int k = 0; k < 7; ++k) {
+        auto* box = new TControlNR(this);
+        box->setObjectName("Case" + QString::number(k));
+        box->setGeometry(57 + 75 * k, 427, k == 6 ? 80 : 70, 52);
+        box->Tag = k;
+        box->setToolTip(caseHints[k]);
+        box->bEnterLeaveInvalidate = true;
+        box->bDownUpInvalidate = true;
+        box->OnPaint = [this](TControl0* sender) {
+            CasePaint(sender);
+        };
+        box->OnClick = [this](TControl0* sender) {
+            CaseClick(sender);
+        };
+        box->OnMouseDown = notWelcome;
+        box->OnMouseUp = notWelcome;
+        box->hide();
+        Cases[static_cast<std::size_t>(k)] = box;
+    }
+    for (int k = 0; k < 7; ++k) {
+        // Anchors of the slots; never shown.
+        Positions[static_cast<std::size_t>(k)] =
+            control0("Position" + QString::number(k), {90 + 75 * k, 419, 10, 10}, 0);
+    }
+    for (int n = 0; n < 49; ++n) {
+        auto* slot = new TControlNR(this);
+        slot->setObjectName("Toy" + QString::number(n));
+        slot->resize(slotSizes[n / 7]);
+        slot->setCursor(Qt::ArrowCursor);
+        slot->OnClick = [this](TControl0*) {
+            NotWelcomeClick();
+        };
+        slot->OnMouseEnter = [this](TControl0* sender) {
+            ToyMouseEnter(sender);
+        };
+        slot->OnMouseLeave = [this](TControl0* sender) {
+            ToyMouseLeave(sender);
+        };
+        slot->OnMouseDown = [this](TControl0* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int,
+                                   int) {
+            ToyMouseDown(sender, button);
+        };
+        slot->OnMouseUp = [this](TControl0* sender, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+            ToyMouseUp(sender, x, y);
+        };
+        slot->OnMouseMove = [this](TControl0* sender, Qt::KeyboardModifiers, int x, int y) {
+            ToyMouseMove(sender, x, y);
+        };
+        slot->hide();
+        Toys[static_cast<std::size_t>(n)] = slot;
+    }
+}
+
+void TFormTree::showEvent(QShowEvent* event) {
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TFormTree::FormShow() {
+    HourglassOn();
+    std::setlocale(LC_NUMERIC, "C");
+    // Falls and the mouse's visits differ from run to run.
+    std::srand(static_cast<unsigned>(QDateTime::currentSecsSinceEpoch()));
+    setWindowTitle(QApplication::applicationName());
+    AutoRotate = 0;
+    DraggedSlot = nullptr;
+    DropToy = nullptr;
+    InputState = StateRest;
+    loadPictures();
+    // The help balloons (THelp over "Data/Help/desc_hlp", HelpAction) come here.
+    createTree();
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    placeSlots();
+    loadCursors();
+    if (hooks_.Prepare) {
+        hooks_.Prepare();
+    }
+    startFrameTimer();
+    HourglassOff();
+}
+
+void TFormTree::loadPictures() {
+    background_ = loadPicture("Bk.bmp");
     if (background_.isNull()) {
+        // Without its face the window is plain dark blue rather than garbage.
         background_ = QImage(layout::Window, QImage::Format_RGB32);
         background_.fill(QColor(12, 20, 48));
     }
+    cases_ = loadPicture("Add.bmp");
+    buttons_ = loadPicture("Welcome.bmp");
+    setup_ = loadPicture("Setup.bmp");
+    about_ = loadPicture("About.bmp");
+    out_ = loadPicture("Out.bmp");
+}
 
-    TreeControl = new QWidget(this);
-    TreeControl->setObjectName("TreeControl");
-    TreeControl->setGeometry(layout::TreeControl);
-    // The form paints the tree itself; the control only gives it its place.
-    TreeControl->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    tree_ = std::make_unique<TTree>("desc", this, background_, TreeControl);
-    if (tree_->loadError()) {
-        QMessageBox::critical(this, windowTitle(),
-                              QString::fromStdString(tree_->loadError()->what()) +
-                                  "\n\nThe decoration is shown as it comes with Pinewick; your file is "
-                                  "left as it is and will not be overwritten.");
+void TFormTree::createTree() {
+    // A description file that cannot be read is never overwritten: the
+    // decoration that comes with Pinewick is shown instead, and kept unsaved.
+    QString name = "desc";
+    QString problem;
+    try {
+        ReadDescriptionFile(DataFile(name).toStdString(), "Data/desc");
+    } catch (const DescFileError& error) {
+        problem = QString::fromStdString(error.what());
+        if (QFile::exists(DataFile("desc.default"))) {
+            name = "desc.default";
+        }
     }
-
-    connect(&frameTimer_, &QTimer::timeout, this, &TFormTree::IdleStep);
-    frameTimer_.start(frameInterval(this));
-    lastTick_ = TimeThread ? TimeThread->ElapsedMs() : 0;
-}
-
-TFormTree::~TFormTree() = default;
-
-void TFormTree::IdleStep() {
-    const int now = TimeThread ? TimeThread->ElapsedMs() : lastTick_ + frameTimer_.interval();
-    tree_->AnimateToys(now);
-    const int turn = holdRotate_ != 0 ? holdRotate_ : AutoRotate;
-    if (turn != 0) {
-        tree_->Rotate(turn > 0, now - lastTick_);
-    } else {
-        tree_->Render();
+    tree_ = std::make_unique<TTree>(name, this, background_, TreeControl);
+    if (problem.isEmpty()) {
+        if (tree_->loadError()) {
+            problem = QString::fromStdString(tree_->loadError()->what());
+        } else {
+            return;
+        }
     }
-    lastTick_ = now;
-    update(layout::TreeControl);
+    tree_->KeepFileUnchanged();
+    const QString shown = tree_->loadError() ? "An empty tree is shown"
+                                             : "The decoration that comes with Pinewick is shown instead";
+    // Told without stopping the window from coming up.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationName(),
+                                problem + "\n\n" + shown +
+                                    ". Your file is left as it is and will not be overwritten; "
+                                    "changes made in this session are not saved.",
+                                QMessageBox::Ok, this);
+    box->setObjectName("LoadErrorBox");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
-void TFormTree::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, background_);
-    TextFit(painter, layout::Welcome, QString::fromStdString(tree_->WelcomeText), TreeGreetingStyle(*tree_),
-            false);
-    tree_->PaintTo(layout::TreeControl.x(), layout::TreeControl.y(), painter);
+void TFormTree::placeSlots() {
+    for (int n = 0; n < 49; ++n) {
+        TControlNR* slot = Toys[static_cast<std::size_t>(n)];
+        const QSize size = slotSizes[n / 7];
+        const QString shape = slot->property("shapeFile").toString();
+        if (!shape.isEmpty()) {
+            slot->SetShape(shape, size.width(), size.height());
+        }
+        const TControl0* anchor = Positions[static_cast<std::size_t>(n % 7)];
+        slot->setGeometry(anchor->x() - size.width() / 2, anchor->y() - size.height(), size.width(),
+                          size.height());
+    }
 }
+
+void TFormTree::loadCursors() {
+    cursors_[crRotateL] = pinewick::pinewickCursor("ROTATEL");
+    cursors_[crRotateR] = pinewick::pinewickCursor("ROTATER");
+    cursors_[crDrag] = pinewick::pinewickCursor("DRAG");
+    cursors_[crClick] = pinewick::pinewickCursor("CLICK");
+    // Everything clickable shows the wand.
+    for (TControl0* control : {Welcome, bOut, bWelcome, bMusic, bOptions, b2Help, b2Quit}) {
+        control->setCursor(cursors_[crClick]);
+    }
+    for (TControlNR* box : Cases) {
+        box->setCursor(cursors_[crClick]);
+    }
+}
+
+QCursor TFormTree::ProgramCursor(int number) const {
+    return number >= 1 && number <= 4 ? cursors_[static_cast<std::size_t>(number)] : QCursor();
+}
+
+void TFormTree::startFrameTimer() {
+    // One step per display frame: the animation stays smooth without
+    // spinning a core.
+    const QScreen* screen = this->screen();
+    const double rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.start(std::max(1, static_cast<int>(1000.0 / rate)));
+    LastTick = TimeThread ? TimeThread->ElapsedMs() : 0;
+}
+
+void TFormTree::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        FormActivate();
+    }
+}
+
+void TFormTree::FormActivate() {
+    if (!firstActivation_ || !tree_) {
+        return;
+    }
+    firstActivation_ = false;
+    RestartMusic();
+    update();
+    for (TControl0* control : {bOut, bWelcome, bMusic, bOptions, b2Help, b2Quit, Welcome}) {
+        control->show();
+    }
+    for (TControlNR* box : Cases) {
+        box->show();
+    }
+    CaseClick(Cases[0]);
+    TreeControl->show();
+    // The title window stays the application's main window, shrunk to nothing.
+    if (QWidget* title = parentWidget()) {
+        title->setGeometry(0, 0, 0, 0);
+    }
+}
+
+void TFormTree::FormDestroy() {
+    frameTimer_.stop();
+    // The tree writes the description file as it goes.
+    tree_.reset();
+    while (hourglass_ > 0) {
+        HourglassOff();
+    }
+}
+
+void TFormTree::HourglassOn() {
+    ++hourglass_;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TFormTree::HourglassOff() {
+    if (hourglass_ > 0) {
+        --hourglass_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool TFormTree::IsHelpShowing() const {
+    // The help balloons answer here once they are part of the window.
+    return false;
+}
+
+void TFormTree::HelpAction(int action) {
+    if (action == 1 && hooks_.ShowInfo) {
+        hooks_.ShowInfo();
+    } else if (action == 2) {
+        b2HelpClick();
+    }
+}
+
+// Command buttons.
+
+void TFormTree::bOutClick() {
+    if (IsHelpShowing() || !hooks_.Output) {
+        return;
+    }
+    hooks_.Output();
+}
+
+void TFormTree::bWelcomeClick() {
+    if (IsHelpShowing()) {
+        return;
+    }
+    SetWelcomeEditing(true);
+    if (hooks_.EditGreeting) {
+        hooks_.EditGreeting();
+    }
+}
+
+void TFormTree::bOptionsClick() {
+    if (IsHelpShowing() || !hooks_.ChooseDriver || !tree_) {
+        return;
+    }
+    const std::optional<QString> name = hooks_.ChooseDriver(tree_->driverName());
+    if (name) {
+        tree_->SetDriver(*name);
+    }
+}
+
+void TFormTree::b2HelpClick() {
+    HourglassOn();
+    // Toggling the help balloons comes here.
+    if (TimeThread) {
+        TimeThread->Reset();
+    }
+    LastTick = 0;
+    HourglassOff();
+}
+
+void TFormTree::b2QuitClick() {
+    // A toy on its way down must land first.
+    if (InputState == StateFalling || InputState == StateLanding) {
+        return;
+    }
+    if (!hooks_.AskExit || hooks_.AskExit()) {
+        closeAfterYes();
+    }
+}
+
+void TFormTree::closeAfterYes() {
+    closing_ = true;
+    frameTimer_.stop();
+    done(QDialog::Accepted);
+}
+
+void TFormTree::reject() {
+    if (closing_) {
+        QDialog::reject();
+        return;
+    }
+    b2QuitClick();
+}
+
+// Moving the window by a free spot of its face.
 
 void TFormTree::mousePressEvent(QMouseEvent* event) {
-    const QPoint pos = event->position().toPoint();
+    NotWelcomeClick();
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    if (layout::TreeControl.contains(pos)) {
-        holdRotate_ = turnDirectionAt(pos);
-        return;
-    }
-    // A free spot moves the window.
     if (!windowHandle() || !windowHandle()->startSystemMove()) {
-        dragging_ = true;
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        movingByHand_ = true;
+        moveOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
     }
 }
 
 void TFormTree::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_) {
-        move(event->globalPosition().toPoint() - dragOffset_);
+    if (movingByHand_) {
+        move(event->globalPosition().toPoint() - moveOffset_);
         return;
     }
-    // Over the tree the cursor shows which way a press turns it.
-    const QPoint pos = event->position().toPoint();
-    if (layout::TreeControl.contains(pos)) {
-        setCursor(pinewick::pinewickCursor(turnDirectionAt(pos) < 0 ? "ROTATEL" : "ROTATER"));
-    } else {
-        unsetCursor();
-    }
+    FormMouseMove();
 }
 
 void TFormTree::mouseReleaseEvent(QMouseEvent*) {
-    holdRotate_ = 0;
-    dragging_ = false;
-}
-
-void TFormTree::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint pos = event->position().toPoint();
-    if (layout::TreeControl.contains(pos)) {
-        AutoRotate = AutoRotate == 0 ? turnDirectionAt(pos) : 0;
-    }
-}
-
-void TFormTree::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-    }
+    movingByHand_ = false;
 }

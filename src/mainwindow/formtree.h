@@ -1,44 +1,203 @@
 #pragma once
-// TFormTree: the main window — the skinned 640 × 480 face with the greeting
-// band and the decorated tree. This first form shows the decoration, lets the
-// tree turn (hold the left button on its left or right half; double-click to
-// turn it by itself) and saves the decoration when it closes.
-#include "scene/tree.h"
+// TFormTree: the main window, a skinned borderless 640 × 480 dialog in which
+// the user decorates the tree. It holds the tree (TTree) and the greeting band,
+// the seven cases with their 49 toy slots, the six command buttons, and runs
+// the decorating state machine and the animation step.
+//
+// The code is split by what it does:
+//   formtree.cpp        components, show / activate / destroy, command buttons, moving the window
+//   formtreepaint.cpp   painting of the window, the tree, the buttons and the cases
+//   greetingband.cpp    the greeting band and its editing from the keyboard
+//   decorating.cpp      the pointer state machine (cases, slots, toys, turning) and IdleStep
+//   music.cpp           the music button and the players
+#include "mainwindow/formhooks.h"
 
+#include <QCursor>
+#include <QDialog>
 #include <QImage>
-#include <QPoint>
+#include <QPointer>
 #include <QTimer>
-#include <QWidget>
+#include <array>
 #include <memory>
 
-class TFormTree : public QWidget {
+class TControl0;
+class TControlNR;
+class TDescToy;
+class TSoundPlayer;
+class TToy;
+class TTree;
+
+class TFormTree : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormTree(QWidget* parent = nullptr);
+    // InputState values (besides the pointer over a half of the tree or a slot,
+    // bit 7 marks a held left button).
+    enum : int {
+        StateRest = 0,
+        StateTreeLeft = 1,
+        StateTreeRight = 2,
+        StateSlot = 4,
+        StateFalling = 5,
+        StateLanding = 6,
+        StateHeld = 128,
+        StateTurnLeft = 129,
+        StateTurnRight = 130,
+        StateRemove = 131,
+        StateDragSlot = 132,
+    };
+    // The program's cursors by number: 1 ROTATEL, 2 ROTATER, 3 DRAG, 4 CLICK.
+    enum Cursor : int { crRotateL = 1, crRotateR = 2, crDrag = 3, crClick = 4 };
+
+    explicit TFormTree(TFormHooks hooks = {}, QWidget* parent = nullptr);
     ~TFormTree() override;
 
-    TTree* tree() const { return tree_.get(); }
-    // One animation step: the toys' own animations and the turning.
+    // The hooks to the dialogs; the entry may fill them after construction.
+    TFormHooks& hooks() { return hooks_; }
+
+    // One animation step; a frame timer calls it once per display frame.
     void IdleStep();
+    // The step's timer interval in milliseconds (the screen's refresh rate).
+    int FrameInterval() const { return frameTimer_.interval(); }
+
+    // The dialogs read these (greeting editor, driver dialog, About box, output dialog).
+    TTree* tree() const { return tree_.get(); }
+    const QImage& BackgroundPicture() const { return background_; }
+    const QImage& CasesPicture() const { return cases_; }
+    const QImage& ButtonsPicture() const { return buttons_; }
+    const QImage& SetupPicture() const { return setup_; }
+    const QImage& AboutPicture() const { return about_; }
+    const QImage& OutPicture() const { return out_; }
+    TControl0* WelcomeBand() const { return Welcome; }
+    TControl0* treeControl() const { return TreeControl; }
+    QCursor ProgramCursor(int number) const;
+
+    // The greeting band: editing mode (the caret shows) and a repaint after a change.
+    bool WelcomeEditing() const;
+    void SetWelcomeEditing(bool editing);
+    void RepaintWelcome();
+    // Draws the greeting fitted into (x, y, width, height), as the band does;
+    // the output dialog uses it without the caret for its picture.
+    void TextFit(QPainter& canvas, int x, int y, int width, int height, bool caret) const;
+
+    // The help balloons' action handler: 1 shows the About box's information,
+    // 2 hides the balloons; other codes do nothing.
+    void HelpAction(int action);
+
+    // State, for the dialogs and for tests.
+    int InputState = StateRest;
+    int AutoRotate = 0;
+    TToy* DropToy = nullptr;
+    TControlNR* DraggedSlot = nullptr;
+    int LastTick = 0;
+
+    // The handlers of the components (public so that the controls' events and
+    // the tests can reach them; each is named after its component and event).
+    void FormShow();
+    void FormActivate();
+    void NotWelcomeClick();
+    void Control0NotWelcomeClick();
+    void WelcomeClick();
+    void WelcomeKeyPress(int key, const QString& text);
+    void bOutClick();
+    void bWelcomeClick();
+    void bMusicMouseUp(Qt::MouseButton button, int x, int y);
+    void bOptionsClick();
+    void b2HelpClick();
+    void b2QuitClick();
+    void CaseClick(TControl0* sender);
+    void ToyMouseEnter(TControl0* sender);
+    void ToyMouseLeave(TControl0* sender);
+    void ToyMouseDown(TControl0* sender, Qt::MouseButton button);
+    void ToyMouseMove(TControl0* sender, int x, int y);
+    void ToyMouseUp(TControl0* sender, int x, int y);
+    void TreeMouseDown(Qt::MouseButton button, int x, int y);
+    void TreeMouseUp(int x, int y);
+    void TreeMouseMove(int x, int y);
+    void TreeControlDblClick();
+    void FormMouseMove();
+
+    // Music (filled by the media player work): restarts the current song when
+    // music is on; the player that plays landing sounds (none: silent).
+    void RestartMusic();
+    TSoundPlayer* DropMediaPlayer() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
+public slots:
+    // The window manager's close and Escape of a dialog: quitting goes through
+    // the exit question (b2QuitClick).
+    void reject() override;
+
 private:
-    QWidget* TreeControl = nullptr;
+    void createComponents();
+    void loadPictures();
+    void createTree();
+    void placeSlots();
+    void loadCursors();
+    void FormDestroy();
+    void startFrameTimer();
+    // The one place the scene is drawn from the window's step.
+    void RenderTree();
+    bool ToysAnimate() const;
+    bool IsHelpShowing() const;
+    bool DialogShowing() const;
+    void HourglassOn();
+    void HourglassOff();
+    void closeAfterYes();
+
+    void ButtonPaint(TControl0* sender);
+    void Button2Paint(TControl0* sender);
+    void CasePaint(TControl0* sender);
+    void TreePaint();
+    void WelcomePaint();
+
+    TFormHooks hooks_;
+
+    // Components.
+    TControl0* Welcome = nullptr;
+    TControl0* TreeControl = nullptr;
+    TControl0* bOut = nullptr;
+    TControl0* bWelcome = nullptr;
+    TControl0* bMusic = nullptr;
+    TControl0* bOptions = nullptr;
+    TControl0* b2Help = nullptr;
+    TControl0* b2Quit = nullptr;
+    std::array<TControlNR*, 7> Cases{};
+    std::array<TControl0*, 7> Positions{};
+    std::array<TControlNR*, 49> Toys{};
+
+    // Pictures: the window face and the sprite sheets lent to the dialogs.
     QImage background_;
+    QImage cases_;
+    QImage buttons_;
+    QImage setup_;
+    QImage about_;
+    QImage out_;
     std::unique_ptr<TTree> tree_;
+    std::array<QCursor, 5> cursors_;
+
+    // Where the dragged slot sat, and its point that follows the pointer.
+    int slotHomeLeft_ = 0;
+    int slotHomeTop_ = 0;
+    int grabX_ = 0;
+    int grabY_ = 0;
+
     QTimer frameTimer_;
-    int lastTick_ = 0;
-    // 0: still; 1 / -1: turning while the button is held on the right / left half.
-    int holdRotate_ = 0;
-    // 0: still; 1 / -1: turning by itself.
-    int AutoRotate = 0;
-    QPoint dragOffset_;
-    bool dragging_ = false;
+    bool shown_ = false;
+    bool firstActivation_ = true;
+    bool closing_ = false;
+    int hourglass_ = 0;
+    // Moving the window by hand when no window manager does it.
+    bool movingByHand_ = false;
+    QPoint moveOffset_;
 };
+
+// The one main window, set by the program's entry (the dialogs reach it here).
+extern TFormTree* FormTree;

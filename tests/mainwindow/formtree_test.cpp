@@ -1,0 +1,487 @@
+// The main window driven like a user would: pointer and keys go through the
+// window (hit tests, masks, mouse grabs), the clock runs, the tree renders.
+#include "controls/control0.h"
+#include "controls/controlnr.h"
+#include "mainwindow/formtree.h"
+#include "mainwindow/timethread.h"
+#include "platform/paths.h"
+#include "scene/desctoy.h"
+#include "scene/openglprobe.h"
+#include "scene/toy.h"
+#include "scene/tree.h"
+#include "support/scratch_home.h"
+#include "support/test_paths.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+#include <QWindow>
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using testsupport::makeScratchHome;
+
+const QPoint treeOrigin{135, 32};
+
+int countLines(const QString& file, const QByteArray& key) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    int n = 0;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        n += line.startsWith(key);
+    }
+    return n;
+}
+
+class FormTreeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home_ = makeScratchHome(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        Paths.HDPath = home_.home;
+        // The mouse that fetches fallen toys needs the full 3D stack: keep it away.
+        DirectXVersion = 0x500;
+        clock_ = std::make_unique<TTimeThread>(10);
+        TimeThread = clock_.get();
+    }
+    void TearDown() override {
+        form_.reset();
+        TimeThread = nullptr;
+        clock_.reset();
+    }
+
+    TFormTree& open() {
+        form_ = std::make_unique<TFormTree>();
+        form_->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        form_->FormActivate();
+        QCoreApplication::processEvents();
+        return *form_;
+    }
+
+    QWindow* window() const { return form_->windowHandle(); }
+    template <class T = TControl0> T* control(const QString& name) const {
+        return form_->findChild<T*>(name, Qt::FindDirectChildrenOnly);
+    }
+    TTree& tree() const { return *form_->tree(); }
+
+    // Pointer actions in window coordinates, through the window.
+    void move(QPoint p) { QTest::mouseMove(window(), p); }
+    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(window(), b, {}, p); }
+    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(window(), b, {}, p); }
+
+    // Drags the toy of a slot by its middle and lets it go at `to`.
+    void dragSlot(const QString& slotName, QPoint to) {
+        const TControlNR* slot = control<TControlNR>(slotName);
+        ASSERT_TRUE(slot && slot->isVisible()) << slotName.toStdString();
+        const QPoint from = slot->geometry().center();
+        move(from + QPoint(1, 0));
+        move(from);
+        ASSERT_EQ(form_->InputState, TFormTree::StateSlot);
+        press(from);
+        ASSERT_EQ(form_->InputState, TFormTree::StateDragSlot);
+        for (int i = 1; i <= 4; ++i) {
+            move(from + (to - from) * i / 4);
+        }
+        release(to);
+    }
+
+    // A point of the tree control where the pick finds what is asked for.
+    std::optional<QPoint> findOnTree(TPickResult::Kind kind, bool fromTop = false) const {
+        for (int step = 0; step < 94; ++step) {
+            const int y = fromTop ? step * 4 : 188 + (step % 2 ? 1 : -1) * (step / 2) * 4;
+            for (int x = 120; x <= 250; x += 3) {
+                if (tree().Pick(x, y).kind == kind) {
+                    return QPoint(x, y);
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The direction the tree faces, in the scene.
+    rm::Vector treeDirection() const {
+        rm::Vector direction, up;
+        tree().treeFrame()->GetOrientation(tree().sceneFrame().get(), direction, up);
+        return direction;
+    }
+
+    // Waits until the toy on its way down has landed and gone, noting the states seen.
+    std::vector<int> followFall() {
+        std::vector<int> states{form_->InputState};
+        for (int i = 0; i < 1500 && form_->InputState != TFormTree::StateRest; ++i) {
+            QTest::qWait(10);
+            if (states.back() != form_->InputState) {
+                states.push_back(form_->InputState);
+            }
+        }
+        return states;
+    }
+
+    testsupport::ScratchHome home_;
+    std::unique_ptr<TTimeThread> clock_;
+    std::unique_ptr<TFormTree> form_;
+};
+
+// The sign of the turn about +y, as the frame library turns (the tree's "left").
+float leftTurnSign(const rm::Vector& start) {
+    auto frame = rm::Frame::create();
+    frame->SetOrientation(nullptr, start, {0, 1, 0});
+    frame->AddRotation(rm::CombineType::After, {0, 1, 0}, 0.2f);
+    rm::Vector direction, up;
+    frame->GetOrientation(nullptr, direction, up);
+    return direction.x - start.x;
+}
+
+TEST_F(FormTreeTest, ShowsItsComponentsAndOpensTheFirstCase) {
+    TFormTree& form = open();
+    EXPECT_EQ(form.size(), QSize(640, 480));
+    for (const char* name :
+         {"bOut", "bWelcome", "bMusic", "bOptions", "b2Help", "b2Quit", "Welcome", "TreeControl"}) {
+        EXPECT_TRUE(control(name)->isVisible()) << name;
+    }
+    EXPECT_EQ(control("b2Quit")->toolTip(), "Exit");
+    EXPECT_EQ(control("Case6")->toolTip(), "Tops");
+    EXPECT_FALSE(control("Position0")->isVisible());
+    // The slots of the open case stand on y = 419, centred on their anchors.
+    for (int n = 0; n < 49; ++n) {
+        const TControlNR* slot = control<TControlNR>("Toy" + QString::number(n));
+        EXPECT_EQ(slot->isVisible(), n < 7) << n;
+        EXPECT_EQ(slot->geometry().bottom() + 1, 419) << n;
+        EXPECT_EQ(slot->x() + slot->width() / 2, 90 + 75 * (n % 7)) << n;
+        EXPECT_TRUE(slot->HasShape()) << n;
+    }
+
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Case3")->geometry().center());
+    for (int n = 0; n < 49; ++n) {
+        EXPECT_EQ(control("Toy" + QString::number(n))->isVisible(), n >= 21 && n < 28) << n;
+    }
+    EXPECT_EQ(form.InputState, TFormTree::StateRest);
+}
+
+TEST_F(FormTreeTest, AToyDroppedOnTheTreeHangsWhereThePointerWas) {
+    TFormTree& form = open();
+    const std::size_t before = tree().toys().size();
+    const QPoint target(185, 188);
+    rm::Vector expected;
+    ASSERT_EQ(tree().Pick(target.x(), target.y(), &expected).kind, TPickResult::Tree);
+    const QPoint home = control("Toy0")->pos();
+
+    dragSlot("Toy0", treeOrigin + target);
+
+    EXPECT_EQ(form.InputState, TFormTree::StateRest);
+    ASSERT_EQ(tree().toys().size(), before + 1);
+    const TToy& toy = *tree().toys().back();
+    EXPECT_EQ(&toy.descToy(), tree().descToys()[0].get());
+    EXPECT_NEAR(toy.record().position.x, expected.x, 1e-3);
+    EXPECT_NEAR(toy.record().position.y, expected.y, 1e-3);
+    EXPECT_NEAR(toy.record().position.z, expected.z, 1e-3);
+    // The slot is back at home, and the save holds the new toy.
+    EXPECT_EQ(control("Toy0")->pos(), home);
+    EXPECT_EQ(form.DraggedSlot, nullptr);
+    ASSERT_TRUE(tree().Save());
+    EXPECT_EQ(countLines(home_.desc, "Toy="), static_cast<int>(before) + 1);
+}
+
+TEST_F(FormTreeTest, AToyThatMissesTheTreeFallsLandsAndGoes) {
+    TFormTree& form = open();
+    const std::size_t before = tree().toys().size();
+    // The top-left corner of the tree control is sky.
+    ASSERT_EQ(tree().Pick(4, 4).kind, TPickResult::Nothing);
+
+    dragSlot("Toy1", treeOrigin + QPoint(4, 4));
+
+    EXPECT_EQ(form.InputState, TFormTree::StateFalling);
+    EXPECT_NE(form.DropToy, nullptr);
+    EXPECT_EQ(tree().toys().size(), before + 1);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+
+    const std::vector<int> states = followFall();
+    EXPECT_EQ(states,
+              (std::vector<int>{TFormTree::StateFalling, TFormTree::StateLanding, TFormTree::StateRest}));
+    EXPECT_EQ(form.DropToy, nullptr);
+    EXPECT_EQ(tree().toys().size(), before);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FormTreeTest, ReleasedOutsideTheTreeTheToyGoesBackAndNothingIsAdded) {
+    TFormTree& form = open();
+    const std::size_t before = tree().toys().size();
+    const QPoint home = control("Toy2")->pos();
+    dragSlot("Toy2", QPoint(40, 100));
+    EXPECT_EQ(form.InputState, TFormTree::StateRest);
+    EXPECT_EQ(tree().toys().size(), before);
+    EXPECT_EQ(control("Toy2")->pos(), home);
+}
+
+TEST_F(FormTreeTest, ASecondTreeTopIsRefusedAndFalls) {
+    TFormTree& form = open();
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Case6")->geometry().center());
+    const auto hasTop = [this] {
+        for (const auto& toy : tree().toys()) {
+            if (toy->descToy().IsTop()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const std::optional<QPoint> tip = findOnTree(TPickResult::Tree, true);
+    ASSERT_TRUE(tip);
+    if (!hasTop()) {
+        // The first top snaps onto the tip.
+        dragSlot("Toy42", treeOrigin + *tip + QPoint(0, 2));
+        ASSERT_EQ(form.InputState, TFormTree::StateRest);
+        ASSERT_TRUE(hasTop());
+    }
+    const std::optional<QPoint> nearTop = findOnTree(TPickResult::Tree, true);
+    ASSERT_TRUE(nearTop);
+    rm::Vector hit;
+    ASSERT_EQ(tree().Pick(nearTop->x(), nearTop->y(), &hit).kind, TPickResult::Tree);
+    dragSlot("Toy43", treeOrigin + *nearTop);
+    EXPECT_EQ(form.InputState, TFormTree::StateFalling);
+    followFall();
+    EXPECT_EQ(form.InputState, TFormTree::StateRest);
+}
+
+TEST_F(FormTreeTest, ARightPressOnAHungToyRemovesItAtTheReleaseAnywhere) {
+    TFormTree& form = open();
+    const std::optional<QPoint> onToy = findOnTree(TPickResult::Toy);
+    ASSERT_TRUE(onToy);
+    TToy* toy = tree().Pick(onToy->x(), onToy->y()).toy;
+    const std::size_t before = tree().toys().size();
+
+    move(treeOrigin + *onToy);
+    press(treeOrigin + *onToy, Qt::RightButton);
+    EXPECT_EQ(form.InputState, TFormTree::StateRemove);
+    EXPECT_EQ(form.DropToy, toy);
+    move(QPoint(600, 60));
+    release(QPoint(600, 60), Qt::RightButton);
+
+    EXPECT_EQ(form.InputState, TFormTree::StateRest);
+    ASSERT_EQ(tree().toys().size(), before - 1);
+    for (const auto& left : tree().toys()) {
+        EXPECT_NE(left.get(), toy);
+    }
+
+    // On the bare tree a right press removes nothing.
+    const std::optional<QPoint> onTree = findOnTree(TPickResult::Tree);
+    ASSERT_TRUE(onTree);
+    move(treeOrigin + *onTree);
+    press(treeOrigin + *onTree, Qt::RightButton);
+    release(treeOrigin + *onTree, Qt::RightButton);
+    EXPECT_EQ(tree().toys().size(), before - 1);
+    EXPECT_NE(form.InputState, TFormTree::StateRemove);
+}
+
+TEST_F(FormTreeTest, HoldingTheLeftHalfTurnsTheTreeLeftUntilRelease) {
+    TFormTree& form = open();
+    const rm::Vector start = treeDirection();
+    const QPoint left = treeOrigin + QPoint(60, 200);
+    move(left + QPoint(1, 0));
+    move(left);
+    EXPECT_EQ(form.InputState, TFormTree::StateTreeLeft);
+    EXPECT_EQ(control("TreeControl")->cursor().hotSpot(), QPoint(9, 4));
+    // The toys' own animations hold still while the tree turns.
+    const TDescToy* moving = nullptr;
+    for (const auto& toy : tree().toys()) {
+        if (toy->descToy().record().MeshCount > 1 && toy->descToy().record().MeshTime > 0) {
+            moving = &toy->descToy();
+        }
+    }
+    ASSERT_TRUE(moving && moving->mesh());
+
+    press(left);
+    EXPECT_EQ(form.InputState, TFormTree::StateTurnLeft);
+    const auto frozen = moving->mesh()->GetVertices(0);
+    // Crossing to the right half keeps the turn.
+    move(treeOrigin + QPoint(300, 200));
+    QTest::qWait(400);
+    const rm::Vector turned = treeDirection();
+    const auto still = moving->mesh()->GetVertices(0);
+    release(treeOrigin + QPoint(300, 200));
+    EXPECT_EQ(form.InputState, TFormTree::StateTreeRight);
+
+    ASSERT_GT(std::abs(turned.x - start.x), 0.01f);
+    EXPECT_GT((turned.x - start.x) * leftTurnSign(start), 0) << "the left half turns about +y";
+    ASSERT_EQ(still.size(), frozen.size());
+    EXPECT_TRUE(std::equal(still.begin(), still.end(), frozen.begin(), [](const auto& a, const auto& b) {
+        return a.position.x == b.position.x && a.position.y == b.position.y && a.position.z == b.position.z;
+    }));
+
+    const rm::Vector stopped = treeDirection();
+    QTest::qWait(200);
+    const rm::Vector later = treeDirection();
+    EXPECT_FLOAT_EQ(later.x, stopped.x);
+    EXPECT_FLOAT_EQ(later.z, stopped.z);
+}
+
+TEST_F(FormTreeTest, ADoubleClickSetsTheTreeTurningByItselfAndAnotherStopsIt) {
+    TFormTree& form = open();
+    const QPoint left = treeOrigin + QPoint(60, 200);
+    move(left + QPoint(1, 0));
+    move(left);
+    const rm::Vector start = treeDirection();
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, left);
+    EXPECT_EQ(form.AutoRotate, -1);
+    QTest::qWait(400);
+    const rm::Vector turned = treeDirection();
+    ASSERT_GT(std::abs(turned.x - start.x), 0.01f);
+    EXPECT_GT((turned.x - start.x) * leftTurnSign(start), 0) << "turning left by itself is about +y";
+
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, treeOrigin + QPoint(300, 200));
+    EXPECT_EQ(form.AutoRotate, 0);
+    const rm::Vector stopped = treeDirection();
+    QTest::qWait(200);
+    EXPECT_FLOAT_EQ(treeDirection().x, stopped.x);
+
+    // On the right half it turns the other way.
+    move(treeOrigin + QPoint(301, 200));
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, treeOrigin + QPoint(300, 200));
+    EXPECT_EQ(form.AutoRotate, 1);
+}
+
+TEST_F(FormTreeTest, TypingEditsTheGreetingOnlyWhileTheBandIsEditing) {
+    TFormTree& form = open();
+    tree().WelcomeText = "Hi";
+    QTest::keyClicks(&form, "xy");
+    EXPECT_EQ(tree().WelcomeText, "Hi");
+    EXPECT_FALSE(form.WelcomeEditing());
+
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Welcome")->geometry().center());
+    ASSERT_TRUE(form.WelcomeEditing());
+    QTest::keyClicks(&form, " all");
+    EXPECT_EQ(tree().WelcomeText, "Hi all");
+    QTest::keyClick(&form, Qt::Key_Backspace);
+    EXPECT_EQ(tree().WelcomeText, "Hi al");
+    // Enter ends editing.
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_FALSE(form.WelcomeEditing());
+    QTest::keyClicks(&form, "z");
+    EXPECT_EQ(tree().WelcomeText, "Hi al");
+
+    // Backspace on an empty greeting keeps it empty and editing on; Escape
+    // ends editing and leaves the window open.
+    tree().WelcomeText.clear();
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Welcome")->geometry().center());
+    QTest::keyClick(&form, Qt::Key_Backspace);
+    EXPECT_EQ(tree().WelcomeText, "");
+    EXPECT_TRUE(form.WelcomeEditing());
+    QTest::keyClick(&form, 'Q');
+    EXPECT_EQ(tree().WelcomeText, "Q");
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.WelcomeEditing());
+    EXPECT_TRUE(form.isVisible());
+
+    // A press on the tree ends editing too.
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Welcome")->geometry().center());
+    ASSERT_TRUE(form.WelcomeEditing());
+    QTest::mouseClick(window(), Qt::LeftButton, {}, treeOrigin + QPoint(10, 10));
+    EXPECT_FALSE(form.WelcomeEditing());
+}
+
+TEST_F(FormTreeTest, ExitIsAskedNotWhileAToyFallsAndOnlyYesCloses) {
+    TFormTree& form = open();
+    int asked = 0;
+    bool answer = false;
+    form.hooks().AskExit = [&] {
+        ++asked;
+        return answer;
+    };
+    const QPoint quit = control("b2Quit")->geometry().center();
+
+    // Escape never closes the window nor asks.
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(asked, 0);
+
+    dragSlot("Toy3", treeOrigin + QPoint(4, 4));
+    ASSERT_EQ(form.InputState, TFormTree::StateFalling);
+    QTest::mouseClick(window(), Qt::LeftButton, {}, quit);
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(form.isVisible());
+    followFall();
+
+    QTest::mouseClick(window(), Qt::LeftButton, {}, quit);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(form.isVisible());
+    answer = true;
+    QTest::mouseClick(window(), Qt::LeftButton, {}, quit);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST_F(FormTreeTest, ShowingSeedsTheRandomGenerator) {
+    std::srand(1);
+    std::set<int> unseeded;
+    for (int i = 0; i < 2000; ++i) {
+        unseeded.insert(std::rand());
+    }
+    std::srand(1);
+    open();
+    // Unseeded, the next numbers would come from the fixed sequence.
+    int fromFixedSequence = 0;
+    for (int i = 0; i < 4; ++i) {
+        fromFixedSequence += unseeded.count(std::rand()) ? 1 : 0;
+    }
+    EXPECT_LT(fromFixedSequence, 4);
+}
+
+TEST_F(FormTreeTest, ABrokenFileShowsTheDefaultDecorationAndIsLeftAlone) {
+    ASSERT_TRUE(
+        QFile::copy(testsupport::buildDir() + "/Data/desc.default", home_.home + "Data/desc.default"));
+    {
+        QFile desc(home_.desc);
+        ASSERT_TRUE(desc.open(QIODevice::Append));
+        desc.write("Toy=notanumber,1:2:3\r\n");
+    }
+    QFile before(home_.desc);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray original = before.readAll();
+
+    TFormTree& form = open();
+    const int defaults = countLines(home_.home + "Data/desc.default", "Toy=");
+    EXPECT_EQ(static_cast<int>(tree().toys().size()), defaults);
+    auto* box = form.findChild<QMessageBox*>("LoadErrorBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains("comes with Pinewick is shown instead")) << box->text().toStdString();
+    EXPECT_TRUE(box->text().contains("Data/desc")) << box->text().toStdString();
+    box->close();
+
+    form_.reset();
+    QFile after(home_.desc);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), original);
+    EXPECT_FALSE(QFile::exists(home_.desc + "~~~"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FormTreeTest, ABrokenFileWithoutADefaultSaysAnEmptyTreeIsShown) {
+    {
+        QFile desc(home_.desc);
+        ASSERT_TRUE(desc.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        desc.write("TimeForDrop=soon\r\n");
+    }
+    TFormTree& form = open();
+    EXPECT_TRUE(tree().toys().empty());
+    auto* box = form.findChild<QMessageBox*>("LoadErrorBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains("An empty tree is shown")) << box->text().toStdString();
+    box->close();
+    form_.reset();
+    QFile after(home_.desc);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), QByteArray("TimeForDrop=soon\r\n"));
+}
+
+} // namespace
