@@ -4,6 +4,7 @@
 
 #include "controls/control0.h"
 #include "controls/controlnr.h"
+#include "help/help.h"
 #include "mainwindow/cursors.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/timethread.h"
@@ -238,7 +239,8 @@ void TFormTree::FormShow() {
     DropToy = nullptr;
     InputState = StateRest;
     loadPictures();
-    // The help balloons (THelp over "Data/Help/desc_hlp", HelpAction) come here.
+    help_ = std::make_unique<THelp>(this, DataFile("Help/"), "desc_hlp",
+                                    [this](THelpItem* balloon, int code) { HelpAction(balloon, code); });
     createTree();
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->geometry();
@@ -328,6 +330,9 @@ void TFormTree::loadCursors() {
     for (TControlNR* box : Cases) {
         box->setCursor(cursors_[crClick]);
     }
+    if (help_) {
+        help_->SetBalloonCursor(cursors_[crClick]);
+    }
 }
 
 QCursor TFormTree::ProgramCursor(int number) const {
@@ -374,6 +379,7 @@ void TFormTree::FormActivate() {
 
 void TFormTree::FormDestroy() {
     frameTimer_.stop();
+    help_.reset();
     // The tree writes the description file as it goes.
     tree_.reset();
     while (hourglass_ > 0) {
@@ -394,11 +400,10 @@ void TFormTree::HourglassOff() {
 }
 
 bool TFormTree::IsHelpShowing() const {
-    // The help balloons answer here once they are part of the window.
-    return false;
+    return help_ && help_->IsShowing();
 }
 
-void TFormTree::HelpAction(int action) {
+void TFormTree::HelpAction(THelpItem*, int action) {
     if (action == 1 && hooks_.ShowInfo) {
         hooks_.ShowInfo();
     } else if (action == 2) {
@@ -437,7 +442,9 @@ void TFormTree::bOptionsClick() {
 
 void TFormTree::b2HelpClick() {
     HourglassOn();
-    // Toggling the help balloons comes here.
+    if (help_) {
+        help_->Toggle();
+    }
     if (TimeThread) {
         TimeThread->Reset();
     }

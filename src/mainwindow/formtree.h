@@ -21,6 +21,8 @@
 #include <memory>
 
 class TControl0;
+class THelp;
+class THelpItem;
 class TControlNR;
 class TDescToy;
 class TSoundPlayer;
@@ -81,7 +83,9 @@ public:
 
     // The help balloons' action handler: 1 shows the About box's information,
     // 2 hides the balloons; other codes do nothing.
-    void HelpAction(int action);
+    void HelpAction(THelpItem* balloon, int action);
+    THelp* help() const { return help_.get(); }
+    bool IsHelpShowing() const;
 
     // State, for the dialogs and for tests.
     int InputState = StateRest;
@@ -146,7 +150,6 @@ private:
     // The one place the scene is drawn from the window's step.
     void RenderTree();
     bool ToysAnimate() const;
-    bool IsHelpShowing() const;
     bool DialogShowing() const;
     void HourglassOn();
     void HourglassOff();
@@ -181,6 +184,7 @@ private:
     QImage about_;
     QImage out_;
     std::unique_ptr<TTree> tree_;
+    std::unique_ptr<THelp> help_;
     std::array<QCursor, 5> cursors_;
 
     // Where the dragged slot sat, and its point that follows the pointer.

@@ -57,8 +57,13 @@ other_window() {
 # and waits for the 640 x 480 main window; sets pid, window, X and Y.
 start_program() {
   local program=$1
-  openbox > /dev/null 2>&1 &
-  wait_until 20 wm_ready || { echo "no window manager"; return 1; }
+  local attempt
+  for attempt in 1 2 3; do
+    openbox > /dev/null 2>&1 &
+    wait_until 30 wm_ready && break
+    kill $! 2> /dev/null
+  done
+  wm_ready || { echo "no window manager"; return 1; }
   "$program" -DEBUG > "$home/out.log" 2>&1 &
   pid=$!
   local box

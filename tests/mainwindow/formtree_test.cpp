@@ -2,6 +2,7 @@
 // window (hit tests, masks, mouse grabs), the clock runs, the tree renders.
 #include "controls/control0.h"
 #include "controls/controlnr.h"
+#include "help/help.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/timethread.h"
 #include "platform/paths.h"
@@ -482,6 +483,65 @@ TEST_F(FormTreeTest, ABrokenFileWithoutADefaultSaysAnEmptyTreeIsShown) {
     QFile after(home_.desc);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), QByteArray("TimeForDrop=soon\r\n"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FormTreeTest, WithTheHelpUpTheTreeAndTheCasesRest) {
+    TFormTree& form = open();
+    const QPoint helpButton = control("b2Help")->geometry().center();
+    QTest::mouseClick(window(), Qt::LeftButton, {}, helpButton);
+    ASSERT_NE(form.help(), nullptr);
+    ASSERT_TRUE(form.help()->IsShowing());
+
+    // Holding the button on the tree turns nothing; cases stay as they are.
+    const rm::Vector start = treeDirection();
+    const QPoint left = treeOrigin + QPoint(60, 300);
+    move(left + QPoint(1, 0));
+    move(left);
+    press(left);
+    QTest::qWait(300);
+    release(left);
+    EXPECT_FLOAT_EQ(treeDirection().x, start.x);
+    form.CaseClick(control("Case2"));
+    EXPECT_TRUE(control("Toy0")->isVisible());
+
+    QTest::mouseClick(window(), Qt::LeftButton, {}, helpButton);
+    EXPECT_FALSE(form.help()->IsShowing());
+}
+
+} // namespace
+
+namespace {
+
+// Pictures of the window for people to look at: PINEWICK_SCREENSHOTS=folder.
+TEST_F(FormTreeTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("PINEWICK_SCREENSHOTS");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "set PINEWICK_SCREENSHOTS to a folder to get the pictures";
+    }
+    TFormTree& form = open();
+    tree().WelcomeText = "Merry Christmas!";
+    QTest::qWait(300);
+    form.grab().save(folder + "/mainwindow.png");
+
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Case1")->geometry().center());
+    const QPoint from = control("Toy9")->geometry().center();
+    move(from + QPoint(1, 0));
+    move(from);
+    press(from);
+    for (int i = 1; i <= 4; ++i) {
+        move(from + (QPoint(330, 150) - from) * i / 4);
+    }
+    QTest::qWait(100);
+    form.grab().save(folder + "/dragging.png");
+    release(QPoint(330, 150));
+
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("b2Help")->geometry().center());
+    QTest::qWait(1400);
+    form.grab().save(folder + "/help.png");
 }
 
 } // namespace
