@@ -545,3 +545,46 @@ TEST_F(FormTreeTest, Screenshots) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FormTreeTest, TheMusicButtonSkipsToTheNextSongOrSilences) {
+    TFormTree& form = open();
+    tree().SongNumber = 3;
+    tree().MusicOn = 0;
+    const QPoint music = control("bMusic")->geometry().center();
+    QTest::mouseClick(window(), Qt::LeftButton, {}, music);
+    EXPECT_EQ(tree().SongNumber, 4);
+    EXPECT_EQ(tree().MusicOn, 1);
+    QTest::mouseClick(window(), Qt::RightButton, {}, music);
+    EXPECT_EQ(tree().SongNumber, 4);
+    EXPECT_EQ(tree().MusicOn, 0);
+    // Pressed on the button, released elsewhere: nothing.
+    move(music);
+    press(music);
+    move(QPoint(320, 20));
+    release(QPoint(320, 20));
+    EXPECT_EQ(tree().SongNumber, 4);
+    EXPECT_EQ(tree().MusicOn, 0);
+    EXPECT_EQ(form.InputState, TFormTree::StateRest);
+}
+
+TEST_F(FormTreeTest, AFreeSpotMovesTheWindow) {
+    TFormTree& form = open();
+    // No window manager here: the window follows the pointer itself. The
+    // pointer stays put on the screen while the window moves under it, so
+    // the events carry screen positions.
+    const QPoint start = form.pos();
+    const auto send = [&form](QEvent::Type type, QPoint local, QPoint global, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          buttons, {});
+        QApplication::sendEvent(&form, &event);
+    };
+    const QPoint grab = start + QPoint(20, 120);
+    send(QEvent::MouseButtonPress, QPoint(20, 120), grab, Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(40, 150), grab + QPoint(20, 30), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, QPoint(20, 120), grab + QPoint(20, 30), Qt::NoButton);
+    EXPECT_EQ(form.pos(), start + QPoint(20, 30));
+}
+
+} // namespace
