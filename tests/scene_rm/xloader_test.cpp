@@ -3,10 +3,13 @@
 // files load like text ones, and broken files leave an empty builder.
 #include "scene/rm/meshbuilder.h"
 #include "scene/rm/searchpath.h"
+#include "scene/rm/xloader.h"
 #include "support/test_paths.h"
 
 #include <QDir>
 #include <QFile>
+#include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,6 +147,150 @@ TEST(XLoader, UnreadableFilesLeaveAnEmptyBuilder) {
     rm::Box box = builder->GetBox();
     EXPECT_EQ(box.min, rm::Vector(0));
     EXPECT_EQ(box.max, rm::Vector(0));
+}
+
+} // namespace
+
+namespace {
+
+const char* const header = "xof 0302txt 0032\n";
+
+// A mesh of one triangle with the given blocks after its faces.
+std::string triangle(const std::string& blocks) {
+    return std::string(header) + "Mesh Tri {\n 3;\n 0;0;0;, 0;1;0;, 1;0;0;;\n 1;\n 3;0,1,2;;\n" + blocks +
+           "}\n";
+}
+
+std::string binaryWord(unsigned value) {
+    return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+}
+std::string binaryDword(unsigned value) {
+    return binaryWord(value & 0xFFFF) + binaryWord(value >> 16);
+}
+
+// Damaged and hostile files: each is a failed load with a reason, never a
+// crash, a hang or a huge allocation.
+TEST(XLoader, DamagedFilesFailToLoadWithAReason) {
+    const std::string binary = "xof 0302bin 0032";
+    const std::string meshName = binaryWord(1) + binaryDword(4) + "Mesh" + binaryWord(10);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"xof ", "header"},
+        {"xof 03", "header"},
+        {"xof 030", "header"},
+        {"xof 0302txt 003", "header"},
+        {"xof 0302zip 0032Mesh{}", "encoding"},
+        {"xof 0302tzip0032", "compressed"},
+        {triangle(" MeshNormals {\n 1;\n 0;0;1;;\n 1;\n 3;0,5,0;;\n }\n"), "point 5 of 1"},
+        {triangle(" MeshNormals {\n 1;\n 0;0;1;;\n 2;\n 3;0,0,0;, 3;0,0,0;;\n }\n"), "normal faces"},
+        {triangle(" MeshNormals {\n 1;\n 0;0;1;;\n 1;\n 2;0,0;;\n }\n"), "corners"},
+        {std::string(header) + "Mesh Big {\n 999999999;\n 0;0;0;;\n 0;;\n}\n", "999999999 items declared"},
+        {std::string(header) + "Mesh Bad {\n 3;\n 0;0;0;, 0;1;0;, 1;0;0;;\n 1;\n 3;0,1,3;;\n}\n",
+         "point 3 of 3"},
+        {std::string(header) + "Mesh Neg {\n -3;\n}\n", "not a count"},
+        {triangle(" MeshMaterialList {\n 1;\n 1;\n 1;;\n Material { 1;0;0;1;; 0; 0;0;0;; 0;0;0;; }\n }\n"),
+         "material 1 of 1"},
+        {triangle(" MeshMaterialList {\n 1;\n 1;\n 0;;\n {Nowhere}\n }\n"), "no material named 'Nowhere'"},
+        {triangle(" MeshMaterialList {\n 1;\n 1;\n 0;;\n Material { 1;0;0; }\n }\n"), "fewer values"},
+        {triangle(" MeshTextureCoords {\n 2;\n 0;0;, 1;1;;\n }\n"), "2 texture coordinates for 3"},
+        {triangle(" MeshVertexColors {\n 1;\n 7;1;0;0;1;;;\n }\n"), "vertex 7 of 3"},
+        {std::string(header) + "Mesh Far {\n 3;\n 1e39;0;0;, 0;1;0;, 1;0;0;;\n 1;\n 3;0,1,2;;\n}\n",
+         "finite"},
+        {std::string(header) + "Mesh Cut {\n 3;\n 0;0;0;, 0;1;", "ends inside"},
+        {std::string(header) + "Mesh Str { \"open", "unterminated"},
+        {std::string(header) + "template Mesh { <3D82AB44-62DA-11cf-AB39-0020AF71E433> DWORD n;",
+         "unterminated template"},
+        {std::string(header) + "Mesh M { 1.2.3.4; }", "not a number"},
+        {binary + meshName + binaryWord(6) + binaryDword(999999999) + binaryDword(3), "999999999 values"},
+        {binary + meshName + binaryWord(7) + binaryDword(1u << 30), "values in a file"},
+        {binary + binaryWord(1) + binaryDword(0xFFFFFFF0u) + "Mesh", "longer than the file"},
+        {binary + meshName + binaryWord(77), "unknown binary token"},
+        {binary + meshName + binaryWord(3) + "\x01", "truncated"},
+    };
+    for (const auto& [content, reason] : cases) {
+        std::vector<rm::MeshGroup> groups;
+        std::string error;
+        EXPECT_FALSE(rm::loadXData(content, ".", groups, &error)) << content;
+        EXPECT_TRUE(groups.empty());
+        EXPECT_NE(error.find(reason), std::string::npos) << "error '" << error << "' for: " << content;
+    }
+}
+
+TEST(XLoader, ColoursThatAreNotNumbersCountAsZero) {
+    // A binary material whose red is NaN and whose power is infinite.
+    std::string floats;
+    for (float value : {std::nanf(""), 1.0f, 0.0f, 1.0f, INFINITY, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f}) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &value, 4);
+        floats += binaryDword(bits);
+    }
+    std::vector<rm::MeshGroup> groups;
+    std::string error;
+    const std::string binary = "xof 0302bin 0032" + binaryWord(1) + binaryDword(8) + "Material" +
+                               binaryWord(1) + binaryDword(3) + "Red" + binaryWord(10) + binaryWord(7) +
+                               binaryDword(11) + floats + binaryWord(11);
+    ASSERT_TRUE(rm::loadXData(binary, ".", groups, &error)) << error;
+    EXPECT_TRUE(groups.empty()) << "a material alone draws nothing";
+    const std::string withMesh =
+        binary + binaryWord(1) + binaryDword(4) + "Mesh" + binaryWord(10) + binaryWord(6) + binaryDword(1) +
+        binaryDword(3) + binaryWord(7) + binaryDword(9) + std::string(9 * 4, '\0') + binaryWord(6) +
+        binaryDword(5) + binaryDword(1) + binaryDword(3) + binaryDword(0) + binaryDword(1) + binaryDword(2) +
+        binaryWord(1) + binaryDword(16) + "MeshMaterialList" + binaryWord(10) + binaryWord(6) +
+        binaryDword(3) + binaryDword(1) + binaryDword(1) + binaryDword(0) + binaryWord(10) + binaryWord(1) +
+        binaryDword(3) + "Red" + binaryWord(11) + binaryWord(11) + binaryWord(11);
+    ASSERT_TRUE(rm::loadXData(withMesh, ".", groups, &error)) << error;
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].color, 0xFF00FF00u) << "NaN red is no red";
+    EXPECT_EQ(groups[0].material.power, 0.0f);
+}
+
+TEST(XLoader, NestingIsBoundedAndShortFilesFailThroughTheBuilder) {
+    std::string deep = header;
+    for (int i = 0; i < 100000; ++i)
+        deep += "Frame F {";
+    std::vector<rm::MeshGroup> groups;
+    std::string error;
+    EXPECT_FALSE(rm::loadXData(deep, ".", groups, &error));
+    EXPECT_NE(error.find("nested"), std::string::npos) << error;
+
+    // The same through a file: every cut of a good file (short of its closing brace) fails.
+    const QString folder = testsupport::scratchDir("xloader_cuts");
+    QFile good(QString::fromStdString(dataFile("two_materials.x")));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray whole = good.readAll();
+    auto builder = rm::MeshBuilder::create();
+    const int lastBrace = static_cast<int>(whole.lastIndexOf('}'));
+    for (int size = 0; size < lastBrace; size += 7) {
+        QFile cut(folder + "/cut.x");
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write(whole.left(size));
+        cut.close();
+        EXPECT_FALSE(builder->Load((folder + "/cut.x").toStdString())) << size;
+    }
+    EXPECT_FALSE(builder->Load(folder.toStdString()));
+    EXPECT_NE(builder->lastError().find("directory"), std::string::npos);
+}
+
+TEST(XLoader, PolygonsFanOutAndShortMaterialListsRepeatTheirLastEntry) {
+    const std::string text = std::string(header) +
+                             "Mesh Shapes {\n 6;\n 0;0;0;, 0;1;0;, 1;1;0;, 1;0;0;, 2;0;0;, 2;1;0;;\n"
+                             " 3;\n 4;0,1,2,3;, 3;3,2,5;, 3;3,5,4;;\n"
+                             " MeshMaterialList {\n 2;\n 2;\n 1,0;;\n"
+                             "  Material { 1;0;0;1;; 0; 0;0;0;; 0;0;0;; }\n"
+                             "  Material { 0;0;1;1;; 0; 0;0;0;; 0;0;0;; TextureFilename { \"none.png\"; } }\n"
+                             " }\n}\n";
+    std::vector<rm::MeshGroup> groups;
+    std::string error;
+    ASSERT_TRUE(rm::loadXData(text, ".", groups, &error)) << error;
+    ASSERT_EQ(groups.size(), 2u);
+    // Material 0 (red): faces 1 and 2 (the list's last entry repeats); material 1 (blue): the quad.
+    EXPECT_EQ(groups[0].color, 0xFFFF0000u);
+    EXPECT_EQ(groups[0].faceCount(), 2u);
+    EXPECT_EQ(groups[1].color, 0xFF0000FFu);
+    EXPECT_EQ(groups[1].vertices.size(), 4u);
+    EXPECT_EQ(groups[1].indices, (std::vector<unsigned>{0, 1, 2, 0, 2, 3}));
+    EXPECT_EQ(groups[1].texture, "") << "a texture that is nowhere is no texture";
+    // Smooth normals face the viewer of clockwise faces (towards -z).
+    EXPECT_NEAR(groups[1].vertices[0].normal.z, -1.0f, 1e-6);
 }
 
 } // namespace
