@@ -1,8 +1,11 @@
 #include "scene/descfile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,7 +22,16 @@ int intField(const std::string& value, int n) {
     return StrToInt(field(value, n));
 }
 float floatField(const std::string& value, int n) {
-    return static_cast<float>(StrToFloat(field(value, n)));
+    return StrToSingle(field(value, n));
+}
+// A name field: the writer's stand-in for an empty name reads as empty; carriage
+// returns at its end are dropped, as they would be at the end of a line.
+std::string textField(const std::string& value, int n) {
+    std::string text = field(value, n);
+    while (!text.empty() && text.back() == '\r') {
+        text.pop_back();
+    }
+    return text == EmptyFieldText ? std::string() : text;
 }
 
 // Fields joined by single commas. Runs of commas read as one separator, so an
@@ -81,7 +93,7 @@ std::string defaultText(Key key, const DescriptionFile& defaults) {
     case Key::TimeForRotate:
         return "using TimeForRotate=" + std::to_string(defaults.timeForRotate);
     case Key::Tree:
-        return "the scene has no tree";
+        return "using the default tree (" + defaults.tree.meshFile + ")";
     case Key::Mouse:
         return "no mouse will fetch fallen toys";
     default:
@@ -92,12 +104,12 @@ std::string defaultText(Key key, const DescriptionFile& defaults) {
 } // namespace
 
 DescFileError::DescFileError(std::string file, int line, std::string message)
-    : std::runtime_error(file + ":" + std::to_string(line) + ": " + message), file_(std::move(file)),
-      line_(line), message_(std::move(message)) {}
+    : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message),
+      file_(std::move(file)), line_(line), message_(std::move(message)) {}
 
 TreeRecord ParseTreeLine(const std::string& v) {
     TreeRecord tree;
-    tree.meshFile = field(v, 1);
+    tree.meshFile = textField(v, 1);
     tree.scale = floatField(v, 2);
     tree.position = StrToVector(field(v, 3));
     tree.direction = StrToVector(field(v, 4));
@@ -110,19 +122,19 @@ TreeRecord ParseTreeLine(const std::string& v) {
 
 DescToyRecord ParseDescToyLine(const std::string& v) {
     DescToyRecord d;
-    d.ShapeFile = field(v, 1);
+    d.ShapeFile = textField(v, 1);
     d.IsTop = intField(v, 2);
     d.MeshCount = intField(v, 3);
-    d.MeshFile = field(v, 4);
+    d.MeshFile = textField(v, 4);
     d.LandColor = StrToColor(field(v, 5));
     d.LandCount = intField(v, 6);
-    d.LandFile = field(v, 7);
+    d.LandFile = textField(v, 7);
     d.LandKeyColor = StrToColor(field(v, 8));
     d.MeshTime = intField(v, 9);
     d.LandTime = intField(v, 10);
     d.HangByTop = intField(v, 11);
     d.Scale = floatField(v, 12);
-    d.SoundFile = field(v, 13);
+    d.SoundFile = textField(v, 13);
     return d;
 }
 
@@ -139,11 +151,11 @@ MouseRecord ParseMouseLine(const std::string& v) {
     MouseRecord m;
     m.chance = StrToFloat(field(v, 1));
     m.frameCount = intField(v, 2);
-    m.modelFile = field(v, 3);
+    m.modelFile = textField(v, 3);
     m.cycleLength = intField(v, 4);
     m.scale = floatField(v, 5);
     m.duration = intField(v, 6);
-    m.soundFile = field(v, 7);
+    m.soundFile = textField(v, 7);
     return m;
 }
 
@@ -172,27 +184,89 @@ std::string MouseLine(const MouseRecord& m) {
                             m.soundFile});
 }
 
-DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& displayName) {
-    DescriptionLoad load;
-    FilePtr in(std::fopen(path.c_str(), "rb"));
-    if (!in) {
-        return load;
+namespace {
+
+// Opens path for reading when it is a regular file; nullptr when there is
+// nothing at path; throws for anything that is there but can't be read.
+FilePtr openDescriptionFile(const std::string& path, const std::string& displayName) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error && error != std::errc::no_such_file_or_directory) {
+        throw DescFileError(displayName, "can't be read: " + error.message());
     }
+    if (!fs::exists(status)) {
+        if (fs::is_symlink(fs::symlink_status(path, error))) {
+            throw DescFileError(displayName, "is a symbolic link to a missing file");
+        }
+        return nullptr;
+    }
+    if (fs::is_directory(status)) {
+        throw DescFileError(displayName, "is a directory, not a description file");
+    }
+    if (!fs::is_regular_file(status)) {
+        throw DescFileError(displayName, "is not a regular file (a device or a pipe)");
+    }
+    const auto size = fs::file_size(path, error);
+    if (error) {
+        throw DescFileError(displayName, "can't be read: " + error.message());
+    }
+    if (size > static_cast<std::uintmax_t>(MaxDescriptionFileSize)) {
+        throw DescFileError(displayName,
+                            "is too large to be a description file (" + std::to_string(size) + " bytes)");
+    }
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        throw DescFileError(displayName, std::string("can't be read: ") + std::strerror(errno));
+    }
+    return file;
+}
+
+DescriptionLoad readDescription(std::FILE* in, const std::string& displayName);
+
+void checkKeyCount(int count, const std::string& what, const std::string& where,
+                   std::vector<std::string>& warnings) {
+    if (count > MaxKeyMeshes) {
+        warnings.push_back(where + std::to_string(count) + " " + what + "; only the first " +
+                           std::to_string(MaxKeyMeshes) + " are loaded");
+    }
+}
+
+} // namespace
+
+DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& displayName) {
+    FilePtr in = openDescriptionFile(path, displayName);
+    if (!in) {
+        return {};
+    }
+    return readDescription(in.get(), displayName);
+}
+
+DescriptionLoad ReadDescriptionText(const std::string& text, const std::string& displayName) {
+    // fmemopen can't open an empty buffer on every C library: give it one byte, read none.
+    FilePtr in(
+        fmemopen(const_cast<char*>(text.empty() ? "\n" : text.data()), text.empty() ? 1 : text.size(), "rb"));
+    if (!in) {
+        throw DescFileError(displayName, "can't be read");
+    }
+    if (text.empty()) {
+        std::fgetc(in.get());
+    }
+    return readDescription(in.get(), displayName);
+}
+
+namespace {
+
+DescriptionLoad readDescription(std::FILE* in, const std::string& displayName) {
+    DescriptionLoad load;
     load.found = true;
     DescriptionFile& d = load.file;
     bool seen[std::size(keyNames)] = {};
 
     std::string line;
-    bool ended = true;
     int lineNumber = 0;
-    while (true) {
-        // A long line cut in two keeps the number of the line it came from.
-        if (ended) {
-            ++lineNumber;
-        }
-        if (!ReadLine(in.get(), line, &ended)) {
-            break;
-        }
+    while (ReadLine(in, line)) {
+        ++lineNumber;
         const std::string where = displayName + ":" + std::to_string(lineNumber) + ": ";
         for (std::size_t k = 0; k < std::size(keyNames); ++k) {
             if (!CutKey(line, keyNames[k].text)) {
@@ -210,10 +284,25 @@ DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& 
                     break;
                 case Key::WelcomeText:
                     d.welcomeText = line;
+                    if (d.welcomeText.size() > MaxGreetingLength) {
+                        // Cut between characters, never inside one of UTF-8's byte sequences.
+                        std::size_t cut = MaxGreetingLength;
+                        while (cut > 0 && (static_cast<unsigned char>(d.welcomeText[cut]) & 0xC0) == 0x80) {
+                            --cut;
+                        }
+                        // A carriage return at the new end would be taken for part of the line end.
+                        while (cut > 0 && d.welcomeText[cut - 1] == '\r') {
+                            --cut;
+                        }
+                        d.welcomeText.resize(cut);
+                        load.warnings.push_back(where + "a greeting longer than " +
+                                                std::to_string(MaxGreetingLength) +
+                                                " characters; the rest is left out");
+                    }
                     break;
                 case Key::WelcomeParams:
-                    d.fontName = field(line, 1);
-                    d.fontStyle = field(line, 2);
+                    d.fontName = textField(line, 1);
+                    d.fontStyle = textField(line, 2);
                     d.welcomeColor = StrToColor(field(line, 3));
                     break;
                 case Key::TimeForDrop:
@@ -231,6 +320,8 @@ DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& 
                                                 " toy descriptions; line skipped");
                     } else {
                         d.descToys.push_back(ParseDescToyLine(line));
+                        checkKeyCount(d.descToys.back().MeshCount, "toy meshes", where, load.warnings);
+                        checkKeyCount(d.descToys.back().LandCount, "landing meshes", where, load.warnings);
                     }
                     break;
                 case Key::Toy: {
@@ -247,6 +338,7 @@ DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& 
                 }
                 case Key::Mouse:
                     d.mouse = ParseMouseLine(line);
+                    checkKeyCount(d.mouse->frameCount, "mouse meshes", where, load.warnings);
                     break;
                 }
             } catch (const EConvertError& error) {
@@ -265,6 +357,8 @@ DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& 
     }
     return load;
 }
+
+} // namespace
 
 std::string FormatDescriptionFile(const DescriptionFile& d) {
     std::string out;
@@ -296,12 +390,27 @@ std::string FormatDescriptionFile(const DescriptionFile& d) {
 }
 
 bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file) {
+    namespace fs = std::filesystem;
     const std::string text = FormatDescriptionFile(file);
-    const std::string pending = path + ".tmp";
+    // Through a symbolic link: the file it points to is the one replaced.
+    std::error_code error;
+    std::string target = path;
+    if (fs::is_symlink(fs::symlink_status(path, error))) {
+        target = fs::canonical(path, error).string();
+        if (error) {
+            return false;
+        }
+    }
+    const std::string pending = target + ".tmp";
     {
         FilePtr out(std::fopen(pending.c_str(), "wb"));
         if (!out) {
             return false;
+        }
+        // The new file keeps the permissions of the one it replaces.
+        struct stat old {};
+        if (::stat(target.c_str(), &old) == 0) {
+            ::fchmod(::fileno(out.get()), old.st_mode & 07777);
         }
         const bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size() &&
                              std::fflush(out.get()) == 0 && ::fsync(::fileno(out.get())) == 0;
@@ -311,9 +420,12 @@ bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file) 
             return false;
         }
     }
-    BackupFile(path, "~~~");
-    std::error_code error;
-    std::filesystem::rename(pending, path, error);
+    // Without a backup the previous file is not given up.
+    if (!BackupFile(target, "~~~")) {
+        std::remove(pending.c_str());
+        return false;
+    }
+    fs::rename(pending, target, error);
     if (error) {
         std::remove(pending.c_str());
         return false;

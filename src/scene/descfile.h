@@ -14,13 +14,28 @@
 #include <string>
 #include <vector>
 
-// What the writer puts in place of an empty text field that other fields follow.
+// What the writer puts in place of an empty text field that other fields
+// follow; the reader takes it back as an empty field.
 constexpr const char* EmptyFieldText = "-";
 
-// A load abandoned at a line: what() is "FILE:LINE: message".
+// The most key meshes a toy, its landing or the mouse loads: the shipped
+// models use at most ten. A larger count is kept in the file, with a warning.
+constexpr int MaxKeyMeshes = 100;
+
+// The longest greeting kept, in bytes, as the greeting editor allows; a longer
+// one in a hand-edited file is cut.
+constexpr std::size_t MaxGreetingLength = 242;
+
+// The largest description file read: a decoration takes a few kilobytes.
+constexpr long long MaxDescriptionFileSize = 64ll << 20;
+
+// A load abandoned at a line: what() is "FILE:LINE: message". A file that
+// can't be read at all has line 0 and what() "FILE: message".
 class DescFileError : public std::runtime_error {
 public:
     DescFileError(std::string file, int line, std::string message);
+    DescFileError(std::string file, std::string message)
+        : DescFileError(std::move(file), 0, std::move(message)) {}
     const std::string& file() const { return file_; }
     int line() const { return line_; }
     // The conversion text alone ("'x' is not a valid integer value").
@@ -34,15 +49,20 @@ private:
 
 struct DescriptionLoad {
     DescriptionFile file;
-    // False when there was no file to read: everything keeps its initial value.
+    // False when there is no file at path: everything keeps its initial value.
     bool found = false;
     // Lines skipped and required keys missing, each naming the file (and line).
     std::vector<std::string> warnings;
 };
 
-// Reads path; displayName is used in errors and warnings. A file that can't be
-// opened is no error (found = false).
+// Reads path; displayName is used in errors and warnings. A missing file is no
+// error (found = false); anything else at path that is not a readable regular
+// file (a directory, a device, a FIFO, a dangling link, a file without read
+// permission) is a DescFileError, so that it is reported and never replaced.
 DescriptionLoad ReadDescriptionFile(const std::string& path, const std::string& displayName);
+
+// Reads the text of a description file as ReadDescriptionFile reads a file.
+DescriptionLoad ReadDescriptionText(const std::string& text, const std::string& displayName);
 
 // The parsers of the single lines (value after the key), shared with the objects
 // that own them.
@@ -61,6 +81,8 @@ std::string FormatDescriptionFile(const DescriptionFile& file);
 
 // Writes the file: the new text goes to a temporary file first; only when it is
 // complete does the previous file become the backup (path + "~~~") and the new
-// one take its name, so a failed save loses nothing. False when the new file
-// could not be written (the old one is then untouched).
+// one take its name, so a failed save loses nothing. When path is a symbolic
+// link, the file it points to is replaced that way and the link stays. False
+// when the new file or the backup could not be written (the old file is then
+// untouched).
 bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file);

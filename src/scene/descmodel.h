@@ -18,6 +18,8 @@ struct TreeRecord {
     float topRadiusFactor = 0.25f;
     float topDepthFactor = 0.12f;
     float topSnapFactor = 0.02f;
+
+    bool operator==(const TreeRecord&) const = default;
 };
 
 // "DescToy=": one toy of the catalogue (fields in file order).
@@ -35,6 +37,8 @@ struct DescToyRecord {
     int HangByTop = 1;
     float Scale = 1;
     std::string SoundFile;
+
+    bool operator==(const DescToyRecord&) const = default;
 };
 
 // "Toy=": one toy hung on the tree, in tree-frame coordinates.
@@ -43,6 +47,8 @@ struct ToyRecord {
     TVector position{0, 0, 0};
     TVector direction{0, 0, 1};
     TVector up{0, 1, 0};
+
+    bool operator==(const ToyRecord&) const = default;
 };
 
 // "Mouse=": the mouse that now and then fetches a fallen toy.
@@ -54,6 +60,8 @@ struct MouseRecord {
     float scale = 1;
     int duration = 0;
     std::string soundFile;
+
+    bool operator==(const MouseRecord&) const = default;
 };
 
 struct DescriptionFile {
@@ -70,6 +78,8 @@ struct DescriptionFile {
     std::vector<DescToyRecord> descToys;
     std::optional<MouseRecord> mouse;
     std::vector<ToyRecord> toys;
+
+    bool operator==(const DescriptionFile&) const = default;
 };
 
 // The most toy descriptions a file may hold: the main window has 49 case slots.

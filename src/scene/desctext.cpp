@@ -1,10 +1,12 @@
 #include "scene/desctext.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace {
@@ -49,22 +51,22 @@ int colorComponent(const std::string& field) {
 
 } // namespace
 
-bool ReadLine(std::FILE* file, std::string& line, bool* endedLine) {
+bool ReadLine(std::FILE* file, std::string& line) {
     line.clear();
     bool readAny = false;
-    bool ended = false;
-    while (static_cast<int>(line.size()) < MaxLineLength) {
+    while (true) {
         int c = std::getc(file);
         if (c == EOF) {
             break;
         }
         readAny = true;
+        if (c == '\n') {
+            break;
+        }
         if (c == '\r') {
             // A CR LF pair is one line end, as a text-mode stream delivers it.
             int next = std::getc(file);
             if (next == '\n') {
-                line.push_back('\n');
-                ended = true;
                 break;
             }
             if (next != EOF) {
@@ -72,20 +74,13 @@ bool ReadLine(std::FILE* file, std::string& line, bool* endedLine) {
             }
         }
         line.push_back(static_cast<char>(c));
-        if (c == '\n') {
-            ended = true;
-            break;
-        }
-    }
-    if (endedLine) {
-        *endedLine = ended || std::feof(file);
     }
     if (!readAny) {
         return false;
     }
     const auto firstNonBlank = line.find_first_not_of(' ');
     line.erase(0, firstNonBlank == std::string::npos ? line.size() : firstNonBlank);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+    while (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
     return true;
@@ -182,7 +177,10 @@ double StrToFloat(const std::string& text) {
     return negative ? -value : value;
 }
 
-std::string FloatToStr(double value) {
+namespace {
+
+// value with `significant` digits, in fixed layout for exponents -5 to 14.
+std::string formatReal(double value, int significant) {
     if (!std::isfinite(value)) {
         // Never write a field the reader would refuse.
         return "0";
@@ -190,9 +188,9 @@ std::string FloatToStr(double value) {
     if (value == 0) {
         return "0";
     }
-    // 15 significant digits, then decide between fixed and scientific layout.
+    // The significant digits first, then decide between fixed and scientific layout.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
     std::string text = buffer;
     const bool negative = text[0] == '-';
     if (negative) {
@@ -206,7 +204,7 @@ std::string FloatToStr(double value) {
     }
 
     std::string out;
-    if (exponent >= -5 && exponent < 15) {
+    if (exponent >= -5 && exponent < significant) {
         if (exponent < 0) {
             out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
         } else if (static_cast<int>(digits.size()) <= exponent + 1) {
@@ -225,11 +223,33 @@ std::string FloatToStr(double value) {
     return negative ? "-" + out : out;
 }
 
+} // namespace
+
+std::string FloatToStr(float value) {
+    return formatReal(value, 15);
+}
+
+std::string FloatToStr(double value) {
+    std::string text = formatReal(value, 15);
+    if (std::isfinite(value) && StrToFloat(text) != value) {
+        text = formatReal(value, 17);
+    }
+    return text;
+}
+
+float StrToSingle(const std::string& text) {
+    const double value = StrToFloat(text);
+    if (std::fabs(value) > std::numeric_limits<float>::max()) {
+        throw EConvertError("'" + text + "' is out of the range of real values");
+    }
+    return static_cast<float>(value);
+}
+
 TVector StrToVector(const std::string& text) {
     TVector v;
-    v.x = static_cast<float>(StrToFloat(ExtractWord(1, text, ":")));
-    v.y = static_cast<float>(StrToFloat(ExtractWord(2, text, ":")));
-    v.z = static_cast<float>(StrToFloat(ExtractWord(3, text, ":")));
+    v.x = StrToSingle(ExtractWord(1, text, ":"));
+    v.y = StrToSingle(ExtractWord(2, text, ":"));
+    v.z = StrToSingle(ExtractWord(3, text, ":"));
     return v;
 }
 
@@ -253,17 +273,24 @@ void WriteLine(int indent, std::FILE* file, const std::string& text) {
     std::fputs("\r\n", file);
 }
 
-std::string BackupFile(const std::string& path, const std::string& suffix) {
+bool BackupFile(const std::string& path, const std::string& suffix) {
     namespace fs = std::filesystem;
     std::error_code error;
     if (!fs::exists(path, error)) {
-        return path;
+        return !error;
+    }
+    const std::string backup = path + suffix;
+    // A save interrupted after its backup leaves both names on one file: that
+    // file is then the backup already.
+    if (fs::equivalent(path, backup, error)) {
+        return true;
     }
     // Build the backup under a temporary name, then give it its name in one
     // step: the previous backup is replaced atomically and path stays whole.
-    const std::string backup = path + suffix;
     const std::string pending = backup + ".tmp";
+    error.clear();
     fs::remove(pending, error);
+    error.clear();
     fs::create_hard_link(path, pending, error);
     if (error) {
         error.clear();
@@ -272,10 +299,9 @@ std::string BackupFile(const std::string& path, const std::string& suffix) {
     if (!error) {
         fs::rename(pending, backup, error);
     }
-    if (error) {
-        fs::remove(pending, error);
-    }
-    return path;
+    std::error_code ignored;
+    fs::remove(pending, ignored);
+    return !error;
 }
 
 std::string NativeFileName(const std::string& name) {
@@ -286,4 +312,43 @@ std::string NativeFileName(const std::string& name) {
         }
     }
     return native;
+}
+
+std::string FindFileIgnoringCase(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (path.empty() || fs::exists(fs::symlink_status(path, error))) {
+        return path;
+    }
+    // Walk down from the first part that exists, matching the rest by case.
+    const fs::path whole(path);
+    fs::path found;
+    bool changed = false;
+    for (const auto& part : whole) {
+        fs::path next = found / part;
+        const bool root = found.empty() && whole.has_root_directory();
+        if (root || part == "." || part == ".." || fs::exists(fs::symlink_status(next, error))) {
+            found = std::move(next);
+            continue;
+        }
+        const std::string wanted = part.string();
+        bool matched = false;
+        const fs::path folder = found.empty() ? fs::path(".") : found;
+        for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+            const std::string name = it->path().filename().string();
+            if (name.size() == wanted.size() &&
+                std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
+                    return std::tolower(static_cast<unsigned char>(a)) ==
+                           std::tolower(static_cast<unsigned char>(b));
+                })) {
+                found /= name;
+                matched = changed = true;
+                break;
+            }
+        }
+        if (!matched) {
+            return path;
+        }
+    }
+    return changed ? found.string() : path;
 }

@@ -32,16 +32,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Longest line read at once, line end included; the rest of a longer line is
-// read as the next line.
-constexpr int MaxLineLength = 254;
-
-// Reads one line: at most MaxLineLength characters up to and including a line
-// feed (a CR LF pair counts as one line end). Removes leading blanks and the
-// trailing CR/LF characters. False, with an empty line, at end of file.
-// endedLine, when given, tells whether the line end was reached (false when a
-// long line was cut and its remainder is still to come).
-bool ReadLine(std::FILE* file, std::string& line, bool* endedLine = nullptr);
+// Reads one whole line, of any length, up to and including a line feed (a
+// CR LF pair counts as one line end). Removes leading blanks and the trailing
+// CR/LF characters. False, with an empty line, at end of file.
+bool ReadLine(std::FILE* file, std::string& line);
 
 // True when line begins with key (letter case ignored); the key is then cut
 // from the front of line.
@@ -55,10 +49,17 @@ TColor StrToColor(const std::string& text);
 std::string ColorToStr(TColor color);
 
 int StrToInt(const std::string& text);
-// Real numbers are read into double; single-precision fields narrow the result.
+// Real numbers are read into double.
 double StrToFloat(const std::string& text);
+// A real of a single-precision field: values beyond its range are refused
+// (they could only be kept as infinity, and written as nothing sensible).
+float StrToSingle(const std::string& text);
 // General format with 15 significant digits and no trailing zeros: a float
-// widened to double writes as 0.899999976158142 for 0.9f, 0.5 as 0.5, 1 as 1.
+// writes as 0.899999976158142 for 0.9f, 0.5 as 0.5, 1 as 1; reading the text
+// back as a single gives the same float.
+std::string FloatToStr(float value);
+// The same for a double; when 15 digits would not read back to the same
+// double, 17 are written.
 std::string FloatToStr(double value);
 
 TVector StrToVector(const std::string& text);
@@ -71,10 +72,16 @@ void WriteLine(int indent, std::FILE* file, const std::string& text);
 
 // Keeps a copy of the file path under path + suffix before path is rewritten;
 // path itself is left in place (it is replaced atomically by the writer), so
-// that at every instant one of the two names holds a whole file. A missing
-// path is no error. Returns path.
-std::string BackupFile(const std::string& path, const std::string& suffix);
+// that at every instant one of the two names holds a whole file. False when
+// path exists and no backup could be made (a missing path needs none).
+bool BackupFile(const std::string& path, const std::string& suffix);
 
 // A name from a data file ("Resource\Ball.x") as a path to open: backslashes
 // become slashes.
 std::string NativeFileName(const std::string& name);
+
+// path when it exists; otherwise path with each missing part replaced by the
+// name in its folder that differs from it only in letter case, so that names
+// written on systems that ignore case still find their files. path unchanged
+// when no such file exists either.
+std::string FindFileIgnoringCase(const std::string& path);

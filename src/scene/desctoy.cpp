@@ -15,8 +15,8 @@ TDescToy::TDescToy(const DescToyRecord& record, std::string dataFolder, QWidget*
         // The case slot finds its toy through this property, and its picture
         // through "shapeFile" (a strip of a normal and a highlighted frame).
         caseControl->setProperty("descToy", QVariant::fromValue(static_cast<void*>(this)));
-        caseControl->setProperty("shapeFile",
-                                 QString::fromStdString(dataFolder_ + NativeFileName(record_.ShapeFile)));
+        caseControl->setProperty("shapeFile", QString::fromStdString(FindFileIgnoringCase(
+                                                  dataFolder_ + NativeFileName(record_.ShapeFile))));
     }
 }
 
@@ -77,5 +77,6 @@ void TDescToy::AnimateLanding(double time) {
 }
 
 void TDescToy::PlayLandSound(TSoundPlayer& player) const {
-    player.PlayFile(QString::fromStdString(dataFolder_ + NativeFileName(record_.SoundFile)));
+    player.PlayFile(
+        QString::fromStdString(FindFileIgnoringCase(dataFolder_ + NativeFileName(record_.SoundFile))));
 }

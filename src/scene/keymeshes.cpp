@@ -3,6 +3,7 @@
 #include "scene/rm/meshbuilder.h"
 #include "scene/waitcursor.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -21,10 +22,17 @@ AnchorRule AnchorFeetAndFront() {
 
 std::string KeyMeshFile(const std::string& pattern, int k) {
     std::string file = NativeFileName(pattern);
-    if (const auto star = file.find('*'); star != std::string::npos) {
+    // Only the file name's "*": the folders above may hold one too.
+    const auto slash = file.rfind('/');
+    const auto nameStart = slash == std::string::npos ? 0 : slash + 1;
+    if (const auto star = file.find('*', nameStart); star != std::string::npos) {
         file.replace(star, 1, std::to_string(k));
     }
     return file;
+}
+
+int KeyMeshCount(int count) {
+    return std::clamp(count, 1, MaxKeyMeshes);
 }
 
 rm::Color SceneColor(TColor color) {
@@ -36,7 +44,7 @@ namespace {
 // Loads key k, scaled, moved by the anchor found on key 0.
 std::shared_ptr<rm::Mesh> loadKey(const KeyMeshRequest& request, int k, std::optional<rm::Vector>& anchor) {
     auto builder = rm::MeshBuilder::create();
-    const std::string file = KeyMeshFile(request.pattern, k);
+    const std::string file = FindFileIgnoringCase(KeyMeshFile(request.pattern, k));
     if (!builder->Load(file)) {
         std::fprintf(stderr, "pinewick: %s: %s\n", file.c_str(), builder->lastError().c_str());
         return nullptr;
@@ -50,7 +58,7 @@ std::shared_ptr<rm::Mesh> loadKey(const KeyMeshRequest& request, int k, std::opt
 }
 
 double keyIndex(const KeyMeshRequest& request, int k) {
-    return request.span * k / (request.count - 1);
+    return request.span * k / (KeyMeshCount(request.count) - 1);
 }
 
 bool sameRGB(rm::Color a, rm::Color b) {
@@ -69,11 +77,12 @@ KeyMeshSet morphKeys(const KeyMeshRequest& request) {
     KeyMeshSet set;
     std::optional<rm::Vector> anchor;
     set.mesh = loadKey(request, 0, anchor);
-    if (!set.mesh || request.count <= 1) {
+    const int count = KeyMeshCount(request.count);
+    if (!set.mesh || count <= 1) {
         return set;
     }
     set.interpolator = rm::MeshInterpolator::create();
-    for (int k = 0; k < request.count; ++k) {
+    for (int k = 0; k < count; ++k) {
         const auto key = k == 0 ? set.mesh : loadKey(request, k, anchor);
         if (!key) {
             continue;
@@ -105,7 +114,8 @@ KeyMeshSet recolourKeys(const KeyMeshRequest& request) {
     const Recolour& recolour = *request.recolour;
     std::optional<rm::Vector> anchor;
     std::vector<std::shared_ptr<rm::Mesh>> keys;
-    for (int k = 0; k < std::max(request.count, 1); ++k) {
+    const int count = KeyMeshCount(request.count);
+    for (int k = 0; k < count; ++k) {
         auto key = loadKey(request, k, anchor);
         if (k == 0 && !key) {
             return {};
@@ -129,12 +139,12 @@ KeyMeshSet recolourKeys(const KeyMeshRequest& request) {
         set.mesh->SetVertices(g, 0, unsharedVertices(first, g));
         set.mesh->SetGroupColor(g, recoloured(first.GetGroupColor(g), recolour));
     }
-    if (request.count <= 1) {
+    if (count <= 1) {
         return set;
     }
 
     set.interpolator = rm::MeshInterpolator::create();
-    for (int k = 0; k < request.count; ++k) {
+    for (int k = 0; k < count; ++k) {
         const auto& key = keys[static_cast<std::size_t>(k)];
         if (!key) {
             continue;

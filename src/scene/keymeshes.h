@@ -12,7 +12,7 @@
 // With recolouring (landing animations), every group gets unshared vertices and
 // a group colour equal to the key colour is replaced by the new colour, so one
 // set of landing meshes serves toys of every colour.
-#include "scene/desctext.h"
+#include "scene/descfile.h"
 #include "scene/rm/interpolator.h"
 #include "scene/rm/mesh.h"
 
@@ -35,7 +35,7 @@ struct Recolour {
 };
 
 struct KeyMeshRequest {
-    std::string pattern; // a path; its first "*" stands for the key number
+    std::string pattern; // a path; the first "*" of its file name stands for the key number
     int count = 1;
     double span = 0;
     AnchorRule anchor;
@@ -50,8 +50,12 @@ struct KeyMeshSet {
 
 KeyMeshSet LoadKeyMeshes(const KeyMeshRequest& request);
 
-// The file of key k: the first "*" of pattern replaced by k in decimal.
+// The file of key k: the first "*" of pattern's file name (not of its folders)
+// replaced by k in decimal.
 std::string KeyMeshFile(const std::string& pattern, int k);
+
+// The number of keys loaded for a count from a file: 1 to MaxKeyMeshes.
+int KeyMeshCount(int count);
 
 // A file colour (red low) as a scene colour (blue low), alpha kept at zero.
 rm::Color SceneColor(TColor color);

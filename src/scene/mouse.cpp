@@ -68,7 +68,8 @@ void TMouse::BeginFetch(const std::shared_ptr<rm::Frame>& parent, TSoundPlayer* 
     toyPath_->AttachObject(toyFrame);
 
     if (player) {
-        player->PlayFile(QString::fromStdString(dataFolder_ + NativeFileName(record_.soundFile)));
+        player->PlayFile(
+            QString::fromStdString(FindFileIgnoringCase(dataFolder_ + NativeFileName(record_.soundFile))));
     }
 }
 

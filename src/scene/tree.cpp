@@ -6,8 +6,20 @@
 #include "scene/scenevector.h"
 
 #include <QWidget>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+bool soundAxes(const rm::Vector& direction, const rm::Vector& up) {
+    const auto finite = [](const rm::Vector& v) {
+        return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+    };
+    return finite(direction) && finite(up) && glm::length(direction) > 0.5f && glm::length(up) > 0.5f;
+}
+
+} // namespace
 
 TTree::TTree(const QString& descName, QWidget* owner, const QImage& windowBackground, QWidget* treeControl)
     : TD3DScene(treeControl, windowBackground) {
@@ -82,8 +94,9 @@ void TTree::placeTreeAndCamera() {
     treeFrame()->SetOrientation(sceneFrame().get(), ToSceneVector(tree_.direction), ToSceneVector(tree_.up));
     // The camera keeps its line of sight and rises to the middle of the tree.
     const rm::Vector camera = cameraFrame()->GetPosition(treeFrame().get());
-    const float half =
-        LoadTreeMesh(QString::fromStdString(dataFolder_ + NativeFileName(tree_.meshFile)), tree_.scale);
+    const float half = LoadTreeMesh(
+        QString::fromStdString(FindFileIgnoringCase(dataFolder_ + NativeFileName(tree_.meshFile))),
+        tree_.scale);
     cameraFrame()->SetPosition(treeFrame().get(), {camera.x, half, camera.z});
 }
 
@@ -113,11 +126,14 @@ DescriptionFile TTree::currentDecoration() const {
     file.timeForDrop = timeForDrop_;
     file.timeForRotate = timeForRotate_;
     file.tree = tree_;
-    // The tree is written turned as the user left it.
+    // The tree is written turned as the user left it; an orientation that is
+    // no longer a sound pair of axes keeps the one read from the file.
     rm::Vector direction, up;
     treeFrame()->GetOrientation(sceneFrame().get(), direction, up);
-    file.tree.direction = ToFileVector(direction);
-    file.tree.up = ToFileVector(up);
+    if (soundAxes(direction, up)) {
+        file.tree.direction = ToFileVector(direction);
+        file.tree.up = ToFileVector(up);
+    }
     for (const auto& descToy : descToys_) {
         file.descToys.push_back(descToy->record());
     }

@@ -100,6 +100,7 @@ private:
     void load(const QString& descName, QWidget* owner);
     void placeTreeAndCamera();
     void measure();
+    bool instantDrop() const;
     DescriptionFile currentDecoration() const;
 
     std::string dataFolder_;

@@ -62,20 +62,34 @@ void TTree::AnimateToys(double time) {
 }
 
 void TTree::Rotate(bool positive, double t) {
+    // A turn that takes no time (or less) has no speed: the tree stays.
+    if (timeForRotate_ <= 0) {
+        return;
+    }
     const double angle = t * twoPi / timeForRotate_;
     treeFrame()->AddRotation(rm::CombineType::After, {0, positive ? 1.0f : -1.0f, 0},
                              static_cast<float>(angle));
     Render();
 }
 
+// A fall that takes no time, or a tree of no height, drops a toy at once.
+bool TTree::instantDrop() const {
+    return timeForDrop_ <= 0 || !(treeHeight_ > 0);
+}
+
 void TTree::StartDrop(const rm::Vector& start) {
+    if (instantDrop()) {
+        dropOffset_ = 0;
+        return;
+    }
     dropOffset_ = static_cast<float>(std::trunc((1 - start.y / treeHeight_) * timeForDrop_ + 0.5));
 }
 
 bool TTree::DropStep(TToy* toy, double t) {
     rm::Vector position = toy->frame()->GetPosition(treeFrame().get());
     // Every step falls further than the one before: speed grows with time.
-    float y = static_cast<float>(position.y - (t + dropOffset_) * treeHeight_ / timeForDrop_);
+    float y = instantDrop() ? 0.0f
+                            : static_cast<float>(position.y - (t + dropOffset_) * treeHeight_ / timeForDrop_);
     const bool landed = !(y > 0);
     if (landed) {
         y = 0;

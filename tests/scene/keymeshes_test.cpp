@@ -27,6 +27,13 @@ TEST_F(KeyMeshes, FileNumbersReplaceTheFirstStar) {
     EXPECT_EQ(KeyMeshFile("Mesh\\Ball*.x", 2), "Mesh/Ball2.x");
     EXPECT_EQ(KeyMeshFile("Ball*_*.x", 10), "Ball10_*.x");
     EXPECT_EQ(KeyMeshFile("Ball.x", 3), "Ball.x");
+    // A "*" in the folders (a home folder's name) is no key number.
+    EXPECT_EQ(KeyMeshFile("/home/a*b/Data/Mesh\\Ball*.x", 2), "/home/a*b/Data/Mesh/Ball2.x");
+    EXPECT_EQ(KeyMeshFile("/home/a*b/Data/Mesh/Ball.x", 2), "/home/a*b/Data/Mesh/Ball.x");
+    // Counts from the file are bounded: never two billion files to open.
+    EXPECT_EQ(KeyMeshCount(2147483647), MaxKeyMeshes);
+    EXPECT_EQ(KeyMeshCount(-3), 1);
+    EXPECT_EQ(KeyMeshCount(9), 9);
 }
 
 TEST_F(KeyMeshes, AnchoringByTopOrBottomUsesKeyZero) {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -58,6 +59,19 @@ TEST(CheckCommand, MissingFileFails) {
     const CheckRun run = check({"/nonexistent/desc"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("/nonexistent/desc"));
+}
+
+TEST(CheckCommand, FoldersPipesAndDevicesAreRefusedAtOnce) {
+    const QString folder = testsupport::scratchDir("check_kinds");
+    const QString fifo = folder + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const auto& [path, message] :
+         {std::pair{folder, QString("is a directory")}, std::pair{fifo, QString("is not a regular file")},
+          std::pair{QString("/dev/zero"), QString("is not a regular file")}}) {
+        const CheckRun run = check({path});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains((path + ": " + message).toUtf8())) << run.err.toStdString();
+    }
 }
 
 } // namespace

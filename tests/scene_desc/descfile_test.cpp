@@ -6,6 +6,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -183,6 +185,103 @@ TEST(DescriptionFile, EmptyTextFieldsDoNotShiftTheOthers) {
     EXPECT_EQ(load.file.welcomeColor, d.welcomeColor);
     EXPECT_EQ(load.file.descToys.at(0).Scale, 1.0f);
     EXPECT_EQ(load.file.mouse->duration, 0);
+}
+
+// What is at the path but is no readable regular file is a load error that
+// says what it is; only a missing file is "not found".
+TEST(DescriptionFile, OnlyARegularFileIsRead) {
+    const std::string folder = testsupport::scratchDir("kinds").toStdString();
+    auto errorOf = [](const std::string& path) -> std::string {
+        try {
+            ReadDescriptionFile(path, "Data/desc");
+        } catch (const DescFileError& e) {
+            EXPECT_EQ(e.line(), 0);
+            return e.what();
+        }
+        return "no error";
+    };
+    fs::create_directory(folder + "/dir");
+    EXPECT_EQ(errorOf(folder + "/dir"), "Data/desc: is a directory, not a description file");
+    ASSERT_EQ(::mkfifo((folder + "/fifo").c_str(), 0600), 0);
+    EXPECT_EQ(errorOf(folder + "/fifo"), "Data/desc: is not a regular file (a device or a pipe)");
+    EXPECT_EQ(errorOf("/dev/zero"), "Data/desc: is not a regular file (a device or a pipe)");
+    fs::create_symlink(folder + "/gone", folder + "/dangling");
+    EXPECT_EQ(errorOf(folder + "/dangling"), "Data/desc: is a symbolic link to a missing file");
+    fs::create_symlink(folder + "/loop", folder + "/loop");
+    EXPECT_NE(errorOf(folder + "/loop").find("Data/desc: can't be read: "), std::string::npos);
+    const std::string locked = scratchFile("locked", completeFile);
+    fs::permissions(locked, fs::perms::none);
+    if (::geteuid() != 0) { // root reads whatever the permissions say
+        EXPECT_EQ(errorOf(locked), "Data/desc: can't be read: Permission denied");
+    }
+}
+
+TEST(DescriptionFile, AbsurdKeyCountsAndRangesAreReportedWithTheirLine) {
+    const std::string text = "Tree=Mesh/Tree.x,1,0:0:0,0:0:1,0:1:0,0.25,0.1,0.02\n"
+                             "DescToy=a.bmp,0,2147483647,a*.x,FF:00:00,1,b*.x,FF:00:FF,0,900,1,1,s.wav\n"
+                             "Mouse=0.3,200,Mesh/Mouse*.x,600,1,3000,Sound/Squeak.wav\n";
+    const DescriptionLoad load = ReadDescriptionFile(scratchFile("desc", text), "Data/desc");
+    EXPECT_EQ(load.file.descToys.at(0).MeshCount, 2147483647) << "the file's value is kept for the save";
+    EXPECT_EQ(load.warnings.at(0), "Data/desc:2: 2147483647 toy meshes; only the first 100 are loaded");
+    EXPECT_EQ(load.warnings.at(1), "Data/desc:3: 200 mouse meshes; only the first 100 are loaded");
+
+    // Reals beyond single precision would be written back as nothing sensible.
+    try {
+        ReadDescriptionFile(scratchFile("desc", "\nTree=Mesh/Tree.x,1e39,0:0:0,0:0:1,0:1:0,1,1,1\n"),
+                            "Data/desc");
+        FAIL();
+    } catch (const DescFileError& e) {
+        EXPECT_STREQ(e.what(), "Data/desc:2: '1e39' is out of the range of real values");
+    }
+    EXPECT_THROW(ReadDescriptionFile(scratchFile("desc", "Toy=0,-4e38:0:0,0:0:1,0:1:0\n"), "d"),
+                 DescFileError);
+}
+
+TEST(DescriptionFile, TheWarningOfAMissingTreeLineSaysWhatIsShown) {
+    const DescriptionLoad load = ReadDescriptionFile(scratchFile("desc", "Music=1,0\n"), "Data/desc");
+    bool told = false;
+    for (const auto& warning : load.warnings) {
+        told = told || warning == "Data/desc: no \"Tree=\" line; using the default tree (Mesh/Tree.x)";
+    }
+    EXPECT_TRUE(told);
+    EXPECT_NE(FormatDescriptionFile(load.file).find("Tree=Mesh/Tree.x,1,"), std::string::npos);
+}
+
+// Every file the writer makes reads back to the same decoration, however long
+// its lines grow and whatever odd text its fields hold.
+TEST(DescriptionFile, WhatTheWriterMakesReadsBackTheSame) {
+    const std::string longName = "Mesh/" + std::string(200, 'n') + ".x";
+    const std::string text = "WelcomeText=" + std::string(241, 'g') + "\r" + std::string(20, 'h') +
+                             "\n"
+                             "WelcomeParams=,,FF:00:00\n"
+                             "Tree=" +
+                             longName +
+                             ",0.3,0.3:0.3:0.3,0:0:1,0:1:0,1e-5,1e-5,1e-5\n"
+                             "DescToy=" +
+                             std::string(100, 's') + ".bmp,0,1," + std::string(100, 'm') +
+                             ".x,FF:00:00,1,land*.x,FF:00:FF,0,900,1,0.3,Sound/Shatter.wav\r,x\n"
+                             "Mouse=0.30000000000000004,1,-,0,1,0,-\n";
+    const DescriptionLoad first = ReadDescriptionFile(scratchFile("desc", text), "desc");
+    const std::string written = FormatDescriptionFile(first.file);
+    const DescriptionLoad second = ReadDescriptionFile(scratchFile("again", written), "desc");
+    EXPECT_TRUE(second.file == first.file);
+    EXPECT_EQ(FormatDescriptionFile(second.file), written);
+    EXPECT_EQ(second.file.tree.meshFile, longName);
+    EXPECT_EQ(second.file.tree.topSnapFactor, 1e-5f);
+    EXPECT_EQ(second.file.descToys.at(0).SoundFile, "Sound/Shatter.wav");
+    EXPECT_EQ(second.file.mouse->chance, 0.30000000000000004);
+    EXPECT_EQ(second.file.mouse->modelFile, "") << "the writer's '-' is an empty name";
+    EXPECT_EQ(second.file.welcomeText, std::string(241, 'g')) << "cut at 242, without the carriage return";
+}
+
+TEST(DescriptionFile, ASaveThatCannotKeepABackupReplacesNothing) {
+    const std::string path = scratchFile("desc", completeFile);
+    // The backup's name is taken by a folder that can't be replaced.
+    fs::create_directories(path + "~~~/inside");
+    EXPECT_FALSE(WriteDescriptionFile(path, DescriptionFile()));
+    EXPECT_EQ(slurp(path), completeFile);
+    EXPECT_FALSE(fs::exists(path + ".tmp"));
+    EXPECT_FALSE(fs::exists(path + "~~~.tmp"));
 }
 
 } // namespace

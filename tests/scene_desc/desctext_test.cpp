@@ -3,8 +3,11 @@
 
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -29,15 +32,14 @@ TEST(ReadLine, StripsLeadingBlanksAndLineEnds) {
     EXPECT_TRUE(readAll("").empty());
 }
 
-TEST(ReadLine, LongLinesAreCutAt254Characters) {
+TEST(ReadLine, LongLinesAreReadWhole) {
+    // A line the writer makes longer than it was read must come back whole.
     const std::string key = "WelcomeText=";
-    const std::string text(300 - key.size(), 'g');
+    const std::string text(3000, 'g');
     const auto lines = readAll(key + text + "\r\nMusic=1,2\r\n");
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].size(), 254u);
-    EXPECT_EQ(lines[0].substr(key.size()), std::string(242, 'g'));
-    EXPECT_EQ(lines[1], std::string(300 - 254, 'g'));
-    EXPECT_EQ(lines[2], "Music=1,2");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], key + text);
+    EXPECT_EQ(lines[1], "Music=1,2");
 }
 
 TEST(CutKey, MatchesWithoutLetterCase) {
@@ -121,6 +123,20 @@ TEST(Reals, GeneralFormatWith15Digits) {
     }
 }
 
+TEST(Reals, SinglePrecisionFieldsRefuseWhatTheyCannotHold) {
+    EXPECT_EQ(StrToSingle("3.4e38"), 3.4e38f);
+    EXPECT_EQ(StrToSingle("1e-50"), 0.0f); // too small is merely zero
+    for (const char* bad : {"1e39", "-4e38", "1e400"}) {
+        EXPECT_THROW(StrToSingle(bad), EConvertError) << bad;
+    }
+    EXPECT_THROW(StrToVector("0:1e39:0"), EConvertError);
+    // Doubles keep every digit they need to read back the same.
+    for (double v : {0.3, 0.1 + 0.2, 1.0 / 3, 123456.78901234567, -2.5e-300}) {
+        EXPECT_EQ(StrToFloat(FloatToStr(v)), v) << FloatToStr(v);
+    }
+    EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.30000000000000004");
+}
+
 TEST(VectorsAndPoints, ColonSeparatedRoundTrip) {
     const TVector v = StrToVector("0.9:-2:1e1");
     EXPECT_EQ(v, (TVector{0.9f, -2.f, 10.f}));
@@ -134,6 +150,21 @@ TEST(VectorsAndPoints, ColonSeparatedRoundTrip) {
 TEST(FileNames, BackslashesBecomeSlashesWhenOpened) {
     EXPECT_EQ(NativeFileName("Resource\\Ball*.x"), "Resource/Ball*.x");
     EXPECT_EQ(NativeFileName("Sound/Bell.wav"), "Sound/Bell.wav");
+}
+
+TEST(FileNames, AMissingNameIsFoundWithoutRegardToLetterCase) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("pinewick_case_" + std::to_string(::getpid()));
+    fs::create_directories(root / "Mesh" / "Toys");
+    std::ofstream(root / "Mesh" / "Toys" / "BigBall0.x") << "x";
+    const std::string exact = (root / "Mesh/Toys/BigBall0.x").string();
+    EXPECT_EQ(FindFileIgnoringCase(exact), exact);
+    EXPECT_EQ(FindFileIgnoringCase((root / "mesh/toys/bigball0.x").string()), exact);
+    EXPECT_EQ(FindFileIgnoringCase((root / "MESH/Toys/BIGBALL0.X").string()), exact);
+    // Nothing of that name at all: the name stays as it was asked for.
+    const std::string missing = (root / "mesh/toys/smallball0.x").string();
+    EXPECT_EQ(FindFileIgnoringCase(missing), missing);
+    fs::remove_all(root);
 }
 
 } // namespace

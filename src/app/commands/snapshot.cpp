@@ -1,8 +1,9 @@
 #include "app/commands/commands.h"
 
-#include "platform/paths.h"
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
+#include "platform/paths.h"
+#include "platform/picture.h"
 #include "scene/openglprobe.h"
 #include "scene/tree.h"
 
@@ -11,7 +12,7 @@
 
 int RunSnapshot(const QString& file) {
     DirectXVersion = GetDXVersion();
-    QImage background(DataFile("Resource/Bk.bmp"));
+    QImage background = LoadPicture(DataFile("Resource/Bk.bmp"));
     if (background.isNull()) {
         std::fprintf(stderr, "pinewick: %s: no window picture; using a plain background\n",
                      qPrintable(DataFile("Resource/Bk.bmp")));

@@ -1,0 +1,94 @@
+#include "platform/picture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+#include <cstdio>
+
+namespace {
+
+// Where a warning from an image handler during one read is noted (the JPEG
+// handler reports a premature end of data only that way).
+thread_local bool handlerWarned = false;
+QtMessageHandler previousHandler = nullptr;
+
+void noteWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg || type == QtCriticalMsg) {
+        handlerWarned = true;
+    }
+    if (previousHandler) {
+        previousHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+}
+
+// For a BMP without compression: false when the file is shorter than its
+// header says the pixel rows are.
+bool wholeBmp(const QByteArray& data) {
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 size = data.size();
+    if (size < 26 || bytes[0] != 'B' || bytes[1] != 'M') {
+        return true; // not a BMP: the reader decides
+    }
+    const quint32 offset = qFromLittleEndian<quint32>(bytes + 10);
+    const quint32 headerSize = qFromLittleEndian<quint32>(bytes + 14);
+    qint64 width = 0, height = 0, bits = 0, compression = 0;
+    if (headerSize == 12) {
+        width = qFromLittleEndian<qint16>(bytes + 18);
+        height = qFromLittleEndian<qint16>(bytes + 20);
+        bits = qFromLittleEndian<quint16>(bytes + 24);
+    } else if (headerSize >= 40 && size >= 34) {
+        width = qFromLittleEndian<qint32>(bytes + 18);
+        height = qFromLittleEndian<qint32>(bytes + 22);
+        bits = qFromLittleEndian<quint16>(bytes + 28);
+        compression = qFromLittleEndian<quint32>(bytes + 30);
+    } else {
+        return false;
+    }
+    if (offset > size) {
+        return false;
+    }
+    if (compression != 0 && compression != 3) {
+        return true; // run-length data: only the reader can tell
+    }
+    const qint64 stride = ((qAbs(width) * bits + 31) / 32) * 4;
+    return offset + stride * qAbs(height) <= size;
+}
+
+} // namespace
+
+QImage LoadPicture(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) {
+        return {};
+    }
+    const auto fail = [&path](const QString& why) {
+        std::fprintf(stderr, "pinewick: %s: %s; the picture is left blank\n", qPrintable(path),
+                     qPrintable(why));
+        return QImage();
+    };
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail(file.errorString());
+    }
+    const QByteArray data = file.readAll();
+    if (!wholeBmp(data)) {
+        return fail("the file is shorter than its picture (truncated or damaged)");
+    }
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    handlerWarned = false;
+    previousHandler = qInstallMessageHandler(noteWarnings);
+    QImage image = reader.read();
+    qInstallMessageHandler(previousHandler);
+    if (image.isNull()) {
+        return fail(reader.errorString());
+    }
+    if (handlerWarned) {
+        return fail("the picture is damaged");
+    }
+    return image;
+}
