@@ -1,0 +1,49 @@
+// git send-email's account: the user's global git settings user.name,
+// user.email, sendemail.smtpServer and sendemail.smtpServerPort, asked from
+// git itself so that its include files and both settings files count.
+#include "mail/mailaccountsources.h"
+
+#include <QProcess>
+#include <map>
+
+namespace mail {
+
+MailAccount GitAccount(const MailAccountPlaces& places) {
+    MailAccount account;
+    QProcess git;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", places.Home);
+    environment.insert("XDG_CONFIG_HOME", places.ConfigHome);
+    git.setProcessEnvironment(environment);
+    git.setWorkingDirectory(places.Home);
+    git.start("git", {"config", "--global", "--includes", "--null", "--get-regexp",
+                      R"(^(user\.(name|email)|sendemail\.smtpserver(port)?)$)"});
+    if (!git.waitForFinished(5000) || git.exitStatus() != QProcess::NormalExit) {
+        git.kill();
+        git.waitForFinished(1000);
+        return account;
+    }
+    // Entries are "key\nvalue\0"; keys come lower-cased. The last one wins.
+    std::map<std::string, std::string> values;
+    for (const QByteArray& entry : git.readAllStandardOutput().split('\0')) {
+        const auto newline = entry.indexOf('\n');
+        if (newline > 0) {
+            values[entry.left(newline).toStdString()] = entry.mid(newline + 1).toStdString();
+        }
+    }
+    if (values.empty()) {
+        return account;
+    }
+    account.Source = "git send-email";
+    account.Name = values["user.name"];
+    account.Address = values["user.email"];
+    // A server given as a program's path (a sendmail-like command) is no server.
+    const std::string& server = values["sendemail.smtpserver"];
+    if (!server.empty() && server.front() != '/') {
+        SetServerValue(account, server);
+        SetPortValue(account, values["sendemail.smtpserverport"]);
+    }
+    return account;
+}
+
+} // namespace mail

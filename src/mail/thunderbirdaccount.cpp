@@ -1,0 +1,165 @@
+// Thunderbird's account: the default profile's prefs.js, read as Thunderbird
+// writes it (user_pref("key", value); one per line).
+#include "mail/keyfile.h"
+#include "mail/mailaccountsources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <map>
+
+namespace mail {
+namespace {
+
+using Prefs = std::map<std::string, std::string>;
+
+// Decodes a JavaScript string literal's body (the text between the quotes).
+std::string JsString(const QString& body) {
+    QString out;
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        if (body[i] != '\\' || i + 1 == body.size()) {
+            out += body[i];
+            continue;
+        }
+        const QChar c = body[++i];
+        if (c == 'n') {
+            out += '\n';
+        } else if (c == 't') {
+            out += '\t';
+        } else if ((c == 'u' && i + 4 < body.size()) || (c == 'x' && i + 2 < body.size())) {
+            const int digits = c == 'u' ? 4 : 2;
+            bool ok = false;
+            const ushort code = body.mid(i + 1, digits).toUShort(&ok, 16);
+            if (ok) {
+                out += QChar(code);
+                i += digits;
+            } else {
+                out += c;
+            }
+        } else {
+            out += c;
+        }
+    }
+    return out.toStdString();
+}
+
+Prefs ReadPrefs(const QString& path) {
+    Prefs prefs;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return prefs;
+    }
+    static const QRegularExpression line(
+        R"re(^\s*user_pref\(\s*"((?:[^"\\]|\\.)*)"\s*,\s*("((?:[^"\\]|\\.)*)"|[^)]*?)\s*\)\s*;)re");
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const auto match = line.match(QString::fromUtf8(raw));
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const std::string value = match.capturedStart(3) >= 0 ? JsString(match.captured(3))
+                                                              : match.captured(2).trimmed().toStdString();
+        prefs[JsString(match.captured(1))] = value;
+    }
+    return prefs;
+}
+
+std::string Pref(const Prefs& prefs, const std::string& key) {
+    const auto found = prefs.find(key);
+    return found == prefs.end() ? std::string() : found->second;
+}
+
+// The first item of a comma-separated list.
+std::string FirstItem(const std::string& list) {
+    const QString first = QString::fromStdString(list).section(',', 0, 0).trimmed();
+    return first.toStdString();
+}
+
+// The folder of the default profile named by profiles.ini, or empty. An
+// install's default profile comes first (what current versions start),
+// then the profile marked Default=1, then the first profile.
+QString DefaultProfile(const QString& folder) {
+    const KeyFile ini = KeyFile::Read(folder + "/profiles.ini");
+    const auto resolve = [&](const std::string& path, bool relative) {
+        const QString p = QString::fromStdString(path);
+        return relative || QDir::isRelativePath(p) ? folder + "/" + p : p;
+    };
+    for (const std::string& group : ini.Groups()) {
+        if (group.rfind("Install", 0) == 0 && !ini.Value(group, "Default").empty()) {
+            return resolve(ini.Value(group, "Default"), false);
+        }
+    }
+    std::string chosen;
+    for (const std::string& group : ini.Groups()) {
+        if (group.rfind("Profile", 0) != 0 || ini.Value(group, "Path").empty()) {
+            continue;
+        }
+        if (chosen.empty() || ini.Value(group, "Default") == "1") {
+            chosen = group;
+        }
+        if (ini.Value(group, "Default") == "1") {
+            break;
+        }
+    }
+    if (chosen.empty()) {
+        return {};
+    }
+    return resolve(ini.Value(chosen, "Path"), ini.Value(chosen, "IsRelative") == "1");
+}
+
+} // namespace
+
+MailAccount ThunderbirdAccount(const MailAccountPlaces& places) {
+    MailAccount account;
+    // The classic folder first, then the places of the sandboxed packages.
+    const QStringList folders{places.Home + "/.thunderbird", places.ConfigHome + "/thunderbird",
+                              places.Home + "/snap/thunderbird/common/.thunderbird",
+                              places.Home + "/.var/app/org.mozilla.Thunderbird/.thunderbird"};
+    QString profile;
+    for (const QString& folder : folders) {
+        if (QFileInfo::exists(folder + "/profiles.ini")) {
+            profile = DefaultProfile(folder);
+            break;
+        }
+    }
+    if (profile.isEmpty()) {
+        return account;
+    }
+    const Prefs prefs = ReadPrefs(profile + "/prefs.js");
+
+    // The default account, or else the first account that has an identity (the
+    // local folders have none).
+    std::vector<std::string> accounts{Pref(prefs, "mail.accountmanager.defaultaccount")};
+    for (const QString& a : QString::fromStdString(Pref(prefs, "mail.accountmanager.accounts")).split(',')) {
+        accounts.push_back(a.trimmed().toStdString());
+    }
+    std::string identity;
+    for (const std::string& a : accounts) {
+        identity = a.empty() ? std::string() : FirstItem(Pref(prefs, "mail.account." + a + ".identities"));
+        if (!identity.empty()) {
+            break;
+        }
+    }
+    if (identity.empty()) {
+        return account;
+    }
+    account.Source = "Thunderbird";
+    const std::string id = "mail.identity." + identity + ".";
+    account.Name = Pref(prefs, id + "fullName");
+    account.Address = Pref(prefs, id + "useremail");
+    // The identity's own outgoing server, or else the default one.
+    std::string smtp = Pref(prefs, id + "smtpServer");
+    if (smtp.empty()) {
+        smtp = Pref(prefs, "mail.smtp.defaultserver");
+    }
+    if (smtp.empty()) {
+        smtp = FirstItem(Pref(prefs, "mail.smtpservers"));
+    }
+    if (!smtp.empty()) {
+        SetServerValue(account, Pref(prefs, "mail.smtpserver." + smtp + ".hostname"));
+        SetPortValue(account, Pref(prefs, "mail.smtpserver." + smtp + ".port"));
+    }
+    return account;
+}
+
+} // namespace mail
