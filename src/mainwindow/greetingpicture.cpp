@@ -1,6 +1,7 @@
 #include "mainwindow/greetingpicture.h"
 
 #include "mainwindow/layout.h"
+#include "platform/paths.h"
 #include "scene/tree.h"
 
 #include <QFileInfo>
@@ -13,11 +14,19 @@ GreetingStyle TreeGreetingStyle(const TTree& tree) {
             QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF)};
 }
 
+QImage CardBackground(const QImage& windowBackground) {
+    const QImage card(DataFile("Resource/Card.bmp"));
+    if (card.width() >= layout::Snapshot.width() && card.height() >= layout::Snapshot.height()) {
+        return card.copy(QRect(QPoint(0, 0), layout::Snapshot)).convertToFormat(QImage::Format_RGB32);
+    }
+    return windowBackground.copy(QRect(QPoint(0, 0), layout::Snapshot)).convertToFormat(QImage::Format_RGB32);
+}
+
 QImage GreetingPicture(const QImage& windowBackground, TTree& tree) {
     QImage picture(layout::Snapshot, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);
-    painter.drawImage(QPoint(0, 0), windowBackground, QRect(QPoint(0, 0), layout::Snapshot));
+    painter.drawImage(QPoint(0, 0), CardBackground(windowBackground));
     TextFit(painter, layout::Welcome, QString::fromStdString(tree.WelcomeText), TreeGreetingStyle(tree),
             false);
     tree.PaintTo(layout::TreeControl.x(), layout::TreeControl.y(), painter);

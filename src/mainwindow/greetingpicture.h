@@ -1,6 +1,7 @@
 #pragma once
-// The greeting picture that is mailed and printed: the upper 422 rows of the
-// window background, the greeting fitted into its band and the rendered tree.
+// The greeting picture that is mailed and printed: the card background (the
+// window's night scene without its controls), the greeting fitted into its
+// band and the rendered tree.
 #include "mainwindow/textfit.h"
 
 #include <QImage>
@@ -10,6 +11,11 @@ class TTree;
 // The greeting's font and colour as the tree holds them.
 GreetingStyle TreeGreetingStyle(const TTree& tree);
 
+// The card the picture lies on: Data/Resource/Card.bmp, or, when that is
+// missing or too small, the upper part of the window background.
+QImage CardBackground(const QImage& windowBackground);
+
+// The picture, 640 × 422, composed over CardBackground(windowBackground).
 QImage GreetingPicture(const QImage& windowBackground, TTree& tree);
 
 // Writes picture as JPEG or PNG by the file's extension; false on failure

@@ -53,12 +53,16 @@ TEST(Snapshot, BackgroundGreetingAndTreeInOnePicture) {
 
     const QImage picture(out);
     const QImage background =
-        QImage(home.home + "Data/Resource/Bk.bmp").convertToFormat(QImage::Format_RGB32);
+        QImage(home.home + "Data/Resource/Card.bmp").convertToFormat(QImage::Format_RGB32);
+    const QImage window = QImage(home.home + "Data/Resource/Bk.bmp").convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(picture.size(), QSize(640, 422));
-    ASSERT_FALSE(background.isNull());
-    // Outside band and tree, the picture is the window background.
+    ASSERT_EQ(background.size(), QSize(640, 422));
+    // Outside band and tree, the picture is the card background...
     EXPECT_EQ(changedPixels(picture, background, QRect(0, 0, 130, 422)), 0);
     EXPECT_EQ(changedPixels(picture, background, QRect(510, 40, 130, 382)), 0);
+    // ...which shows none of the window's command buttons.
+    EXPECT_GT(changedPixels(picture, window, QRect(30, 190, 80, 140)), 3000);
+    EXPECT_GT(changedPixels(picture, window, QRect(530, 190, 80, 140)), 3000);
     // The greeting is written across the band, the tree stands in its area.
     EXPECT_GT(changedPixels(picture, background, QRect(135, 0, 370, 32)), 400);
     EXPECT_GT(changedPixels(picture, background, QRect(135, 32, 370, 376)), 20000);

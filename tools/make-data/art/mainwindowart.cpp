@@ -1,5 +1,5 @@
-// The main window's pictures: its face (Bk.bmp) and the hot and pressed
-// looks of the seven cases (Add.bmp).
+// The main window's pictures: its face (Bk.bmp), the hot and pressed looks of
+// the seven cases (Add.bmp), and the card the greeting picture lies on (Card.bmp).
 #include "art/bmpfile.h"
 #include "art/buttonart.h"
 #include "art/mainwindowface.h"
@@ -28,6 +28,7 @@ QImage paintCaseStates() {
 void generateMainWindowPictures(const Context& context) {
     writeBmp24(paintMainWindowFace(), context.file("Resource/Bk.bmp"));
     writeBmp24(paintCaseStates(), context.file("Resource/Add.bmp"));
+    writeBmp24(paintCardBackground(), context.file("Resource/Card.bmp"));
 }
 
 } // namespace

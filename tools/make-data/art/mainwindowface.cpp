@@ -189,9 +189,8 @@ void paintWindowEdge(QPainter& p) {
     p.drawRect(QRectF(3.5, 3.5, 633, 473));
 }
 
-} // namespace
-
-QImage paintMainWindowBase() {
+// The night scene with boughs, ribbon and shelf: what lies under the controls.
+QImage paintScene() {
     QImage face = paintNightScene();
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
@@ -200,10 +199,32 @@ QImage paintMainWindowBase() {
     paintTreeShadow(p);
     paintRibbon(p);
     paintShelf(p);
+    return face;
+}
+
+} // namespace
+
+QImage paintMainWindowBase() {
+    QImage face = paintScene();
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
     paintWindowEdge(p);
     paintButtonPanel(p, layout::bigButtons[0].united(layout::bigButtons[1]));
     paintButtonPanel(p, layout::bigButtons[2].united(layout::bigButtons[3]));
     return face;
+}
+
+QImage paintCardBackground() {
+    QImage card = paintScene().copy(QRect(QPoint(0, 0), layout::card));
+    QPainter p(&card);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The card's own gilt edge, all the way round.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour(qRgb(6, 8, 20)), 2));
+    p.drawRect(QRectF(1, 1, card.width() - 2, card.height() - 2));
+    p.setPen(QPen(colour(palette::gold, 160), 1));
+    p.drawRect(QRectF(3.5, 3.5, card.width() - 7, card.height() - 7));
+    return card;
 }
 
 QImage paintMainWindowFace() {

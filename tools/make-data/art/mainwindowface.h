@@ -7,6 +7,9 @@ namespace makedata::art {
 
 // Everything but the buttons and cases: what lies under them.
 QImage paintMainWindowBase();
+// The picture that is mailed and printed lies on this card: the window's upper
+// part (the night scene, ribbon and boughs) without the button panels.
+QImage paintCardBackground();
 // The whole face with every button and case in its normal look.
 QImage paintMainWindowFace();
 

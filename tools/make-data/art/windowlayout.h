@@ -12,6 +12,8 @@ namespace makedata::art::layout {
 constexpr QSize window{640, 480};
 constexpr QRect greetingBand{135, 0, 370, 32};
 constexpr QRect treeArea{135, 32, 370, 376};
+// The greeting card that is mailed and printed: the window's upper part.
+constexpr QSize card{640, 422};
 // The horizon of the level-looking camera (the middle of the tree area) and
 // the tree's foot.
 constexpr int horizonY = 220;
