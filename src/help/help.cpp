@@ -37,8 +37,7 @@ void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* 
     std::vector<std::string> pictures;
     std::string line;
     int number = 0;
-    bool ended = true;
-    while (ReadLine(file.get(), line, &ended)) {
+    while (ReadLine(file.get(), line)) {
         ++number;
         try {
             if (CutKey(line, "HelpItem=")) {
@@ -59,9 +58,6 @@ void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* 
         } catch (const EConvertError& error) {
             warnings_.push_back(name + ":" + std::to_string(number) + ": " + error.what() + "; line skipped");
             std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());
-        }
-        // The rest of an over-long line is no line of its own.
-        while (!ended && ReadLine(file.get(), line, &ended)) {
         }
     }
     for (const std::string& picture : pictures) {
