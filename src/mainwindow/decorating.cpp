@@ -34,7 +34,9 @@ void TFormTree::CaseClick(TControl0* sender) {
     }
     const int k = sender->Tag;
     for (int n = 0; n < 49; ++n) {
-        Toys[static_cast<std::size_t>(n)]->setVisible(7 * k <= n && n < 7 * k + 7);
+        TControlNR* slot = Toys[static_cast<std::size_t>(n)];
+        // A slot the catalogue left without a toy stays empty.
+        slot->setVisible(7 * k <= n && n < 7 * k + 7 && slotDescToy(slot));
     }
 }
 

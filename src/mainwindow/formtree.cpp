@@ -224,6 +224,9 @@ void TFormTree::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
         FormShow();
+        // Where the window system never activates the window (no window
+        // manager, focus stealing prevented), it still comes up complete.
+        QTimer::singleShot(0, this, &TFormTree::FormActivate);
     }
     QDialog::showEvent(event);
 }

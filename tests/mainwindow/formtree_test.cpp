@@ -588,3 +588,37 @@ TEST_F(FormTreeTest, AFreeSpotMovesTheWindow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FormTreeTest, ASlotWithoutAToyStaysEmpty) {
+    QFile desc(home_.desc);
+    ASSERT_TRUE(desc.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = desc.readAll().split('\n');
+    desc.close();
+    // Without the last description: slot 48 has no toy.
+    int descToys = 0;
+    QByteArray kept;
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("DescToy=") && ++descToys == 49) {
+            continue;
+        }
+        if (line.startsWith("Toy=48,")) {
+            continue;
+        }
+        kept += line + '\n';
+    }
+    ASSERT_EQ(descToys, 49);
+    ASSERT_TRUE(desc.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    desc.write(kept.chopped(1));
+    desc.close();
+
+    TFormTree& form = open();
+    form.CaseClick(control("Case6"));
+    for (int n = 42; n < 48; ++n) {
+        EXPECT_TRUE(control("Toy" + QString::number(n))->isVisible()) << n;
+    }
+    EXPECT_FALSE(control("Toy48")->isVisible());
+}
+
+} // namespace
