@@ -76,9 +76,9 @@ start_program() {
   wait_until 60 visible_window "$pid" 640 480 || { echo "the main window did not come up"; return 1; }
   window=$(visible_window "$pid" 640 480)
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  # The components come with the first activation.
+  # The components come with the first activation; give a loaded machine time to paint them.
   xdotool windowactivate --sync "$window" > /dev/null 2>&1 || true
-  sleep 0.5
+  sleep 1.5
 }
 
 # Clicks Exit and answers Yes to the exit question; waits for the end.

@@ -17,9 +17,10 @@ unset QT_QPA_PLATFORM
 home="$home"
 source "$here/e2e_lib.sh"
 start_program "$program" || exit 1
+echo "\$X,\$Y" > "$home/where.txt"
 # Toy0 stands centred on x = 90 with its bottom on y = 419; the tree's middle
 # is (135 + 185, 32 + 188).
-xdotool mousemove \$((X + 91)) \$((Y + 398)) sleep 0.2 mousemove \$((X + 90)) \$((Y + 398)) sleep 0.2
+xdotool mousemove \$((X + 91)) \$((Y + 398)) sleep 0.3 mousemove \$((X + 90)) \$((Y + 398)) sleep 0.3
 xdotool mousedown 1 sleep 0.1
 for step in 1 2 3 4 5 6 7 8; do
   xdotool mousemove \$((X + 90 + 230 * step / 8)) \$((Y + 398 - 178 * step / 8)) sleep 0.05
@@ -37,5 +38,5 @@ grep -q '^exit 0$' "$home/exit.txt" || fail "the program did not end cleanly: $(
 cmp -s "$home/Data/desc~~~" "$data/desc.default" || fail "the backup is not the previous file"
 before=$(grep -c '^Toy=' "$data/desc.default")
 after=$(grep -c '^Toy=' "$home/Data/desc")
-[ "$after" -eq $((before + 1)) ] || fail "expected $((before + 1)) toys, found $after"
+[ "$after" -eq $((before + 1)) ] || fail "expected $((before + 1)) toys, found $after (window at $(cat "$home/where.txt" 2>/dev/null))"
 echo "ok: $before toys, now $after"
