@@ -111,6 +111,17 @@ QImage paintSetupFace() {
     return cutOutline(layer, palette::outline);
 }
 
+// The libraries' plates of the About box (the box puts its links on these places).
+struct CreditPlate {
+    const char* name;
+    QRect place;
+};
+constexpr CreditPlate creditPlates[] = {
+    {"Qt", {44, 208, 72, 22}},         {"Mesa", {124, 208, 72, 22}},       {"Assimp", {204, 208, 72, 22}},
+    {"GLM", {284, 208, 72, 22}},       {"SDL_mixer", {48, 234, 96, 22}},   {"FluidSynth", {152, 234, 96, 22}},
+    {"FFmpeg", {256, 234, 96, 22}},
+};
+
 void paintOrnament(QPainter& p, QPointF centre, double radius, QRgb tone) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -149,13 +160,14 @@ QImage paintAboutFace() {
     paintHolly(p, QPointF(74, 112), 0.7, 0);
     paintHolly(p, QPointF(326, 112), 0.7, 0);
 
-    const QFont small = pixelFont("DejaVu Sans", 11);
-    const QFont smallBold = pixelFont("DejaVu Sans", 11, QFont::Bold);
-    paintText(p, QRectF(0, 194, 400, 16), "Built with", smallBold, palette::berryRedDark);
-    paintText(p, QRectF(20, 212, 360, 16), "Qt  \u00b7  Mesa / OpenGL  \u00b7  Assimp  \u00b7  GLM", small,
-              palette::ink);
-    paintText(p, QRectF(20, 230, 360, 16), "SDL2_mixer  \u00b7  FluidSynth  \u00b7  FFmpeg", small,
-              palette::ink);
+    // The credits: one plate per library, where the About box lays a link over it.
+    paintText(p, QRectF(0, 188, 400, 16), "Built with", pixelFont("DejaVu Sans", 11, QFont::Bold),
+              palette::berryRedDark);
+    const QFont plateFont = pixelFont("DejaVu Sans", 11);
+    for (const CreditPlate& plate : creditPlates) {
+        paintCaptionPlate(p, plate.place);
+        paintText(p, QRectF(plate.place), plate.name, plateFont, palette::ink);
+    }
     p.setPen(QPen(colour(palette::gold), 1));
     p.drawLine(QPointF(60, 262.5), QPointF(340, 262.5));
     p.end();

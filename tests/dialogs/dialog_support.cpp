@@ -1,0 +1,36 @@
+#include "dialogs/dialog_support.h"
+
+#include "support/test_paths.h"
+
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace dialogtest {
+
+void whileShowing(QDialog& dialog, std::function<void()> action) {
+    QPointer<QDialog> target(&dialog);
+    QTimer::singleShot(0, &dialog, [target, action] {
+        EXPECT_TRUE(target->isVisible());
+        action();
+    });
+    QTimer::singleShot(5000, &dialog, [target] {
+        if (target && target->isVisible()) {
+            ADD_FAILURE() << "the dialog stayed open";
+            target->done(QDialog::Rejected);
+        }
+    });
+}
+
+QImage resourcePicture(const QString& name) {
+    QImage picture(testsupport::buildDir() + "/Data/Resource/" + name);
+    EXPECT_FALSE(picture.isNull()) << name.toStdString();
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+void click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+} // namespace dialogtest
