@@ -47,6 +47,15 @@ void TSortedListBox::SelectIndex(int index) {
     setCurrentRow(index >= 0 && index < count() ? index : -1);
 }
 
+void TSortedListBox::focusInEvent(QFocusEvent* event) {
+    const int row = currentRow();
+    QScopedValueRollback guard(programmatic_, true);
+    QListWidget::focusInEvent(event);
+    if (row < 0 && currentRow() >= 0) {
+        setCurrentRow(-1);
+    }
+}
+
 QString TSortedListBox::SelectedText() const {
     const QListWidgetItem* selected = currentItem();
     return selected != nullptr ? selected->text() : QString();

@@ -26,6 +26,9 @@ public:
 protected:
     // Called when the user selected an item (mouse or keyboard).
     virtual void UserClicked() = 0;
+    // Qt's item views make the first item current when they gain the focus;
+    // that is no choice of the user, so a list without a selection keeps none.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     bool programmatic_ = false;

@@ -28,15 +28,25 @@ struct Credit {
 };
 const std::array<Credit, 7> credits{{
     {"Qt", "Qt: windows, controls, fonts, pictures and printing", "https://www.qt.io", {44, 208, 72, 22}},
-    {"Mesa", "Mesa: OpenGL through EGL, on any graphics card or none", "https://www.mesa3d.org",
+    {"Mesa",
+     "Mesa: OpenGL through EGL, on any graphics card or none",
+     "https://www.mesa3d.org",
      {124, 208, 72, 22}},
-    {"Assimp", "Assimp: reads the tree's and the ornaments' meshes", "https://www.assimp.org",
+    {"Assimp",
+     "Assimp: reads the tree's and the ornaments' meshes",
+     "https://www.assimp.org",
      {204, 208, 72, 22}},
-    {"GLM", "GLM: the vector and matrix arithmetic of the scene", "https://github.com/g-truc/glm",
+    {"GLM",
+     "GLM: the vector and matrix arithmetic of the scene",
+     "https://github.com/g-truc/glm",
      {284, 208, 72, 22}},
-    {"SDL_mixer", "SDL_mixer: plays the carols and the sounds", "https://github.com/libsdl-org/SDL_mixer",
+    {"SDL_mixer",
+     "SDL_mixer: plays the carols and the sounds",
+     "https://github.com/libsdl-org/SDL_mixer",
      {48, 234, 96, 22}},
-    {"FluidSynth", "FluidSynth: turns the carols' notes into music", "https://www.fluidsynth.org",
+    {"FluidSynth",
+     "FluidSynth: turns the carols' notes into music",
+     "https://www.fluidsynth.org",
      {152, 234, 96, 22}},
     {"FFmpeg", "FFmpeg: plays the opening film", "https://ffmpeg.org", {256, 234, 96, 22}},
 }};
@@ -44,15 +54,21 @@ const std::array<Credit, 7> credits{{
 } // namespace
 
 TFormAbout::TFormAbout(QWidget* parent) : TBorderlessDialog(formSize, parent) {
-    OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    OpenUrl = [](const QUrl& url) {
+        QDesktopServices::openUrl(url);
+    };
     QPalette ink = palette();
     ink.setColor(QPalette::WindowText, QColor(0x4A, 0x2C, 0x1A));
     setPalette(ink);
 
     HTTPpanel = makeLinkPanel("HTTPpanel", QRect(130, 129, 142, 24), makerSite);
-    HTTPpanel->OnClick = [this](TControl0*) { OpenUrl(QUrl(makerPage)); };
+    HTTPpanel->OnClick = [this](TControl0*) {
+        OpenUrl(QUrl(makerPage));
+    };
     EMAILpanel = makeLinkPanel("EMAILpanel", QRect(130, 158, 142, 25), makerMail);
-    EMAILpanel->OnClick = [this](TControl0*) { OpenUrl(QUrl(makerMail)); };
+    EMAILpanel->OnClick = [this](TControl0*) {
+        OpenUrl(QUrl(makerMail));
+    };
 
     for (const Credit& credit : credits) {
         auto* panel = new TControl0(this);
@@ -73,7 +89,9 @@ TFormAbout::TFormAbout(QWidget* parent) : TBorderlessDialog(formSize, parent) {
                 canvas->drawLine(8, sender->height() - 4, sender->width() - 9, sender->height() - 4);
             }
         };
-        panel->OnClick = [this](TControl0* sender) { OpenUrl(QUrl(sender->Caption())); };
+        panel->OnClick = [this](TControl0* sender) {
+            OpenUrl(QUrl(sender->Caption()));
+        };
         Products.push_back(panel);
     }
 
@@ -82,7 +100,9 @@ TFormAbout::TFormAbout(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     QExit->setGeometry(30, 278, 125, 25);
     QExit->SetCaption("Do you want to exit ?");
     QExit->flClipChildren = true;
-    QExit->OnPaint = [this](TControl0* sender) { sender->DrawBk(Face(), true); };
+    QExit->OnPaint = [this](TControl0* sender) {
+        sender->DrawBk(Face(), true);
+    };
     QExit->hide();
 
     Yes = makeButton("Yes", "Yes", 175, 1);
@@ -104,7 +124,9 @@ TControl0* TFormAbout::makeButton(const char* name, const QString& caption, int 
     button->OnPaint = [this](TControl0* sender) {
         sender->DrawButton(nullptr, buttonFrames.x(), buttonFrames.y(), buttonsPicture_, false, true);
     };
-    button->OnClick = [this](TControl0* sender) { DoClick(sender); };
+    button->OnClick = [this](TControl0* sender) {
+        DoClick(sender);
+    };
     button->hide();
     return button;
 }

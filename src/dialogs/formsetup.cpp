@@ -35,20 +35,28 @@ TFormSetup::TFormSetup(QWidget* parent) : TBorderlessDialog(formSize, parent) {
         button->setCursor(pinewick::pinewickCursor("CLICK"));
         button->flClipChildren = true;
         button->bDownUpInvalidate = true;
-        button->OnPaint = [this](TControl0* sender) { ButtonPaint(sender); };
+        button->OnPaint = [this](TControl0* sender) {
+            ButtonPaint(sender);
+        };
         return button;
     };
     Ok = makeButton("Ok", "Ok", 36);
-    Ok->OnClick = [this](TControl0*) { OkClick(); };
+    Ok->OnClick = [this](TControl0*) {
+        OkClick();
+    };
     Cancel = makeButton("Cancel", "Cancel", 148);
-    Cancel->OnClick = [this](TControl0*) { CancelClick(); };
+    Cancel->OnClick = [this](TControl0*) {
+        CancelClick();
+    };
 
     lDrivers = new TControl0(this);
     lDrivers->setObjectName("lDrivers");
     lDrivers->setGeometry(45, 20, 184, 28);
     lDrivers->SetCaption("Drives");
     lDrivers->flClipChildren = true;
-    lDrivers->OnPaint = [this](TControl0* sender) { sender->DrawBk(Face(), true); };
+    lDrivers->OnPaint = [this](TControl0* sender) {
+        sender->DrawBk(Face(), true);
+    };
 }
 
 TFormSetup::~TFormSetup() = default;

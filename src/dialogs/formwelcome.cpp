@@ -20,6 +20,21 @@ QColor toQColor(TColor c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
+// The greeting's edit field. Coming into it never selects the whole text (so
+// a key typed at once does not wipe the greeting out): the caret goes to the
+// end, where the band shows it.
+class GreetingEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        deselect();
+        end(false);
+    }
+};
+
 void paintAsField(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, TBorderlessDialog::FieldColor());
@@ -29,7 +44,7 @@ void paintAsField(QWidget* widget) {
 } // namespace
 
 TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent) {
-    WelcomeText = new QLineEdit(this);
+    WelcomeText = new GreetingEdit(this);
     WelcomeText->setObjectName("WelcomeText");
     WelcomeText->setGeometry(45, 16, 452, 26);
     WelcomeText->setToolTip("Text of greeting");
@@ -46,7 +61,9 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     FontsListBox->setToolTip("Font select");
     FontsListBox->setFrameShape(QFrame::NoFrame);
     paintAsField(FontsListBox);
-    FontsListBox->OnChanged = [this](TFontsListBox*) { WelcomeChange(); };
+    FontsListBox->OnChanged = [this](TFontsListBox*) {
+        WelcomeChange();
+    };
 
     FontStylesListBox = new TFontStylesListBox(this);
     FontStylesListBox->setObjectName("FontStylesListBox");
@@ -59,7 +76,9 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     ColorSelect->setObjectName("ColorSelect");
     ColorSelect->SetBounds(255, 52, 281, 256);
     ColorSelect->setToolTip("Color select");
-    ColorSelect->OnChanged = [this](TColorSelect*) { ColorSelectChanged(); };
+    ColorSelect->OnChanged = [this](TColorSelect*) {
+        ColorSelectChanged();
+    };
 
     Cancel = new TControl0(this);
     Cancel->setObjectName("Cancel");
@@ -71,7 +90,9 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     Cancel->OnPaint = [this](TControl0* sender) {
         sender->DrawButton(nullptr, closeFrames.x(), closeFrames.y(), Face(), false, false);
     };
-    Cancel->OnClick = [this](TControl0*) { CancelClick(); };
+    Cancel->OnClick = [this](TControl0*) {
+        CancelClick();
+    };
 }
 
 TFormWelcome::~TFormWelcome() {

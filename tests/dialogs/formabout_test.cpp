@@ -15,7 +15,9 @@ class AboutBox : public ::testing::Test {
 protected:
     AboutBox() {
         about.Prepare(dialogtest::resourcePicture("About.bmp"), dialogtest::resourcePicture("Setup.bmp"));
-        about.OpenUrl = [this](const QUrl& url) { opened.push_back(url); };
+        about.OpenUrl = [this](const QUrl& url) {
+            opened.push_back(url);
+        };
         mainWindow.setGeometry(100, 50, 640, 480);
         about.SetMainWindow(&mainWindow);
     }

@@ -1,4 +1,5 @@
 // The driver dialog: preselection, the change test and what Ok needs.
+#include "controls/control0.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/formsetup.h"
 #include "scene/d3ddriverlist.h"
