@@ -2,6 +2,8 @@
 
 #include "support/test_paths.h"
 
+#include <QDir>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +29,20 @@ QImage resourcePicture(const QString& name) {
     QImage picture(testsupport::buildDir() + "/Data/Resource/" + name);
     EXPECT_FALSE(picture.isNull()) << name.toStdString();
     return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage shotOverMainWindow(QWidget& dialog, QPoint at, const QImage& mainFace, const QString& name) {
+    QImage shot = mainFace.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&shot);
+    if (!dialog.mask().isEmpty()) {
+        painter.setClipRegion(dialog.mask().translated(at));
+    }
+    painter.drawImage(at, dialog.grab().toImage());
+    painter.end();
+    const QString folder = testsupport::buildDir() + "/screenshots";
+    QDir().mkpath(folder);
+    shot.save(folder + "/" + name + ".png");
+    return shot;
 }
 
 void click(QWidget* control) {

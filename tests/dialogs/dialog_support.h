@@ -17,4 +17,8 @@ QImage resourcePicture(const QString& name);
 // Left click in the middle of a child control, as a user's press and release.
 void click(QWidget* control);
 
+// The dialog as it shows over the main window's face at `at`: its grab, cut
+// by its outline. Saved as build/screenshots/<name>.png for people to look at.
+QImage shotOverMainWindow(QWidget& dialog, QPoint at, const QImage& mainFace, const QString& name);
+
 } // namespace dialogtest

@@ -246,3 +246,20 @@ TEST_F(GreetingEditor, EscapeClosesLikeTheCloseButtonAndUndoesNothing) {
     }
     EXPECT_EQ(tree->WelcomeText, "ab");
 }
+
+TEST_F(GreetingEditor, ShotUnderTheGreetingBand) {
+    writeGreeting("Merry Christmas!", "Dancing Script,Bold,FA:CC:4D");
+    start();
+    // The main window's face with its band in editing mode, the editor right under the band.
+    QImage mainFace = dialogtest::resourcePicture("Bk.bmp");
+    QPainter painter(&mainFace);
+    TextFit(painter, QRect(135, 0, 370, 32), QString::fromStdString(tree->WelcomeText),
+            TreeGreetingStyle(*tree), true);
+    painter.end();
+    const QPoint at((640 - 579) / 2, 32);
+    const QImage shot = dialogtest::shotOverMainWindow(*editor, at, mainFace, "greeting-editor");
+    // Outside the outline the main window shows; the close button shows its normal frame.
+    EXPECT_EQ(shot.pixel(at), mainFace.pixel(at));
+    const QImage face = dialogtest::resourcePicture("Welcome.bmp");
+    EXPECT_EQ(shot.pixel(at + QPoint(508 + 14, 15 + 14)), face.pixel(506 + 14, 52 + 14));
+}
