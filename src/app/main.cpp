@@ -6,6 +6,9 @@
 #include "app/application.h"
 #include "app/commands/commands.h"
 #include "app/startupchecks.h"
+#include "dialogs/formabout.h"
+#include "dialogs/formsetup.h"
+#include "dialogs/formwelcome.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/timethread.h"
 #include "platform/paths.h"
@@ -27,25 +30,41 @@ void refuse(const QString& text, const QString& title) {
     box.exec();
 }
 
-// The exit question until the About box asks it: "Do you want to exit ?"
-// with Yes and No, centred on the main window.
-bool askExitPlain(QWidget* window) {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), "Do you want to exit ?",
-                    QMessageBox::Yes | QMessageBox::No, window);
-    box.setObjectName("AskExit");
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
 int runWindows() {
     // The windows in the order of their creation; they go in the reverse
     // order when this function returns. The title window comes first and
     // shows the main window; the dialogs follow the main window.
     auto formTree = std::make_unique<TFormTree>();
     FormTree = formTree.get();
+    auto formWelcome = std::make_unique<TFormWelcome>();
+    auto formSetup = std::make_unique<TFormSetup>();
+    auto formAbout = std::make_unique<TFormAbout>();
     TFormHooks& hooks = formTree->hooks();
-    hooks.AskExit = [window = formTree.get()] {
-        return askExitPlain(window);
+    hooks.Prepare = [tree = formTree.get(), welcome = formWelcome.get(), setup = formSetup.get(),
+                     about = formAbout.get()] {
+        welcome->Prepare(tree->ButtonsPicture(), tree->tree(), tree->WelcomeBand(), tree);
+        setup->Prepare(tree->SetupPicture(), TD3DDriverList::instance());
+        setup->SetMainWindow(tree);
+        about->Prepare(tree->AboutPicture(), tree->SetupPicture());
+        about->SetMainWindow(tree);
+    };
+    hooks.EditGreeting = [welcome = formWelcome.get()] {
+        welcome->Execute();
+    };
+    hooks.ChooseDriver = [tree = formTree.get(),
+                          setup = formSetup.get()](const QString& current) -> std::optional<QString> {
+        setup->CenterOn(tree);
+        QString chosen;
+        if (setup->Choose(current, chosen)) {
+            return chosen;
+        }
+        return std::nullopt;
+    };
+    hooks.AskExit = [about = formAbout.get()] {
+        return about->AskExit();
+    };
+    hooks.ShowInfo = [about = formAbout.get()] {
+        about->ShowInfo();
     };
 
     // With the debug switch the title sequence is skipped and the main window

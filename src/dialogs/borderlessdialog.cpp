@@ -73,6 +73,10 @@ bool TBorderlessDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void TBorderlessDialog::showEvent(QShowEvent* event) {
     previewKeys();
+    // Kept above the main window by the window manager.
+    if (mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr && windowHandle() != nullptr) {
+        windowHandle()->setTransientParent(mainWindow_->windowHandle());
+    }
     QDialog::showEvent(event);
 }
 
