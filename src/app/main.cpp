@@ -6,9 +6,7 @@
 #include "app/application.h"
 #include "app/commands/commands.h"
 #include "app/startupchecks.h"
-#include "dialogs/formabout.h"
-#include "dialogs/formsetup.h"
-#include "dialogs/formwelcome.h"
+#include "dialogs/dialogs.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/timethread.h"
 #include "platform/paths.h"
@@ -36,36 +34,8 @@ int runWindows() {
     // shows the main window; the dialogs follow the main window.
     auto formTree = std::make_unique<TFormTree>();
     FormTree = formTree.get();
-    auto formWelcome = std::make_unique<TFormWelcome>();
-    auto formSetup = std::make_unique<TFormSetup>();
-    auto formAbout = std::make_unique<TFormAbout>();
-    TFormHooks& hooks = formTree->hooks();
-    hooks.Prepare = [tree = formTree.get(), welcome = formWelcome.get(), setup = formSetup.get(),
-                     about = formAbout.get()] {
-        welcome->Prepare(tree->ButtonsPicture(), tree->tree(), tree->WelcomeBand(), tree);
-        setup->Prepare(tree->SetupPicture(), TD3DDriverList::instance());
-        setup->SetMainWindow(tree);
-        about->Prepare(tree->AboutPicture(), tree->SetupPicture());
-        about->SetMainWindow(tree);
-    };
-    hooks.EditGreeting = [welcome = formWelcome.get()] {
-        welcome->Execute();
-    };
-    hooks.ChooseDriver = [tree = formTree.get(),
-                          setup = formSetup.get()](const QString& current) -> std::optional<QString> {
-        setup->CenterOn(tree);
-        QString chosen;
-        if (setup->Choose(current, chosen)) {
-            return chosen;
-        }
-        return std::nullopt;
-    };
-    hooks.AskExit = [about = formAbout.get()] {
-        return about->AskExit();
-    };
-    hooks.ShowInfo = [about = formAbout.get()] {
-        about->ShowInfo();
-    };
+    // The greeting editor, driver dialog and About box, wired to the main window's buttons.
+    auto dialogs = std::make_unique<TDialogs>(*formTree);
 
     // With the debug switch the title sequence is skipped and the main window
     // comes at once; it is shown modally and the program ends when it closes.
