@@ -17,7 +17,7 @@ constexpr QPoint buttonFrames{24, 52};
 // web panel opens the program's own page of the site.
 const QString makerSite = QStringLiteral("https://corlune.example");
 const QString makerPage = QStringLiteral("https://corlune.example/pinewick");
-const QString makerMail = QStringLiteral("mailto:mail@corlune.example");
+const QString makerMail = QStringLiteral("mailto:hi@corlune.example");
 
 // The libraries in the credits, where the About picture shows their names.
 struct Credit {
