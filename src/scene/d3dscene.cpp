@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -42,6 +43,8 @@ TD3DScene::TD3DScene(QSize size, const QImage& background) : size_(size) {
 }
 
 TD3DScene::~TD3DScene() {
+    if (statsTimer_)
+        printRenderStats();
     // The device's GL objects go before the frames and meshes they draw.
     viewport_.reset();
     device_.reset();
@@ -75,6 +78,29 @@ void TD3DScene::buildScene() {
     cameraFrame_ = rm::Frame::create(sceneFrame_);
     cameraFrame_->SetPosition(sceneFrame_.get(), {0, 0, 100});
     cameraFrame_->LookAt(*treeFrame_, sceneFrame_.get(), rm::Constraint::ConstrainZ);
+
+    if (qEnvironmentVariableIsSet("PINEWICK_RENDER_STATS") && QCoreApplication::instance()) {
+        statsTimer_ = std::make_unique<QTimer>();
+        QObject::connect(statsTimer_.get(), &QTimer::timeout, [this] { printRenderStats(); });
+        statsTimer_->start(1000);
+        statsClock_.start();
+    }
+}
+
+TD3DScene::RenderStats TD3DScene::renderStats() const {
+    if (!device_)
+        return {};
+    const gl::DeviceStats& stats = device_->stats();
+    return {stats.renders, stats.fullRenders, stats.pixelsRead};
+}
+
+void TD3DScene::printRenderStats() const {
+    const RenderStats stats = renderStats();
+    std::fprintf(stderr, "render stats: %lld ms: %llu renders, %llu whole, %llu pixels read\n",
+                 static_cast<long long>(statsClock_.elapsed()),
+                 static_cast<unsigned long long>(stats.renders),
+                 static_cast<unsigned long long>(stats.wholeRenders),
+                 static_cast<unsigned long long>(stats.pixelsRead));
 }
 
 void TD3DScene::reportSurfaceError() {
@@ -124,11 +150,11 @@ void TD3DScene::Render() {
     if (!device_ || !viewport_)
         return;
     sceneFrame_->Move(1.0f);
-    device_->Clear();
-    device_->Render(*viewport_, *sceneFrame_);
-    device_->Update();
-    if (treeControl_)
-        treeControl_->update();
+    lastDamage_ = QRegion();
+    for (const QRect& changed : device_->RenderChanges(*viewport_, *sceneFrame_))
+        lastDamage_ += changed;
+    if (treeControl_ && !lastDamage_.isEmpty())
+        treeControl_->update(lastDamage_);
 }
 
 const QImage& TD3DScene::renderSurface() const {

@@ -12,18 +12,28 @@
 //   QPainter painter(&windowImage);
 //   scene.PaintTo(controlX, controlY, painter);
 //
+// Render draws only what changed since the last rendering: a still scene costs
+// almost nothing, so a window may call it on every display frame. It repaints
+// only the changed part of the tree control (LastDamage). With the environment
+// variable PINEWICK_RENDER_STATS set, the scene writes its render counts to
+// standard error once a second.
+//
 // TTree derives from it and reaches the frames through the accessors.
 #include "scene/d3dutils.h" // CopyPlacement, BlendBitmap
 #include "scene/rm/frame.h"
 #include "scene/rm/viewport.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 
 class QPainter;
+class QTimer;
 
 namespace gl {
 class Device;
@@ -49,9 +59,20 @@ public:
     const QString& driverName() const { return driverName_; }
     bool hasDevice() const { return device_ != nullptr; }
 
-    // One frame: applies frame motion, renders into the render surface and
-    // asks the tree control to repaint. Does nothing without a device.
+    // One frame: applies frame motion, renders what changed into the render
+    // surface and asks the tree control to repaint that part. Does nothing
+    // without a device, or when nothing changed since the last rendering.
     void Render();
+    // The part of the tree control (its pixels) that the last Render changed.
+    const QRegion& LastDamage() const { return lastDamage_; }
+    // Renders that changed the picture (whole ones among them) and the pixels
+    // read back from the renderer, since the device was made.
+    struct RenderStats {
+        std::uint64_t renders = 0;
+        std::uint64_t wholeRenders = 0;
+        std::uint64_t pixelsRead = 0;
+    };
+    RenderStats renderStats() const;
     // Background with the last rendering laid over it by alpha, drawn at (x, y).
     void PaintTo(int x, int y, QPainter& canvas);
     // Loads a mesh into the tree frame, scaled, standing on y = 0; returns half its height.
@@ -74,6 +95,7 @@ public:
 private:
     void buildScene();
     void reportSurfaceError();
+    void printRenderStats() const;
 
     QPointer<QWidget> treeControl_;
     QSize size_;
@@ -87,4 +109,7 @@ private:
     std::shared_ptr<rm::Light> light_;
     std::shared_ptr<rm::Light> ambient_;
     QString driverName_;
+    QRegion lastDamage_;
+    std::unique_ptr<QTimer> statsTimer_;
+    QElapsedTimer statsClock_;
 };

@@ -86,6 +86,11 @@ public:
     rm::Vector ScreenToTree(int x, int y) const;
     bool FitTop(rm::Vector& point) const;
     void AnimateToys(double time);
+    // The toys' own animations at time, no more often than once per
+    // OwnAnimationPace ms: what a step calls when nothing else moves (a vertex
+    // then moves a pixel or two per step). True when they were advanced.
+    bool AnimateToysPaced(double time);
+    static constexpr double OwnAnimationPace = 100;
     void Rotate(bool positive, double t);
     void StartDrop(const rm::Vector& start);
     bool DropStep(TToy* toy, double t);
@@ -122,5 +127,6 @@ private:
     float topSnap_ = 0;
     float treeHeight_ = 0;
     float dropOffset_ = 0;
+    double lastOwnAnimation_ = -1e300;
     std::function<int()> random_;
 };

@@ -56,9 +56,19 @@ bool TTree::FitTop(rm::Vector& point) const {
 }
 
 void TTree::AnimateToys(double time) {
+    lastOwnAnimation_ = time;
     for (const auto& descToy : descToys_) {
         descToy->Animate(time);
     }
+}
+
+bool TTree::AnimateToysPaced(double time) {
+    // A clock that went back (the help button resets it) animates at once.
+    if (time >= lastOwnAnimation_ && time - lastOwnAnimation_ < OwnAnimationPace) {
+        return false;
+    }
+    AnimateToys(time);
+    return true;
 }
 
 void TTree::Rotate(bool positive, double t) {

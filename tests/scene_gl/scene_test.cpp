@@ -130,4 +130,21 @@ TEST(D3DScene, PickFindsTheFrameUnderAPointAndTheHitInTreeCoordinates) {
     EXPECT_EQ(scene.PickFrame(5, 5), nullptr);
 }
 
+TEST(D3DScene, PickAnswersFromTheSceneEvenBeforeItIsRenderedAgain) {
+    TD3DScene scene(QSize(370, 376), background());
+    scene.SetDriver("");
+    ASSERT_TRUE(scene.viewport());
+    scene.treeFrame()->AddVisual(rm::makeSphere(20, 48, 24, 0xFF00A000));
+    auto toy = rm::Frame::create(scene.treeFrame());
+    toy->SetPosition(nullptr, {0, 0, 25});
+    toy->AddVisual(rm::makeSphere(3, 16, 8, 0xFFFFD700));
+    scene.Render();
+    EXPECT_EQ(scene.PickFrame(185, 188), toy);
+    // Moved, not yet rendered: the pick sees where the toy is now.
+    toy->SetPosition(nullptr, {-30, 0, 25});
+    EXPECT_EQ(scene.PickFrame(185, 188), scene.treeFrame());
+    const glm::vec4 s = scene.viewport()->Transform({-30, 0, 25});
+    EXPECT_EQ(scene.PickFrame(int(s.x / s.w), int(s.y / s.w)), toy);
+}
+
 } // namespace

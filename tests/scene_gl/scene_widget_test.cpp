@@ -58,4 +58,41 @@ TEST(D3DSceneControl, RenderAsksTheControlToRepaint) {
     scene.Render();
 }
 
+TEST(D3DSceneControl, RenderRepaintsOnlyWhatChangedAndNothingWhenNothingDid) {
+    QWidget window;
+    window.resize(400, 400);
+    auto* control = new CountingControl(&window);
+    control->setGeometry(0, 0, 300, 300);
+    window.show();
+    QImage background(400, 400, QImage::Format_RGB32);
+    background.fill(Qt::darkGreen);
+    TD3DScene scene(control, background);
+    scene.SetDriver("");
+    ASSERT_TRUE(scene.hasDevice());
+    scene.treeFrame()->AddVisual(rm::makeSphere(20, 32, 16, 0xFF20A040));
+    auto toy = rm::Frame::create(scene.treeFrame());
+    toy->SetPosition(scene.treeFrame().get(), {0, 0, 22});
+    toy->AddVisual(rm::makeSphere(2, 12, 6, 0xFFFF0000));
+    scene.Render();
+    EXPECT_EQ(scene.LastDamage(), QRegion(0, 0, 300, 300));
+    QCoreApplication::processEvents();
+    const int paints = control->paints;
+    const auto renders = scene.renderStats().renders;
+
+    scene.Render();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(scene.LastDamage().isEmpty());
+    EXPECT_EQ(control->paints, paints) << "a still scene repaints nothing";
+    EXPECT_EQ(scene.renderStats().renders, renders);
+
+    toy->SetPosition(scene.treeFrame().get(), {1, 0, 22});
+    scene.Render();
+    const QRect changed = scene.LastDamage().boundingRect();
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_LT(changed.width() * changed.height(), 300 * 300 / 10) << "only around the toy";
+    EXPECT_TRUE(changed.contains(150, 150));
+    QCoreApplication::processEvents();
+    EXPECT_GT(control->paints, paints);
+}
+
 } // namespace

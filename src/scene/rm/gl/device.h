@@ -1,30 +1,45 @@
 #pragma once
 // Device: an off-screen render target of a fixed size on an EGL device, with
-// 4× multisampling by default. Clear() makes it transparent, Render() draws a scene seen
-// through a viewport, Update() puts the picture into surface(): a QImage in
-// Format_ARGB32_Premultiplied whose alpha is the coverage (0 where nothing was
-// drawn, in between along smooth edges). Compose it over a background with
-// QPainter (CompositionMode_SourceOver). The scene background colour of the
-// frames is not drawn: what lies behind the scene is the caller's picture.
+// 4× multisampling by default. RenderChanges() draws a scene seen through a
+// viewport into surface(): a QImage in Format_ARGB32_Premultiplied whose alpha
+// is the coverage (0 where nothing was drawn, in between along smooth edges).
+// Compose it over a background with QPainter (CompositionMode_SourceOver). The
+// scene background colour of the frames is not drawn: what lies behind the
+// scene is the caller's picture.
 //
 //   auto device = gl::Device::create(370, 376, std::nullopt);  // null when no GL
 //   rm::Viewport viewport(camera, device->GetWidth(), device->GetHeight());
-//   device->Clear();
-//   device->Render(viewport, *scene);
-//   device->Update();
-//   painter.drawImage(0, 0, device->surface());
+//   for (const QRect& changed : device->RenderChanges(viewport, *scene))
+//       painter.drawImage(changed.topLeft(), device->surface(), changed);
+//
+// RenderChanges draws only what changed since its last call: nothing at all
+// when nothing moved; when only some visuals changed (own animations, a toy
+// added), the still part of the picture comes from a multisampled cache of
+// colour and depth, and only the changed rectangles are drawn, resolved and
+// read back. Clear(), Render() and Update() draw the whole picture every time.
 #include "scene/rm/frame.h"
+#include "scene/rm/gl/drawlist.h"
 #include "scene/rm/viewport.h"
 
 #include <QImage>
+#include <QRect>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace gl {
 
 class EglContext;
 class Renderer;
+
+// What the device has done, for benchmarks and tests.
+struct DeviceStats {
+    std::uint64_t renders = 0;     // pictures that changed (by RenderChanges or Update)
+    std::uint64_t fullRenders = 0; // of which the whole picture was drawn
+    std::uint64_t pixelsRead = 0;  // read back from the renderer into surface()
+};
 
 class Device {
 public:
@@ -41,30 +56,53 @@ public:
     int GetHeight() const { return height_; }
     void SetDither(bool on) { dither_ = on; }
     bool GetDither() const { return dither_; }
-    // Kept for the caller; every quality renders with per-pixel lighting.
+    // Kept for the caller; every quality renders with smooth (per-vertex) lighting.
     void SetQuality(unsigned quality) { quality_ = quality; }
     unsigned GetQuality() const { return quality_; }
     std::string renderer() const;
 
+    // Brings surface() up to date with scene and returns the rectangles of it
+    // that changed: none when nothing in the scene changed since the last call.
+    std::vector<QRect> RenderChanges(const rm::Viewport& viewport, const rm::Frame& scene);
+    // The next RenderChanges draws everything.
+    void Invalidate() { havePrevious_ = false; }
+
+    // The whole picture in three steps: clear, draw, read back.
     void Clear();
     void Render(const rm::Viewport& viewport, const rm::Frame& scene);
     void Update();
+
     const QImage& surface() const { return surface_; }
+    const DeviceStats& stats() const { return stats_; }
 
 private:
     Device() = default;
     bool allocate(std::string& error);
+    void clearBound(const QRect& area);
+    // Copies the cache's colour and depth into the picture being drawn.
+    void restoreFromCache(const QRect& area);
+    void resolveAndRead(const QRect& area);
 
     std::shared_ptr<EglContext> context_;
     int width_ = 0;
     int height_ = 0;
     int samples_ = 4;
     unsigned multisampleFramebuffer_ = 0;
+    unsigned cacheFramebuffer_ = 0;
     unsigned resolveFramebuffer_ = 0;
-    unsigned renderbuffers_[3] = {0, 0, 0}; // multisampled colour, depth; resolved colour
+    // Multisampled colour and depth; the cache's colour and depth; resolved colour.
+    unsigned renderbuffers_[5] = {0, 0, 0, 0, 0};
     bool dither_ = false;
     unsigned quality_ = 0;
     QImage surface_;
+    DeviceStats stats_;
+
+    // The scene as last drawn, and where the cache of its still part is out of date.
+    DrawList previous_;
+    bool havePrevious_ = false;
+    BoxCache boxes_;
+    std::vector<QRect> staleCache_;
+    bool cacheAllStale_ = true;
 };
 
 } // namespace gl

@@ -1,5 +1,7 @@
 #include "scene/rm/gl/glrenderer.h"
 
+#include "scene/rm/gl/drawlist.h"
+
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -9,39 +11,68 @@
 #include <cstddef>
 #include <cstdio>
 #include <glm/gtc/type_ptr.hpp>
+#include <unordered_map>
 
 namespace gl {
 
 namespace {
 
 constexpr int MaxLights = 8;
+constexpr GLuint ModelAttribute = 4; // four columns: locations 4 to 7
 
+// Lit per vertex: the tree's triangles and the toys' are a few pixels each, so
+// lighting at the corners looks like lighting every pixel and costs far less
+// on a software renderer. Frames only turn and move, so the model's rotation
+// turns the normals.
 const char* const vertexShader = R"(
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
 layout(location = 2) in vec2 uv;
-layout(location = 3) in vec4 color;
-uniform mat4 model;
-uniform mat3 normalMatrix;
+layout(location = 3) in vec4 vertexColor;
+layout(location = 4) in mat4 model;
 uniform mat4 viewProjection;
+uniform vec3 eye;
+uniform vec3 ambient;
+uniform vec4 lightVector[MAX_LIGHTS]; // w = 1: point light at xyz; w = 0: directional, toward the light along xyz
+uniform vec3 lightColor[MAX_LIGHTS];
+uniform vec4 color;
+uniform vec3 specular;
+uniform float power;
+uniform vec3 emissive;
 // Centroid sampling keeps multisampled edge pixels from extrapolating past the triangle.
-centroid out vec3 worldPosition;
-centroid out vec3 worldNormal;
+centroid out vec3 diffuseLit; // the surface colour times the light it gets
+centroid out vec3 addedLight; // emitted and reflected light, not tinted by a texture
+centroid out float alpha;
 #if TEXTURED
 centroid out vec2 texCoord;
 #endif
-#if VERTEX_COLOR
-centroid out vec4 vertexColor;
-#endif
 void main() {
     vec4 world = model * vec4(position, 1.0);
-    worldPosition = world.xyz;
-    worldNormal = normalMatrix * normal;
+    vec3 n = normalize(mat3(model) * normal);
+#if VERTEX_COLOR
+    vec4 base = vertexColor;
+#else
+    vec4 base = color;
+#endif
+    vec3 diffuseLight = ambient;
+    vec3 specularLight = vec3(0.0);
+#if SHINY
+    vec3 toEye = normalize(eye - world.xyz);
+#endif
+    for (int i = 0; i < LIGHT_COUNT; ++i) {
+        vec3 toLight = normalize(lightVector[i].xyz - world.xyz * lightVector[i].w);
+        float facing = max(dot(n, toLight), 0.0);
+        diffuseLight += lightColor[i] * facing;
+#if SHINY
+        if (facing > 0.0)
+            specularLight += lightColor[i] * pow(max(dot(reflect(-toLight, n), toEye), 0.0), power);
+#endif
+    }
+    diffuseLit = base.rgb * diffuseLight;
+    addedLight = emissive + specular * specularLight;
+    alpha = base.a;
 #if TEXTURED
     texCoord = uv;
-#endif
-#if VERTEX_COLOR
-    vertexColor = color;
 #endif
     gl_Position = viewProjection * world;
 }
@@ -51,53 +82,24 @@ void main() {
 // are constants, so the light loop unrolls and no uniform branches remain
 // (software renderers run such shaders several times faster).
 const char* const fragmentShader = R"(
-centroid in vec3 worldPosition;
-centroid in vec3 worldNormal;
+centroid in vec3 diffuseLit;
+centroid in vec3 addedLight;
+centroid in float alpha;
 #if TEXTURED
 centroid in vec2 texCoord;
-#endif
-#if VERTEX_COLOR
-centroid in vec4 vertexColor;
-#endif
-uniform vec3 eye;
-uniform vec3 ambient;
-uniform vec4 lightVector[MAX_LIGHTS]; // w = 1: point light at xyz; w = 0: directional, toward the light along xyz
-uniform vec3 lightColor[MAX_LIGHTS];
-uniform vec4 color;
-uniform vec3 specular;
-uniform float power;
-uniform vec3 emissive;
 uniform sampler2D sampler;
+#endif
 out vec4 fragment;
 void main() {
-#if VERTEX_COLOR
-    vec4 base = vertexColor;
-#else
-    vec4 base = color;
-#endif
 #if TEXTURED
-    base *= texture(sampler, texCoord);
+    vec4 texel = texture(sampler, texCoord);
+    vec3 lit = diffuseLit * texel.rgb + addedLight;
+    float a = alpha * texel.a;
+#else
+    vec3 lit = diffuseLit + addedLight;
+    float a = alpha;
 #endif
-    vec3 n = normalize(worldNormal);
-    vec3 diffuseLight = ambient;
-#if SHINY
-    vec3 specularLight = vec3(0.0);
-    vec3 toEye = normalize(eye - worldPosition);
-#endif
-    for (int i = 0; i < LIGHT_COUNT; ++i) {
-        vec3 toLight = normalize(lightVector[i].xyz - worldPosition * lightVector[i].w);
-        float facing = max(dot(n, toLight), 0.0);
-        diffuseLight += lightColor[i] * facing;
-#if SHINY
-        if (facing > 0.0)
-            specularLight += lightColor[i] * pow(max(dot(reflect(-toLight, n), toEye), 0.0), power);
-#endif
-    }
-    vec3 lit = base.rgb * diffuseLight + emissive;
-#if SHINY
-    lit += specular * specularLight;
-#endif
-    fragment = vec4(min(lit, vec3(1.0)) * base.a, base.a);
+    fragment = vec4(min(lit, vec3(1.0)) * a, a);
 }
 )";
 
@@ -142,6 +144,21 @@ void collectLights(const rm::Frame& frame, glm::vec3& ambient, std::vector<glm::
         collectLights(*child, ambient, vectors, colors);
 }
 
+// Every visual of the scene with its frame's transform, in tree order.
+void collectItems(const rm::Frame& frame, std::vector<DrawItem>& items) {
+    if (!frame.visuals().empty()) {
+        const glm::mat4 model = frame.worldMatrix();
+        for (const auto& visual : frame.visuals()) {
+            DrawItem item;
+            item.visual = visual;
+            item.model = model;
+            items.push_back(std::move(item));
+        }
+    }
+    for (const auto& child : frame.children())
+        collectItems(*child, items);
+}
+
 } // namespace
 
 Renderer::~Renderer() {
@@ -153,6 +170,8 @@ Renderer::~Renderer() {
         if (program.id)
             glDeleteProgram(program.id);
     }
+    if (instanceBuffer_)
+        glDeleteBuffers(1, &instanceBuffer_);
 }
 
 glm::mat4 Renderer::projection(const rm::Viewport& viewport) {
@@ -200,9 +219,8 @@ Renderer::Program* Renderer::program(unsigned key) {
     auto at = [&program](const char* name) {
         return glGetUniformLocation(program.id, name);
     };
-    program.at = {at("model"),    at("normalMatrix"), at("viewProjection"), at("eye"),
-                  at("ambient"),  at("lightVector"),  at("lightColor"),     at("color"),
-                  at("specular"), at("power"),        at("emissive"),       at("sampler")};
+    program.at = {at("viewProjection"), at("eye"),      at("ambient"), at("lightVector"), at("lightColor"),
+                  at("color"),          at("specular"), at("power"),   at("emissive"),    at("sampler")};
     return &program;
 }
 
@@ -211,9 +229,9 @@ void Renderer::use(Program& program) {
         glUseProgram(program.id);
         current_ = &program;
     }
-    const Locations& at = program.at;
     if (program.frameStamp != frameStamp_) {
         // Per-picture values, once per program and picture.
+        const Locations& at = program.at;
         program.frameStamp = frameStamp_;
         glUniformMatrix4fv(at.viewProjection, 1, GL_FALSE, glm::value_ptr(frameState_.viewProjection));
         glUniform3fv(at.eye, 1, glm::value_ptr(frameState_.eye));
@@ -224,11 +242,6 @@ void Renderer::use(Program& program) {
             glUniform3fv(at.lightColor, count, glm::value_ptr(frameState_.lightColors[0]));
         }
         glUniform1i(at.sampler, 0);
-    }
-    if (program.modelStamp != modelStamp_) {
-        program.modelStamp = modelStamp_;
-        glUniformMatrix4fv(at.model, 1, GL_FALSE, glm::value_ptr(frameState_.model));
-        glUniformMatrix3fv(at.normalMatrix, 1, GL_FALSE, glm::value_ptr(frameState_.normalMatrix));
     }
 }
 
@@ -241,7 +254,7 @@ void Renderer::release(GpuVisual& visual) {
     visual.groups.clear();
 }
 
-void Renderer::purge() {
+void Renderer::end() {
     for (auto it = visuals_.begin(); it != visuals_.end();) {
         if (it->second.owner.expired()) {
             release(it->second);
@@ -257,7 +270,8 @@ const Renderer::GpuVisual& Renderer::upload(const std::shared_ptr<rm::Visual>& v
     if (gpu.owner.lock() == visual && gpu.revision == visual->revision())
         return gpu;
     const auto& groups = visual->groups();
-    if (gpu.owner.lock() != visual || gpu.groups.size() != groups.size()) {
+    const bool fresh = gpu.owner.lock() != visual || gpu.groups.size() != groups.size();
+    if (fresh) {
         release(gpu);
         gpu.groups.resize(groups.size());
         for (GpuGroup& group : gpu.groups) {
@@ -281,18 +295,26 @@ const Renderer::GpuVisual& Renderer::upload(const std::shared_ptr<rm::Visual>& v
             glEnableVertexAttribArray(3);
             glVertexAttribPointer(3, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                                   reinterpret_cast<void*>(offsetof(rm::Vertex, color)));
+            // The frame's transform, one per instance; drawBatch points it at the batch.
+            for (GLuint column = 0; column < 4; ++column) {
+                glEnableVertexAttribArray(ModelAttribute + column);
+                glVertexAttribDivisor(ModelAttribute + column, 1);
+            }
         }
     }
     for (std::size_t g = 0; g < groups.size(); ++g) {
         GpuGroup& group = gpu.groups[g];
+        const rm::MeshGroup& source = groups[g];
         glBindVertexArray(group.vao);
         glBindBuffer(GL_ARRAY_BUFFER, group.vbo);
-        glBufferData(GL_ARRAY_BUFFER, groups[g].vertices.size() * sizeof(rm::Vertex),
-                     groups[g].vertices.data(), GL_DYNAMIC_DRAW);
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, groups[g].indices.size() * sizeof(unsigned),
-                     groups[g].indices.data(), GL_DYNAMIC_DRAW);
-        group.count = static_cast<int>(groups[g].indices.size());
-        group.translucentVertices = std::any_of(groups[g].vertices.begin(), groups[g].vertices.end(),
+        glBufferData(GL_ARRAY_BUFFER, source.vertices.size() * sizeof(rm::Vertex), source.vertices.data(),
+                     GL_DYNAMIC_DRAW);
+        // Morphing moves vertices only: the faces are sent again only when their number changes.
+        if (fresh || group.count != static_cast<int>(source.indices.size()))
+            glBufferData(GL_ELEMENT_ARRAY_BUFFER, source.indices.size() * sizeof(unsigned),
+                         source.indices.data(), GL_DYNAMIC_DRAW);
+        group.count = static_cast<int>(source.indices.size());
+        group.translucentVertices = std::any_of(source.vertices.begin(), source.vertices.end(),
                                                 [](const rm::Vertex& v) { return (v.color >> 24) != 0xFF; });
     }
     gpu.owner = visual;
@@ -322,55 +344,52 @@ unsigned Renderer::texture(const std::string& path) {
     return id;
 }
 
-void Renderer::drawFrame(const rm::Frame& frame) {
-    if (!frame.visuals().empty()) {
-        frameState_.model = frame.worldMatrix();
-        frameState_.normalMatrix = glm::transpose(glm::inverse(glm::mat3(frameState_.model)));
-        ++modelStamp_;
-        const unsigned lightCount = static_cast<unsigned>(frameState_.lightVectors.size());
-        for (const auto& visual : frame.visuals()) {
-            const GpuVisual& gpu = upload(visual);
-            const auto& groups = visual->groups();
-            for (std::size_t g = 0; g < groups.size() && g < gpu.groups.size(); ++g) {
-                const rm::MeshGroup& group = groups[g];
-                if (gpu.groups[g].count == 0)
-                    continue;
-                const unsigned textureId = group.texture.empty() ? 0 : texture(group.texture);
-                const bool shiny = group.material.power > 0.0f && group.material.specular != glm::vec3(0.0f);
-                const unsigned key = lightCount | (textureId ? 0x10u : 0u) |
-                                     (group.useVertexColors ? 0x20u : 0u) | (shiny ? 0x40u : 0u);
-                Program* variant = program(key);
-                if (!variant)
-                    continue;
-                use(*variant);
-                const Locations& at = variant->at;
-                const glm::vec4 color = rm::colorToVec4(group.color);
-                const bool translucent = group.useVertexColors ? gpu.groups[g].translucentVertices
-                                                               : color.a < 1.0f || textureId != 0;
-                if (translucent)
-                    glEnable(GL_BLEND);
-                else
-                    glDisable(GL_BLEND);
-                glUniform4fv(at.color, 1, glm::value_ptr(color));
-                glUniform3fv(at.emissive, 1, glm::value_ptr(group.material.emissive));
-                if (shiny) {
-                    glUniform3fv(at.specular, 1, glm::value_ptr(group.material.specular));
-                    glUniform1f(at.power, group.material.power);
-                }
-                if (textureId)
-                    glBindTexture(GL_TEXTURE_2D, textureId);
-                glBindVertexArray(gpu.groups[g].vao);
-                glDrawElements(GL_TRIANGLES, gpu.groups[g].count, GL_UNSIGNED_INT, nullptr);
-            }
-        }
+void Renderer::drawBatch(const Batch& batch, std::size_t firstInstance) {
+    const GpuVisual& gpu = upload(batch.visual);
+    const auto& groups = batch.visual->groups();
+    const unsigned lightCount = static_cast<unsigned>(frameState_.lightVectors.size());
+    const auto instances = static_cast<GLsizei>(batch.models.size());
+    for (std::size_t g = 0; g < groups.size() && g < gpu.groups.size(); ++g) {
+        const rm::MeshGroup& group = groups[g];
+        const GpuGroup& gpuGroup = gpu.groups[g];
+        if (gpuGroup.count == 0)
+            continue;
+        const unsigned textureId = group.texture.empty() ? 0 : texture(group.texture);
+        const bool shiny = group.material.power > 0.0f && group.material.specular != glm::vec3(0.0f);
+        const unsigned key = lightCount | (textureId ? 0x10u : 0u) | (group.useVertexColors ? 0x20u : 0u) |
+                             (shiny ? 0x40u : 0u);
+        Program* variant = program(key);
+        if (!variant)
+            continue;
+        use(*variant);
+        const Locations& at = variant->at;
+        const glm::vec4 color = rm::colorToVec4(group.color);
+        const bool translucent =
+            group.useVertexColors ? gpuGroup.translucentVertices : color.a < 1.0f || textureId != 0;
+        if (translucent)
+            glEnable(GL_BLEND);
+        else
+            glDisable(GL_BLEND);
+        glUniform4fv(at.color, 1, glm::value_ptr(color));
+        glUniform3fv(at.emissive, 1, glm::value_ptr(group.material.emissive));
+        glUniform3fv(at.specular, 1, glm::value_ptr(shiny ? group.material.specular : glm::vec3(0.0f)));
+        glUniform1f(at.power, group.material.power);
+        if (textureId)
+            glBindTexture(GL_TEXTURE_2D, textureId);
+        glBindVertexArray(gpuGroup.vao);
+        glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+        for (GLuint column = 0; column < 4; ++column)
+            glVertexAttribPointer(
+                ModelAttribute + column, 4, GL_FLOAT, GL_FALSE, sizeof(glm::mat4),
+                reinterpret_cast<void*>(firstInstance * sizeof(glm::mat4) + column * sizeof(glm::vec4)));
+        glDrawElementsInstanced(GL_TRIANGLES, gpuGroup.count, GL_UNSIGNED_INT, nullptr, instances);
     }
-    for (const auto& child : frame.children())
-        drawFrame(*child);
 }
 
-void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
+void Renderer::begin(const rm::Viewport& viewport, const rm::Frame& scene) {
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
+    glDepthMask(GL_TRUE);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glFrontFace(GL_CCW); // clockwise on the screen, whose y grows downwards
@@ -379,6 +398,8 @@ void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
     glDisable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glActiveTexture(GL_TEXTURE0);
+    if (!instanceBuffer_)
+        glGenBuffers(1, &instanceBuffer_);
 
     frameState_.ambient = glm::vec3(0.0f);
     frameState_.lightVectors.clear();
@@ -388,9 +409,43 @@ void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
     frameState_.eye = viewport.GetCamera() ? viewport.GetCamera()->GetPosition(nullptr) : glm::vec3(0.0f);
     ++frameStamp_;
     current_ = nullptr;
-    drawFrame(scene);
+}
+
+void Renderer::draw(const std::vector<DrawItem>& items, const std::function<bool(const DrawItem&)>& only) {
+    // Frames that show the same visual go into one batch, batches in the order
+    // their visuals first appear in the tree.
+    batches_.clear();
+    std::unordered_map<const rm::Visual*, std::size_t> batchOf;
+    for (const DrawItem& item : items) {
+        if (only && !only(item))
+            continue;
+        auto [it, isNew] = batchOf.try_emplace(item.visual.get(), batches_.size());
+        if (isNew)
+            batches_.push_back({item.visual, {}});
+        batches_[it->second].models.push_back(item.model);
+    }
+    if (batches_.empty())
+        return;
+    instances_.clear();
+    for (const Batch& batch : batches_)
+        instances_.insert(instances_.end(), batch.models.begin(), batch.models.end());
+    glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(instances_.size() * sizeof(glm::mat4)),
+                 instances_.data(), GL_STREAM_DRAW);
+    std::size_t first = 0;
+    for (const Batch& batch : batches_) {
+        drawBatch(batch, first);
+        first += batch.models.size();
+    }
     glBindVertexArray(0);
-    purge();
+}
+
+void Renderer::render(const rm::Viewport& viewport, const rm::Frame& scene) {
+    std::vector<DrawItem> items;
+    collectItems(scene, items);
+    begin(viewport, scene);
+    draw(items);
+    end();
 }
 
 } // namespace gl

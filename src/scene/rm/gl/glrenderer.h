@@ -1,19 +1,23 @@
 #pragma once
-// Draws a frame tree with OpenGL 3.3 core: per-pixel lighting (ambient, point
-// and directional lights), group colours or vertex colours, specular with
-// power, emissive colour and textures. Back faces (counter-clockwise on the
-// screen) are culled, as in the retained-mode interface. One renderer lives
-// with each EGL context; meshes are uploaded once and again only after they
-// change.
+// Draws the visuals of a scene with OpenGL 3.3 core, lit per vertex (ambient,
+// point and directional lights, specular with power, emissive colour), with
+// group colours or vertex colours and textures. Back faces (counter-clockwise
+// on the screen) are culled, as in the retained-mode interface. All frames
+// showing one visual are drawn together, one instanced draw per group. One
+// renderer lives with each EGL context; meshes are uploaded once and again
+// only after they change.
 #include "scene/rm/frame.h"
 #include "scene/rm/viewport.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace gl {
+
+struct DrawItem;
 
 class Renderer {
 public:
@@ -22,8 +26,16 @@ public:
     Renderer& operator=(const Renderer&) = delete;
     ~Renderer();
 
-    // The context must be current and a framebuffer bound; depth testing is set up here.
+    // Takes the lights of scene and the viewport's projection for the next draws;
+    // the context must be current and a framebuffer bound.
+    void begin(const rm::Viewport& viewport, const rm::Frame& scene);
+    // Draws the items that `only` accepts (all without it).
+    void draw(const std::vector<DrawItem>& items, const std::function<bool(const DrawItem&)>& only = {});
+    // Frees what belonged to visuals that are gone.
+    void end();
+    // begin, every visual of scene, end.
     void render(const rm::Viewport& viewport, const rm::Frame& scene);
+
     // GL projection for a viewport: like rm::Viewport::project, with row 0 at the top.
     static glm::mat4 projection(const rm::Viewport& viewport);
 
@@ -38,45 +50,45 @@ private:
         std::uint64_t revision = 0;
         std::vector<GpuGroup> groups;
     };
-    struct Lights;
-
     struct Locations {
-        int model, normalMatrix, viewProjection, eye, ambient, lightVector, lightColor, color, specular,
-            power, emissive, sampler;
+        int viewProjection, eye, ambient, lightVector, lightColor, color, specular, power, emissive, sampler;
     };
     // One compiled shader variant (light count, texture, vertex colours, specular).
     struct Program {
         unsigned id = 0;
         Locations at{};
         std::uint64_t frameStamp = 0;
-        std::uint64_t modelStamp = 0;
     };
-    // What every variant needs to know about the current picture and frame.
+    // What every variant needs to know about the current picture.
     struct FrameState {
         glm::mat4 viewProjection{1.0f};
         glm::vec3 eye{0.0f};
         glm::vec3 ambient{0.0f};
         std::vector<glm::vec4> lightVectors;
         std::vector<glm::vec3> lightColors;
-        glm::mat4 model{1.0f};
-        glm::mat3 normalMatrix{1.0f};
+    };
+    // The frames that show one visual, as instance transforms.
+    struct Batch {
+        std::shared_ptr<rm::Visual> visual;
+        std::vector<glm::mat4> models;
     };
 
     Program* program(unsigned key);
     void use(Program& program);
     const GpuVisual& upload(const std::shared_ptr<rm::Visual>& visual);
     unsigned texture(const std::string& path);
-    void drawFrame(const rm::Frame& frame);
+    void drawBatch(const Batch& batch, std::size_t firstInstance);
     void release(GpuVisual& visual);
-    void purge();
 
     std::map<unsigned, Program> programs_;
     Program* current_ = nullptr;
     FrameState frameState_;
     std::uint64_t frameStamp_ = 0;
-    std::uint64_t modelStamp_ = 0;
     std::map<const rm::Visual*, GpuVisual> visuals_;
     std::map<std::string, unsigned> textures_;
+    unsigned instanceBuffer_ = 0;
+    std::vector<Batch> batches_;
+    std::vector<glm::mat4> instances_;
 };
 
 } // namespace gl

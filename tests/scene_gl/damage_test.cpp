@@ -1,0 +1,164 @@
+// Rendering only what changed: the picture a device keeps up to date by parts
+// must be the picture a fresh device draws whole, and a scene where nothing
+// moved must cost no drawing at all.
+#include "gl_pictures.h"
+#include "scene/rm/gl/device.h"
+#include "scene/rm/gl/drawlist.h"
+#include "scene/rm/shapes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace gltest;
+
+// A large still sphere (the tree), small boxes and spheres around it (toys),
+// camera and lights as the tree scene has them.
+struct DamageScene {
+    std::shared_ptr<rm::Frame> root = rm::Frame::create();
+    std::shared_ptr<rm::Frame> camera = rm::Frame::create(root);
+    std::shared_ptr<rm::Frame> tree = rm::Frame::create(root);
+    std::vector<std::shared_ptr<rm::Frame>> toys;
+    std::shared_ptr<rm::Mesh> toyMesh = rm::makeSphere(3, 16, 8, 0xFFD02020);
+    std::unique_ptr<rm::Viewport> viewport;
+
+    DamageScene() {
+        camera->SetPosition(root.get(), {0, 0, 100});
+        camera->SetOrientation(root.get(), {0, 0, -1}, {0, 1, 0});
+        auto light = rm::Frame::create(root);
+        light->SetPosition(root.get(), {5000, 5000, 5000});
+        light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
+        root->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
+        tree->AddVisual(rm::makeSphere(25, 48, 24, 0xFF20A040));
+        for (int i = 0; i < 6; ++i) {
+            auto toy = rm::Frame::create(tree);
+            toy->SetPosition(tree.get(), {-30.0f + 12.0f * i, -20.0f + 8.0f * i, 24});
+            toy->AddVisual(i % 2 ? std::shared_ptr<rm::Visual>(toyMesh)
+                                 : rm::makeBox({-2, -2, -2}, {2, 2, 2}, 0xFF2040E0));
+            toys.push_back(toy);
+        }
+        viewport = std::make_unique<rm::Viewport>(camera, 200, 160);
+        viewport->SetBack(5000);
+    }
+    // The whole picture, drawn by a device of its own.
+    QImage drawnWhole() const {
+        auto device = gl::Device::create(200, 160, std::nullopt);
+        device->RenderChanges(*viewport, *root);
+        return device->surface().copy();
+    }
+};
+
+// Pixels whose channels differ by more than one level.
+int differing(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            count += std::abs(qRed(p) - qRed(q)) > 1 || std::abs(qGreen(p) - qGreen(q)) > 1 ||
+                     std::abs(qBlue(p) - qBlue(q)) > 1 || std::abs(qAlpha(p) - qAlpha(q)) > 1;
+        }
+    }
+    return count;
+}
+
+int area(const std::vector<QRect>& rects) {
+    int sum = 0;
+    for (const QRect& r : rects)
+        sum += r.width() * r.height();
+    return sum;
+}
+
+TEST(GlDamage, NothingChangedDrawsNothing) {
+    DamageScene scene;
+    auto device = gl::Device::create(200, 160, std::nullopt);
+    ASSERT_TRUE(device);
+    EXPECT_EQ(device->RenderChanges(*scene.viewport, *scene.root), std::vector<QRect>{QRect(0, 0, 200, 160)});
+    const gl::DeviceStats before = device->stats();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(device->RenderChanges(*scene.viewport, *scene.root).empty());
+    EXPECT_EQ(device->stats().renders, before.renders);
+    EXPECT_EQ(device->stats().pixelsRead, before.pixelsRead);
+}
+
+TEST(GlDamage, ChangesByPartsGiveThePictureDrawnWhole) {
+    DamageScene scene;
+    auto device = gl::Device::create(200, 160, std::nullopt);
+    ASSERT_TRUE(device);
+    device->RenderChanges(*scene.viewport, *scene.root);
+    // Each step changes something else: a toy moves, a shared mesh morphs (all
+    // its toys change), a toy is added, one is taken off, a still toy starts
+    // moving while another stops.
+    const std::vector<std::function<void()>> steps{
+        [&] {
+            scene.toys[0]->SetPosition(scene.tree.get(), {-28, -18, 26});
+        },
+        [&] {
+            scene.toys[0]->SetPosition(scene.tree.get(), {-26, -16, 26});
+        },
+        [&] {
+            auto vertices = scene.toyMesh->GetVertices(0);
+            for (auto& v : vertices)
+                v.position *= 1.3f;
+            scene.toyMesh->SetVertices(0, 0, vertices);
+        },
+        [&] {
+            auto toy = rm::Frame::create(scene.tree);
+            toy->SetPosition(scene.tree.get(), {10, 30, 22});
+            toy->AddVisual(rm::makeBox({-3, -1, -3}, {3, 1, 3}, 0xFFF0C020));
+            scene.toys.push_back(toy);
+        },
+        [&] { scene.tree->DeleteChild(scene.toys[2].get()); },
+        [&] {
+            scene.toys[4]->AddRotation(rm::CombineType::Before, {0, 0, 1}, 0.4f);
+        },
+        [&] {
+            scene.toys[5]->SetPosition(scene.tree.get(), {40, 22, 30});
+        },
+    };
+    int step = 0;
+    for (const auto& change : steps) {
+        change();
+        const std::vector<QRect> damage = device->RenderChanges(*scene.viewport, *scene.root);
+        EXPECT_FALSE(damage.empty()) << "step " << step;
+        EXPECT_LT(area(damage), 200 * 160 / 2) << "step " << step << ": only the changed part";
+        const QImage whole = scene.drawnWhole();
+        EXPECT_EQ(differing(device->surface(), whole), 0) << "step " << step;
+        if (step == 3) {
+            savePicture(device->surface(), "damage_by_parts");
+            savePicture(whole, "damage_whole");
+        }
+        ++step;
+    }
+    EXPECT_LT(device->stats().pixelsRead, 200u * 160u * 3u) << "far less than a whole picture per step";
+}
+
+TEST(GlDamage, TurningTheCameraOrTheTreeDrawsEverything) {
+    DamageScene scene;
+    auto device = gl::Device::create(200, 160, std::nullopt);
+    ASSERT_TRUE(device);
+    device->RenderChanges(*scene.viewport, *scene.root);
+    scene.tree->AddRotation(rm::CombineType::After, {0, 1, 0}, 0.1f);
+    EXPECT_EQ(device->RenderChanges(*scene.viewport, *scene.root), std::vector<QRect>{QRect(0, 0, 200, 160)});
+    scene.camera->SetPosition(scene.root.get(), {0, 2, 100});
+    EXPECT_EQ(device->RenderChanges(*scene.viewport, *scene.root), std::vector<QRect>{QRect(0, 0, 200, 160)});
+    EXPECT_EQ(differing(device->surface(), scene.drawnWhole()), 0);
+    // Back to still parts: the cache of the still picture is rebuilt and used.
+    scene.toys[1]->SetPosition(scene.tree.get(), {-20, -12, 27});
+    const auto damage = device->RenderChanges(*scene.viewport, *scene.root);
+    EXPECT_LT(area(damage), 200 * 160 / 4);
+    EXPECT_EQ(differing(device->surface(), scene.drawnWhole()), 0);
+}
+
+TEST(GlDamage, DamageRectanglesAreMergedWhereTheyMeet) {
+    std::vector<QRect> rects;
+    gl::addDamage(rects, QRect(0, 0, 10, 10));
+    gl::addDamage(rects, QRect(50, 50, 10, 10));
+    EXPECT_EQ(rects.size(), 2u);
+    gl::addDamage(rects, QRect(8, 8, 45, 45)); // meets both
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0], QRect(0, 0, 60, 60));
+    gl::addDamage(rects, QRect());
+    EXPECT_EQ(rects.size(), 1u);
+}
+
+} // namespace
