@@ -25,6 +25,40 @@ struct BallStyle {
 constexpr int Rings = 14;
 constexpr int Segments = 20;
 
+std::vector<int> allRings() {
+    std::vector<int> rings;
+    for (int i = 0; i <= Rings; ++i) {
+        rings.push_back(i);
+    }
+    return rings;
+}
+
+// Which of the Rings + 1 profile rings (pole to pole) and how many of the
+// Segments a ball keeps. On a ball some twenty-five pixels wide, every other
+// ring (about 26 degrees) and fourteen segments keep the outline round to a
+// third of a pixel; the rings where a band changes colour stay, and so do the
+// segments of stripes and flutes. Spirals and dots change from ring to ring
+// and keep them all.
+struct Tessellation {
+    std::vector<int> rings;
+    int segments = Segments;
+};
+
+Tessellation tessellation(const BallStyle& style) {
+    switch (style.pattern) {
+    case Pattern::Spiral:
+    case Pattern::Dots:
+        return {allRings(), Segments};
+    case Pattern::Stripes:
+        return {{0, 2, 4, 6, 8, 10, 12, 14}, Segments};
+    case Pattern::Bands:
+        return {{0, 2, 4, 5, 6, 8, 9, 10, 12, 14}, style.flutes > 0 ? Segments : 14};
+    case Pattern::Plain:
+        break;
+    }
+    return {{0, 2, 4, 6, 8, 10, 12, 14}, style.flutes > 0 ? Segments : 14};
+}
+
 Material finished(glm::vec3 color, Finish finish) {
     switch (finish) {
     case Finish::Frosted:
@@ -43,9 +77,9 @@ int goldMetal(MeshModel& model) {
     return model.addMaterial(glossy({0.86f, 0.66f, 0.24f}, 0.8f, 25.0f, 0.12f));
 }
 
-std::vector<glm::vec2> ballProfile(bool onion) {
+std::vector<glm::vec2> ballProfile(bool onion, const std::vector<int>& rings) {
     std::vector<glm::vec2> profile;
-    for (int i = 0; i <= Rings; ++i) {
+    for (int i : rings) {
         const float phi = -0.5f * Pi + Pi * static_cast<float>(i) / Rings;
         float r = std::cos(phi), y = std::sin(phi);
         if (onion) {
@@ -62,9 +96,13 @@ MeshModel ball(const BallStyle& style) {
     MeshModel model;
     const int main = model.addMaterial(finished(style.color, style.finish));
     const int second = model.addMaterial(finished(style.second, Finish::Metal));
+    const Tessellation tess = tessellation(style);
     LatheOptions options;
-    options.segments = Segments;
-    options.material = [&](int i, int j) {
+    options.segments = tess.segments;
+    // Patterns are laid out on the full grid of rings and segments.
+    options.material = [&](int row, int column) {
+        const int i = tess.rings[static_cast<std::size_t>(row)];
+        const int j = column * Segments / tess.segments;
         switch (style.pattern) {
         case Pattern::Bands:
             return (i == 5 || i == 8) ? second : main;
@@ -84,7 +122,7 @@ MeshModel ball(const BallStyle& style) {
             return 1.0f + 0.07f * std::cos(n * a);
         };
     }
-    lathe(model, ballProfile(style.onion), options);
+    lathe(model, ballProfile(style.onion, tess.rings), options);
     hangingCap(model, 1.0f, 0.3f, goldMetal(model));
     return model;
 }
@@ -148,7 +186,7 @@ MeshModel shatterRest() {
     options.material = [key](int, int) {
         return key;
     };
-    lathe(glass, ballProfile(false), options);
+    lathe(glass, ballProfile(false, allRings()), options);
     for (auto& t : glass.triangles()) {
         const glm::vec3 c =
             (glass.vertices()[t.corners[0]].position + glass.vertices()[t.corners[1]].position +

@@ -39,8 +39,9 @@ void addBell(MeshModel& model, const BellStyle& style, int body = -1) {
     const bool banded = style.band != glm::vec3(0.0f);
     const int band = banded ? model.addMaterial(glossy(style.band, 0.6f, 30.0f, 0.14f)) : body;
     const int gold = model.addMaterial(glossy({0.86f, 0.66f, 0.24f}, 0.8f, 25.0f, 0.12f));
+    // Ten segments round a bell some twenty pixels wide; the bands follow the profile.
     LatheOptions options;
-    options.segments = 22;
+    options.segments = 10;
     options.material = [&](int i, int) {
         return (i == 9 || i == 11) ? band : body;
     };
@@ -48,7 +49,7 @@ void addBell(MeshModel& model, const BellStyle& style, int body = -1) {
     hangingCap(model, 1.0f, 0.28f, gold);
     MeshModel clapper;
     const int brass = clapper.addMaterial(glossy({0.55f, 0.45f, 0.25f}, 0.6f, 30.0f, 0.1f));
-    sphere(clapper, Clapper, 6, 10, brass, 1);
+    sphere(clapper, Clapper, 4, 6, brass, 1);
     tube(clapper, {{0, 0.03f, 0}, {0, 1.5f, 0}}, {0.035f, 0.035f}, 4, brass, false, 1);
     model.append(clapper, glm::translate(glm::mat4(1.0f), {0.0f, -0.72f, 0.0f}));
 }

@@ -18,7 +18,10 @@ struct IcicleStyle {
 };
 
 constexpr float Length = 6.0f;
-constexpr int Rows = 18;
+// Rows of the profile; the stripes are laid out as on 18 rows, which is what
+// they were drawn for.
+constexpr int Rows = 12;
+constexpr int StripeRows = 18;
 
 void addIcicle(MeshModel& model, const IcicleStyle& style, int body = -1) {
     if (body < 0) {
@@ -37,7 +40,7 @@ void addIcicle(MeshModel& model, const IcicleStyle& style, int body = -1) {
     LatheOptions options;
     options.segments = 15;
     options.material = [&](int i, int j) {
-        return (striped && ((j + i / 2) % 5) == 0) ? stripe : body;
+        return (striped && ((j + i * StripeRows / Rows / 2) % 5) == 0) ? stripe : body;
     };
     options.radius = [](float a, int) {
         return 1.0f + 0.28f * std::cos(5.0f * a);

@@ -155,26 +155,25 @@ void sphere(MeshModel& model, float r, int rings, int segments, int material, in
 }
 
 void ring(MeshModel& model, float radius, float thickness, int material, int piece) {
+    // The loop is a pixel or two thick on the screen: eight points of three sides each.
     std::vector<glm::vec3> path;
-    const int points = 14;
+    const int points = 8;
     for (int i = 0; i < points; ++i) {
         const float a = 2.0f * Pi * static_cast<float>(i) / points;
         path.push_back({radius * std::cos(a), radius * std::sin(a), 0.0f});
     }
-    tube(model, path, std::vector<float>(points, thickness), 6, material, true, piece);
+    tube(model, path, std::vector<float>(points, thickness), 3, material, true, piece);
 }
 
 void hangingCap(MeshModel& model, float top, float capRadius, int metal, int piece) {
     const float c = capRadius;
     const float bottom = top - 0.3f * c;
     const float height = 0.5f * c;
+    // A few pixels wide on the screen: eight plain segments look as round as more.
     LatheOptions options;
-    options.segments = 16;
+    options.segments = 8;
     options.material = [metal](int, int) {
         return metal;
-    };
-    options.radius = [](float a, int) {
-        return 1.0f + 0.07f * std::cos(8.0f * a);
     };
     options.piece = piece;
     lathe(model,

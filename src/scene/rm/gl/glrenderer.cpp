@@ -19,11 +19,15 @@ namespace {
 
 constexpr int MaxLights = 8;
 constexpr GLuint ModelAttribute = 4; // four columns: locations 4 to 7
+// From this specular power on a highlight is a few pixels wide: lit per pixel.
+constexpr float SharpHighlight = 45.0f;
 
 // Lit per vertex: the tree's triangles and the toys' are a few pixels each, so
 // lighting at the corners looks like lighting every pixel and costs far less
-// on a software renderer. Frames only turn and move, so the model's rotation
-// turns the normals.
+// on a software renderer. Only sharp highlights (SHARP: glass and metal toys)
+// are small enough to fall between the corners; their specular light is found
+// per pixel. Frames only turn and move, so the model's rotation turns the
+// normals.
 const char* const vertexShader = R"(
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
@@ -46,6 +50,10 @@ centroid out float alpha;
 #if TEXTURED
 centroid out vec2 texCoord;
 #endif
+#if SHARP
+centroid out vec3 worldPosition;
+centroid out vec3 worldNormal;
+#endif
 void main() {
     vec4 world = model * vec4(position, 1.0);
     vec3 n = normalize(mat3(model) * normal);
@@ -56,14 +64,14 @@ void main() {
 #endif
     vec3 diffuseLight = ambient;
     vec3 specularLight = vec3(0.0);
-#if SHINY
+#if SHINY && !SHARP
     vec3 toEye = normalize(eye - world.xyz);
 #endif
     for (int i = 0; i < LIGHT_COUNT; ++i) {
         vec3 toLight = normalize(lightVector[i].xyz - world.xyz * lightVector[i].w);
         float facing = max(dot(n, toLight), 0.0);
         diffuseLight += lightColor[i] * facing;
-#if SHINY
+#if SHINY && !SHARP
         if (facing > 0.0)
             specularLight += lightColor[i] * pow(max(dot(reflect(-toLight, n), toEye), 0.0), power);
 #endif
@@ -73,6 +81,10 @@ void main() {
     alpha = base.a;
 #if TEXTURED
     texCoord = uv;
+#endif
+#if SHARP
+    worldPosition = world.xyz;
+    worldNormal = n;
 #endif
     gl_Position = viewProjection * world;
 }
@@ -89,6 +101,15 @@ centroid in float alpha;
 centroid in vec2 texCoord;
 uniform sampler2D sampler;
 #endif
+#if SHARP
+centroid in vec3 worldPosition;
+centroid in vec3 worldNormal;
+uniform vec3 eye;
+uniform vec4 lightVector[MAX_LIGHTS];
+uniform vec3 lightColor[MAX_LIGHTS];
+uniform vec3 specular;
+uniform float power;
+#endif
 out vec4 fragment;
 void main() {
 #if TEXTURED
@@ -98,6 +119,15 @@ void main() {
 #else
     vec3 lit = diffuseLit + addedLight;
     float a = alpha;
+#endif
+#if SHARP
+    vec3 n = normalize(worldNormal);
+    vec3 toEye = normalize(eye - worldPosition);
+    for (int i = 0; i < LIGHT_COUNT; ++i) {
+        vec3 toLight = normalize(lightVector[i].xyz - worldPosition * lightVector[i].w);
+        if (dot(n, toLight) > 0.0)
+            lit += specular * lightColor[i] * pow(max(dot(reflect(-toLight, n), toEye), 0.0), power);
+    }
 #endif
     fragment = vec4(min(lit, vec3(1.0)) * a, a);
 }
@@ -192,11 +222,11 @@ Renderer::Program* Renderer::program(unsigned key) {
     Program& program = it->second;
     if (!isNew)
         return program.id ? &program : nullptr;
-    const std::string defines = "#version 330 core\n#define MAX_LIGHTS " + std::to_string(MaxLights) +
-                                "\n#define LIGHT_COUNT " + std::to_string(key & 0xF) + "\n#define TEXTURED " +
-                                std::to_string((key >> 4) & 1) + "\n#define VERTEX_COLOR " +
-                                std::to_string((key >> 5) & 1) + "\n#define SHINY " +
-                                std::to_string((key >> 6) & 1) + "\n";
+    const std::string defines =
+        "#version 330 core\n#define MAX_LIGHTS " + std::to_string(MaxLights) + "\n#define LIGHT_COUNT " +
+        std::to_string(key & 0xF) + "\n#define TEXTURED " + std::to_string((key >> 4) & 1) +
+        "\n#define VERTEX_COLOR " + std::to_string((key >> 5) & 1) + "\n#define SHINY " +
+        std::to_string((key >> 6) & 1) + "\n#define SHARP " + std::to_string((key >> 7) & 1) + "\n";
     const std::string vertexSource = defines + vertexShader, fragmentSource = defines + fragmentShader;
     GLuint vs = compile(GL_VERTEX_SHADER, vertexSource.c_str()),
            fs = compile(GL_FRAGMENT_SHADER, fragmentSource.c_str());
@@ -356,8 +386,9 @@ void Renderer::drawBatch(const Batch& batch, std::size_t firstInstance) {
             continue;
         const unsigned textureId = group.texture.empty() ? 0 : texture(group.texture);
         const bool shiny = group.material.power > 0.0f && group.material.specular != glm::vec3(0.0f);
+        const bool sharp = shiny && group.material.power >= SharpHighlight;
         const unsigned key = lightCount | (textureId ? 0x10u : 0u) | (group.useVertexColors ? 0x20u : 0u) |
-                             (shiny ? 0x40u : 0u);
+                             (shiny ? 0x40u : 0u) | (sharp ? 0x80u : 0u);
         Program* variant = program(key);
         if (!variant)
             continue;
