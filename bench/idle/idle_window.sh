@@ -9,39 +9,32 @@ set -euo pipefail
 program=$1
 data=$2
 seconds=${3:-10}
-
-home=$(mktemp -d /tmp/pinewick-idle-XXXXXX)
-trap 'rm -rf "$home"' EXIT
-mkdir -p "$home/Data" "$home/config/Corlune"
-for entry in "$data"/*; do
-  case "$(basename "$entry")" in desc*) ;; *) ln -s "$entry" "$home/Data/" ;; esac
-done
-cp "$data/desc.default" "$home/Data/desc"
-printf '[General]\nHDPath=%s/\nFirst=0\n' "$home" > "$home/config/Corlune/Pinewick.conf"
+e2e=$(cd "$(dirname "$0")/../../tests/e2e" && pwd)
+source "$e2e/e2e_lib.sh"
+prepare_home "$data"
 
 cat > "$home/session.sh" <<SESSION
 #!/usr/bin/env bash
 set -u
-export XDG_CONFIG_HOME="$home/config" PINEWICK_RENDER_STATS=1 SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME="$home/config" PINEWICK_RENDER_STATS=1
 unset QT_QPA_PLATFORM
-"$program" -DEBUG > "$home/out.log" 2>&1 &
-pid=\$!
-for i in \$(seq 1 100); do
-  xdotool search --name '^Pinewick\$' > /dev/null 2>&1 && break
-  sleep 0.1
-done
+home="$home"
+source "$e2e/e2e_lib.sh"
+start_program "$program" || exit 1
+xdotool mousemove \$((X + 5)) \$((Y + 5))
 sleep 3
 ticks() { awk '{ print \$14 + \$15 }' /proc/\$pid/stat; }
-start_ticks=\$(ticks); start_stats=\$(grep '^render stats' "$home/out.log" | tail -n 1)
+start_ticks=\$(ticks)
+grep '^render stats' "$home/out.log" | tail -n 1 > "$home/stats.txt"
 sleep $seconds
-end_ticks=\$(ticks); end_stats=\$(grep '^render stats' "$home/out.log" | tail -n 1)
-kill \$pid
+end_ticks=\$(ticks)
+grep '^render stats' "$home/out.log" | tail -n 1 >> "$home/stats.txt"
 echo "\$start_ticks \$end_ticks \$(getconf CLK_TCK)" > "$home/cpu.txt"
-echo "\$start_stats" > "$home/stats.txt"
-echo "\$end_stats" >> "$home/stats.txt"
+kill \$pid
+wait \$pid 2> /dev/null
 SESSION
 chmod +x "$home/session.sh"
-xvfb-run -a -s '-screen 0 800x600x24' "$home/session.sh"
+xvfb-run -a -s '-screen 0 800x600x24' "$home/session.sh" || true
 
 read -r t0 t1 hz < "$home/cpu.txt"
 # "render stats: T ms: R renders, W whole, P pixels read"

@@ -249,14 +249,17 @@ void TFormTree::IdleStep() {
         tree_->Rotate(false, now - LastTick);
         break;
     default: {
-        // A still tree with still toys is not drawn again.
+        // A still tree with still toys is not drawn again. While the tree
+        // turns, the toys move at the display rate; on a still tree their own
+        // animations are paced (about ten steps a second), and Render draws
+        // only the rectangles they changed.
         const bool toysMove = ToysAnimate();
-        if (toysMove) {
-            tree_->AnimateToys(now);
-        }
         if (AutoRotate != 0) {
+            if (toysMove) {
+                tree_->AnimateToys(now);
+            }
             tree_->Rotate(AutoRotate == -1, now - LastTick);
-        } else if (toysMove) {
+        } else if (toysMove && tree_->AnimateToysPaced(now)) {
             RenderTree();
         }
         break;

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Starts Pinewick on a virtual display and leaves it alone, counting renders
+# through the scene's render statistics (PINEWICK_RENDER_STATS, one line a
+# second on standard error):
+#  - with only still toys on the tree, nothing is rendered for two seconds;
+#  - with the default decoration, whose bells, stars and candles move by
+#    themselves, the scene renders at most about 15 times a second.
+set -euo pipefail
+program=$1
+data=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/e2e_lib.sh"
+prepare_home "$data"
+
+cat > "$home/session.sh" <<SESSION
+#!/usr/bin/env bash
+set -u
+export XDG_CONFIG_HOME="$home/config" PINEWICK_RENDER_STATS=1
+unset QT_QPA_PLATFORM
+home="$home"
+source "$here/e2e_lib.sh"
+start_program "$program" || exit 1
+# Away from the tree, the cases and the buttons.
+xdotool mousemove \$((X + 5)) \$((Y + 5))
+sleep 1.5
+grep '^render stats' "$home/out.log" | tail -n 1 > "$home/stats.txt"
+sleep 2.2
+grep '^render stats' "$home/out.log" | tail -n 1 >> "$home/stats.txt"
+kill \$pid
+wait \$pid 2> /dev/null
+SESSION
+chmod +x "$home/session.sh"
+
+fail() { echo "FAIL: $*"; cat "$home/out.log" || true; exit 1; }
+# Sets ms and renders: the time and the renders between the two samples.
+count_renders() {
+  rm -f "$home/stats.txt"
+  xvfb-run -a -s '-screen 0 800x600x24' "$home/session.sh" || true
+  [ -f "$home/stats.txt" ] && [ "$(wc -l < "$home/stats.txt")" -eq 2 ] || fail "no render statistics"
+  local ms0 r0 ms1 r1
+  numbers() { sed -E 's/render stats: ([0-9]+) ms: ([0-9]+) renders.*/\1 \2/'; }
+  read -r ms0 r0 < <(head -n 1 "$home/stats.txt" | numbers)
+  read -r ms1 r1 < <(tail -n 1 "$home/stats.txt" | numbers)
+  ms=$((ms1 - ms0))
+  renders=$((r1 - r0))
+  [ "$ms" -ge 1500 ] || fail "the statistics cover only $ms ms"
+}
+
+# Only the big balls (descriptions 0 to 6), which do not move by themselves.
+grep -v '^Toy=' "$data/desc.default" > "$home/Data/desc"
+grep -E '^Toy=[0-6],' "$data/desc.default" >> "$home/Data/desc"
+grep -q '^Toy=' "$home/Data/desc" || fail "the default decoration has no big balls"
+count_renders
+[ "$renders" -eq 0 ] || fail "$renders renders in $ms ms of a still tree"
+echo "still tree: $renders renders in $ms ms"
+
+cp "$data/desc.default" "$home/Data/desc"
+count_renders
+[ "$renders" -gt 0 ] || fail "the toys' own animations were not drawn"
+[ "$((renders * 1000))" -le "$((16 * ms))" ] || fail "$renders renders in $ms ms: more than 15 a second"
+echo "own animations: $renders renders in $ms ms"
