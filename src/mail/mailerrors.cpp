@@ -1,6 +1,8 @@
 // The error table of the mail component: socket error numbers to codes and texts.
 #include "mail/mailtypes.h"
 
+#include <map>
+
 namespace mail {
 
 MailErrorText MailErrorFromWinsock(int e) {
@@ -54,6 +56,23 @@ MailErrorText MailErrorFromWinsock(int e) {
     default:
         return {E::UnknownError, "Unknown Error"};
     }
+}
+
+std::string SecureMailErrorText(SendMailError error, const std::string& detail) {
+    using E = SendMailError;
+    static const std::map<E, const char*> texts{
+        {E::LoginFailed, "Login failed: the server refused the user name or password"},
+        {E::TlsHandshakeFailed, "TLS handshake failed"},
+        {E::CertificateNotTrusted, "Server certificate not trusted"},
+        {E::NoStartTls, "The server offers no STARTTLS: the mail was not sent unencrypted"},
+        {E::NoLogin, "The server offers no login by AUTH PLAIN or AUTH LOGIN"},
+    };
+    const auto found = texts.find(error);
+    std::string text = found != texts.end() ? found->second : "Unknown Error";
+    if (!detail.empty()) {
+        text += " (" + detail + ")";
+    }
+    return text;
 }
 
 } // namespace mail

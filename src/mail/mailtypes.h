@@ -50,6 +50,12 @@ enum class SendMailError : int {
     PrematurelyDisconnected = 17,
     MailDestination = 18,
     HostUnreachable = 19,
+    // Encrypted and logged-in sending.
+    LoginFailed = 20,           // the server refused the login (or there was no password)
+    TlsHandshakeFailed = 21,    // TLS could not be set up
+    CertificateNotTrusted = 22, // the server's certificate is not trusted or names another host
+    NoStartTls = 23,            // TLS was asked for and the server offers no STARTTLS
+    NoLogin = 24,               // a login was asked for and none can be done safely
 };
 
 // How an attachment goes out.
@@ -76,6 +82,9 @@ struct MailErrorText {
     const char* text;
 };
 MailErrorText MailErrorFromWinsock(int winsockError);
+// The text of an error of encrypted or logged-in sending, with what the server or
+// the TLS layer said about it (may be empty).
+std::string SecureMailErrorText(SendMailError error, const std::string& detail);
 
 // Reads a file and picks base64, quoted-printable or text lines for it.
 AttachmentEncoding ChooseEncoding(const std::string& path);

@@ -1,5 +1,7 @@
 #include "mail/sendmail.h"
 
+#include "mail/tlsstream.h"
+
 #include <QCoreApplication>
 #include <arpa/inet.h>
 #include <cstring>
@@ -149,6 +151,12 @@ void SendMail::StartRequest() {
     OnDisconnect = [this](TStarSocket&) {
         DisconnectHandler();
     };
+    OnWrite = [this](TStarSocket&) {
+        WriteReady();
+    };
+    // A new connection starts in plain text.
+    SetStream(nullptr);
+    tls_.reset();
     CreateSocket();
     if (CheckSocketError()) {
         return;
@@ -204,6 +212,9 @@ void SendMail::ConnectedHandler() {
     partialReply_.clear();
     mailSent_ = false;
     TouchReplyTimer();
+    if (Security.Tls == TlsMode::Tls) {
+        StartTls(); // TLS from the first byte: the greeting comes encrypted
+    }
 }
 
 void SendMail::DisconnectHandler() {
@@ -211,7 +222,10 @@ void SendMail::DisconnectHandler() {
         return;
     }
     Info(SendMailInfo::ServerClosed);
-    if (!mailSent_) {
+    if (step_ == kTlsHandshake && !mailSent_) {
+        lastError_ = SendMailError::TlsHandshakeFailed;
+        Error(lastError_, SecureMailErrorText(lastError_, "the server closed the connection"));
+    } else if (!mailSent_) {
         lastError_ = SendMailError::PrematurelyDisconnected;
         Error(SendMailError::PrematurelyDisconnected, "Prematurely Disconnected");
     }

@@ -5,6 +5,7 @@
 // and OnDone (always last, always from the event queue).
 #include "mail/mailtypes.h"
 #include "mail/quotedprintable.h"
+#include "mail/smtpsecurity.h"
 #include "mail/starsocket.h"
 
 #include <QTimer>
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace mail {
+
+class TTlsStream;
 
 class SendMail : public TStarSocket {
     Q_OBJECT
@@ -33,6 +36,11 @@ public:
     std::string TO_Address;
     std::string Subject; // no Subject header when empty
     uint16_t SMTP_Port = 25;
+    // Encryption and login. The default asks for neither and keeps the plain
+    // dialogue (HELO); anything else gets EHLO, TLS and the login before MAIL FROM,
+    // and ends with an error rather than going on unencrypted. Security.Password
+    // is the password to log in with; it is never reported.
+    SmtpSecurity Security;
 
     // Send_Mail starts a request, Cancel_SendMail cancels the running one.
     void SetAction(TMailAction action);
@@ -91,6 +99,14 @@ private:
         kData = 5,       // 354, the go-ahead for the message text
         kEndOfData = 6,  // the answer to the "." line
         kQuit = 7,       // QUIT and after: nothing more to do
+        // The encrypted and logged-in part, between the greeting and MAIL FROM.
+        kEhlo = 20,              // the answer to EHLO: the server's extensions
+        kStartTls = 21,          // the answer to STARTTLS
+        kTlsHandshake = 22,      // TLS being set up: no reply lines until it is
+        kAuthPlain = 23,         // the answer to AUTH PLAIN with the credentials
+        kAuthLoginUser = 24,     // 334, asking for the user name
+        kAuthLoginPassword = 25, // 334, asking for the password
+        kAuthLoginDone = 26,     // the answer to the password
     };
 
     // Request lifecycle (sendmail.cpp).
@@ -122,6 +138,21 @@ private:
     void AdvanceRecipientList();
     void NextRecipient();
     std::vector<std::string>& RecipientList(int number);
+
+    // Encryption and login (smtpsecure.cpp).
+    void SendEhlo();
+    void NoteExtension(const std::string& line);
+    bool HasExtension(const std::string& keyword) const;
+    void AfterEhlo();
+    void StartTls();
+    bool ContinueHandshake();
+    void SendLogin();
+    void SendMailFrom();
+    void SecureRefusal(const std::string& line);
+    void SecureFailure(SendMailError error, const std::string& detail);
+    void WriteReady();
+    bool Encrypted() const;
+    void SendSecretLine(std::string_view line, std::string_view shown);
 
     // The message (composemessage.cpp).
     void ComposeMessage();
@@ -170,6 +201,9 @@ private:
     bool atLineStart_ = true;
 
     ByteStream* stream_ = this;
+    std::unique_ptr<TTlsStream> tls_;
+    // Extensions the server named in its last EHLO answer (keyword lines, upper case).
+    std::vector<std::string> extensions_;
     QTimer replyTimer_;
     const std::string version_ = "SendMail 1.3.9";
 };

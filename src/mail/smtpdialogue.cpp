@@ -2,6 +2,8 @@
 // to the step the dialogue is at.
 #include "mail/sendmail.h"
 
+#include "mail/base64.h"
+
 #include <cstring>
 
 namespace mail {
@@ -14,6 +16,10 @@ void SendMail::Reader() {
     }
     char buffer[2048];
     while (!cancelled_) {
+        // While TLS is being set up, what arrives belongs to the handshake.
+        if (step_ == kTlsHandshake && !ContinueHandshake()) {
+            return;
+        }
         const int received = stream_->ReceiveBuffer(buffer, sizeof buffer);
         if (CheckSocketError() || received == 0) {
             return;
@@ -30,6 +36,12 @@ void SendMail::Reader() {
             if (cancelled_) {
                 return;
             }
+            if (step_ == kTlsHandshake) {
+                // Anything that came in plain text after the answer to STARTTLS
+                // is not the server's word: it is dropped, never read as a reply.
+                start = partialReply_.size();
+                break;
+            }
         }
         partialReply_.erase(0, start);
     }
@@ -41,6 +53,9 @@ void SendMail::HandleReply(const std::string& line) {
         if (step_ == kRecipients) {
             // A refused recipient: the others still get their RCPT.
             Info(SendMailInfo::RecipientRefused, currentRecipient_);
+        } else if (step_ >= kEhlo) {
+            SecureRefusal(line);
+            return;
         } else {
             lastError_ = SendMailError::UnexpectedResponse;
             Error(SendMailError::UnexpectedResponse, "Unexpected response: " + line);
@@ -48,12 +63,19 @@ void SendMail::HandleReply(const std::string& line) {
             return;
         }
     }
+    if (step_ == kEhlo) {
+        NoteExtension(line);
+    }
     if (line.size() >= 4 && line[3] == '-') {
         return; // a continuation line of a multi-line reply: wait for the last
     }
 
     switch (step_) {
     case kGreeting:
+        if (Security.Asks()) {
+            SendEhlo();
+            return;
+        }
         SendLine("HELO " + LocalHostName());
         break;
     case kHelo:
@@ -93,6 +115,26 @@ void SendMail::HandleReply(const std::string& line) {
         }
         SendLine("QUIT");
         break;
+    case kEhlo:
+        AfterEhlo(); // STARTTLS, the login or MAIL FROM
+        return;
+    case kStartTls:
+        StartTls();
+        return;
+    case kTlsHandshake:
+        return; // the handshake takes the bytes; no line gets here
+    case kAuthLoginUser:
+        SendLine(Base64Encode(Security.User));
+        step_ = kAuthLoginPassword;
+        return;
+    case kAuthLoginPassword:
+        SendSecretLine(Base64Encode(Security.Password), "********");
+        step_ = kAuthLoginDone;
+        return;
+    case kAuthPlain:
+    case kAuthLoginDone:
+        SendMailFrom(); // logged in
+        return;
     default:
         break; // QUIT's answer and anything after it
     }
