@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include <filesystem>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <openssl/x509v3.h>
@@ -49,7 +50,10 @@ bool TTlsStream::Start() {
     SSL_CTX_set_min_proto_version(context_, TLS1_2_VERSION);
     // The system's trust store (SSL_CERT_FILE and SSL_CERT_DIR change where it is).
     SSL_CTX_set_default_verify_paths(context_);
-    if (!trustFile_.empty() && SSL_CTX_load_verify_locations(context_, trustFile_.c_str(), nullptr) != 1) {
+    // The extra trust: a PEM file, or a folder of hashed certificates.
+    const bool folder = !trustFile_.empty() && std::filesystem::is_directory(trustFile_);
+    if (!trustFile_.empty() && SSL_CTX_load_verify_locations(context_, folder ? nullptr : trustFile_.c_str(),
+                                                             folder ? trustFile_.c_str() : nullptr) != 1) {
         ERR_clear_error();
         failure_ = "the trust file " + trustFile_ + " cannot be read";
         return false;

@@ -1,0 +1,31 @@
+#pragma once
+// Where the password of a mail login comes from, in this order: the account's
+// own settings (the password itself, or the output of its password command), then
+// the desktop keyring. What is found is never printed or logged; Problem says
+// only where it was looked for.
+#include "mail/smtpsecurity.h"
+
+#include <optional>
+#include <string>
+
+namespace mail {
+
+enum class PasswordOrigin { None, Settings, Command, Keyring };
+
+struct PasswordResult {
+    std::string Password;
+    PasswordOrigin Origin = PasswordOrigin::None;
+    // When none was found: what is missing, in words for the user.
+    std::string Problem;
+    bool Found() const { return Origin != PasswordOrigin::None; }
+};
+
+// The password for logging in to server as security.User. May run the account's
+// password command and ask the keyring: off the GUI thread when it must not wait.
+PasswordResult FindPassword(const SmtpSecurity& security, const std::string& server);
+
+// Runs a password command as msmtp runs it (through the shell) and returns the
+// first line of what it prints; nullopt when it cannot run or fails.
+std::optional<std::string> RunPasswordCommand(const std::string& command);
+
+} // namespace mail
