@@ -136,4 +136,11 @@ AccountSecurity EvolutionSecurity(const SettingValue& value) {
     return out;
 }
 
+void ApplyAccountSecurity(MailAccount& account, const AccountSecurity& security) {
+    account.Security = security.Security;
+    if (security.DefaultPort != 0 && account.Port == 25) {
+        account.Port = security.DefaultPort;
+    }
+}
+
 } // namespace mail

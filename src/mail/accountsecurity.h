@@ -4,6 +4,7 @@
 // (or the command that gives it) and an extra trusted CA file. Each function gets
 // the program's values through a lookup by key: nullopt when the key is not set,
 // an empty string when it is set with no value (msmtp's bare "tls" means on).
+#include "mail/mailaccount.h"
 #include "mail/smtpsecurity.h"
 
 #include <cstdint>
@@ -34,5 +35,9 @@ AccountSecurity ThunderbirdSecurity(const SettingValue& value);
 // Evolution's submission (transport) source, keys as "Group/Key":
 // Security/Method, Authentication/Method, Authentication/User, Authentication/Port.
 AccountSecurity EvolutionSecurity(const SettingValue& value);
+
+// Gives the account its security, and the port that goes with it when the
+// settings name none.
+void ApplyAccountSecurity(MailAccount& account, const AccountSecurity& security);
 
 } // namespace mail

@@ -3,6 +3,7 @@
 // ([Mail Account] IdentityUid), the identity holds name and address and names
 // its transport ([Mail Submission] TransportUid), and an SMTP transport holds
 // the server ([Authentication] Host and Port).
+#include "mail/accountsecurity.h"
 #include "mail/keyfile.h"
 #include "mail/mailaccountsources.h"
 
@@ -50,6 +51,12 @@ MailAccount EvolutionAccount(const MailAccountPlaces& places) {
         if (transport != nullptr && transport->Value("Mail Transport", "BackendName") == "smtp") {
             SetServerValue(account, transport->Value("Authentication", "Host"));
             SetPortValue(account, transport->Value("Authentication", "Port"));
+            ApplyAccountSecurity(
+                account, EvolutionSecurity([&](const std::string& key) -> std::optional<std::string> {
+                    const std::size_t slash = key.find('/');
+                    const std::string value = transport->Value(key.substr(0, slash), key.substr(slash + 1));
+                    return value.empty() ? std::nullopt : std::optional(value);
+                }));
         }
         if (account.Found()) {
             return account;

@@ -1,6 +1,7 @@
 // git send-email's account: the user's global git settings user.name,
 // user.email, sendemail.smtpServer and sendemail.smtpServerPort, asked from
 // git itself so that its include files and both settings files count.
+#include "mail/accountsecurity.h"
 #include "mail/mailaccountsources.h"
 
 #include <QProcess>
@@ -16,8 +17,10 @@ MailAccount GitAccount(const MailAccountPlaces& places) {
     environment.insert("XDG_CONFIG_HOME", places.ConfigHome);
     git.setProcessEnvironment(environment);
     git.setWorkingDirectory(places.Home);
-    git.start("git", {"config", "--global", "--includes", "--null", "--get-regexp",
-                      R"(^(user\.(name|email)|sendemail\.smtpserver(port)?)$)"});
+    git.start(
+        "git",
+        {"config", "--global", "--includes", "--null", "--get-regexp",
+         R"(^(user\.(name|email)|sendemail\.(smtpserver(port)?|smtpencryption|smtpuser|smtppass|smtpsslcertpath|smtpauth))$)"});
     if (!git.waitForFinished(5000) || git.exitStatus() != QProcess::NormalExit) {
         git.kill();
         git.waitForFinished(1000);
@@ -42,6 +45,10 @@ MailAccount GitAccount(const MailAccountPlaces& places) {
     if (!server.empty() && server.front() != '/') {
         SetServerValue(account, server);
         SetPortValue(account, values["sendemail.smtpserverport"]);
+        ApplyAccountSecurity(account, GitSecurity([&](const std::string& key) -> std::optional<std::string> {
+                                 const auto found = values.find("sendemail." + key);
+                                 return found == values.end() ? std::nullopt : std::optional(found->second);
+                             }));
     }
     return account;
 }

@@ -7,6 +7,8 @@
 // send-email, a mail server on this machine); each one gives a whole account
 // (empty fields where it has no value), and the first one that names a server
 // wins. Nothing is ever written to another program's settings.
+#include "mail/smtpsecurity.h"
+
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,8 @@ struct MailAccount {
     std::string Address; // the sender's address
     std::string Server;  // the outgoing (SMTP) server: a host name or a dotted address
     uint16_t Port = 25;  // the server's port
+    // Encryption and login as the program's settings ask for them.
+    SmtpSecurity Security;
     // Which program's settings the account comes from ("Thunderbird", ...);
     // empty when no source had anything.
     QString Source;

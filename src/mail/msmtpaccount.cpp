@@ -3,6 +3,7 @@
 // fill every account defined after them, "account NAME : A, B" inherits the
 // listed accounts' settings, and the account named "default" is the one used.
 // msmtp keeps no display name: the user's full name stands in for it.
+#include "mail/accountsecurity.h"
 #include "mail/mailaccountsources.h"
 
 #include <QFile>
@@ -99,6 +100,10 @@ MailAccount MsmtpAccount(const MailAccountPlaces& places) {
     account.Address = Substituted(value("from"), places);
     SetServerValue(account, value("host"));
     SetPortValue(account, value("port"));
+    ApplyAccountSecurity(account, MsmtpSecurity([&](const std::string& key) -> std::optional<std::string> {
+                             const auto found = chosen.find(key);
+                             return found == chosen.end() ? std::nullopt : std::optional(found->second);
+                         }));
     return account;
 }
 

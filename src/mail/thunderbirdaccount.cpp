@@ -1,5 +1,6 @@
 // Thunderbird's account: the default profile's prefs.js, read as Thunderbird
 // writes it (user_pref("key", value); one per line).
+#include "mail/accountsecurity.h"
 #include "mail/keyfile.h"
 #include "mail/mailaccountsources.h"
 
@@ -158,6 +159,11 @@ MailAccount ThunderbirdAccount(const MailAccountPlaces& places) {
     if (!smtp.empty()) {
         SetServerValue(account, Pref(prefs, "mail.smtpserver." + smtp + ".hostname"));
         SetPortValue(account, Pref(prefs, "mail.smtpserver." + smtp + ".port"));
+        ApplyAccountSecurity(account,
+                             ThunderbirdSecurity([&](const std::string& key) -> std::optional<std::string> {
+                                 const auto found = prefs.find("mail.smtpserver." + smtp + "." + key);
+                                 return found == prefs.end() ? std::nullopt : std::optional(found->second);
+                             }));
     }
     return account;
 }

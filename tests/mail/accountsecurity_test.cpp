@@ -1,7 +1,12 @@
 // The security settings read from each mail program's account: which keys mean
 // STARTTLS, TLS from the first byte, a login, and where the password comes from.
 #include "mail/accountsecurity.h"
+#include "mail/mailaccountsources.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -170,4 +175,86 @@ TEST(AccountSecurity, PasswordsAndTrustComeAlong) {
         mail::GitSecurity(Lookup({{"smtpuser", "joe"}, {"smtppass", "pw"}, {"smtpsslcertpath", "/ca"}}));
     EXPECT_EQ(git.Security.Password, "pw");
     EXPECT_EQ(git.Security.TrustFile, "/ca");
+}
+
+// Each source as its program writes its settings, read through the discovery.
+namespace {
+
+class DiscoveredSecurity : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        places.Home = dir.path();
+        places.ConfigHome = dir.path() + "/.config";
+        places.LoginName = "robin";
+    }
+    void write(const QString& relative, const QByteArray& text) {
+        const QString path = dir.path() + "/" + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QTemporaryDir dir;
+    mail::MailAccountPlaces places;
+};
+
+} // namespace
+
+TEST_F(DiscoveredSecurity, Msmtp) {
+    write(".msmtprc", "defaults\ntls on\ntls_starttls off\nauth on\n\n"
+                      "account default\nhost smtp.example.org\nfrom robin@example.org\nuser robin\n"
+                      "passwordeval \"pass show smtp\"\n");
+    const mail::MailAccount account = mail::MsmtpAccount(places);
+    EXPECT_EQ(account.Security.Tls, TlsMode::Tls);
+    EXPECT_EQ(account.Security.Auth, AuthMethod::Automatic);
+    EXPECT_EQ(account.Security.User, "robin");
+    EXPECT_EQ(account.Security.PasswordEval, "pass show smtp");
+    EXPECT_EQ(account.Port, 465);
+}
+
+TEST_F(DiscoveredSecurity, GitSendEmail) {
+    write(".gitconfig", "[user]\n\tname = Robin\n\temail = robin@example.org\n"
+                        "[sendemail]\n\tsmtpServer = smtp.example.org\n\tsmtpEncryption = tls\n"
+                        "\tsmtpServerPort = 587\n\tsmtpUser = robin\n\tsmtpPass = from-git\n");
+    const mail::MailAccount account = mail::GitAccount(places);
+    EXPECT_EQ(account.Security.Tls, TlsMode::StartTls);
+    EXPECT_EQ(account.Security.Auth, AuthMethod::Automatic);
+    EXPECT_EQ(account.Security.User, "robin");
+    EXPECT_EQ(account.Security.Password, "from-git");
+    EXPECT_EQ(account.Port, 587);
+}
+
+TEST_F(DiscoveredSecurity, Thunderbird) {
+    write(".thunderbird/profiles.ini",
+          "[Profile0]\nName=default\nIsRelative=1\nPath=abc.default\nDefault=1\n");
+    write(".thunderbird/abc.default/prefs.js",
+          "user_pref(\"mail.accountmanager.defaultaccount\", \"account1\");\n"
+          "user_pref(\"mail.account.account1.identities\", \"id1\");\n"
+          "user_pref(\"mail.identity.id1.useremail\", \"robin@example.org\");\n"
+          "user_pref(\"mail.identity.id1.smtpServer\", \"smtp1\");\n"
+          "user_pref(\"mail.smtpserver.smtp1.hostname\", \"smtp.example.org\");\n"
+          "user_pref(\"mail.smtpserver.smtp1.try_ssl\", 3);\n"
+          "user_pref(\"mail.smtpserver.smtp1.authMethod\", 3);\n"
+          "user_pref(\"mail.smtpserver.smtp1.username\", \"robin\");\n");
+    const mail::MailAccount account = mail::ThunderbirdAccount(places);
+    EXPECT_EQ(account.Security.Tls, TlsMode::Tls);
+    EXPECT_EQ(account.Security.Auth, AuthMethod::Automatic);
+    EXPECT_EQ(account.Security.User, "robin");
+    EXPECT_EQ(account.Port, 465);
+}
+
+TEST_F(DiscoveredSecurity, Evolution) {
+    const auto source = [&](const QString& uid, const QByteArray& text) {
+        write(".config/evolution/sources/" + uid + ".source", text);
+    };
+    source("a", "[Mail Account]\nIdentityUid=i\n");
+    source("i", "[Mail Identity]\nAddress=robin@example.org\n\n[Mail Submission]\nTransportUid=t\n");
+    source("t", "[Mail Transport]\nBackendName=smtp\n\n[Authentication]\nHost=smtp.example.org\nPort=587\n"
+                "User=robin\nMethod=LOGIN\n\n[Security]\nMethod=starttls-on-standard-port\n");
+    const mail::MailAccount account = mail::EvolutionAccount(places);
+    EXPECT_EQ(account.Security.Tls, TlsMode::StartTls);
+    EXPECT_EQ(account.Security.Auth, AuthMethod::Login);
+    EXPECT_EQ(account.Security.User, "robin");
+    EXPECT_EQ(account.Port, 587);
 }
