@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
         return 0;
     case Command::Check:
         return RunCheck(command->file);
-    case Command::Snapshot: {
+    case Command::Snapshot:
+    case Command::Send: {
         // No window: without a display, draw off screen.
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName("Pinewick");
         std::setlocale(LC_NUMERIC, "C");
-        return RunSnapshot(command->file);
+        return command->kind == Command::Send ? RunSend(command->file) : RunSnapshot(command->file);
     }
     case Command::Window:
         break;

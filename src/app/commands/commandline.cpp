@@ -22,6 +22,12 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
                 *error = "--snapshot needs a file name (.jpg or .png)";
                 return std::nullopt;
             }
+        } else if (argument == "--send") {
+            command.kind = Command::Send;
+            if (!takeFile(true)) {
+                *error = "--send needs an e-mail address";
+                return std::nullopt;
+            }
         } else if (argument == "--help" || argument == "-h") {
             command.kind = Command::Help;
         } else if (argument.compare("-DEBUG", Qt::CaseInsensitive) == 0) {
@@ -38,10 +44,15 @@ void PrintUsage() {
     std::puts(
         "Usage: pinewick [-DEBUG]\n"
         "       pinewick --check [FILE]\n"
+        "       pinewick --snapshot FILE\n"
+        "       pinewick --send ADDRESS\n"
         "\n"
         "  -DEBUG          skip the title sequence\n"
         "  --check [FILE]  read a description file (default: the home folder's Data/desc) and print it\n"
         "                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1\n"
         "  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that\n"
-        "                  Pinewick mails and prints; needs no display");
+        "                  Pinewick mails and prints; needs no display\n"
+        "  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,\n"
+        "                  Evolution, msmtp, git send-email or a local mail server); prints the\n"
+        "                  progress, exit status 0 only when the server accepted the mail");
 }

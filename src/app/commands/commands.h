@@ -5,8 +5,9 @@
 #include <optional>
 
 struct Command {
-    enum Kind { Window, Check, Snapshot, Help } kind = Window;
-    // The file a command works on (may be empty: the command's default).
+    enum Kind { Window, Check, Snapshot, Send, Help } kind = Window;
+    // The file a command works on (may be empty: the command's default); for
+    // Send, the recipient's address.
     QString file;
 };
 
@@ -21,5 +22,11 @@ int RunCheck(const QString& file);
 // pinewick --snapshot FILE: writes the greeting picture of the decoration
 // (JPEG or PNG by the file's extension). Needs a QGuiApplication.
 int RunSnapshot(const QString& file);
+
+// pinewick --send ADDRESS: mails the greeting picture to ADDRESS from the
+// user's own mail account, printing the mail component's progress and errors
+// one line each; 0 only when the server accepted the mail. Needs a
+// QGuiApplication.
+int RunSend(const QString& address);
 
 void PrintUsage();
