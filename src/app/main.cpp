@@ -7,6 +7,7 @@
 #include "app/commands/commands.h"
 #include "app/startupchecks.h"
 #include "dialogs/dialogs.h"
+#include "mail/formout.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/timethread.h"
 #include "platform/paths.h"
@@ -36,6 +37,9 @@ int runWindows() {
     FormTree = formTree.get();
     // The greeting editor, driver dialog and About box, wired to the main window's buttons.
     auto dialogs = std::make_unique<TDialogs>(*formTree);
+    // The output dialog (mail and print), on the main window's send button.
+    auto formOut = std::make_unique<TFormOut>();
+    formOut->Attach(*formTree);
 
     // With the debug switch the title sequence is skipped and the main window
     // comes at once; it is shown modally and the program ends when it closes.

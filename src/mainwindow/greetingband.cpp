@@ -7,6 +7,8 @@
 #include "mainwindow/textfit.h"
 #include "scene/tree.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -67,6 +69,13 @@ void TFormTree::WelcomeKeyPress(int key, const QString& text) {
 }
 
 void TFormTree::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+C copies the greeting card, as it is mailed and printed, so it can
+    // be pasted into any chat or document.
+    if (event->matches(QKeySequence::Copy) && tree_) {
+        QGuiApplication::clipboard()->setImage(GreetingPicture(background_, *tree_));
+        event->accept();
+        return;
+    }
     // The controls take no keys, so every key typed while the window is
     // active comes here. Escape ends editing only; it never closes the window.
     WelcomeKeyPress(event->key(), event->text());

@@ -1,0 +1,214 @@
+#include "mail/formout.h"
+
+#include "controls/control0.h"
+#include "mail/cardmail.h"
+#include "mail/printcard.h"
+#include "mainwindow/cursors.h"
+#include "mainwindow/formtree.h"
+#include "mainwindow/greetingpicture.h"
+#include "scene/tree.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+constexpr QSize formSize{386, 137};
+// The push-button frames of the setup picture: normal, and pressed below it.
+constexpr QPoint buttonFrames{24, 52};
+
+} // namespace
+
+TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
+    eMail = new QLineEdit(this);
+    eMail->setObjectName("eMail");
+    eMail->setGeometry(24, 39, 239, 25);
+    eMail->setToolTip("E-Mail address");
+    eMail->setFrame(false);
+    QPalette fieldPalette = eMail->palette();
+    fieldPalette.setColor(QPalette::Base, FieldColor());
+    fieldPalette.setColor(QPalette::Disabled, QPalette::Base, FieldColor());
+    eMail->setPalette(fieldPalette);
+
+    const auto makeButton = [this](const char* name, const QString& caption, const QString& hint, QPoint at) {
+        auto* button = new TControl0(this);
+        button->setObjectName(name);
+        button->setGeometry(QRect(at, QSize(94, 25)));
+        button->SetCaption(caption);
+        button->setToolTip(hint);
+        button->setCursor(pinewick::pinewickCursor("CLICK"));
+        button->bDownUpInvalidate = true;
+        button->flClipChildren = true;
+        button->OnPaint = [this](TControl0* sender) {
+            ButtonPaint(sender);
+        };
+        return button;
+    };
+    Send = makeButton("Send", "Send", "E-Mail the Pinewick", {273, 40});
+    Send->OnClick = [this](TControl0*) {
+        SendClick();
+    };
+    Print = makeButton("Print", "Print", "Print of the Pinewick", {273, 86});
+    Print->OnClick = [this](TControl0*) {
+        PrintClick();
+    };
+    Cancel = makeButton("Cancel", "Cancel", QString(), {66, 86});
+    Cancel->OnClick = [this](TControl0*) {
+        CancelClick();
+    };
+    setTabOrder(eMail, Send);
+    setTabOrder(Send, Print);
+    setTabOrder(Print, Cancel);
+
+    SendMail.OnMailError = [this](mail::SendMail&, mail::SendMailError, const std::string& text) {
+        SendMailMailError(text);
+    };
+    SendMail.OnDone = [this](mail::SendMail&) {
+        SendMailDone();
+    };
+    ChoosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+TFormOut::~TFormOut() {
+    SetSending(false);
+}
+
+void TFormOut::Prepare(const QImage& outPicture, const QImage& setupPicture) {
+    PrepareFace(outPicture);
+    setupPicture_ = setupPicture;
+}
+
+void TFormOut::SetCard(const QImage& windowBackground, TTree* tree) {
+    windowBackground_ = windowBackground;
+    tree_ = tree;
+}
+
+void TFormOut::Attach(TFormTree& window) {
+    TFormHooks& hooks = window.hooks();
+    hooks.Prepare = [this, &window, before = hooks.Prepare] {
+        if (before) {
+            before();
+        }
+        Prepare(window.OutPicture(), window.SetupPicture());
+        SetCard(window.BackgroundPicture(), window.tree());
+        SetMainWindow(&window);
+    };
+    hooks.Output = [this, &window] {
+        CenterOn(&window);
+        exec();
+    };
+}
+
+void TFormOut::ButtonPaint(TControl0* sender) {
+    sender->DrawButton(nullptr, buttonFrames.x(), buttonFrames.y(), setupPicture_, false, true);
+}
+
+void TFormOut::SetSending(bool sending) {
+    if (sending == sending_) {
+        return;
+    }
+    sending_ = sending;
+    Cancel->setVisible(!sending);
+    Send->setVisible(!sending);
+    Print->setVisible(!sending);
+    eMail->setEnabled(!sending);
+    if (sending) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void TFormOut::Message(QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TFormOut::SendClick() {
+    if (sending_) {
+        return;
+    }
+    SetSending(true);
+    const QString picture = mail::CardPictureFile();
+    if (tree_ != nullptr) {
+        QString error;
+        // A picture that cannot be written is no reason to stop: the mail
+        // component skips an attachment it cannot open.
+        if (!mail::SaveCardPicture(windowBackground_, *tree_, picture, &error)) {
+            qWarning("TFormOut: %s", qPrintable(error));
+        }
+    }
+    const mail::MailAccount account = mail::FindMailAccount(AccountPlaces());
+    if (!account.Found()) {
+        SetSending(false);
+        Message(QMessageBox::Warning, mail::NoMailAccountMessage());
+        return;
+    }
+    mail::PrepareCardMail(SendMail, account, eMail->text().toStdString(),
+                          tree_ != nullptr ? tree_->WelcomeText : std::string(), picture);
+    errorShown_ = false;
+    SendMail.SetAction(mail::TMailAction::Send_Mail);
+}
+
+void TFormOut::SendMailDone() {
+    if (errorShown_) {
+        return;
+    }
+    SetSending(false);
+    Message(QMessageBox::Information, "Mail sended");
+}
+
+void TFormOut::SendMailMailError(const std::string& text) {
+    errorShown_ = true;
+    SetSending(false);
+    Message(QMessageBox::Warning, QString::fromStdString(text));
+}
+
+void TFormOut::PrintClick() {
+    if (sending_ || tree_ == nullptr) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ChoosePrinter || !ChoosePrinter(printer)) {
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QPainter canvas;
+    const bool started = canvas.begin(&printer);
+    if (started) {
+        const auto page =
+            mail::TPrintLayout::ForPage(printer.width(), printer.logicalDpiX(), printer.logicalDpiY());
+        mail::PrintCard(canvas, page, CardBackground(windowBackground_), *tree_);
+        canvas.end();
+    }
+    QApplication::restoreOverrideCursor();
+    if (!started) {
+        Message(QMessageBox::Warning, "The printer could not be started.");
+    }
+}
+
+void TFormOut::CancelClick() {
+    close();
+}
+
+void TFormOut::reject() {
+    // No way out while a mail is on its way: the buttons are hidden too.
+    if (!sending_) {
+        TBorderlessDialog::reject();
+    }
+}
+
+void TFormOut::closeEvent(QCloseEvent* event) {
+    if (sending_) {
+        event->ignore();
+        return;
+    }
+    TBorderlessDialog::closeEvent(event);
+}

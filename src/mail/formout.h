@@ -1,0 +1,76 @@
+#pragma once
+// TFormOut: the output dialog. The user types a recipient address and either
+// mails the decorated tree as a JPEG picture from the user's own mail account,
+// or prints it on a printer chosen in the print dialog.
+//
+// States: idle (buttons shown, address editable) -> sending (buttons hidden,
+// address disabled, wait cursor, the dialog refuses to close) -> idle when the
+// mail component reports its error or its end, each shown in a message box.
+#include "dialogs/borderlessdialog.h"
+#include "mail/mailaccount.h"
+#include "mail/sendmail.h"
+
+#include <QImage>
+#include <QMessageBox>
+#include <functional>
+
+class QLineEdit;
+class QPrinter;
+class TControl0;
+class TFormTree;
+class TTree;
+
+class TFormOut : public TBorderlessDialog {
+    Q_OBJECT
+public:
+    explicit TFormOut(QWidget* parent = nullptr);
+    ~TFormOut() override;
+
+    // One-time set-up after the main window has loaded its pictures: the
+    // face and outline from the out picture, the buttons' frames from the
+    // setup picture.
+    void Prepare(const QImage& outPicture, const QImage& setupPicture);
+    // What is sent and printed: the main window's background and its tree.
+    void SetCard(const QImage& windowBackground, TTree* tree);
+    // Wires the dialog to the main window: prepared with the main window's
+    // other dialogs, opened (centred, modally) by its output button.
+    void Attach(TFormTree& window);
+
+    QLineEdit* eMail = nullptr;
+    TControl0* Send = nullptr;
+    TControl0* Print = nullptr;
+    TControl0* Cancel = nullptr;
+    mail::SendMail SendMail;
+
+    // Where the mail account is looked for (the user's own folders by default).
+    std::function<mail::MailAccountPlaces()> AccountPlaces = [] {
+        return mail::MailAccountPlaces::FromEnvironment();
+    };
+    // Lets the user choose and set up the printer; false when cancelled. The
+    // standard print dialog by default.
+    std::function<bool(QPrinter& printer)> ChoosePrinter;
+
+    bool Sending() const { return sending_; }
+
+    void SendClick();
+    void PrintClick();
+
+protected:
+    void CancelClick() override;
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ButtonPaint(TControl0* sender);
+    void SetSending(bool sending);
+    void SendMailDone();
+    void SendMailMailError(const std::string& text);
+    void Message(QMessageBox::Icon icon, const QString& text);
+
+    QImage setupPicture_;
+    QImage windowBackground_;
+    TTree* tree_ = nullptr;
+    bool sending_ = false;
+    // The running request's error has been shown: its end shows nothing more.
+    bool errorShown_ = false;
+};
