@@ -24,6 +24,7 @@ void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::stri
     mail.FROM_Address = account.Address;
     mail.SetSMTP_Server(account.Server);
     mail.SMTP_Port = account.Port;
+    mail.Security = account.Security;
     mail.TO_Address = recipient;
     mail.TO_Name = recipient;
     mail.Subject = greeting;

@@ -23,7 +23,7 @@ QString CardPictureFile();
 bool SaveCardPicture(const QImage& windowBackground, TTree& tree, const QString& file, QString* error);
 
 // Fills the mail component for one card: the picture file as the one
-// attachment, the account as sender and server, the typed text as both the
+// attachment, the account as sender and server (with its encryption and login), the typed text as both the
 // recipient's address and name, the greeting as subject, no body text.
 void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::string& recipient,
                      const std::string& greeting, const QString& pictureFile);
