@@ -9,6 +9,7 @@
 #include "mainwindow/layout.h"
 #include "mainwindow/timethread.h"
 #include "platform/paths.h"
+#include "platform/picture.h"
 #include "scene/descfile.h"
 #include "scene/tree.h"
 
@@ -49,9 +50,9 @@ constexpr const char* caseHints[7] = {"Big balls",   "Bells",   "Icicles", "Star
 // Frame size of the slots of each case.
 constexpr QSize slotSizes[7] = {{38, 42}, {25, 36}, {8, 49}, {38, 35}, {29, 32}, {6, 49}, {18, 47}};
 
-// A picture of the window; a missing one stays empty.
+// A picture of the window; a missing or damaged one stays empty.
 QImage loadPicture(const QString& name) {
-    QImage picture(DataFile("Resource/" + name));
+    const QImage picture = LoadPicture(DataFile("Resource/" + name));
     return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
 }
 

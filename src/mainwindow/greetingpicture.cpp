@@ -2,6 +2,7 @@
 
 #include "mainwindow/layout.h"
 #include "platform/paths.h"
+#include "platform/picture.h"
 #include "scene/tree.h"
 
 #include <QFileInfo>
@@ -15,7 +16,7 @@ GreetingStyle TreeGreetingStyle(const TTree& tree) {
 }
 
 QImage CardBackground(const QImage& windowBackground) {
-    const QImage card(DataFile("Resource/Card.bmp"));
+    const QImage card = LoadPicture(DataFile("Resource/Card.bmp"));
     if (card.width() >= layout::Snapshot.width() && card.height() >= layout::Snapshot.height()) {
         return card.copy(QRect(QPoint(0, 0), layout::Snapshot)).convertToFormat(QImage::Format_RGB32);
     }
