@@ -117,7 +117,7 @@ struct CreditPlate {
     QRect place;
 };
 constexpr CreditPlate creditPlates[] = {
-    {"Qt", {44, 208, 72, 22}},      {"Mesa", {124, 208, 72, 22}},     {"Assimp", {204, 208, 72, 22}},
+    {"Qt", {44, 208, 72, 22}},      {"Mesa", {124, 208, 72, 22}},     {"OpenSSL", {204, 208, 72, 22}},
     {"GLM", {284, 208, 72, 22}},    {"SDL_mixer", {48, 234, 96, 22}}, {"FluidSynth", {152, 234, 96, 22}},
     {"FFmpeg", {256, 234, 96, 22}},
 };
