@@ -36,6 +36,16 @@ std::string FilePart(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Opens an attachment's file; an attachment without a name of its own is
+// called by its file's name.
+File OpenAttachment(const std::string& path, std::string& name) {
+    File file = OpenFile(path);
+    if (file && name.empty()) {
+        name = FilePart(path);
+    }
+    return file;
+}
+
 // Header parameter texts from a caller's descriptor lose any control bytes.
 std::string HeaderToken(const std::string& text) {
     std::string out;
@@ -225,12 +235,9 @@ void SendMail::SendPartHeaders(const std::string& contentType, const std::string
 bool SendMail::SendTextFile(const std::string& path, std::string name, const std::string& disposition,
                             const std::string& description, std::string contentType) {
     Info(SendMailInfo::AttachmentStart, path);
-    File file = OpenFile(path);
+    File file = OpenAttachment(path, name);
     if (!file) {
         return false;
-    }
-    if (name.empty()) {
-        name = FilePart(path);
     }
     if (contentType.empty()) {
         contentType = "text/plain";
@@ -272,12 +279,9 @@ bool SendMail::SendTextFile(const std::string& path, std::string name, const std
 bool SendMail::SendQPFile(const std::string& path, std::string name, const std::string& disposition,
                           const std::string& description, std::string contentType) {
     Info(SendMailInfo::AttachmentStart, path);
-    File file = OpenFile(path);
+    File file = OpenAttachment(path, name);
     if (!file) {
         return false;
-    }
-    if (name.empty()) {
-        name = FilePart(path);
     }
     if (contentType.empty()) {
         contentType = "text/plain";
@@ -305,12 +309,9 @@ void SendMail::EncodeQP(const char* data, std::size_t count) {
 bool SendMail::SendBase64File(const std::string& path, std::string name, const std::string& disposition,
                               const std::string& description, const std::string& contentType) {
     Info(SendMailInfo::AttachmentStart, path);
-    File file = OpenFile(path);
+    File file = OpenAttachment(path, name);
     if (!file) {
         return false;
-    }
-    if (name.empty()) {
-        name = FilePart(path);
     }
     SendPartHeaders(contentType, name, "base64", disposition, FilePart(path), description);
     struct stat info {};
@@ -349,12 +350,9 @@ bool SendMail::SendBase64File(const std::string& path, std::string name, const s
 bool SendMail::SendUUFile(const std::string& path, std::string name, const std::string& disposition,
                           const std::string& description) {
     Info(SendMailInfo::AttachmentStart, path);
-    File file = OpenFile(path);
+    File file = OpenAttachment(path, name);
     if (!file) {
         return false;
-    }
-    if (name.empty()) {
-        name = FilePart(path);
     }
     std::string baseName = name.substr(0, name.rfind('.')) + ".uue";
     SendPartHeaders("application/octet-stream", baseName, nullptr, disposition, baseName, description);
