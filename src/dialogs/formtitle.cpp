@@ -1,0 +1,262 @@
+#include "dialogs/formtitle.h"
+
+#include "mainwindow/timethread.h"
+#include "platform/paths.h"
+#include "scene/d3dutils.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// White is the transparent colour of every fade.
+constexpr QRgb transparentWhite = 0xFFFFFF;
+// The logo film's own size; it is centred on the black window.
+constexpr int filmWidth = 320;
+constexpr int filmHeight = 240;
+
+QString resourceFile(const char* name) {
+    return DataFile(QStringLiteral("Resource/") + name);
+}
+
+// The picture as a 32-bit image, or nothing when it does not load.
+std::optional<QImage> loadPicture(const char* name) {
+    QImage picture(resourceFile(name));
+    if (picture.isNull()) {
+        return std::nullopt;
+    }
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+const TFormTitle::Fade TFormTitle::Fades[5] = {
+    {0, 1024, "Empty.bmp", 0, 0, 0, 0},     {1, 1024, "Bk.bmp", 200, 294, 240, 120},
+    {0, 1024, "Tree.bmp", 194, 37, 0, 0},   {0, 1024, "Text.bmp", 174, 51, 0, 0},
+    {2, 2048, "Bk.bmp", 174, 37, 292, 332},
+};
+
+TFormTitle::TFormTitle(std::function<void()> runMainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), runMainWindow_(std::move(runMainWindow)) {
+    setObjectName("FormTitle");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    player_ = new TMediaPlayer(this);
+    connect(player_, &TMediaPlayer::OnNotify, this, &TFormTitle::MediaPlayerNotify);
+    connect(&idle_, &QTimer::timeout, this, &TFormTitle::AppEventsIdle);
+    AskShortcut = [this] {
+        return askShortcutWithBox();
+    };
+    FormCreate();
+}
+
+TFormTitle::~TFormTitle() = default;
+
+void TFormTitle::FormCreate() {
+    setWindowTitle(QGuiApplication::applicationName());
+    resize(640, 480);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+    normalGeometry_ = QRect(desktop.x() + (desktop.width() - width()) / 2,
+                            desktop.y() + (desktop.height() - height()) / 2, width(), height());
+    setGeometry(normalGeometry_);
+
+    sprite_ = loadPicture(Fades[0].picture).value_or(QImage(0, 0, QImage::Format_RGB32));
+    // The window is still hidden: the screen where it will appear is the desktop under it.
+    base_ = QImage(size(), QImage::Format_RGB32);
+    base_->fill(Qt::black);
+    if (screen) {
+        const QImage desktopPicture = const_cast<QScreen*>(screen)
+                                          ->grabWindow(0, normalGeometry_.x() - desktop.x(),
+                                                       normalGeometry_.y() - desktop.y(), width(), height())
+                                          .toImage();
+        if (!desktopPicture.isNull()) {
+            QPainter painter(&*base_);
+            painter.drawImage(0, 0, desktopPicture);
+        }
+    }
+    screen_ = *base_;
+    step_ = 0;
+    stepDone_ = false;
+}
+
+bool TFormTitle::askShortcutWithBox() const {
+    const QString title = QGuiApplication::applicationName();
+    QMessageBox box(QMessageBox::NoIcon, title,
+                    "Do you want to create " + title + " shortcut\non your desktop ?",
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setObjectName("ShortcutQuestion");
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TFormTitle::FormShow() {
+    if (Paths.First) {
+        if (AskShortcut && AskShortcut()) {
+            CreateDesktopShortcut();
+        }
+        // Asked once: the flag is stored when the program ends.
+        Paths.First = false;
+    }
+
+    if (Paths.Debug) {
+        step_ = 5;
+        freePictures();
+        runMainWindow_();
+        close();
+        return;
+    }
+
+    // The film, centred on a black window over the whole screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    setGeometry(screen ? screen->availableGeometry() : normalGeometry_);
+    show();
+    player_->SetNotify(false); // used up by Open: the play notifies
+    player_->SetFileName(resourceFile("Logo.avi"));
+    const bool opened = player_->Open();
+    player_->SetDisplay(this);
+    centreFilm();
+    const bool playing = opened && player_->Play();
+    if (idleEnabled_) {
+        idle_.start(screen && screen->refreshRate() > 0 ? int(1000 / screen->refreshRate()) : 16);
+    }
+    if (!playing) {
+        // No film and so no end of it: go on as its end would.
+        QTimer::singleShot(0, this, &TFormTitle::MediaPlayerNotify);
+    }
+    update();
+}
+
+void TFormTitle::centreFilm() {
+    player_->SetDisplayRect(QRect((width() - filmWidth) / 2, (height() - filmHeight) / 2, 0, 0));
+}
+
+void TFormTitle::resizeEvent(QResizeEvent*) {
+    if (player_->Display()) {
+        centreFilm();
+    }
+}
+
+void TFormTitle::MediaPlayerNotify() {
+    // Only the film's end counts; the title sound's end changes nothing.
+    if (!player_->Display()) {
+        return;
+    }
+    setGeometry(normalGeometry_);
+    player_->SetFileName(resourceFile("Title.wav"));
+    player_->SetDisplay(nullptr);
+    if (player_->Open()) {
+        player_->Play();
+    }
+    resetClock();
+    update();
+}
+
+void TFormTitle::AppEventsIdle() {
+    if (player_->Display()) {
+        return; // the film plays
+    }
+    if (step_ >= 5) {
+        return; // the decorating window runs its own animation step
+    }
+    if (stepDone_) {
+        ++step_;
+        if (step_ < 5) {
+            beginStep();
+        } else {
+            endTitle();
+        }
+        return;
+    }
+    runFade();
+}
+
+void TFormTitle::beginStep() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    stepDone_ = false;
+    const Fade& fade = Fades[step_];
+    if (fade.kind == 1) {
+        // The piece of the picture that lies at its own place in the window.
+        if (auto picture = loadPicture(fade.picture)) {
+            base_ = std::move(*picture);
+        }
+        sprite_ = base_->copy(fade.x, fade.y, fade.width, fade.height);
+    } else {
+        if (auto picture = loadPicture(fade.picture)) {
+            sprite_ = std::move(*picture);
+        }
+        if (fade.kind == 2) {
+            QPainter painter(&*sprite_);
+            painter.fillRect(fade.x, fade.y, fade.width, fade.height, Qt::white);
+        }
+    }
+    // Each step fades in over what the steps before it have left.
+    base_ = *screen_;
+    QApplication::restoreOverrideCursor();
+    resetClock();
+}
+
+void TFormTitle::runFade() {
+    const Fade& fade = Fades[step_];
+    int t = std::max(0, elapsed());
+    if (t > fade.time) {
+        // Drawn once more at full strength; the next turn starts the next step.
+        stepDone_ = true;
+        t = fade.time;
+    }
+    const int alpha = t * 1024 / fade.time;
+    const int x = fade.kind == 2 ? 0 : fade.x;
+    const int y = fade.kind == 2 ? 0 : fade.y;
+    BlendBitmap(x, y, transparentWhite, alpha, *screen_, *sprite_, *base_);
+    update(QRect(x, y, sprite_->width(), sprite_->height()));
+}
+
+void TFormTitle::endTitle() {
+    idle_.stop();
+    freePictures();
+    player_->Stop();
+    player_->Close();
+    // The title stays, out of sight, until the decorating window has closed.
+    hide();
+    runMainWindow_();
+    close();
+}
+
+void TFormTitle::freePictures() {
+    screen_.reset();
+    base_.reset();
+    sprite_.reset();
+}
+
+int TFormTitle::elapsed() const {
+    return TimeThread ? TimeThread->ElapsedMs() : 0;
+}
+
+void TFormTitle::resetClock() {
+    if (TimeThread) {
+        TimeThread->Reset();
+    }
+}
+
+void TFormTitle::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (player_->Display() || !screen_) {
+        painter.fillRect(event->rect(), Qt::black);
+    } else {
+        painter.drawImage(event->rect(), *screen_, event->rect());
+    }
+}
+
+void TFormTitle::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit finished();
+}

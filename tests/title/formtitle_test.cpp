@@ -1,0 +1,213 @@
+// The title window on the offscreen platform, with the generated pictures,
+// film and sound, and SDL's dummy audio driver.
+#include "dialogs/formtitle.h"
+#include "mainwindow/timethread.h"
+#include "platform/paths.h"
+#include "support/test_paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+class FormTitle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = Paths;
+        Paths.HDPath = testsupport::buildDir() + "/";
+        Paths.Debug = false;
+        Paths.First = false;
+        TimeThread = &clock_;
+    }
+    void TearDown() override {
+        TimeThread = nullptr;
+        Paths = saved_;
+    }
+
+    // A home whose Data/Resource holds the title pictures and sound but no film.
+    QString homeWithoutFilm() {
+        const QString home = testsupport::scratchDir("title-home");
+        QDir().mkpath(home + "/Data/Resource");
+        for (const char* name : {"Empty.bmp", "Bk.bmp", "Tree.bmp", "Text.bmp", "Title.wav"}) {
+            QFile::link(testsupport::buildDir() + "/Data/Resource/" + name, home + "/Data/Resource/" + name);
+        }
+        return home + "/";
+    }
+
+    TTimeThread clock_{10};
+    TPaths saved_;
+};
+
+// The part of the screen picture that a step's sprite covers equals the
+// sprite there, wherever the sprite is not white.
+bool spriteShownAtFullStrength(const QImage& screen, const QImage& sprite, int x, int y) {
+    for (int j = 0; j < sprite.height(); ++j) {
+        for (int i = 0; i < sprite.width(); ++i) {
+            const QRgb s = sprite.pixel(i, j) & 0xFFFFFF;
+            if (s != 0xFFFFFF && (screen.pixel(x + i, y + j) & 0xFFFFFF) != s) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(FormTitle, FilmThenFadesThenTheMainWindowThenTheEnd) {
+    int mainWindowRuns = 0;
+    bool refusedDuringFades = false;
+    TFormTitle* titlePointer = nullptr;
+    TFormTitle title([&] {
+        ++mainWindowRuns;
+        EXPECT_FALSE(titlePointer->isVisible());
+    });
+    titlePointer = &title;
+    QSignalSpy finished(&title, &TFormTitle::finished);
+    title.FormShow();
+
+    // The film plays centred on the black full-screen window.
+    EXPECT_TRUE(title.MediaPlayer().IsPlaying());
+    EXPECT_EQ(title.MediaPlayer().Display(), &title);
+    EXPECT_GT(title.width(), 640);
+    EXPECT_EQ(title.MediaPlayer().DisplayRect().topLeft(),
+              QPoint((title.width() - 320) / 2, (title.height() - 240) / 2));
+    title.close();
+    EXPECT_TRUE(title.isVisible());
+
+    // Then the 640 × 480 window with the title sound and the fades.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return title.MediaPlayer().Display() == nullptr; }, 15000));
+    EXPECT_EQ(title.size(), QSize(640, 480));
+    EXPECT_TRUE(title.MediaPlayer().IsPlaying());
+    EXPECT_TRUE(title.MediaPlayer().FileName().endsWith("Title.wav"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return title.Step() == 2; }, 15000));
+    refusedDuringFades = !title.close() && title.isVisible();
+    EXPECT_TRUE(refusedDuringFades);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 20000));
+    EXPECT_EQ(mainWindowRuns, 1);
+    EXPECT_EQ(title.Step(), 5);
+    EXPECT_FALSE(title.ScreenPicture());
+    EXPECT_TRUE(title.FormCloseQuery());
+    EXPECT_FALSE(title.MediaPlayer().IsOpen());
+}
+
+TEST_F(FormTitle, WithoutAFilmTheFadesBeginAtOnce) {
+    Paths.HDPath = homeWithoutFilm();
+    TFormTitle title([] {});
+    title.FormShow();
+    EXPECT_FALSE(title.MediaPlayer().IsOpen());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return title.MediaPlayer().Display() == nullptr; }, 1000));
+    EXPECT_EQ(title.size(), QSize(640, 480));
+    EXPECT_TRUE(title.MediaPlayer().IsPlaying()); // the title sound
+}
+
+TEST_F(FormTitle, ASecondNotificationChangesNothing) {
+    Paths.HDPath = homeWithoutFilm();
+    TFormTitle title([] {});
+    title.SetIdleTimerEnabled(false);
+    title.FormShow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return title.MediaPlayer().Display() == nullptr; }, 1000));
+    title.AppEventsIdle();
+    QTest::qWait(300);
+    const int before = TimeThread->ElapsedMs();
+    const QRect geometry = title.geometry();
+    const QImage screen = *title.ScreenPicture();
+    // The end of the title sound.
+    title.MediaPlayerNotify();
+    EXPECT_GE(TimeThread->ElapsedMs(), before);
+    EXPECT_EQ(title.geometry(), geometry);
+    EXPECT_EQ(title.Step(), 0);
+    EXPECT_EQ(*title.ScreenPicture(), screen);
+    EXPECT_TRUE(title.MediaPlayer().FileName().endsWith("Title.wav"));
+}
+
+TEST_F(FormTitle, AStepOverrunByALongPauseIsDrawnAtFullStrengthOnce) {
+    Paths.HDPath = homeWithoutFilm();
+    TFormTitle title([] {});
+    title.SetIdleTimerEnabled(false);
+    title.FormShow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return title.MediaPlayer().Display() == nullptr; }, 1000));
+
+    // Half-way: neither the desktop nor the sprite.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    title.AppEventsIdle();
+    EXPECT_FALSE(title.StepDone());
+    EXPECT_FALSE(spriteShownAtFullStrength(*title.ScreenPicture(), *title.SpritePicture(), 0, 0));
+
+    // A pause longer than the step's 1024 ms.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    title.AppEventsIdle();
+    EXPECT_TRUE(title.StepDone());
+    EXPECT_EQ(title.Step(), 0);
+    EXPECT_TRUE(spriteShownAtFullStrength(*title.ScreenPicture(), *title.SpritePicture(), 0, 0));
+
+    // The next turn starts step 1 with a fresh clock: the piece of the background.
+    title.AppEventsIdle();
+    EXPECT_EQ(title.Step(), 1);
+    EXPECT_FALSE(title.StepDone());
+    EXPECT_EQ(title.SpritePicture()->size(), QSize(240, 120));
+    EXPECT_LT(TimeThread->ElapsedMs(), 500);
+}
+
+TEST_F(FormTitle, TheShortcutQuestionComesOnTheFirstRunOnly) {
+    const QString home = testsupport::scratchDir("title-desktop");
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + "/config").toLocal8Bit());
+    Paths.Debug = true; // straight on to the main window
+
+    for (const bool yes : {false, true}) {
+        Paths.First = true;
+        int asked = 0;
+        int mainWindowRuns = 0;
+        TFormTitle title([&] { ++mainWindowRuns; });
+        title.AskShortcut = [&] {
+            ++asked;
+            return yes;
+        };
+        QSignalSpy finished(&title, &TFormTitle::finished);
+        title.FormShow();
+        EXPECT_EQ(asked, 1);
+        EXPECT_FALSE(Paths.First);
+        EXPECT_EQ(QFile::exists(home + "/Desktop/Pinewick.desktop"), yes);
+        // With the debug switch: no film, no sound, no fades.
+        EXPECT_EQ(mainWindowRuns, 1);
+        EXPECT_FALSE(title.MediaPlayer().IsOpen());
+        EXPECT_EQ(title.Step(), 5);
+        EXPECT_EQ(finished.count(), 1);
+
+        // The next run does not ask again.
+        TFormTitle next([] {});
+        next.AskShortcut = [&] {
+            ++asked;
+            return yes;
+        };
+        next.FormShow();
+        EXPECT_EQ(asked, 1);
+    }
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+TEST_F(FormTitle, TheShortcutQuestionIsAMessageBoxWithYesAsDefault) {
+    TFormTitle title([] {});
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        text = box->text();
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(title.AskShortcut());
+    EXPECT_EQ(text,
+              "Do you want to create " + QGuiApplication::applicationName() + " shortcut\non your desktop ?");
+}
+
+} // namespace
