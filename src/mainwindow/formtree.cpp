@@ -69,6 +69,7 @@ TFormTree::TFormTree(TFormHooks hooks, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     createComponents();
+    createPlayers();
     connect(&frameTimer_, &QTimer::timeout, this, &TFormTree::IdleStep);
 }
 

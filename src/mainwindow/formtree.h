@@ -25,6 +25,7 @@ class THelp;
 class THelpItem;
 class TControlNR;
 class TDescToy;
+class TMediaPlayer;
 class TSoundPlayer;
 class TToy;
 class TTree;
@@ -120,10 +121,15 @@ public:
     void TreeControlDblClick();
     void FormMouseMove();
 
-    // Music (filled by the media player work): restarts the current song when
-    // music is on; the player that plays landing sounds (none: silent).
+    // Music (music.cpp): restarts the current song when music is on; the
+    // player that plays landing and fetch sounds.
     void RestartMusic();
     TSoundPlayer* DropMediaPlayer() const;
+    void MediaPlayerNotify();
+    void DropMediaPlayerNotify();
+    // The two hidden players: the songs, and the landing and fetch sounds.
+    TMediaPlayer* MediaPlayer = nullptr;
+    TMediaPlayer* DropPlayer = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -141,6 +147,7 @@ public slots:
 
 private:
     void createComponents();
+    void createPlayers();
     void loadPictures();
     void createTree();
     void placeSlots();

@@ -1,17 +1,60 @@
 // TFormTree: the music button and the two players, the songs' and the landing
-// sounds'. The players themselves come with the media player; until then the
-// window is silent and the button only changes the song and the switch that
-// the description file keeps.
+// and fetch sounds'. Whether music is on and which song is current belong to
+// the tree, which keeps them in the description file.
 #include "controls/control0.h"
 #include "mainwindow/formtree.h"
+#include "media/mediaplayer.h"
 #include "scene/tree.h"
 
+void TFormTree::createPlayers() {
+    MediaPlayer = new TMediaPlayer(this);
+    MediaPlayer->setObjectName("MediaPlayer");
+    connect(MediaPlayer, &TMediaPlayer::OnNotify, this, &TFormTree::MediaPlayerNotify);
+    DropPlayer = new TMediaPlayer(this);
+    DropPlayer->setObjectName("DropMediaPlayer");
+    connect(DropPlayer, &TMediaPlayer::OnNotify, this, &TFormTree::DropMediaPlayerNotify);
+}
+
 void TFormTree::RestartMusic() {
-    // Stops both players, then plays the tree's current song when music is on.
+    // Each of these may fail (a player that is not open cannot stop); the
+    // failure is ignored and the next one still runs.
+    MediaPlayer->Stop();
+    MediaPlayer->Close();
+    DropPlayer->Stop();
+    DropPlayer->Close();
+    if (!tree_ || !tree_->MusicOn) {
+        return;
+    }
+    // A song that cannot be opened is not played and sends no notification.
+    MediaPlayer->SetFileName(tree_->SongFile());
+    if (MediaPlayer->Open()) {
+        MediaPlayer->Play();
+    }
 }
 
 TSoundPlayer* TFormTree::DropMediaPlayer() const {
-    return nullptr;
+    return DropPlayer;
+}
+
+void TFormTree::MediaPlayerNotify() {
+    // Only a song that played to its end moves on: one stopped, superseded or
+    // failed leaves the cycle where it is.
+    if (MediaPlayer->NotifyValue() == TMPNotifyValues::nvSuccessful && tree_) {
+        tree_->NextSong();
+        RestartMusic();
+    }
+}
+
+void TFormTree::DropMediaPlayerNotify() {
+    // A sound cut by Stop, Close or a newer play has been dealt with by that
+    // command; its notice comes late and must not close the landing sound
+    // that has started since.
+    const TMPNotifyValues kind = DropPlayer->NotifyValue();
+    if (kind == TMPNotifyValues::nvAborted || kind == TMPNotifyValues::nvSuperseded) {
+        return;
+    }
+    DropPlayer->Stop();
+    DropPlayer->Close();
 }
 
 void TFormTree::bMusicMouseUp(Qt::MouseButton button, int x, int y) {
