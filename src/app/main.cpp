@@ -7,6 +7,7 @@
 #include "app/commands/commands.h"
 #include "app/startupchecks.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/formtitle.h"
 #include "mail/formout.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/timethread.h"
@@ -17,14 +18,18 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-// Start-up refusals: a plain box with an OK button and no owner.
+// Start-up refusals: a plain box with an OK button and no owner. The text also
+// goes to standard error: a screen the toolkit cannot paint on (8 bits per
+// pixel) shows the box without its text.
 void refuse(const QString& text, const QString& title) {
+    std::fprintf(stderr, "pinewick: %s\n", qPrintable(text));
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     box.exec();
 }
@@ -33,17 +38,22 @@ int runWindows() {
     // The windows in the order of their creation; they go in the reverse
     // order when this function returns. The title window comes first and
     // shows the main window; the dialogs follow the main window.
+    TFormTree* mainWindow = nullptr;
+    TFormTitle title([&mainWindow] { mainWindow->exec(); });
     auto formTree = std::make_unique<TFormTree>();
     FormTree = formTree.get();
+    mainWindow = formTree.get();
     // The greeting editor, driver dialog and About box, wired to the main window's buttons.
     auto dialogs = std::make_unique<TDialogs>(*formTree);
     // The output dialog (mail and print), on the main window's send button.
     auto formOut = std::make_unique<TFormOut>();
     formOut->Attach(*formTree);
 
-    // With the debug switch the title sequence is skipped and the main window
-    // comes at once; it is shown modally and the program ends when it closes.
-    formTree->exec();
+    // The title plays its film and fades (skipped with the debug switch), then
+    // shows the main window modally; the program ends when the title closes.
+    QObject::connect(&title, &TFormTitle::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QTimer::singleShot(0, &title, &TFormTitle::FormShow);
+    QApplication::exec();
     return 0;
 }
 
