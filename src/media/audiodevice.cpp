@@ -46,6 +46,9 @@ std::shared_ptr<AudioDevice> AudioDevice::acquire(QString* error) {
     if (auto device = shared.lock()) {
         return device;
     }
+    // SDL would otherwise turn SIGINT and SIGTERM into its own quit events,
+    // which nobody reads here: the program could no longer be interrupted.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         *error = QStringLiteral("audio: %1").arg(SDL_GetError());
         return nullptr;

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <SDL_mixer.h>
+#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
@@ -273,6 +274,21 @@ TEST_F(MediaPlayer, TheSceneSoundInterfacePlaysAndCutsASound) {
     EXPECT_FALSE(player.IsOpen());
     pump(100);
     EXPECT_EQ(seen.kinds, std::vector{TMPNotifyValues::nvAborted});
+}
+
+TEST_F(MediaPlayer, APlayingSoundLeavesTheProgramInterruptible) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TMediaPlayer player;
+            player.SetFileName(longTone);
+            if (player.Open() && player.Play()) {
+                std::raise(SIGTERM);
+                pump(2000);
+            }
+            std::exit(0);
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
 }
 
 } // namespace
