@@ -67,7 +67,7 @@ step "film"
 
 wait_until 30 window_of 640 480 || { step "no title window"; exit 1; }
 title=\$(window_of 640 480)
-sleep 3.2
+sleep 2.5
 "$probe" grab "$shots/3-fades.png"
 step "fades"
 
