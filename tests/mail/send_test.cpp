@@ -2,7 +2,9 @@
 // msmtp configuration of a test home: the mail that arrives, the progress
 // lines, and the errors of a bad address and a refused connection.
 #include "cardmailcheck.h"
+#include "mail/base64.h"
 #include "mail/mailaccount.h"
+#include "securedaemon.h"
 #include "smtpdaemon.h"
 #include "support/scratch_home.h"
 #include "support/test_paths.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,10 +37,20 @@ protected:
 
     SendRun send(const QString& address, quint16 port) {
         WriteMsmtpConfig(home.settings, port);
+        return run(address);
+    }
+
+    // Runs the command with the msmtp configuration as it stands.
+    SendRun run(const QString& address) {
         QProcess process;
         QProcessEnvironment env = home.environment();
         env.insert("HOME", home.home);
         env.insert("TMPDIR", home.home + "tmp");
+        // Trust and keyring only as the test sets them up.
+        env.remove("SSL_CERT_FILE");
+        env.remove("SSL_CERT_DIR");
+        env.remove("DBUS_SESSION_BUS_ADDRESS");
+        env.remove("DISPLAY");
         process.setProcessEnvironment(env);
         process.start(testsupport::programPath(), {"--send", address});
         EXPECT_TRUE(process.waitForFinished(120000));
@@ -117,6 +130,97 @@ TEST_F(SendCommand, RefusedConnectionIsError12) {
     const SendRun run = send("friend@example.net", closed);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.contains("\nerror 12: ")) << run.out.toStdString();
+}
+
+// An account that logs in over STARTTLS, its settings given as msmtp keys.
+void WriteSecureMsmtpConfig(const QString& configHome, quint16 port, const QString& trustFile,
+                            const QString& passwordLine) {
+    QDir().mkpath(configHome + "/msmtp");
+    QFile file(configHome + "/msmtp/config");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QString("account card\nhost localhost\nport %1\nfrom robin@example.org\ntls on\n"
+                       "tls_starttls on\ntls_trust_file %2\nauth on\nuser joe.smith\n%3\n"
+                       "account default : card\n")
+                   .arg(port)
+                   .arg(trustFile, passwordLine)
+                   .toUtf8());
+}
+
+TEST_F(SendCommand, LogsInOverStartTlsAndNeverPrintsThePassword) {
+    const QString password = "Tannen-Baum 7!";
+    QDir().mkpath(home.home + "secure");
+    SecureSmtpDaemons server(home.home + "secure", "joe.smith", password);
+    ASSERT_TRUE(server.running()) << server.log().toStdString();
+    WriteSecureMsmtpConfig(home.settings, server.startTlsPort(), server.certificate(),
+                           "password " + password);
+    const SendRun run = this->run("friend@example.net");
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    // The server takes mail only after a login.
+    ASSERT_EQ(ReadMails(server.maildir()).size(), 1);
+    EXPECT_EQ(CheckCardMail(ReadMails(server.maildir())[0].toObject(), sender(), "friend@example.net",
+                            "Merry Christmas and a Happy New Year!"),
+              "");
+
+    std::string plain;
+    plain += '\0';
+    plain += "joe.smith";
+    plain += '\0';
+    plain += password.toStdString();
+    const QString printed = run.out + run.err;
+    for (const std::string& secret :
+         {password.toStdString(), mail::Base64Encode(password.toStdString()), mail::Base64Encode(plain)}) {
+        EXPECT_FALSE(printed.contains(QString::fromStdString(secret))) << secret;
+    }
+}
+
+TEST_F(SendCommand, LoginWithoutAPasswordSaysWhatIsMissingAndOffersTheOwnMailProgram) {
+    const QString password = "Tannen-Baum 7!";
+    QDir().mkpath(home.home + "secure");
+    SecureSmtpDaemons server(home.home + "secure", "joe.smith", password);
+    ASSERT_TRUE(server.running()) << server.log().toStdString();
+
+    // No password anywhere (and no keyring to ask): nothing is sent.
+    WriteSecureMsmtpConfig(home.settings, server.startTlsPort(), server.certificate(), "");
+    SendRun run = this->run("friend@example.net");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("cannot log in: no password for joe.smith at localhost"))
+        << run.err.toStdString();
+    EXPECT_TRUE(
+        run.err.contains("xdg-email --utf8 --subject 'Merry Christmas and a Happy New Year!' --attach " +
+                         home.home + "tmp/Pinewick.jpg mailto:friend@example.net"))
+        << run.err.toStdString();
+    EXPECT_FALSE(server.log().contains("AUTH"));
+
+    // A password command that fails says so, and what it printed stays unprinted.
+    WriteSecureMsmtpConfig(home.settings, server.startTlsPort(), server.certificate(),
+                           "passwordeval echo " + password + "; false");
+    run = this->run("friend@example.net");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("password command")) << run.err.toStdString();
+    EXPECT_FALSE((run.out + run.err).contains(password));
+
+    // A wrong password: error 20, the offer, and the wrong password unprinted.
+    WriteSecureMsmtpConfig(home.settings, server.startTlsPort(), server.certificate(),
+                           "passwordeval echo Fichte-Zweig");
+    run = this->run("friend@example.net");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains("\nerror 20: ")) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains("xdg-email ")) << run.err.toStdString();
+    EXPECT_FALSE((run.out + run.err).contains("Fichte-Zweig"));
+    EXPECT_EQ(server.mailCount(), 0);
+}
+
+TEST_F(SendCommand, NoAccountMentionsTheOwnMailProgram) {
+    QTcpSocket local;
+    local.connectToHost(QHostAddress::LocalHost, 25);
+    if (local.waitForConnected(1000)) {
+        GTEST_SKIP() << "a mail server listens on this machine's port 25: there is always an account";
+    }
+    const SendRun run = this->run("ann o'neil@example.net");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("no mail account found")) << run.err.toStdString();
+    // The typed text goes in as one mailto: address, safe for the shell as it stands.
+    EXPECT_TRUE(run.err.contains(" mailto:ann%20o%27neil@example.net\n")) << run.err.toStdString();
 }
 
 } // namespace
