@@ -2,6 +2,9 @@
 
 #include "controls/control0.h"
 #include "mail/cardmail.h"
+#include "mail/keyring.h"
+#include "mail/ownmailprogram.h"
+#include "mail/passworddialog.h"
 #include "mail/printcard.h"
 #include "mainwindow/cursors.h"
 #include "mainwindow/formtree.h"
@@ -14,12 +17,19 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <memory>
+#include <openssl/crypto.h>
 
 namespace {
 
 constexpr QSize formSize{386, 137};
 // The push-button frames of the setup picture: normal, and pressed below it.
 constexpr QPoint buttonFrames{24, 52};
+
+void Wipe(std::string& secret) {
+    OPENSSL_cleanse(secret.data(), secret.size());
+    secret.clear();
+}
 
 } // namespace
 
@@ -64,8 +74,8 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     setTabOrder(Send, Print);
     setTabOrder(Print, Cancel);
 
-    SendMail.OnMailError = [this](mail::SendMail&, mail::SendMailError, const std::string& text) {
-        SendMailMailError(text);
+    SendMail.OnMailError = [this](mail::SendMail&, mail::SendMailError code, const std::string& text) {
+        SendMailMailError(code, text);
     };
     SendMail.OnDone = [this](mail::SendMail&) {
         SendMailDone();
@@ -77,7 +87,19 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
 }
 
 TFormOut::~TFormOut() {
+    if (worker_.joinable()) {
+        worker_.join();
+    }
     SetSending(false);
+    Wipe(remember_);
+    Wipe(SendMail.Security.Password);
+}
+
+void TFormOut::RunInBackground(std::function<void()> work) {
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+    worker_ = std::thread(std::move(work));
 }
 
 void TFormOut::Prepare(const QImage& outPicture, const QImage& setupPicture) {
@@ -149,15 +171,80 @@ void TFormOut::SendClick() {
     if (!account.Found()) {
         SetSending(false);
         Message(QMessageBox::Warning, mail::NoMailAccountMessage());
+        OfferOwnMailProgram();
         return;
     }
     mail::PrepareCardMail(SendMail, account, eMail->text().toStdString(),
                           tree_ != nullptr ? tree_->WelcomeText : std::string(), picture);
+    account_ = account;
+    Wipe(account_.Security.Password);
+    if (account.Security.NeedsPassword() && account.Security.Password.empty()) {
+        // The password command and the keyring may take their time (a keyring
+        // may ask to be unlocked): the dialog waits in its sending state.
+        RunInBackground([this, security = account.Security, server = account.Server] {
+            auto result = std::make_shared<mail::PasswordResult>(LookUpPassword(security, server));
+            QMetaObject::invokeMethod(
+                this, [this, result] { PasswordLookedUp(*result); }, Qt::QueuedConnection);
+        });
+        return;
+    }
+    StartSending();
+}
+
+void TFormOut::PasswordLookedUp(mail::PasswordResult& result) {
+    if (result.Found()) {
+        SendMail.Security.Password = result.Password;
+        Wipe(result.Password);
+        StartSending();
+        return;
+    }
+    SetSending(false);
+    if (!AskPassword()) {
+        return;
+    }
+    SetSending(true);
+    StartSending();
+}
+
+bool TFormOut::AskPassword() {
+    TPasswordDialog dialog(QString::fromStdString(account_.Security.User),
+                           QString::fromStdString(account_.Server), this);
+    dialog.CenterOn(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    std::string password = dialog.Password();
+    if (password.empty()) {
+        return false;
+    }
+    SendMail.Security.Password = password;
+    if (dialog.Remember()) {
+        remember_ = password;
+    }
+    Wipe(password);
+    return true;
+}
+
+void TFormOut::StartSending() {
     errorShown_ = false;
+    lastError_ = mail::SendMailError::None;
     SendMail.SetAction(mail::TMailAction::Send_Mail);
 }
 
 void TFormOut::SendMailDone() {
+    Wipe(SendMail.Security.Password);
+    // A typed password goes to the keyring unless the server refused it.
+    if (!remember_.empty() && lastError_ != mail::SendMailError::LoginFailed) {
+        RunInBackground(
+            [host = account_.Server, user = account_.Security.User, password = remember_]() mutable {
+                std::string error;
+                if (!mail::KeyringStore(host, user, password, &error)) {
+                    qWarning("TFormOut: the password could not be kept in the keyring: %s", error.c_str());
+                }
+                Wipe(password);
+            });
+    }
+    Wipe(remember_);
     if (errorShown_) {
         return;
     }
@@ -165,10 +252,28 @@ void TFormOut::SendMailDone() {
     Message(QMessageBox::Information, "Mail sended");
 }
 
-void TFormOut::SendMailMailError(const std::string& text) {
+void TFormOut::SendMailMailError(mail::SendMailError code, const std::string& text) {
     errorShown_ = true;
+    lastError_ = code;
     SetSending(false);
     Message(QMessageBox::Warning, QString::fromStdString(text));
+    if (code == mail::SendMailError::LoginFailed) {
+        OfferOwnMailProgram();
+    }
+}
+
+void TFormOut::OfferOwnMailProgram() {
+    QMessageBox offer(QMessageBox::Question, QApplication::applicationDisplayName(),
+                      "Open your own mail program to send the card?", QMessageBox::Yes | QMessageBox::No,
+                      this);
+    offer.setDefaultButton(QMessageBox::Yes);
+    if (offer.exec() != QMessageBox::Yes) {
+        return;
+    }
+    const QString subject = tree_ != nullptr ? QString::fromStdString(tree_->WelcomeText) : QString();
+    if (!mail::OpenOwnMailProgram(eMail->text(), subject, mail::CardPictureFile())) {
+        Message(QMessageBox::Warning, "Your mail program could not be opened (xdg-email is missing).");
+    }
 }
 
 void TFormOut::PrintClick() {

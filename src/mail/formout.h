@@ -6,13 +6,19 @@
 // States: idle (buttons shown, address editable) -> sending (buttons hidden,
 // address disabled, wait cursor, the dialog refuses to close) -> idle when the
 // mail component reports its error or its end, each shown in a message box.
+// An account that logs in and has no password in its settings first has one
+// looked up in the keyring (on a worker thread, the dialog already sending),
+// else asked for in a password dialog. When no account is found or the login
+// is refused, the dialog offers to open the user's own mail program instead.
 #include "dialogs/borderlessdialog.h"
 #include "mail/mailaccount.h"
+#include "mail/passwordsource.h"
 #include "mail/sendmail.h"
 
 #include <QImage>
 #include <QMessageBox>
 #include <functional>
+#include <thread>
 
 class QLineEdit;
 class QPrinter;
@@ -49,6 +55,10 @@ public:
     // Lets the user choose and set up the printer; false when cancelled. The
     // standard print dialog by default.
     std::function<bool(QPrinter& printer)> ChoosePrinter;
+    // Looks up a login's password without asking (settings, password command,
+    // keyring); runs on a worker thread.
+    std::function<mail::PasswordResult(const mail::SmtpSecurity& security, const std::string& server)>
+        LookUpPassword = mail::FindPassword;
 
     bool Sending() const { return sending_; }
 
@@ -63,9 +73,15 @@ protected:
 private:
     void ButtonPaint(TControl0* sender);
     void SetSending(bool sending);
+    void PasswordLookedUp(mail::PasswordResult& result);
+    bool AskPassword();
+    void StartSending();
     void SendMailDone();
-    void SendMailMailError(const std::string& text);
+    void SendMailMailError(mail::SendMailError code, const std::string& text);
     void Message(QMessageBox::Icon icon, const QString& text);
+    void OfferOwnMailProgram();
+    // Runs work on the worker thread, after the previous work has ended.
+    void RunInBackground(std::function<void()> work);
 
     QImage setupPicture_;
     QImage windowBackground_;
@@ -73,4 +89,10 @@ private:
     bool sending_ = false;
     // The running request's error has been shown: its end shows nothing more.
     bool errorShown_ = false;
+    mail::SendMailError lastError_ = mail::SendMailError::None;
+    // The running request's account, and a typed password to keep in the keyring
+    // unless the server refuses it.
+    mail::MailAccount account_;
+    std::string remember_;
+    std::thread worker_;
 };

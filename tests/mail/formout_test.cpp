@@ -4,6 +4,7 @@
 #include "cardmailcheck.h"
 #include "controls/control0.h"
 #include "mail/formout.h"
+#include "mail/passworddialog.h"
 #include "mail/printcard.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/greetingpicture.h"
@@ -12,19 +13,25 @@
 #include "platform/paths.h"
 #include "scene/openglprobe.h"
 #include "scene/tree.h"
+#include "securedaemon.h"
 #include "smtpdaemon.h"
 #include "support/scratch_home.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -64,6 +71,79 @@ public:
 private:
     QTimer poll_;
 };
+
+// Answers the modal windows that open one after another, each by the next
+// handler, and notes the text of every message box among them.
+class ModalSeries {
+public:
+    explicit ModalSeries(std::vector<std::function<void(QWidget*)>> handlers)
+        : handlers_(std::move(handlers)) {
+        poll_.setInterval(20);
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            // Message boxes and the password dialog; not the output dialog itself.
+            const bool answerable = qobject_cast<QMessageBox*>(modal) != nullptr ||
+                                    qobject_cast<TPasswordDialog*>(modal) != nullptr;
+            if (!answerable || modal->property("answered").toBool() || !modal->isVisible() ||
+                next_ >= handlers_.size()) {
+                return;
+            }
+            modal->setProperty("answered", true);
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                texts.push_back(box->text());
+            } else {
+                texts.push_back(modal->metaObject()->className());
+            }
+            handlers_[next_++](modal);
+        });
+        poll_.start();
+    }
+    // Waits until every handler has had its window, and until done() holds.
+    bool wait(
+        const std::function<bool()>& done = [] { return true; }, int ms = 60000) {
+        QElapsedTimer clock;
+        clock.start();
+        while ((next_ < handlers_.size() || !done()) && clock.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return next_ == handlers_.size() && done();
+    }
+    QStringList texts;
+
+private:
+    std::vector<std::function<void(QWidget*)>> handlers_;
+    std::size_t next_ = 0;
+    QTimer poll_;
+};
+
+std::function<void(QWidget*)> Answer(QMessageBox::StandardButton button) {
+    return [button](QWidget* modal) {
+        static_cast<QMessageBox*>(modal)->done(button);
+    };
+}
+
+// A mail program for xdg-email (through $MAILER) that writes down the mailto:
+// address it is given; returns the file it writes.
+QString InstallRecordingMailer(const QString& dir) {
+    const QString record = dir + "/mailto.txt";
+    QFile script(dir + "/mailer.sh");
+    script.open(QIODevice::WriteOnly);
+    script.write(
+        QString("#!/bin/sh\nprintf '%s' \"$1\" > '%1.part' && mv '%1.part' '%1'\n").arg(record).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    qputenv("MAILER", (dir + "/mailer.sh").toUtf8());
+    return record;
+}
+
+bool WaitForFile(const QString& file, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(file) && clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return QFile::exists(file);
+}
 
 quint16 ClosedPort() {
     QTcpServer probe;
@@ -198,14 +278,171 @@ TEST_F(FormOutTest, RefusedConnectionShowsError12) {
 
 TEST_F(FormOutTest, NoAccountShowsTheCompatibilityMessage) {
     form->eMail->setText("friend@example.net");
-    MessageBoxCatcher box;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    ModalSeries boxes({[&](QWidget* modal) {
+                           icon = static_cast<QMessageBox*>(modal)->icon();
+                           static_cast<QMessageBox*>(modal)->done(QMessageBox::Ok);
+                       },
+                       Answer(QMessageBox::No)});
     QTest::mouseClick(form->Send, Qt::LeftButton);
-    ASSERT_TRUE(box.wait());
-    EXPECT_EQ(box.text,
+    ASSERT_TRUE(boxes.wait());
+    EXPECT_EQ(boxes.texts.value(0),
               "Sorry, but this software is compatible with:\n * Thunderbird\n * Evolution\n * msmtp\n"
               " * git send-email\n * a local mail server");
-    EXPECT_EQ(box.icon, QMessageBox::Warning);
+    EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_TRUE(idle());
+}
+
+TEST_F(FormOutTest, NoAccountOffersTheOwnMailProgramWithTheCardAttached) {
+    if (QStandardPaths::findExecutable("xdg-email").isEmpty()) {
+        GTEST_SKIP() << "xdg-email (xdg-utils) is not installed";
+    }
+    const QString record = InstallRecordingMailer(home.home);
+    form->eMail->setText("friend@example.net");
+    // No: nothing opens.
+    ModalSeries declined({Answer(QMessageBox::Ok), Answer(QMessageBox::No)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(declined.wait());
+    EXPECT_TRUE(declined.texts[0].startsWith("Sorry, but this software is compatible with:"));
+    EXPECT_EQ(declined.texts[1], "Open your own mail program to send the card?");
+    EXPECT_FALSE(WaitForFile(record, 1500));
+    EXPECT_TRUE(idle());
+
+    // Yes: the mail program gets the address, the greeting and the card.
+    ModalSeries accepted({Answer(QMessageBox::Ok), Answer(QMessageBox::Yes)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(accepted.wait());
+    ASSERT_TRUE(WaitForFile(record, 20000)) << "the mail program was not started";
+    QFile written(record);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QUrl url(QString::fromUtf8(written.readAll()));
+    EXPECT_EQ(url.path(), "friend@example.net");
+    const QUrlQuery query(url);
+    EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), QString::fromStdString(tree->WelcomeText));
+    EXPECT_EQ(query.queryItemValue("attach", QUrl::FullyDecoded), home.home + "tmp/Pinewick.jpg");
+    EXPECT_TRUE(QImage(home.home + "tmp/Pinewick.jpg").width() > 0);
+    qunsetenv("MAILER");
+}
+
+// An account that logs in over STARTTLS and keeps no password.
+class FormOutLogin : public FormOutTest {
+protected:
+    void SetUp() override {
+        FormOutTest::SetUp();
+        QDir().mkpath(home.home + "secure");
+        server = std::make_unique<SecureSmtpDaemons>(home.home + "secure", "joe.smith", "Tannen-Baum 7!");
+        ASSERT_TRUE(server->running()) << server->log().toStdString();
+        QDir().mkpath(home.settings + "/msmtp");
+        QFile config(home.settings + "/msmtp/config");
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(QString("account card\nhost localhost\nport %1\nfrom robin@example.org\ntls on\n"
+                             "tls_trust_file %2\nauth on\nuser joe.smith\naccount default : card\n")
+                         .arg(server->startTlsPort())
+                         .arg(server->certificate())
+                         .toUtf8());
+        config.close();
+        form->LookUpPassword = [this](const mail::SmtpSecurity& security, const std::string& server) {
+            lookedUp = QString::fromStdString(security.User + "@" + server);
+            mail::PasswordResult none;
+            none.Problem = "nothing stored";
+            return none;
+        };
+        form->eMail->setText("friend@example.net");
+    }
+    void TearDown() override {
+        FormOutTest::TearDown();
+        form.reset();
+        server.reset();
+    }
+
+    // Types the password into the password dialog and presses Ok.
+    static std::function<void(QWidget*)> TypePassword(const QString& password) {
+        return [password](QWidget* modal) {
+            auto* dialog = qobject_cast<TPasswordDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            QTest::keyClicks(dialog->ePassword, password);
+            QTest::mouseClick(dialog->Ok, Qt::LeftButton);
+        };
+    }
+
+    std::unique_ptr<SecureSmtpDaemons> server;
+    QString lookedUp;
+};
+
+TEST_F(FormOutLogin, AsksForThePasswordWhenNoneIsStoredAndSends) {
+    ModalSeries series({TypePassword("Tannen-Baum 7!"), Answer(QMessageBox::Ok)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(series.wait());
+    EXPECT_EQ(lookedUp, "joe.smith@localhost");
+    EXPECT_EQ(series.texts, QStringList({"TPasswordDialog", "Mail sended"}));
+    EXPECT_EQ(server->mailCount(), 1);
+    EXPECT_TRUE(idle());
+}
+
+TEST_F(FormOutLogin, AStoredPasswordIsUsedWithoutAsking) {
+    form->LookUpPassword = [](const mail::SmtpSecurity&, const std::string&) {
+        mail::PasswordResult found;
+        found.Password = "Tannen-Baum 7!";
+        found.Origin = mail::PasswordOrigin::Keyring;
+        return found;
+    };
+    ModalSeries series({Answer(QMessageBox::Ok)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(series.wait());
+    EXPECT_EQ(series.texts, QStringList({"Mail sended"}));
+    EXPECT_EQ(server->mailCount(), 1);
+}
+
+TEST_F(FormOutLogin, CancelledPasswordSendsNothing) {
+    ModalSeries series({[](QWidget* modal) {
+        QTest::mouseClick(static_cast<TPasswordDialog*>(modal)->Cancel, Qt::LeftButton);
+    }});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(series.wait([this] { return idle(); }));
+    MessageBoxCatcher none;
+    EXPECT_FALSE(none.wait(500));
+    EXPECT_EQ(server->mailCount(), 0);
+    EXPECT_FALSE(server->log().contains("AUTH"));
+}
+
+TEST_F(FormOutLogin, RefusedLoginShowsError20ThenTheOffer) {
+    ModalSeries series({TypePassword("Fichte-Zweig"), Answer(QMessageBox::Ok), Answer(QMessageBox::No)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(series.wait([this] { return idle(); }));
+    ASSERT_EQ(series.texts.size(), 3);
+    EXPECT_TRUE(series.texts[1].startsWith("Login failed")) << series.texts[1].toStdString();
+    EXPECT_FALSE(series.texts[1].contains("Fichte-Zweig"));
+    EXPECT_EQ(series.texts[2], "Open your own mail program to send the card?");
+    EXPECT_EQ(server->mailCount(), 0);
+}
+
+TEST(PasswordDialog, OkGivesThePasswordCancelAndEscapeGiveNothing) {
+    TPasswordDialog dialog("joe.smith", "smtp.example.org");
+    // Shaped: the corners are outside the window.
+    EXPECT_FALSE(dialog.mask().isEmpty());
+    EXPECT_FALSE(dialog.mask().contains(QPoint(0, 0)));
+    EXPECT_EQ(dialog.ePassword->echoMode(), QLineEdit::Password);
+    dialog.show();
+    QTest::keyClicks(dialog.ePassword, "Tannen-Baum 7!");
+    dialog.cRemember->setChecked(true);
+    QTest::mouseClick(dialog.Ok, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Password(), "Tannen-Baum 7!");
+    EXPECT_TRUE(dialog.Remember());
+    // Enter in the field is Ok as well.
+    dialog.show();
+    QTest::keyClick(dialog.ePassword, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    dialog.show();
+    QTest::mouseClick(dialog.Cancel, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    dialog.show();
+    dialog.setResult(QDialog::Accepted);
+    QTest::keyClick(dialog.ePassword, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(FormOutTest, PrintDrawsTheCardOnThePageAndCancelPrintsNothing) {
