@@ -424,6 +424,16 @@ TEST(PasswordDialog, OkGivesThePasswordCancelAndEscapeGiveNothing) {
     EXPECT_EQ(dialog.ePassword->echoMode(), QLineEdit::Password);
     dialog.show();
     QTest::keyClicks(dialog.ePassword, "Tannen-Baum 7!");
+    // A look at the dialog as it shows, outline included, on request.
+    if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
+        QImage shot(dialog.size() + QSize(40, 40), QImage::Format_RGB32);
+        shot.fill(QColor(90, 90, 90));
+        QPainter painter(&shot);
+        painter.setClipRegion(dialog.mask().translated(20, 20));
+        painter.drawPixmap(20, 20, dialog.grab());
+        painter.end();
+        shot.save(qEnvironmentVariable("PINEWICK_SHOTS") + "/passworddialog.png");
+    }
     dialog.cRemember->setChecked(true);
     QTest::mouseClick(dialog.Ok, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
