@@ -37,8 +37,8 @@ std::vector<int> allRings() {
 // Segments a ball keeps. On a ball some twenty-five pixels wide, every other
 // ring (about 26 degrees) and fourteen segments keep the outline round to a
 // third of a pixel; the rings where a band changes colour stay, and so do the
-// segments of stripes and flutes. Spirals and dots change from ring to ring
-// and keep them all.
+// segments of stripes and flutes. Spirals change from ring to ring and keep
+// them all; dots keep the two rings round each row of dots.
 struct Tessellation {
     std::vector<int> rings;
     int segments = Segments;
@@ -47,8 +47,9 @@ struct Tessellation {
 Tessellation tessellation(const BallStyle& style) {
     switch (style.pattern) {
     case Pattern::Spiral:
-    case Pattern::Dots:
         return {allRings(), Segments};
+    case Pattern::Dots:
+        return {{0, 1, 2, 4, 5, 7, 8, 10, 11, 13, 14}, Segments};
     case Pattern::Stripes:
         return {{0, 2, 4, 6, 8, 10, 12, 14}, Segments};
     case Pattern::Bands:

@@ -18,9 +18,10 @@ struct IcicleStyle {
 };
 
 constexpr float Length = 6.0f;
-// Rows of the profile; the stripes are laid out as on 18 rows, which is what
-// they were drawn for.
-constexpr int Rows = 12;
+// Rows of the profile: the outline is nearly straight, and on an icicle a few
+// pixels wide eight rows keep it and the twist smooth. The stripes are laid
+// out as on 18 rows, which is what they were drawn for.
+constexpr int Rows = 8;
 constexpr int StripeRows = 18;
 
 void addIcicle(MeshModel& model, const IcicleStyle& style, int body = -1) {
@@ -37,8 +38,11 @@ void addIcicle(MeshModel& model, const IcicleStyle& style, int body = -1) {
     }
     profile.push_back({0.45f, 0.0f});
     profile.push_back({0.0f, 0.05f});
+    // Five lobes round an icicle four or five pixels wide: ten segments put a
+    // vertex on each crest and in each hollow. A stripe is one fifth of fifteen
+    // segments, so striped icicles keep those.
     LatheOptions options;
-    options.segments = 15;
+    options.segments = striped ? 15 : 10;
     options.material = [&](int i, int j) {
         return (striped && ((j + i * StripeRows / Rows / 2) % 5) == 0) ? stripe : body;
     };

@@ -155,9 +155,10 @@ void sphere(MeshModel& model, float r, int rings, int segments, int material, in
 }
 
 void ring(MeshModel& model, float radius, float thickness, int material, int piece) {
-    // The loop is a pixel or two thick on the screen: eight points of three sides each.
+    // The loop is a pixel or two thick and a few wide on the screen: six points
+    // of three sides each.
     std::vector<glm::vec3> path;
-    const int points = 8;
+    const int points = 6;
     for (int i = 0; i < points; ++i) {
         const float a = 2.0f * Pi * static_cast<float>(i) / points;
         path.push_back({radius * std::cos(a), radius * std::sin(a), 0.0f});
@@ -169,9 +170,9 @@ void hangingCap(MeshModel& model, float top, float capRadius, int metal, int pie
     const float c = capRadius;
     const float bottom = top - 0.3f * c;
     const float height = 0.5f * c;
-    // A few pixels wide on the screen: eight plain segments look as round as more.
+    // A few pixels wide on the screen: six plain segments look as round as more.
     LatheOptions options;
-    options.segments = 8;
+    options.segments = 6;
     options.material = [metal](int, int) {
         return metal;
     };
