@@ -1,13 +1,11 @@
 #include "app/commands/commands.h"
+#include "app/commands/decoration.h"
 
 #include "mail/cardmail.h"
 #include "mail/mailaccount.h"
 #include "mail/ownmailprogram.h"
 #include "mail/passwordsource.h"
 #include "mail/sendmail.h"
-#include "mainwindow/layout.h"
-#include "platform/paths.h"
-#include "scene/openglprobe.h"
 #include "scene/tree.h"
 
 #include <QCoreApplication>
@@ -68,22 +66,12 @@ void PrintOwnMailProgramOffer(const QString& address, const std::string& greetin
 } // namespace
 
 int RunSend(const QString& address) {
-    DirectXVersion = GetDXVersion();
-    QImage background(DataFile("Resource/Bk.bmp"));
-    if (background.isNull()) {
-        background = QImage(layout::Window, QImage::Format_RGB32);
-        background.fill(QColor(12, 20, 48));
-    }
-    background = background.convertToFormat(QImage::Format_RGB32);
-
-    TTree tree("desc", layout::TreeControl.size(), background.copy(layout::TreeControl));
-    // Sending changes nothing of the decoration.
-    tree.KeepFileUnchanged();
-    if (tree.loadError()) {
+    const PictureDecoration decoration = LoadPictureDecoration();
+    if (!decoration.tree) {
         return 1;
     }
-    tree.AnimateToys(0);
-    tree.Render();
+    const QImage& background = decoration.background;
+    TTree& tree = *decoration.tree;
     const QString picture = mail::CardPictureFile();
     QString error;
     if (!mail::SaveCardPicture(background, tree, picture, &error)) {
