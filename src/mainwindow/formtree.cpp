@@ -125,14 +125,14 @@ void TFormTree::createComponents() {
     const auto notWelcome = [this](TControl0*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
         Control0NotWelcomeClick();
     };
-    for (const CommandButton& spec : commandButtons) {
-        TControl0* button = control0(spec.name, spec.place, spec.tag);
-        button->setToolTip(spec.hint);
+    for (const CommandButton& command : commandButtons) {
+        TControl0* button = control0(command.name, command.place, command.tag);
+        button->setToolTip(command.hint);
         button->bEnterLeaveInvalidate = true;
         button->bDownUpInvalidate = true;
         button->OnMouseDown = notWelcome;
         button->OnMouseUp = notWelcome;
-        if (spec.place.width() == 41) {
+        if (command.place.width() == 41) {
             button->OnPaint = [this](TControl0* sender) {
                 Button2Paint(sender);
             };
