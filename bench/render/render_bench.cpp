@@ -6,6 +6,8 @@
 #include "scene/rm/gl/eglcontext.h"
 #include "scene/rm/shapes.h"
 
+#include "../support/bareprogram.h"
+
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -119,29 +121,6 @@ void ScenePaintOnly(benchmark::State& state) {
 }
 BENCHMARK(ScenePaintOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-const char* const bareVertex = R"(#version 330 core
-layout(location = 0) in vec3 position;
-layout(location = 1) in vec3 normal;
-uniform mat4 transform;
-out float shade;
-void main() {
-    shade = max(dot(normal, normalize(vec3(1.0))), 0.0);
-    gl_Position = transform * vec4(position, 1.0);
-}
-)";
-const char* const bareFragment = R"(#version 330 core
-in float shade;
-out vec4 fragment;
-void main() { fragment = vec4(shade, shade, shade, 1.0); }
-)";
-
-GLuint shader(GLenum type, const char* source) {
-    GLuint id = glCreateShader(type);
-    glShaderSource(id, 1, &source, nullptr);
-    glCompileShader(id);
-    return id;
-}
-
 // The same triangles, uploaded once, drawn with a minimal shader and read
 // back: what any OpenGL renderer pays at least for that picture.
 void BareDrawAndReadBack(benchmark::State& state) {
@@ -154,10 +133,7 @@ void BareDrawAndReadBack(benchmark::State& state) {
     context->makeCurrent();
     auto mesh = twentyThousandTriangles();
     const rm::MeshGroup& group = mesh->groups()[0];
-    GLuint program = glCreateProgram();
-    glAttachShader(program, shader(GL_VERTEX_SHADER, bareVertex));
-    glAttachShader(program, shader(GL_FRAGMENT_SHADER, bareFragment));
-    glLinkProgram(program);
+    const GLuint program = BareProgram();
     GLuint vao, buffers[2], framebuffer, renderbuffers[2];
     glGenVertexArrays(1, &vao);
     glBindVertexArray(vao);

@@ -3,6 +3,8 @@
 #include "scene/rm/gl/eglcontext.h"
 #include "scene/rm/gl/glrenderer.h"
 
+#include "../support/bareprogram.h"
+
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -10,29 +12,6 @@
 #include <glm/gtc/type_ptr.hpp>
 
 namespace {
-
-const char* const bareVertex = R"(#version 330 core
-layout(location = 0) in vec3 position;
-layout(location = 1) in vec3 normal;
-uniform mat4 transform;
-out float shade;
-void main() {
-    shade = max(dot(normal, normalize(vec3(1.0))), 0.0);
-    gl_Position = transform * vec4(position, 1.0);
-}
-)";
-const char* const bareFragment = R"(#version 330 core
-in float shade;
-out vec4 fragment;
-void main() { fragment = vec4(shade, shade, shade, 1.0); }
-)";
-
-GLuint shader(GLenum type, const char* source) {
-    GLuint id = glCreateShader(type);
-    glShaderSource(id, 1, &source, nullptr);
-    glCompileShader(id);
-    return id;
-}
 
 struct WorldVertex {
     glm::vec3 position;
@@ -67,13 +46,7 @@ BareDraw::BareDraw(const rm::Frame& scene, const rm::Viewport& viewport, int sam
     gather(scene, vertices, indices);
     triangles_ = static_cast<int>(indices.size() / 3);
 
-    program_ = glCreateProgram();
-    GLuint vs = shader(GL_VERTEX_SHADER, bareVertex), fs = shader(GL_FRAGMENT_SHADER, bareFragment);
-    glAttachShader(program_, vs);
-    glAttachShader(program_, fs);
-    glLinkProgram(program_);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
+    program_ = BareProgram();
     glGenVertexArrays(1, &vao_);
     glBindVertexArray(vao_);
     glGenBuffers(2, buffers_);
