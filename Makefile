@@ -5,13 +5,20 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps configure build clean format
+.PHONY: run test deps configure build clean format package install
 
 run: build
 	$(BUILD)/pinewick
 
 test: build
 	bash scripts/run-tests $(BUILD)
+
+# The .deb (CPack, dependencies from dpkg-shlibdeps), and installing by hand.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+install: build
+	cmake --install $(BUILD)
 
 deps:
 	bash scripts/install-deps

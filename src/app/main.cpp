@@ -5,6 +5,8 @@
 // the tree before the tree saves the decoration.
 #include "app/application.h"
 #include "app/commands/commands.h"
+#include "app/quitsignals.h"
+#include "app/singleinstance.h"
 #include "app/startupchecks.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/formtitle.h"
@@ -14,10 +16,12 @@
 #include "platform/paths.h"
 #include "scene/d3ddriverlist.h"
 #include "scene/openglprobe.h"
+#include "scene/tree.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -34,7 +38,36 @@ void refuse(const QString& text, const QString& title) {
     box.exec();
 }
 
-int runWindows() {
+// Logout or a termination signal: the dialogs above the main window close,
+// and the main window ends as Exit and Yes end it, so the teardown saves the
+// decoration. Before the main window is up there is nothing to save.
+void quitWithoutAsking(TFormTree& formTree, const QWidget& title) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (dialog && dialog != &formTree && widget != &title && dialog->isVisible()) {
+            dialog->reject();
+        }
+    }
+    // Once the dialogs' own loops have returned.
+    QTimer::singleShot(0, &formTree, [&formTree] {
+        if (formTree.isVisible()) {
+            formTree.CloseWithoutAsking();
+        } else {
+            QCoreApplication::quit();
+        }
+    });
+    // A dialog that refused to close must not keep the program up.
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(0); });
+}
+
+// A second start asked for the running window: to the front, as it is.
+void bringToFront(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+}
+
+int runWindows(TSingleInstance& instance) {
     // The windows in the order of their creation; they go in the reverse
     // order when this function returns. The title window comes first and
     // shows the main window; the dialogs follow the main window.
@@ -48,6 +81,20 @@ int runWindows() {
     // The output dialog (mail and print), on the main window's send button.
     auto formOut = std::make_unique<TFormOut>();
     formOut->Attach(*formTree);
+
+    QObject::connect(&instance, &TSingleInstance::raiseRequested, &title,
+                     [&] { bringToFront(formTree->isVisible() ? static_cast<QWidget&>(*formTree) : title); });
+
+    // Logout and termination signals save as Exit and Yes do; the session
+    // manager's request to save (a checkpoint, or before logout) saves now.
+    TQuitSignals quitSignals;
+    QObject::connect(&quitSignals, &TQuitSignals::quitRequested, &title,
+                     [&] { quitWithoutAsking(*formTree, title); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, formTree.get(), [&](QSessionManager&) {
+        if (TTree* tree = formTree->tree(); tree && tree->SavesOnExit()) {
+            tree->Save();
+        }
+    });
 
     // The title plays its film and fades (skipped with the debug switch), then
     // shows the main window modally; the program ends when the title closes.
@@ -72,6 +119,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pinewick: %s\n", qPrintable(error));
         PrintUsage();
         return 2;
+    }
+    // A user without a decoration of their own starts from the one that comes
+    // with the program.
+    if (command->kind != Command::Help && !SeedUserData()) {
+        std::fprintf(stderr, "pinewick: %s: could not be created\n", qPrintable(UserDataFile("desc")));
     }
     switch (command->kind) {
     case Command::Help:
@@ -106,13 +158,20 @@ int main(int argc, char** argv) {
         SavePaths();
         return 0;
     }
-    DirectXVersion = GetDXVersion();
+    const OpenGLFound openGL = ProbeOpenGL();
+    DirectXVersion = openGL.code;
     if (Paths.Debug) {
         refuse(VersionCodeText(DirectXVersion), QString());
     }
-    if (const auto refusal = OpenGLRefusal(DirectXVersion)) {
+    if (const auto refusal = OpenGLRefusal(openGL)) {
         refuse(*refusal, title);
         SavePaths();
+        return 0;
+    }
+
+    // One window per decoration: a second start brings the first to the front.
+    TSingleInstance instance(UserDataFile(""));
+    if (instance.role() == TSingleInstance::Role::Second) {
         return 0;
     }
 
@@ -121,7 +180,7 @@ int main(int argc, char** argv) {
     TimeThread = clock.get();
     QApplication::setApplicationName(title);
     try {
-        runWindows();
+        runWindows(instance);
     } catch (const std::exception& failure) {
         QMessageBox::critical(nullptr, title, QString::fromLocal8Bit(failure.what()));
     }

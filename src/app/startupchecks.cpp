@@ -1,7 +1,9 @@
 #include "app/startupchecks.h"
 
 std::optional<QString> ScreenDepthRefusal(int bitsPerPixel) {
-    if (bitsPerPixel == 16 || bitsPerPixel == 24) {
+    // 32 bits per pixel is 24-bit true colour plus an alpha or padding byte:
+    // what Wayland compositors and many X servers report for true colour.
+    if (bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32) {
         return std::nullopt;
     }
     return QString("Sorry, but this program needs next screen modes:\n"
@@ -11,20 +13,16 @@ std::optional<QString> ScreenDepthRefusal(int bitsPerPixel) {
         .arg(bitsPerPixel);
 }
 
-std::optional<QString> OpenGLRefusal(std::uint32_t versionCode) {
-    if (versionCode >= 0x500) {
+std::optional<QString> OpenGLRefusal(const OpenGLFound& found) {
+    // The renderer draws through a 3.3 core context: anything less would open
+    // the window and draw no tree.
+    if (found.code >= 0x600) {
         return std::nullopt;
     }
-    // Below 0x500 a context exists only from 0x200 on: OpenGL 1.x or 2.x.
-    QString found;
-    if (versionCode >= 0x300) {
-        found = "You have a OpenGL 2.x";
-    } else if (versionCode >= 0x200) {
-        found = "You have a OpenGL 1.x";
-    } else {
-        found = "You haven't OpenGL";
-    }
-    return "Sorry, but this program needs OpenGL 3.3 or more\n\n" + found +
+    const QString have = found.code >= 0x200 && found.major > 0
+                             ? QString("You have a OpenGL %1.%2").arg(found.major).arg(found.minor)
+                             : QString("You haven't OpenGL");
+    return "Sorry, but this program needs OpenGL 3.3 or more\n\n" + have +
            "\n\nOpenGL 3.3 is located on \"https://www.mesa3d.org\"\n\nProgram stopped";
 }
 

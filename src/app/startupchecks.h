@@ -1,16 +1,19 @@
 #pragma once
-// The start-up refusals: a display that is neither 16 nor 24 bits per pixel,
-// and a 3D stack older than OpenGL 3.x. Each gives the message box text, or
-// nothing when the check passes.
+// The start-up refusals: a display that is not 16-bit colour or true colour,
+// and a 3D stack that can't give the renderer an OpenGL 3.3 core context.
+// Each gives the message box text, or nothing when the check passes.
+#include "scene/openglprobe.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
 
+// 16 (HiColor), 24 and 32 (true colour) pass; every other depth is refused.
 std::optional<QString> ScreenDepthRefusal(int bitsPerPixel);
 
-// versionCode: the probe's code (0, 0x100, 0x200, 0x300, 0x500, 0x600); codes
-// below 0x500 are refused.
-std::optional<QString> OpenGLRefusal(std::uint32_t versionCode);
+// Codes below 0x600 are refused; the text names the version found as
+// major.minor, or says there is no OpenGL when no context could be made.
+std::optional<QString> OpenGLRefusal(const OpenGLFound& found);
 
 // The debug switch's box: the version code as four upper-case hex digits.
 QString VersionCodeText(std::uint32_t versionCode);

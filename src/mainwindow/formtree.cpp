@@ -280,7 +280,7 @@ void TFormTree::createTree() {
     QString name = "desc";
     QString problem;
     try {
-        ReadDescriptionFile(DataFile(name).toStdString(), "Data/desc");
+        ReadDescriptionFile(DecorationFile(name).toStdString(), "Data/desc");
     } catch (const DescFileError& error) {
         problem = QString::fromStdString(error.what());
         if (QFile::exists(DataFile("desc.default"))) {
@@ -306,7 +306,12 @@ void TFormTree::createTree() {
                                 QMessageBox::Ok, this);
     box->setObjectName("LoadErrorBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    // Opened once the window is up and centred, so the box comes up centred
+    // on it and above it rather than at the screen's corner beneath it.
+    QTimer::singleShot(0, box, [box] {
+        box->open();
+        box->raise();
+    });
 }
 
 void TFormTree::placeSlots() {
@@ -465,6 +470,19 @@ void TFormTree::b2QuitClick() {
     if (!hooks_.AskExit || hooks_.AskExit()) {
         closeAfterYes();
     }
+}
+
+void TFormTree::CloseWithoutAsking() {
+    if (closing_ || !isVisible()) {
+        return;
+    }
+    if ((InputState == StateFalling || InputState == StateLanding) && tree_ && DropToy) {
+        tree_->RemoveToy(DropToy);
+        DropToy = nullptr;
+        InputState = StateRest;
+        HourglassOff();
+    }
+    closeAfterYes();
 }
 
 void TFormTree::closeAfterYes() {

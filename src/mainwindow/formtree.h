@@ -54,6 +54,11 @@ public:
     explicit TFormTree(TFormHooks hooks = {}, QWidget* parent = nullptr);
     ~TFormTree() override;
 
+    // Ends the window as Exit and Yes do, without asking: at logout and on a
+    // termination signal. A toy still falling or landing is taken off first,
+    // so it is not saved half-way down.
+    void CloseWithoutAsking();
+
     // The hooks to the dialogs; the entry may fill them after construction.
     TFormHooks& hooks() { return hooks_; }
 

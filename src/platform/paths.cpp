@@ -3,6 +3,7 @@
 #include "platform/settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -44,8 +45,9 @@ void LoadPaths(const QStringList& arguments, const QString& programFolder) {
         }
     }
     const auto settings = OpenSettings();
-    Paths.CDPath = AddBackslash(SettingText(*settings, "CDPath", programFolder));
-    Paths.HDPath = AddBackslash(SettingText(*settings, "HDPath", programFolder));
+    const QString home = DefaultHomeFolder(programFolder);
+    Paths.CDPath = AddBackslash(SettingText(*settings, "CDPath", home));
+    Paths.HDPath = AddBackslash(SettingText(*settings, "HDPath", home));
     Paths.First = readFlag(SettingText(*settings, "First", "1"), true);
 }
 
@@ -55,10 +57,75 @@ void SavePaths() {
     settings->sync();
 }
 
-QString DataFile(const QString& relativeName) {
+namespace {
+
+QString nativeName(const QString& relativeName) {
     QString name = relativeName;
     name.replace('\\', '/');
-    return Paths.HDPath + "Data/" + name;
+    return name;
+}
+
+bool holdsDataSet(const QString& dataFolder) {
+    return QFileInfo(dataFolder + "Resource").isDir();
+}
+
+// The data set's folder for the current home, looked up once per home.
+QString dataSetFolder() {
+    static QString home;
+    static QString folder;
+    if (folder.isEmpty() || home != Paths.HDPath) {
+        home = Paths.HDPath;
+        const QString own = home + "Data/";
+        const QString installed = InstalledDataFolder();
+        folder = (holdsDataSet(own) || !holdsDataSet(installed)) ? own : installed;
+    }
+    return folder;
+}
+
+} // namespace
+
+QString DataFile(const QString& relativeName) {
+    return dataSetFolder() + nativeName(relativeName);
+}
+
+QString UserDataFile(const QString& relativeName) {
+    return Paths.HDPath + "Data/" + nativeName(relativeName);
+}
+
+QString DecorationFile(const QString& relativeName) {
+    const QString own = UserDataFile(relativeName);
+    return QFileInfo::exists(own) ? own : DataFile(relativeName);
+}
+
+QString InstalledDataFolder() {
+#ifdef PINEWICK_INSTALLED_DATA
+    const QString relative = QStringLiteral(PINEWICK_INSTALLED_DATA);
+#else
+    const QString relative = QStringLiteral("../share/pinewick/Data");
+#endif
+    return AddBackslash(QDir::cleanPath(ProgramFolder() + relative));
+}
+
+QString DefaultHomeFolder(const QString& programFolder) {
+    if (holdsDataSet(AddBackslash(programFolder) + "Data/")) {
+        return AddBackslash(programFolder);
+    }
+    return AddBackslash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) + "pinewick/";
+}
+
+bool SeedUserData() {
+    const QString own = UserDataFile("desc");
+    const QString shipped = DataFile("desc");
+    if (own == shipped || QFileInfo::exists(own) || QFileInfo(own).isSymLink() ||
+        !QFileInfo::exists(shipped)) {
+        return true;
+    }
+    if (!QDir().mkpath(QFileInfo(own).absolutePath()) || !QFile::copy(shipped, own)) {
+        return false;
+    }
+    // The installed copy is read-only; the user's is theirs to change.
+    return QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 
 QString GetTempFolder() {

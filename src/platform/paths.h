@@ -24,7 +24,7 @@ struct TPaths {
 extern TPaths Paths;
 
 // Fills Paths from the arguments (without the program name) and the settings
-// store; programFolder is the default of both folders.
+// store; DefaultHomeFolder(programFolder) is the default of both folders.
 void LoadPaths(const QStringList& arguments, const QString& programFolder);
 // Writes the first-run flag back. Called only when the program ends normally,
 // so a run that ends abnormally leaves the stored flag as it was.
@@ -35,9 +35,30 @@ QString ProgramFolder();
 // The full file name of the running program.
 QString ProgramFile();
 
-// HDPath + "Data/" + name, with backslashes of names from data files turned
-// into slashes.
+// Where things live. The home folder (HDPath) holds "Data/" with the user's
+// decoration ("desc", its backup "desc~~~", the lock of the running program).
+// The rest of the data (pictures, meshes, sounds, help, the default
+// decoration) is read from HDPath + "Data/" when that folder holds the whole
+// data set ("Data/Resource/"), as in the build folder, and otherwise from the
+// installed data folder. Names from data files may use "\" for "/".
+
+// A data file to read: the data set's folder + name.
 QString DataFile(const QString& relativeName);
+// A file of the user's decoration: HDPath + "Data/" + name.
+QString UserDataFile(const QString& relativeName);
+// A description file to read: the user's copy when there is one, else the
+// one that comes with the program.
+QString DecorationFile(const QString& relativeName);
+
+// The installed data folder (ending with "/"), found from the program's own
+// place: <prefix>/share/pinewick/Data/ beside <prefix>/bin/.
+QString InstalledDataFolder();
+// The home folder when the settings name none: the program's folder when it
+// holds the data (a build), else $XDG_DATA_HOME/pinewick/.
+QString DefaultHomeFolder(const QString& programFolder);
+// Gives a user without a decoration of their own a copy of the one that comes
+// with the program ("desc"). False when it was needed and failed.
+bool SeedUserData();
 
 // The text with a "/" appended unless it already ends with one; "" gives "/".
 QString AddBackslash(const QString& folder);

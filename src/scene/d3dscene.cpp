@@ -137,7 +137,9 @@ void TD3DScene::SetDriver(const QString& name) {
         device_ = gl::Device::create(size_.width(), size_.height(), std::nullopt, &error);
     }
     if (!device_) {
+        // The user sees the window without a tree: say why, not only on stderr.
         std::fprintf(stderr, "TD3DScene: no 3D device: %s\n", error.c_str());
+        reportSurfaceError();
         return;
     }
     device_->SetDither(true);

@@ -37,19 +37,25 @@ EGLDisplay probeDisplay() {
 } // namespace
 
 std::uint32_t GetDXVersion() {
+    return ProbeOpenGL().code;
+}
+
+OpenGLFound ProbeOpenGL() {
+    OpenGLFound found;
+    std::uint32_t& version = found.code;
     EGLDisplay display = probeDisplay();
     if (display == EGL_NO_DISPLAY) {
         diagnostic("Couldn't get an EGL display");
-        return 0;
+        return found;
     }
     if (!eglInitialize(display, nullptr, nullptr)) {
         diagnostic("Couldn't initialise EGL");
-        return 0;
+        return found;
     }
-    std::uint32_t version = 0x100;
+    version = 0x100;
     if (!eglBindAPI(EGL_OPENGL_API)) {
         diagnostic("Couldn't bind the OpenGL API");
-        return version;
+        return found;
     }
     // A context of whatever version the driver offers tells the version.
     const EGLint attributes[] = {EGL_NONE};
@@ -60,10 +66,11 @@ std::uint32_t GetDXVersion() {
         diagnostic("Couldn't make an OpenGL context current");
         if (context != EGL_NO_CONTEXT)
             eglDestroyContext(display, context);
-        return version;
+        return found;
     }
     version = 0x200;
-    int major = 0, minor = 0;
+    int& major = found.major;
+    int& minor = found.minor;
     const auto* text = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     if (text)
         std::sscanf(text, "%d.%d", &major, &minor);
@@ -73,29 +80,30 @@ std::uint32_t GetDXVersion() {
         eglMakeCurrent(previousDisplay, EGL_NO_SURFACE, EGL_NO_SURFACE, previous);
     if (major < 2) {
         diagnostic("OpenGL older than 2.0");
-        return version;
+        return found;
     }
     version = 0x300;
     if (major < 3)
-        return version;
+        return found;
     version = 0x500;
     if (major == 3 && minor < 3)
-        return version;
+        return found;
     // 3.3 core with framebuffer objects, as the renderer needs it.
     std::string error;
     auto core = gl::EglContext::create(std::nullopt, true, &error);
     if (!core) {
         diagnostic("Couldn't create an OpenGL 3.3 core context");
-        return version;
+        return found;
     }
     GLuint framebuffer = 0;
     glGenFramebuffers(1, &framebuffer);
     if (!framebuffer) {
         diagnostic("No framebuffer objects");
-        return version;
+        return found;
     }
     glDeleteFramebuffers(1, &framebuffer);
-    return 0x600;
+    version = 0x600;
+    return found;
 }
 
 std::uint32_t DirectXVersion = 0;

@@ -45,7 +45,8 @@ void TTree::load(const QString& descName, QWidget* owner) {
         return std::rand();
     };
     dataFolder_ = DataFile("").toStdString();
-    descPath_ = dataFolder_ + descName.toStdString();
+    // The user's decoration, or the one that comes with the program.
+    descPath_ = DecorationFile(descName).toStdString();
 
     DescriptionFile file;
     try {

@@ -48,6 +48,7 @@ public:
     bool Save();
     // Leave the description file as it is when the tree is destroyed.
     void KeepFileUnchanged() { saveOnExit_ = false; }
+    bool SavesOnExit() const { return saveOnExit_; }
 
     // Settings (the greeting editor and the main window read and change them).
     std::string WelcomeText;

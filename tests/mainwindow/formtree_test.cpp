@@ -452,6 +452,11 @@ TEST_F(FormTreeTest, ABrokenFileShowsTheDefaultDecorationAndIsLeftAlone) {
     EXPECT_EQ(static_cast<int>(tree().toys().size()), defaults);
     auto* box = form.findChild<QMessageBox*>("LoadErrorBox");
     ASSERT_NE(box, nullptr);
+    // Up once the window is, and centred on it (not at the screen's corner).
+    ASSERT_TRUE(QTest::qWaitFor([box] { return box->isVisible(); }, 2000));
+    QCoreApplication::processEvents();
+    const QPoint offset = box->frameGeometry().center() - form.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 8) << offset.x() << "," << offset.y();
     EXPECT_TRUE(box->text().contains("comes with Pinewick is shown instead")) << box->text().toStdString();
     EXPECT_TRUE(box->text().contains("Data/desc")) << box->text().toStdString();
     box->close();

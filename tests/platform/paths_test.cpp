@@ -22,13 +22,24 @@ protected:
     void store(const QString& name, const QString& value) { OpenSettings()->setValue(name, value); }
 };
 
-TEST_F(PathsTest, DefaultsComeFromTheProgramFolder) {
-    LoadPaths({}, "/opt/pinewick/");
-    EXPECT_EQ(Paths.HDPath, "/opt/pinewick/");
-    EXPECT_EQ(Paths.CDPath, "/opt/pinewick/");
-    EXPECT_FALSE(Paths.Debug);
-    EXPECT_TRUE(Paths.First);
-    EXPECT_EQ(DataFile("Resource\\Bk.bmp"), "/opt/pinewick/Data/Resource/Bk.bmp");
+TEST_F(PathsTest, DefaultHomeIsTheProgramFolderWithDataElseTheUsersDataFolder) {
+    const QString built = testsupport::scratchDir("built") + "/";
+    QDir().mkpath(built + "Data/Resource");
+    const QString installed = testsupport::scratchDir("installed-bin") + "/";
+    const QString userData = testsupport::scratchDir("xdg-data");
+    qputenv("XDG_DATA_HOME", userData.toUtf8());
+    const std::pair<QString, QString> cases[] = {
+        {built, built},
+        {installed, userData + "/pinewick/"},
+    };
+    for (const auto& [programFolder, home] : cases) {
+        LoadPaths({}, programFolder);
+        EXPECT_EQ(Paths.HDPath, home) << programFolder.toStdString();
+        EXPECT_EQ(Paths.CDPath, home);
+        EXPECT_FALSE(Paths.Debug);
+        EXPECT_TRUE(Paths.First);
+    }
+    qunsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(PathsTest, StoredFoldersGainTheirTrailingSlash) {
@@ -43,17 +54,33 @@ TEST_F(PathsTest, StoredFoldersGainTheirTrailingSlash) {
     EXPECT_EQ(Paths.HDPath, "/");
 }
 
-TEST_F(PathsTest, FolderWithCommasIsReadWhole) {
-    // An unquoted value with commas comes back from the store as a list.
+TEST_F(PathsTest, HomeFolderIsReadAsOneStringWhateverItHolds) {
+    // Lines as a user or a tool writes them into the settings file.
+    const std::pair<const char*, const char*> written[] = {
+        {"HDPath=/x/a,b/", "/x/a,b/"},          {"HDPath=/home/ann/a, b", "/home/ann/a, b/"},
+        {"HDPath=/x/a,,b,/", "/x/a,,b,/"},      {"HDPath=/x/my tree/", "/x/my tree/"},
+        {"HDPath=/x/\"q\"/", "/x/\"q\"/"},      {"HDPath=/x/\"a,b\"/", "/x/\"a,b\"/"},
+        {"HDPath=/x/a;b/", "/x/a;b/"},          {"HDPath=\"/x/a,b/\"", "/x/a,b/"},
+        {"HDPath = /x/spaced/ ", "/x/spaced/"}, {"HDPath=/x/\xc3\xa9t\xc3\xa9,2/", "/x/\u00e9t\u00e9,2/"},
+    };
     const QString file = OpenSettings()->fileName();
     QDir().mkpath(QFileInfo(file).absolutePath());
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[General]\nHDPath=/home/ann/a, b\n");
+    for (const auto& [line, expected] : written) {
+        {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("[General]\nFirst=0\n") + line + "\n[Other]\nHDPath=/wrong/\n");
+        }
+        LoadPaths({}, "/opt/pinewick/");
+        EXPECT_EQ(Paths.HDPath.toStdString(), expected) << line;
     }
-    LoadPaths({}, "/opt/pinewick/");
-    EXPECT_EQ(Paths.HDPath, "/home/ann/a, b/");
+    // Whatever the store writes itself comes back unchanged.
+    for (const char* folder : {"/x/a,b/", "/x/\"q\",/", "/x/a\\b/", " /x/lead/", "/x/a=b/"}) {
+        OpenSettings()->clear();
+        store("HDPath", folder);
+        LoadPaths({}, "/opt/pinewick/");
+        EXPECT_EQ(Paths.HDPath.toStdString(), folder) << folder;
+    }
 }
 
 TEST_F(PathsTest, DebugSwitchInAnyCaseAndPosition) {
@@ -95,6 +122,88 @@ TEST_F(PathsTest, ReadRegStringCreatesNothing) {
     EXPECT_FALSE(QFile::exists(QSettings("NoSuchMaker", "NoSuchProgram").fileName()));
     store("HDPath", "/srv/x");
     EXPECT_EQ(ReadRegString("Corlune", "Pinewick", "HDPath", "d"), "/srv/x");
+}
+
+// The installed data folder as the test program finds it beside itself.
+class DataLookupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        installed_ = InstalledDataFolder();
+        ASSERT_FALSE(QFileInfo::exists(installed_)) << "left from another run: " << installed_.toStdString();
+    }
+    void TearDown() override { QDir(QDir::cleanPath(installed_ + "../..")).removeRecursively(); }
+    static void write(const QString& file, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    static QByteArray read(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QString installed_;
+};
+
+TEST_F(DataLookupTest, TheWholeDataSetComesFromOneFolderTheDecorationFromTheHome) {
+    struct Case {
+        const char* name;
+        bool homeHasDataSet;
+        bool homeHasDesc;
+        bool installedExists;
+        bool readsInstalled; // where Resource/Bk.bmp and desc.default are read
+    };
+    const Case cases[] = {
+        {"build-folder", true, true, true, false},
+        {"own-data-no-install", true, true, false, false},
+        {"installed", false, true, true, true},
+        {"bare-home-no-install", false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString home = testsupport::scratchDir(QString("lookup-") + c.name) + "/";
+        if (c.homeHasDataSet) {
+            QDir().mkpath(home + "Data/Resource");
+        }
+        if (c.homeHasDesc) {
+            write(home + "Data/desc", "own");
+        }
+        if (c.installedExists) {
+            write(installed_ + "Resource/Bk.bmp", "bmp");
+            write(installed_ + "desc.default", "default");
+        }
+        Paths.HDPath = home;
+        const QString from = c.readsInstalled ? installed_ : home + "Data/";
+        EXPECT_EQ(DataFile("Resource\\Bk.bmp"), from + "Resource/Bk.bmp");
+        EXPECT_EQ(DecorationFile("desc.default"), from + "desc.default");
+        EXPECT_EQ(UserDataFile("desc~~~"), home + "Data/desc~~~");
+        if (c.homeHasDesc) {
+            EXPECT_EQ(DecorationFile("desc"), home + "Data/desc");
+        }
+        QDir(QDir::cleanPath(installed_ + "../..")).removeRecursively();
+    }
+}
+
+TEST_F(DataLookupTest, AFirstStartGetsItsOwnWritableCopyOfTheShippedDecoration) {
+    write(installed_ + "Resource/Bk.bmp", "bmp");
+    write(installed_ + "desc", "shipped");
+    QFile::setPermissions(installed_ + "desc", QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    Paths.HDPath = testsupport::scratchDir("seed") + "/home/";
+
+    ASSERT_TRUE(SeedUserData());
+    EXPECT_EQ(read(UserDataFile("desc")), "shipped");
+    EXPECT_TRUE(QFileInfo(UserDataFile("desc")).isWritable());
+    EXPECT_EQ(DecorationFile("desc"), UserDataFile("desc"));
+
+    // Seeded once: the user's changes stay.
+    write(UserDataFile("desc"), "mine");
+    ASSERT_TRUE(SeedUserData());
+    EXPECT_EQ(read(UserDataFile("desc")), "mine");
+
+    // A home that can't be made is told, and the shipped one is read.
+    Paths.HDPath = "/proc/no-such-home/";
+    EXPECT_FALSE(SeedUserData());
+    EXPECT_EQ(DecorationFile("desc"), installed_ + "desc");
 }
 
 TEST(AddBackslash, AppendsOnlyWhenMissing) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The start-up refusals, end to end on a virtual X server: an 8-bit screen is
 # refused with the screen-mode text naming 8; a system whose 3D stack has no
-# EGL driver is refused with the OpenGL text. Each box's text is copied with
+# EGL driver, and one that offers only OpenGL 3.1, are refused with the OpenGL text. Each box's text is copied with
 # The box must come up (a window of the program titled Pinewick) and is closed
 # with Return; its text is read where the program also writes it, on standard
 # error (the toolkit cannot paint on an 8-bit screen). Both runs end with
@@ -80,4 +80,8 @@ expect depth "pinewick: Sorry, but this program needs next screen modes:" "  * H
 run opengl 800x600x24 __EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent
 expect opengl "pinewick: Sorry, but this program needs OpenGL 3.3 or more" "You haven't OpenGL" \
   'OpenGL 3.3 is located on "https://www.mesa3d.org"' "Program stopped"
-echo "ok: both refused"
+# A 3.0-3.2 stack can't give the renderer its 3.3 core context: refused, naming the version.
+run opengl31 800x600x24 MESA_GL_VERSION_OVERRIDE=3.1
+expect opengl31 "pinewick: Sorry, but this program needs OpenGL 3.3 or more" "You have a OpenGL 3.1" \
+  "Program stopped"
+echo "ok: all three refused"

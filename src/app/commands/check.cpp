@@ -6,7 +6,7 @@
 #include <cstdio>
 
 int RunCheck(const QString& file) {
-    const QString path = file.isEmpty() ? DataFile("desc") : file;
+    const QString path = file.isEmpty() ? DecorationFile("desc") : file;
     const std::string name = path.toStdString();
     try {
         // The same rule as the tree's: a regular file, or an error that says what is there.
