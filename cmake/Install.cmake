@@ -44,12 +44,11 @@ set(CPACK_PACKAGE_VENDOR "The Pinewick developers")
 set(CPACK_PACKAGE_CONTACT "The Pinewick developers <developers@pinewick.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "decorate a 3D Christmas tree and send it as a greeting")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "decorate a 3D Christmas tree and send it as a greeting\n"
     "Pinewick shows a fir tree in 3D in a small skinned window. Drag ornaments\n"
     "onto its branches, turn it, type a greeting in the font and colour you\n"
     "like, listen to carols, and send the decorated tree by e-mail or print it.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
