@@ -21,12 +21,15 @@ include(GoogleTest)
 # pw_test(NAME SOURCES file... LINK target... [LABELS label...] [QT])
 # A GoogleTest program registered with CTest, one CTest entry per test case.
 # QT: the program runs under a QApplication on the offscreen platform.
+# CORE: under a QCoreApplication (an event loop without any window library).
 function(pw_test name)
-  cmake_parse_arguments(ARG "QT;GUI" "" "SOURCES;LINK;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "QT;GUI;CORE" "" "SOURCES;LINK;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   if(ARG_QT OR ARG_GUI)
     target_link_libraries(${name} PRIVATE pw_test_main_qt)
+  elseif(ARG_CORE)
+    target_link_libraries(${name} PRIVATE pw_test_main_core)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
@@ -43,6 +46,9 @@ function(pw_test name)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
+    # Parameterised cases keep their index (or their generated name): printed
+    # values would put object bytes into the names, different in every build.
+    NO_PRETTY_VALUES
     TEST_LIST ${name}_TESTS)
   # Properties with several values can't pass through gtest_discover_tests:
   # they are set on the discovered tests by a file CTest reads after discovery.

@@ -13,28 +13,22 @@ e2e=$(cd "$(dirname "$0")/../../tests/e2e" && pwd)
 source "$e2e/e2e_lib.sh"
 prepare_home "$data"
 
-cat > "$home/session.sh" <<SESSION
-#!/usr/bin/env bash
-set -u
-export XDG_CONFIG_HOME="$home/config" PINEWICK_RENDER_STATS=1
-unset QT_QPA_PLATFORM
-home="$home"
-source "$e2e/e2e_lib.sh"
+export PINEWICK_IDLE_SECONDS=$seconds
+x_session <<'SESSION'
+export PINEWICK_RENDER_STATS=1
 start_program "$program" || exit 1
-xdotool mousemove \$((X + 5)) \$((Y + 5))
+xdotool mousemove $((X + 5)) $((Y + 5))
 sleep 3
-ticks() { awk '{ print \$14 + \$15 }' /proc/\$pid/stat; }
-start_ticks=\$(ticks)
+ticks() { awk '{ print $14 + $15 }' /proc/$pid/stat; }
+start_ticks=$(ticks)
 grep '^render stats' "$home/out.log" | tail -n 1 > "$home/stats.txt"
-sleep $seconds
-end_ticks=\$(ticks)
+sleep "$PINEWICK_IDLE_SECONDS"
+end_ticks=$(ticks)
 grep '^render stats' "$home/out.log" | tail -n 1 >> "$home/stats.txt"
-echo "\$start_ticks \$end_ticks \$(getconf CLK_TCK)" > "$home/cpu.txt"
-kill \$pid
-wait \$pid 2> /dev/null
+echo "$start_ticks $end_ticks $(getconf CLK_TCK)" > "$home/cpu.txt"
+kill $pid
+wait $pid 2> /dev/null
 SESSION
-chmod +x "$home/session.sh"
-xvfb-run -a -s '-screen 0 800x600x24' "$home/session.sh" || true
 
 read -r t0 t1 hz < "$home/cpu.txt"
 # "render stats: T ms: R renders, W whole, P pixels read"

@@ -1,4 +1,4 @@
-#include "dialogs/borderlessdialog.h"
+#include "controls/borderlessdialog.h"
 
 #include "controls/bitmapregion.h"
 

@@ -1,4 +1,4 @@
-#include "mainwindow/cursors.h"
+#include "controls/cursors.h"
 
 #include <QBitmap>
 #include <QImage>

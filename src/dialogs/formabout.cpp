@@ -1,7 +1,7 @@
 #include "dialogs/formabout.h"
 
 #include "controls/control0.h"
-#include "mainwindow/cursors.h"
+#include "controls/cursors.h"
 
 #include <QDesktopServices>
 #include <QPainter>

@@ -7,7 +7,7 @@
 //   about.Prepare(aboutPicture, setupPicture);
 //   about.SetMainWindow(mainWindow);        // both forms centre on it
 //   if (about.AskExit()) mainWindow->close();
-#include "dialogs/borderlessdialog.h"
+#include "controls/borderlessdialog.h"
 
 #include <QImage>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "dialogs/formsetup.h"
 
 #include "controls/control0.h"
-#include "mainwindow/cursors.h"
+#include "controls/cursors.h"
 #include "scene/d3ddriverlist.h"
 
 #include <QListWidget>

@@ -7,7 +7,7 @@
 //   setup.CenterOn(mainWindow);
 //   QString name;
 //   if (setup.Choose(tree->DriverName(), name)) tree->SetDriver(name);
-#include "dialogs/borderlessdialog.h"
+#include "controls/borderlessdialog.h"
 
 #include <QString>
 

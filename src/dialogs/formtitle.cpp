@@ -1,7 +1,7 @@
 #include "dialogs/formtitle.h"
 
-#include "mainwindow/timethread.h"
 #include "platform/paths.h"
+#include "platform/timethread.h"
 #include "scene/d3dutils.h"
 
 #include <QApplication>

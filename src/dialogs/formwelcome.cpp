@@ -2,9 +2,9 @@
 
 #include "controls/colorselect.h"
 #include "controls/control0.h"
+#include "controls/cursors.h"
 #include "controls/fontslistbox.h"
 #include "controls/fontstyleslistbox.h"
-#include "mainwindow/cursors.h"
 #include "scene/tree.h"
 
 #include <QLineEdit>

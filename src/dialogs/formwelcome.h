@@ -9,7 +9,7 @@
 //
 //   welcome.Prepare(buttonsPicture, tree, welcomeBand, mainWindow);   // once
 //   welcome.Execute();                                               // modal, any number of times
-#include "dialogs/borderlessdialog.h"
+#include "controls/borderlessdialog.h"
 
 #include <QPointer>
 

@@ -9,7 +9,7 @@
 // dragged instead, and shows its centre while dragged, for placing balloons
 // when writing the help script.
 #include "controls/controlnr.h"
-#include "scene/desctext.h"
+#include "platform/desctext.h"
 
 #include <QCursor>
 #include <QImage>

@@ -4,12 +4,12 @@
 
 #include "controls/control0.h"
 #include "controls/controlnr.h"
+#include "controls/cursors.h"
 #include "help/help.h"
-#include "mainwindow/cursors.h"
 #include "mainwindow/layout.h"
-#include "mainwindow/timethread.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
+#include "platform/timethread.h"
 #include "scene/descfile.h"
 #include "scene/tree.h"
 

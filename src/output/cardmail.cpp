@@ -1,4 +1,4 @@
-#include "mail/cardmail.h"
+#include "output/cardmail.h"
 
 #include "mail/sendmail.h"
 #include "mainwindow/greetingpicture.h"

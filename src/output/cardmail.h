@@ -2,7 +2,7 @@
 // The greeting card by mail: the picture file in the temporary folder and the
 // mail component filled to send it from the user's own account. Shared by the
 // output dialog and the `--send` command.
-#include "mail/mailaccount.h"
+#include "mail/accounts/mailaccount.h"
 
 #include <QImage>
 #include <QString>

@@ -1,14 +1,14 @@
-#include "mail/formout.h"
+#include "output/formout.h"
 
 #include "controls/control0.h"
-#include "mail/cardmail.h"
-#include "mail/keyring.h"
-#include "mail/ownmailprogram.h"
-#include "mail/passworddialog.h"
-#include "mail/printcard.h"
-#include "mainwindow/cursors.h"
+#include "controls/cursors.h"
+#include "mail/accounts/keyring.h"
+#include "mail/accounts/ownmailprogram.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/greetingpicture.h"
+#include "output/cardmail.h"
+#include "output/passworddialog.h"
+#include "output/printcard.h"
 #include "scene/tree.h"
 
 #include <QApplication>

@@ -10,9 +10,9 @@
 // looked up in the keyring (on a worker thread, the dialog already sending),
 // else asked for in a password dialog. When no account is found or the login
 // is refused, the dialog offers to open the user's own mail program instead.
-#include "dialogs/borderlessdialog.h"
-#include "mail/mailaccount.h"
-#include "mail/passwordsource.h"
+#include "controls/borderlessdialog.h"
+#include "mail/accounts/mailaccount.h"
+#include "mail/accounts/passwordsource.h"
 #include "mail/sendmail.h"
 
 #include <QImage>

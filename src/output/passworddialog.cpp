@@ -1,4 +1,4 @@
-#include "mail/passworddialog.h"
+#include "output/passworddialog.h"
 
 #include <QCheckBox>
 #include <QLabel>

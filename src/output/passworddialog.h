@@ -4,7 +4,7 @@
 // style of the program's other dialogs: the password field (its text hidden), a
 // "Remember" box (the caller stores the password in the keyring when it is
 // ticked), Ok and Cancel; Escape cancels.
-#include "dialogs/borderlessdialog.h"
+#include "controls/borderlessdialog.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "mail/printcard.h"
+#include "output/printcard.h"
 
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"

@@ -1,4 +1,4 @@
-#include "scene/desctext.h"
+#include "platform/desctext.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "mainwindow/timethread.h"
+#include "platform/timethread.h"
 
 #include <chrono>
 

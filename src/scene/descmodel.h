@@ -2,7 +2,7 @@
 // The decoration as its description file holds it: settings, the catalogue of
 // toy descriptions, the toy-fetching mouse and the toys on the tree. Plain
 // data; the tree builds its scene from it and fills it back before a save.
-#include "scene/desctext.h"
+#include "platform/desctext.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 // Vectors between the description file's form and the scene's.
-#include "scene/desctext.h"
+#include "platform/desctext.h"
 #include "scene/rm/rmtypes.h"
 
 inline rm::Vector ToSceneVector(const TVector& v) {

@@ -1,6 +1,6 @@
 // The four cursors come out of the program's resources as 32 x 32
 // two-colour cursors, each with its hot spot on its picture.
-#include "mainwindow/cursors.h"
+#include "controls/cursors.h"
 
 #include <QBitmap>
 #include <QImage>

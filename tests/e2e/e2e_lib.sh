@@ -1,3 +1,5 @@
+E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/e2e_lib.sh
+
 # Shared steps of the end-to-end scripts: a home folder of the test's own, and
 # waiting for the program's windows under a virtual X server with openbox.
 # Sourced by the scripts; every wait polls with a deadline, so a loaded
@@ -16,6 +18,34 @@ prepare_home() {
   cp "$data/desc.default" "$home/Data/desc"
   printf '[General]\nHDPath=%s/\nFirst=0\n' "$home" > "$home/config/Corlune/Pinewick.conf"
 }
+
+# x_session [SCREEN]: runs the script read from standard input inside a
+# virtual X server of its own (SCREEN, default 800x600x24) with $home, $program
+# and $data set, QT_QPA_PLATFORM unset and this file sourced. The server
+# picks a free display itself (-displayfd), so sessions started at the same
+# moment never collide. Exported variables reach the session.
+x_session() {
+  local screen=${1:-800x600x24} session="$home/session.sh" xpid display
+  {
+    printf '#!/usr/bin/env bash\nset -u\nunset QT_QPA_PLATFORM\n'
+    printf 'export XDG_CONFIG_HOME=%q\n' "$home/config"
+    printf 'home=%q program=%q data=%q\n' "$home" "${program:-}" "${data:-}"
+    printf 'source %q\n' "$E2E_LIB"
+    cat
+  } > "$session"
+  chmod +x "$session"
+  rm -f "$home/display"
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$home/display" 2> "$home/xvfb.log" &
+  xpid=$!
+  wait_until 30 test -s "$home/display" || { echo "no X server: $(cat "$home/xvfb.log")"; kill "$xpid" 2> /dev/null; return 1; }
+  display=$(head -n 1 "$home/display")
+  DISPLAY=":$display" "$session" || true
+  kill "$xpid" 2> /dev/null
+  wait "$xpid" 2> /dev/null || true
+}
+
+# fail MESSAGE: reports a failed check with the program's output and stops.
+fail() { echo "FAIL: $*"; cat "$home/out.log" 2> /dev/null || true; exit 1; }
 
 # The functions below run inside the X session.
 

@@ -12,30 +12,24 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/e2e_lib.sh"
 prepare_home "$data"
 
-cat > "$home/session.sh" <<SESSION
-#!/usr/bin/env bash
-set -u
-export XDG_CONFIG_HOME="$home/config" PINEWICK_RENDER_STATS=1
-unset QT_QPA_PLATFORM
-home="$home"
-source "$here/e2e_lib.sh"
+session=$(cat <<'SESSION'
+export PINEWICK_RENDER_STATS=1
 start_program "$program" || exit 1
 # Away from the tree, the cases and the buttons.
-xdotool mousemove \$((X + 5)) \$((Y + 5))
+xdotool mousemove $((X + 5)) $((Y + 5))
 sleep 1.5
 grep '^render stats' "$home/out.log" | tail -n 1 > "$home/stats.txt"
 sleep 2.2
 grep '^render stats' "$home/out.log" | tail -n 1 >> "$home/stats.txt"
-kill \$pid
-wait \$pid 2> /dev/null
+kill $pid
+wait $pid 2> /dev/null
 SESSION
-chmod +x "$home/session.sh"
+)
 
-fail() { echo "FAIL: $*"; cat "$home/out.log" || true; exit 1; }
 # Sets ms and renders: the time and the renders between the two samples.
 count_renders() {
   rm -f "$home/stats.txt"
-  xvfb-run -a -s '-screen 0 800x600x24' "$home/session.sh" || true
+  x_session <<< "$session"
   [ -f "$home/stats.txt" ] && [ "$(wc -l < "$home/stats.txt")" -eq 2 ] || fail "no render statistics"
   local ms0 r0 ms1 r1
   numbers() { sed -E 's/render stats: ([0-9]+) ms: ([0-9]+) renders.*/\1 \2/'; }

@@ -25,7 +25,7 @@ QJsonArray ReadMails(const QString& maildir) {
     static QTemporaryDir parts;
     QProcess reader;
     reader.start("/usr/bin/python3",
-                 {testsupport::sourceDir() + "/tests/mail/read_card_mail.py", maildir, parts.path()});
+                 {testsupport::sourceDir() + "/tests/output/read_card_mail.py", maildir, parts.path()});
     reader.waitForFinished(30000);
     const QByteArray problems = reader.readAllStandardError();
     if (!problems.isEmpty()) {

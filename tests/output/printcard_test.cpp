@@ -1,6 +1,6 @@
 // Printing the card: the page places of the window's rectangles, and a real
 // print to PDF at a chosen resolution, read back with pdftoppm.
-#include "mail/printcard.h"
+#include "output/printcard.h"
 #include "platform/paths.h"
 #include "scene/openglprobe.h"
 #include "scene/tree.h"

@@ -2,8 +2,8 @@
 // msmtp configuration of a test home: the mail that arrives, the progress
 // lines, and the errors of a bad address and a refused connection.
 #include "cardmailcheck.h"
+#include "mail/accounts/mailaccount.h"
 #include "mail/base64.h"
-#include "mail/mailaccount.h"
 #include "securedaemon.h"
 #include "smtpdaemon.h"
 #include "support/scratch_home.h"

@@ -1,5 +1,5 @@
 // The line and value helpers of description files.
-#include "scene/desctext.h"
+#include "platform/desctext.h"
 
 #include <clocale>
 #include <cstdio>

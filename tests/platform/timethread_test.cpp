@@ -1,5 +1,5 @@
 // The clock thread: counts in whole periods, survives resets, stops promptly.
-#include "mainwindow/timethread.h"
+#include "platform/timethread.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The title window on the offscreen platform, with the generated pictures,
 // film and sound, and SDL's dummy audio driver.
 #include "dialogs/formtitle.h"
-#include "mainwindow/timethread.h"
 #include "platform/paths.h"
+#include "platform/timethread.h"
 #include "support/test_paths.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "app/commands/commands.h"
 #include "app/commands/decoration.h"
 
-#include "mail/cardmail.h"
-#include "mail/mailaccount.h"
-#include "mail/ownmailprogram.h"
-#include "mail/passwordsource.h"
+#include "mail/accounts/mailaccount.h"
+#include "mail/accounts/ownmailprogram.h"
+#include "mail/accounts/passwordsource.h"
 #include "mail/sendmail.h"
+#include "output/cardmail.h"
 #include "scene/tree.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "mail/accountsecurity.h"
+#include "mail/accounts/accountsecurity.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,7 +4,7 @@
 // (or the command that gives it) and an extra trusted CA file. Each function gets
 // the program's values through a lookup by key: nullopt when the key is not set,
 // an empty string when it is set with no value (msmtp's bare "tls" means on).
-#include "mail/mailaccount.h"
+#include "mail/accounts/mailaccount.h"
 #include "mail/smtpsecurity.h"
 
 #include <cstdint>

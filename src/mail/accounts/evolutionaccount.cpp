@@ -3,9 +3,9 @@
 // ([Mail Account] IdentityUid), the identity holds name and address and names
 // its transport ([Mail Submission] TransportUid), and an SMTP transport holds
 // the server ([Authentication] Host and Port).
-#include "mail/accountsecurity.h"
-#include "mail/keyfile.h"
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/accountsecurity.h"
+#include "mail/accounts/keyfile.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 // git send-email's account: the user's global git settings user.name,
 // user.email, sendemail.smtpServer and sendemail.smtpServerPort, asked from
 // git itself so that its include files and both settings files count.
-#include "mail/accountsecurity.h"
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/accountsecurity.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QProcess>
 #include <map>

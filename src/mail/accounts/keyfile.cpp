@@ -1,4 +1,4 @@
-#include "mail/keyfile.h"
+#include "mail/accounts/keyfile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "mail/keyring.h"
+#include "mail/accounts/keyring.h"
 
 #include <libsecret/secret.h>
 

@@ -2,7 +2,7 @@
 // (a local MTA relays for its own users). The sender is the user: the full
 // name from the account database and the address from $EMAIL, else
 // login@host.
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QTcpSocket>
 

@@ -1,6 +1,6 @@
-#include "mail/mailaccount.h"
+#include "mail/accounts/mailaccount.h"
 
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QDir>
 #include <charconv>

@@ -1,7 +1,7 @@
 #pragma once
 // The sources of the mail account, one function per mail program; each returns
 // a whole account (empty fields where the program has no value).
-#include "mail/mailaccount.h"
+#include "mail/accounts/mailaccount.h"
 
 namespace mail {
 

@@ -3,8 +3,8 @@
 // fill every account defined after them, "account NAME : A, B" inherits the
 // listed accounts' settings, and the account named "default" is the one used.
 // msmtp keeps no display name: the user's full name stands in for it.
-#include "mail/accountsecurity.h"
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/accountsecurity.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QFile>
 #include <QFileInfo>

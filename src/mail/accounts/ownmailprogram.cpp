@@ -1,4 +1,4 @@
-#include "mail/ownmailprogram.h"
+#include "mail/accounts/ownmailprogram.h"
 
 #include <QProcess>
 #include <QUrl>

@@ -1,6 +1,6 @@
-#include "mail/passwordsource.h"
+#include "mail/accounts/passwordsource.h"
 
-#include "mail/keyring.h"
+#include "mail/accounts/keyring.h"
 
 #include <cstdio>
 #include <openssl/crypto.h>

@@ -1,8 +1,8 @@
 // Thunderbird's account: the default profile's prefs.js, read as Thunderbird
 // writes it (user_pref("key", value); one per line).
-#include "mail/accountsecurity.h"
-#include "mail/keyfile.h"
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/accountsecurity.h"
+#include "mail/accounts/keyfile.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QDir>
 #include <QFile>

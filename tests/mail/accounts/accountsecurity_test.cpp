@@ -1,7 +1,7 @@
 // The security settings read from each mail program's account: which keys mean
 // STARTTLS, TLS from the first byte, a login, and where the password comes from.
-#include "mail/accountsecurity.h"
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/accountsecurity.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Mail account discovery on fake home folders: each source as its program
 // writes its settings, the order of the sources and the "first server wins"
 // rule.
-#include "mail/mailaccount.h"
-#include "mail/mailaccountsources.h"
+#include "mail/accounts/mailaccount.h"
+#include "mail/accounts/mailaccountsources.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The user's own mail program through the real xdg-email: its MAILER setting
 // names the program, here a script that writes down the mailto: address it gets.
-#include "mail/ownmailprogram.h"
+#include "mail/accounts/ownmailprogram.h"
 #include "support/test_paths.h"
 
 #include <QElapsedTimer>

@@ -4,8 +4,8 @@
 // libsecret first: Qt's "signals" keyword would break GLib's headers.
 #include <libsecret/secret.h>
 
-#include "mail/keyring.h"
-#include "mail/passwordsource.h"
+#include "mail/accounts/keyring.h"
+#include "mail/accounts/passwordsource.h"
 #include "support/test_paths.h"
 
 #include <QCoreApplication>
