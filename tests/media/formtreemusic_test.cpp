@@ -225,11 +225,9 @@ TEST_F(FormTreeMusic, LandingsSoundOnlyWithMusicOnAndARightClickCutsTheSound) {
 
 TEST_F(FormTreeMusic, TheSwitchAndTheSongSurviveARestart) {
     setMusic(0, 5);
-    {
-        TFormTree& form = open();
-        clickMusic(Qt::LeftButton);
-        form_.reset();
-    }
+    open();
+    clickMusic(Qt::LeftButton);
+    form_.reset();
     EXPECT_EQ(savedMusicLine(), "Music=1,6");
     TFormTree& form = open();
     EXPECT_TRUE(form.MediaPlayer->IsPlaying());
