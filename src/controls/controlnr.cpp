@@ -1,5 +1,7 @@
 #include "controls/controlnr.h"
 
+#include "platform/picture.h"
+
 #include <QPainter>
 
 TControlNR::TControlNR(QWidget* parent) : TControl0(parent), picture_(0, 0, QImage::Format_RGB32) {
@@ -10,8 +12,8 @@ TControlNR::~TControlNR() = default;
 
 bool TControlNR::SetShape(const QString& fileName, int width, int height) {
     resize(width, height);
-    QImage loaded;
-    const bool ok = loaded.load(fileName);
+    QImage loaded = LoadPicture(fileName);
+    const bool ok = !loaded.isNull();
     if (ok) {
         picture_ = std::move(loaded);
     }

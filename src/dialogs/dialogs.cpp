@@ -39,6 +39,9 @@ TDialogs::TDialogs(TFormTree& formTree)
     hooks.ShowInfo = [about] {
         about->ShowInfo();
     };
+    hooks.FinishEditing = [welcome] {
+        welcome->FinishEditing();
+    };
 }
 
 TDialogs::~TDialogs() = default;

@@ -32,6 +32,9 @@ public:
     // in the controls. `band` is the main window's greeting band (its Tag is
     // the editing mark), `mainWindow` the window the editor opens under.
     void Prepare(const QImage& welcomePicture, TTree* tree, TControl0* band, QWidget* mainWindow);
+    // Writes the greeting back into the tree as the program ends (the same
+    // last write as the destructor's, for a save that comes before it).
+    void FinishEditing() { writeGreeting(true); }
 
     // Opens the editor modally, centred under the band, with the band's
     // editing mark on; the mark goes off when the editor closes.

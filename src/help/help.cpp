@@ -1,8 +1,10 @@
 #include "help/help.h"
 
 #include "platform/paths.h"
+#include "platform/picture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 #include <cstdio>
 
@@ -29,18 +31,38 @@ THelp::~THelp() {
 
 void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* mainWindow,
                        const THelpActionEvent& onAction) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "rb"));
-    if (!file) {
+    const std::string name = path.toStdString();
+    const QFileInfo info(path);
+    if (!info.exists()) {
         return; // no script, no balloons
     }
-    const std::string name = path.toStdString();
+    if (!info.isFile() || info.size() > MaxScriptBytes) {
+        warnings_.push_back(name + ": " +
+                            (info.isFile() ? "larger than " + std::to_string(MaxScriptBytes >> 10) + " KiB"
+                                           : std::string("not a regular file")) +
+                            "; no help balloons");
+        std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());
+        return;
+    }
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "rb"));
+    if (!file) {
+        return;
+    }
     std::vector<std::string> pictures;
+    const auto warn = [this, &name](int number, const std::string& message) {
+        warnings_.push_back(name + ":" + std::to_string(number) + ": " + message);
+        std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());
+    };
     std::string line;
     int number = 0;
     while (ReadLine(file.get(), line)) {
         ++number;
         try {
             if (CutKey(line, "HelpItem=")) {
+                if (items_.size() >= MaxItems) {
+                    warn(number, "more than " + std::to_string(MaxItems) + " balloons; line skipped");
+                    continue;
+                }
                 items_.push_back(std::make_unique<THelpItem>(mainWindow, ParseHelpItemLine(line),
                                                              backgrounds_, elapsed_, debug_, balloonCursor_,
                                                              onAction));
@@ -50,18 +72,22 @@ void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* 
                     if (picture.empty()) {
                         break;
                     }
+                    if (pictures.size() >= MaxBackgrounds) {
+                        warn(number, "more than " + std::to_string(MaxBackgrounds) +
+                                         " balloon pictures; the rest are left out");
+                        break;
+                    }
                     pictures.push_back(picture);
                 }
             } else if (CutKey(line, "Debug=")) {
                 debug_ = StrToInt(line);
             }
         } catch (const EConvertError& error) {
-            warnings_.push_back(name + ":" + std::to_string(number) + ": " + error.what() + "; line skipped");
-            std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());
+            warn(number, std::string(error.what()) + "; line skipped");
         }
     }
     for (const std::string& picture : pictures) {
-        QImage image(helpFolder + QString::fromStdString(NativeFileName(picture)));
+        QImage image = LoadPicture(helpFolder + QString::fromStdString(NativeFileName(picture)));
         backgrounds_.push_back(image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32));
     }
 }

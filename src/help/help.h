@@ -35,6 +35,7 @@
 #include <QImage>
 #include <QString>
 #include <QTimer>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,12 @@ public:
     // The script's lines that were skipped, as "FILE:LINE: message".
     const std::vector<std::string>& Warnings() const { return warnings_; }
 
+    // Balloons a script may show at once, and background pictures it may name:
+    // each balloon is a window of its own with its picture, so a damaged script
+    // of thousands of lines would take the machine's memory.
+    static constexpr std::size_t MaxItems = 64;
+    static constexpr std::size_t MaxBackgrounds = 16;
+    static constexpr long long MaxScriptBytes = 1 << 20;
     static constexpr int FadeInterval = 128;
     static constexpr int FadeEnd = 1024;
 

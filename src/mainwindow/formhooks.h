@@ -30,4 +30,7 @@ struct TFormHooks {
     std::function<std::optional<QString>(const QString& current)> ChooseDriver;
     // The output dialog (picture, JPEG, e-mail, print), modally.
     std::function<void()> Output;
+    // Hands the greeting editor's last state to the tree before the decoration
+    // is saved.
+    std::function<void()> FinishEditing;
 };

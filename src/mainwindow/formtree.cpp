@@ -13,6 +13,7 @@
 #include "scene/descfile.h"
 #include "scene/tree.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
@@ -488,7 +489,34 @@ void TFormTree::CloseWithoutAsking() {
 void TFormTree::closeAfterYes() {
     closing_ = true;
     frameTimer_.stop();
+    SaveDecoration();
     done(QDialog::Accepted);
+}
+
+void TFormTree::SaveDecoration() {
+    if (!tree_) {
+        return;
+    }
+    if (hooks_.FinishEditing) {
+        hooks_.FinishEditing();
+    }
+    if (!tree_->loadError()) {
+        std::string why;
+        while (!tree_->Save(&why)) {
+            QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                            "Your decoration could not be saved:\n" + QString::fromLocal8Bit(why.c_str()) +
+                                "\n\nFree some space or fix the folder's permissions, then try again.",
+                            QMessageBox::Retry | QMessageBox::Discard, this);
+            box.setObjectName("SaveErrorBox");
+            box.setTextFormat(Qt::PlainText);
+            box.button(QMessageBox::Discard)->setText("Quit without saving");
+            box.setDefaultButton(QMessageBox::Retry);
+            if (box.exec() != QMessageBox::Retry) {
+                break;
+            }
+        }
+    }
+    tree_->KeepFileUnchanged();
 }
 
 void TFormTree::reject() {

@@ -114,6 +114,11 @@ public:
     void bOptionsClick();
     void b2HelpClick();
     void b2QuitClick();
+    // Saves the decoration as the program ends. When the file can't be
+    // written, a box says why and offers Retry or Quit without saving; either
+    // way the tree writes nothing more afterwards. A decoration whose file
+    // failed to load is not saved (the user was told at the start).
+    void SaveDecoration();
     void CaseClick(TControl0* sender);
     void ToyMouseEnter(TControl0* sender);
     void ToyMouseLeave(TControl0* sender);

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 #include <cstdio>
@@ -69,10 +70,22 @@ QImage LoadPicture(const QString& path) {
                      qPrintable(why));
         return QImage();
     };
+    // A FIFO or a device would block the program or never end; a folder has
+    // nothing to show.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        return fail("not a regular file");
+    }
+    if (info.size() > MaxPictureFileBytes) {
+        return fail(QString("larger than %1 MiB").arg(MaxPictureFileBytes >> 20));
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         return fail(file.errorString());
     }
-    const QByteArray data = file.readAll();
+    const QByteArray data = file.read(MaxPictureFileBytes + 1);
+    if (data.size() > MaxPictureFileBytes) {
+        return fail(QString("larger than %1 MiB").arg(MaxPictureFileBytes >> 20));
+    }
     if (!wholeBmp(data)) {
         return fail("the file is shorter than its picture (truncated or damaged)");
     }
@@ -80,6 +93,13 @@ QImage LoadPicture(const QString& path) {
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {
+        return fail(QString("%1 × %2 pixels, more than %3 on a side")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(MaxPictureSide));
+    }
     handlerWarned = false;
     previousHandler = qInstallMessageHandler(noteWarnings);
     QImage image = reader.read();

@@ -177,8 +177,11 @@ void TD3DScene::PaintTo(int x, int y, QPainter& canvas) {
 float TD3DScene::LoadTreeMesh(const QString& path, float scale) {
     auto builder = rm::MeshBuilder::create();
     // Textures are looked for beside the mesh file first.
-    if (!builder->Load(path.toStdString()))
+    treeMeshError_.clear();
+    if (!builder->Load(path.toStdString())) {
+        treeMeshError_ = builder->lastError().empty() ? "the mesh could not be read" : builder->lastError();
         std::fprintf(stderr, "TD3DScene: %s\n", builder->lastError().c_str());
+    }
     builder->Scale(scale, scale, scale);
     rm::Box box = builder->GetBox();
     builder->Translate(0, -box.min.y, 0);

@@ -30,7 +30,9 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <string>
 #include <memory>
+#include <string>
 
 class QPainter;
 class QTimer;
@@ -77,6 +79,8 @@ public:
     void PaintTo(int x, int y, QPainter& canvas);
     // Loads a mesh into the tree frame, scaled, standing on y = 0; returns half its height.
     float LoadTreeMesh(const QString& path, float scale);
+    // Why the tree mesh could not be read ("" when it was).
+    const std::string& treeMeshError() const { return treeMeshError_; }
     // The frame holding the nearest visual under (x, y), or null; with
     // treePoint, the hit point in tree-frame coordinates.
     std::shared_ptr<rm::Frame> PickFrame(int x, int y, rm::Vector* treePoint = nullptr) const;
@@ -93,6 +97,7 @@ public:
     QWidget* treeControl() const { return treeControl_; }
 
 private:
+    std::string treeMeshError_;
     void buildScene();
     void reportSurfaceError();
     void printRenderStats() const;

@@ -325,6 +325,10 @@ DescriptionLoad readDescription(std::FILE* in, const std::string& displayName) {
                     }
                     break;
                 case Key::Toy: {
+                    if (d.toys.size() >= MaxToys) {
+                        // Refused whole: cutting the list would lose toys at the next save.
+                        throw EConvertError("more than " + std::to_string(MaxToys) + " toys on the tree");
+                    }
                     ToyRecord toy = ParseToyLine(line);
                     if (d.descToys.empty()) {
                         load.warnings.push_back(where + "a toy before any toy description; line skipped");
@@ -389,7 +393,13 @@ std::string FormatDescriptionFile(const DescriptionFile& d) {
     return out;
 }
 
-bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file) {
+bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file, std::string* why) {
+    const auto fail = [why](const std::string& reason) {
+        if (why) {
+            *why = reason;
+        }
+        return false;
+    };
     namespace fs = std::filesystem;
     const std::string text = FormatDescriptionFile(file);
     // Through a symbolic link: the file it points to is the one replaced.
@@ -398,14 +408,14 @@ bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file) 
     if (fs::is_symlink(fs::symlink_status(path, error))) {
         target = fs::canonical(path, error).string();
         if (error) {
-            return false;
+            return fail(error.message());
         }
     }
     const std::string pending = target + ".tmp";
     {
         FilePtr out(std::fopen(pending.c_str(), "wb"));
         if (!out) {
-            return false;
+            return fail(std::strerror(errno));
         }
         // The new file keeps the permissions of the one it replaces.
         struct stat old {};
@@ -415,20 +425,22 @@ bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file) 
         const bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size() &&
                              std::fflush(out.get()) == 0 && ::fsync(::fileno(out.get())) == 0;
         if (!written) {
+            const std::string reason = std::strerror(errno ? errno : EIO);
             out.reset();
             std::remove(pending.c_str());
-            return false;
+            return fail(reason);
         }
     }
     // Without a backup the previous file is not given up.
     if (!BackupFile(target, "~~~")) {
+        const std::string reason = std::strerror(errno ? errno : EIO);
         std::remove(pending.c_str());
-        return false;
+        return fail("the previous file could not be kept as " + target + "~~~ (" + reason + ")");
     }
     fs::rename(pending, target, error);
     if (error) {
         std::remove(pending.c_str());
-        return false;
+        return fail(error.message());
     }
     return true;
 }

@@ -84,5 +84,5 @@ std::string FormatDescriptionFile(const DescriptionFile& file);
 // one take its name, so a failed save loses nothing. When path is a symbolic
 // link, the file it points to is replaced that way and the link stays. False
 // when the new file or the backup could not be written (the old file is then
-// untouched).
-bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file);
+// untouched), with the reason in why when given ("No space left on device").
+bool WriteDescriptionFile(const std::string& path, const DescriptionFile& file, std::string* why = nullptr);

@@ -4,6 +4,7 @@
 // data; the tree builds its scene from it and fills it back before a save.
 #include "platform/desctext.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,3 +85,7 @@ struct DescriptionFile {
 
 // The most toy descriptions a file may hold: the main window has 49 case slots.
 constexpr int MaxDescToys = 49;
+// The most toys a tree may carry. Every toy is a frame with its own meshes and
+// animations; far more than any decoration needs, and few enough that the
+// largest allowed file still opens the window within seconds.
+constexpr std::size_t MaxToys = 5000;

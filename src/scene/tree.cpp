@@ -147,12 +147,20 @@ DescriptionFile TTree::currentDecoration() const {
     return file;
 }
 
-bool TTree::Save() {
+bool TTree::Save(std::string* why) {
     if (loadError_) {
+        if (why) {
+            *why = loadError_->what();
+        }
         return false;
     }
-    if (!WriteDescriptionFile(descPath_, currentDecoration())) {
-        std::fprintf(stderr, "pinewick: %s: the decoration could not be saved\n", descPath_.c_str());
+    std::string reason;
+    if (!WriteDescriptionFile(descPath_, currentDecoration(), &reason)) {
+        std::fprintf(stderr, "pinewick: %s: the decoration could not be saved: %s\n", descPath_.c_str(),
+                     reason.c_str());
+        if (why) {
+            *why = reason;
+        }
         return false;
     }
     return true;

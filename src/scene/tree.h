@@ -44,8 +44,8 @@ public:
     const std::optional<DescFileError>& loadError() const { return loadError_; }
     const std::vector<std::string>& loadWarnings() const { return warnings_; }
     // Writes the decoration now; false when it was not written (a file that
-    // failed to load is never overwritten).
-    bool Save();
+    // failed to load is never overwritten), with the reason in why when given.
+    bool Save(std::string* why = nullptr);
     // Leave the description file as it is when the tree is destroyed.
     void KeepFileUnchanged() { saveOnExit_ = false; }
     bool SavesOnExit() const { return saveOnExit_; }

@@ -87,6 +87,24 @@ TEST(Snapshot, JpegForMailAndClearErrors) {
     EXPECT_EQ(runProgram(home, {"--snapshot"}, &err), 2);
 }
 
+// A card without its tree is refused: a missing mesh is an error, not a
+// picture of an empty floor.
+TEST(Snapshot, WithoutTheTreeMeshThereIsNoCard) {
+    const ScratchHome home = testsupport::makeScratchHome("snapshot-no-tree");
+    QFile desc(home.desc);
+    ASSERT_TRUE(desc.open(QIODevice::ReadOnly));
+    QByteArray text = desc.readAll();
+    desc.close();
+    text.replace("Tree=Mesh/Tree.x", "Tree=Mesh/NoSuchTree.x");
+    ASSERT_TRUE(desc.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    desc.write(text);
+    desc.close();
+    QByteArray err;
+    EXPECT_EQ(runProgram(home, {"--snapshot", home.home + "card.png"}, &err), 1);
+    EXPECT_TRUE(err.contains("tree mesh")) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(home.home + "card.png"));
+}
+
 TEST(Snapshot, BrokenDecorationIsReportedAndKept) {
     const ScratchHome home = testsupport::makeScratchHome("snapshot-broken");
     QFile desc(home.desc);

@@ -298,6 +298,25 @@ TEST_F(Help, BrokenScriptsLoseOnlyTheirBrokenLines) {
     EXPECT_FALSE(help->IsShowing());
 }
 
+// A damaged script of thousands of balloons or pictures shows only as many as
+// the window can bear, and says so with the line.
+TEST_F(Help, ScriptsBeyondTheLimitsAreCutAndTold) {
+    QString script = "HelpBk=" + QString("Paper.bmp,").repeated(int(THelp::MaxBackgrounds) + 1) + "\r\n";
+    for (std::size_t i = 0; i <= THelp::MaxItems; ++i) {
+        script += "HelpItem=0,0,0,0,150:100,FF:FF:FF,00:00:00,Balloon\r\n";
+    }
+    WriteScript(script);
+    ShowWindow();
+    auto help = MakeHelp();
+    EXPECT_EQ(help->Items().size(), THelp::MaxItems);
+    EXPECT_EQ(help->Backgrounds().size(), THelp::MaxBackgrounds);
+    ASSERT_EQ(help->Warnings().size(), 2u);
+    EXPECT_NE(help->Warnings()[0].find("desc_hlp:1: more than 16 balloon pictures"), std::string::npos);
+    EXPECT_NE(help->Warnings()[1].find(":" + std::to_string(THelp::MaxItems + 2) + ": more than 64 balloons"),
+              std::string::npos)
+        << help->Warnings()[1];
+}
+
 TEST_F(Help, WithoutAScriptThereIsNothingToShow) {
     ShowWindow();
     THelp help(&window_, folder_ + "nowhere", "desc_hlp", {});

@@ -3,8 +3,10 @@
 #include "platform/picture.h"
 #include "support/test_paths.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,6 +42,22 @@ TEST(LoadPicture, WholePicturesLoadAndDamagedOnesAreBlank) {
     const QByteArray png = encoded("png");
     EXPECT_FALSE(LoadPicture(writePicture("whole.png", png)).isNull());
     EXPECT_TRUE(LoadPicture(writePicture("cut.png", png.left(png.size() - 30))).isNull());
+}
+
+// Names in data files may point anywhere: what is not a plain file of a
+// reasonable size is refused before a byte is read (a FIFO would block).
+TEST(LoadPicture, OnlyRegularFilesOfReasonableSize) {
+    const QString dir = testsupport::scratchDir("pictures-special");
+    const QString fifo = dir + "/fifo.bmp";
+    QFile::remove(fifo);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir(dir).mkpath("folder.bmp");
+    QImage wide(MaxPictureSide + 1, 1, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    ASSERT_TRUE(wide.save(dir + "/wide.png"));
+    for (const QString& name : {"fifo.bmp", "folder.bmp", "wide.png"}) {
+        EXPECT_TRUE(LoadPicture(dir + "/" + name).isNull()) << name.toStdString();
+    }
 }
 
 } // namespace

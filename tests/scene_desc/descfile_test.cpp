@@ -117,6 +117,24 @@ TEST(DescriptionFile, FiftiethDescriptionIsSkipped) {
     EXPECT_EQ(load.warnings[0], "d:50: more than 49 toy descriptions; line skipped");
 }
 
+// The most toys a tree carries: one more refuses the whole file at its line
+// (so it is never saved with fewer), exactly that many load.
+TEST(DescriptionFile, ToysBeyondTheLimitRefuseTheFile) {
+    const std::string head = "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n";
+    std::string toys;
+    for (std::size_t i = 0; i < MaxToys; ++i) {
+        toys += "Toy=0,1:2:3,0:0:1,0:1:0\n";
+    }
+    EXPECT_EQ(ReadDescriptionFile(scratchFile("desc", head + toys), "d").file.toys.size(), MaxToys);
+    try {
+        ReadDescriptionFile(scratchFile("desc", head + toys + "Toy=0,1:2:3,0:0:1,0:1:0\n"), "d");
+        FAIL();
+    } catch (const DescFileError& e) {
+        EXPECT_EQ(e.line(), static_cast<int>(MaxToys) + 2);
+        EXPECT_NE(std::string(e.what()).find("more than 5000 toys"), std::string::npos) << e.what();
+    }
+}
+
 TEST(DescriptionFile, ConversionErrorsNameFileAndLine) {
     try {
         ReadDescriptionFile(scratchFile("desc", "Driver=\n\nTree=t.x,big,0:0:0,0:0:1,0:1:0,1,1,1\n"),

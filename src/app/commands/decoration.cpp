@@ -26,8 +26,15 @@ PictureDecoration LoadPictureDecoration() {
     if (tree->loadError()) {
         return decoration;
     }
+    // A card without its tree is no card: say so rather than send or save one.
     if (!tree->hasDevice()) {
-        std::fprintf(stderr, "pinewick: no OpenGL device; the picture shows no tree\n");
+        std::fprintf(stderr, "pinewick: no OpenGL device to draw the tree; no card made\n");
+        return decoration;
+    }
+    if (!tree->treeMeshError().empty()) {
+        std::fprintf(stderr, "pinewick: the tree mesh could not be read (%s); no card made\n",
+                     tree->treeMeshError().c_str());
+        return decoration;
     }
     tree->AnimateToys(0);
     tree->Render();

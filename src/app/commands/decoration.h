@@ -9,7 +9,7 @@
 
 struct PictureDecoration {
     QImage background;           // the window's face (plain when its picture is missing)
-    std::unique_ptr<TTree> tree; // null when the description file failed to load
+    std::unique_ptr<TTree> tree; // null when the decoration can't be drawn (told on standard error)
 };
 
 // Probes the 3D stack, loads the home's "desc" and renders it.
