@@ -13,13 +13,17 @@
 #include "support/scratch_home.h"
 #include "support/test_paths.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -417,6 +421,55 @@ TEST_F(FormTreeTest, ExitIsAskedNotWhileAToyFallsAndOnlyYesCloses) {
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+// A save that fails at exit is never silent: the box tells why and offers
+// Retry (which saves once the cause is gone) or quitting without saving (which
+// leaves the file as it was, also when the window goes afterwards).
+TEST_F(FormTreeTest, AFailedSaveAtExitAsksRetryOrQuit) {
+    for (const bool retry : {true, false}) {
+        SCOPED_TRACE(retry ? "retry" : "quit");
+        SetUp();
+        QFile desc(home_.desc);
+        ASSERT_TRUE(desc.open(QIODevice::ReadOnly));
+        const QByteArray before = desc.readAll();
+        desc.close();
+        // A folder where the backup goes: the old file can't be kept, so nothing is replaced.
+        const QString blocker = home_.desc + "~~~";
+        ASSERT_TRUE(QDir().mkpath(blocker + "/inside"));
+        TFormTree& form = open();
+        form.tree()->WelcomeText = "Saved after all";
+        int boxes = 0;
+        QString text;
+        std::function<void()> answer = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->objectName() != "SaveErrorBox") {
+                QTimer::singleShot(20, answer);
+                return;
+            }
+            ++boxes;
+            text = box->text();
+            if (retry) {
+                QDir(blocker).removeRecursively();
+                box->button(QMessageBox::Retry)->click();
+            } else {
+                box->button(QMessageBox::Discard)->click();
+            }
+        };
+        QTimer::singleShot(20, answer);
+        form.SaveDecoration();
+        form_.reset();
+        EXPECT_EQ(boxes, 1);
+        EXPECT_TRUE(text.contains("could not be saved")) << text.toStdString();
+        ASSERT_TRUE(desc.open(QIODevice::ReadOnly));
+        const QByteArray after = desc.readAll();
+        desc.close();
+        EXPECT_EQ(after.contains("WelcomeText=Saved after all"), retry);
+        if (!retry) {
+            EXPECT_EQ(after, before);
+        }
+        TearDown();
+    }
 }
 
 TEST_F(FormTreeTest, ShowingSeedsTheRandomGenerator) {
