@@ -111,7 +111,9 @@ bool TMediaPlayer::Open() {
         return fail(QStringLiteral("media: %1: no device plays this kind of file").arg(fileName_));
     }
     if (!file.isFile()) {
-        return fail(QStringLiteral("media: %1: no such file").arg(fileName_));
+        // A FIFO or a device would block the player or never end.
+        return fail(QStringLiteral("media: %1: %2")
+                        .arg(fileName_, file.exists() ? "not a regular file" : "no such file"));
     }
     const QByteArray path = fileName_.toLocal8Bit();
 
