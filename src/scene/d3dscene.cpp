@@ -70,10 +70,6 @@ void TD3DScene::buildScene() {
     lightFrame->LookAt(*treeFrame_, sceneFrame_.get(), rm::Constraint::ConstrainZ);
     light_ = rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f);
     lightFrame->AddLight(light_);
-    // A soft ambient light keeps the sides turned away from the point light
-    // from going black.
-    ambient_ = rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f);
-    sceneFrame_->AddLight(ambient_);
 
     cameraFrame_ = rm::Frame::create(sceneFrame_);
     cameraFrame_->SetPosition(sceneFrame_.get(), {0, 0, 100});

@@ -112,7 +112,6 @@ private:
     std::unique_ptr<gl::Device> device_;
     std::unique_ptr<rm::Viewport> viewport_;
     std::shared_ptr<rm::Light> light_;
-    std::shared_ptr<rm::Light> ambient_;
     QString driverName_;
     QRegion lastDamage_;
     std::unique_ptr<QTimer> statsTimer_;

@@ -135,14 +135,9 @@ KeyMeshSet recolourKeys(const KeyMeshRequest& request) {
         set.mesh->AddGroup(faces * 3, faces, 3, faceData);
         set.mesh->SetGroupMaterial(g, first.GetGroupMaterial(g));
         set.mesh->SetGroupVertexColors(g, first.groups()[static_cast<std::size_t>(g)].useVertexColors);
-        // A still landing mesh is shown as key 0, recoloured like the others.
         set.mesh->SetVertices(g, 0, unsharedVertices(first, g));
         set.mesh->SetGroupColor(g, recoloured(first.GetGroupColor(g), recolour));
     }
-    if (count <= 1) {
-        return set;
-    }
-
     set.interpolator = rm::MeshInterpolator::create();
     for (int k = 0; k < count; ++k) {
         const auto& key = keys[static_cast<std::size_t>(k)];
@@ -169,5 +164,8 @@ KeyMeshSet recolourKeys(const KeyMeshRequest& request) {
 
 KeyMeshSet LoadKeyMeshes(const KeyMeshRequest& request) {
     WaitCursor wait;
-    return request.recolour ? recolourKeys(request) : morphKeys(request);
+    // A single key is shown as it was loaded: there is nothing to morph, and
+    // its colours stay the modeller's.
+    const bool animated = KeyMeshCount(request.count) > 1;
+    return request.recolour && animated ? recolourKeys(request) : morphKeys(request);
 }

@@ -72,8 +72,9 @@ bool TTree::AnimateToysPaced(double time) {
 }
 
 void TTree::Rotate(bool positive, double t) {
-    // A turn that takes no time (or less) has no speed: the tree stays.
-    if (timeForRotate_ <= 0) {
+    // A turn that takes no time has no speed: the tree stays. A negative time
+    // turns the tree the other way round.
+    if (timeForRotate_ == 0) {
         return;
     }
     const double angle = t * twoPi / timeForRotate_;
@@ -116,9 +117,10 @@ void TTree::StartLanding(TToy* toy, TSoundPlayer* player) {
     }
     mouseActive_ = false;
     if (DirectXVersion >= 0x600 && mouse_) {
-        // A chance of c fetches exactly c × 1000 of every 1000 draws: none at 0, all at 1.
+        // The mouse comes on c × 1000 + 1 of every 1000 draws: even a chance of 0
+        // brings it about once in a thousand landings.
         const int r = random_() % 1000;
-        mouseActive_ = mouse_->Chance() * 1000 > r;
+        mouseActive_ = mouse_->Chance() * 1000 >= r;
     }
     fallingToy_ = toy;
     TSoundPlayer* sound = MusicOn ? player : nullptr;

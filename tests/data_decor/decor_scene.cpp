@@ -13,7 +13,6 @@ DecorScene buildDecorScene(const DescriptionFile& file, const std::string& dataD
     auto light = rm::Frame::create(s.scene);
     light->SetPosition(s.scene.get(), {5000, 5000, 5000});
     light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
-    s.scene->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
     s.camera = rm::Frame::create(s.scene);
     s.camera->SetPosition(s.scene.get(), {0, 0, 100});
     s.camera->LookAt(*s.tree, s.scene.get(), rm::Constraint::ConstrainZ);

@@ -52,7 +52,6 @@ TEST(DecorLandings, PlayInTheToysColourAndNeverShowTheKeyColour) {
         auto light = rm::Frame::create(scene);
         light->SetPosition(scene.get(), {5000, 5000, 5000});
         light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
-        scene->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
         // Seen from the front and a little above, as the camera sees the floor.
         const float middle = desc.HangByTop ? -3.0f : 2.0f;
         auto camera = rm::Frame::create(scene);

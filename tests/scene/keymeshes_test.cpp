@@ -86,17 +86,30 @@ TEST_F(KeyMeshes, LandingMeshesGetUnsharedVerticesAndTheNewColour) {
     set.interpolator->Interpolate(450, nullptr, 0x45);
     EXPECT_EQ(set.mesh->GetGroupColor(0) & 0xFFFFFF, SceneColor(gold));
     EXPECT_EQ(set.mesh->GetGroupColor(1) & 0xFFFFFF, 0x008000u);
+}
 
-    // A still landing mesh is recoloured as well.
-    const KeyMeshSet still = LoadKeyMeshes({.pattern = dir_ + "Shape0.x",
-                                            .count = 1,
-                                            .span = 900,
-                                            .anchor = AnchorByTop(true),
-                                            .scale = 1,
-                                            .recolour = Recolour{gold, magenta}});
-    ASSERT_TRUE(still.mesh);
-    EXPECT_EQ(still.mesh->GetGroupColor(0) & 0xFFFFFF, SceneColor(gold));
-    EXPECT_NEAR(still.mesh->GetBox().max.y, 0, 1e-5);
+TEST_F(KeyMeshes, OnlyAnimatedLandingsAreRecoloured) {
+    const TColor magenta = StrToColor("FF:00:FF");
+    const TColor gold = StrToColor("FF:D7:00");
+    struct Case {
+        int count;
+        TColor shown;      // group 0 as the landing starts
+        bool interpolated; // key meshes morph
+    };
+    // One key is key mesh 0 as it was loaded; two or more are rebuilt and recoloured.
+    const Case cases[] = {{1, magenta, false}, {0, magenta, false}, {2, gold, true}};
+    for (const Case& c : cases) {
+        const KeyMeshSet set = LoadKeyMeshes({.pattern = dir_ + "Shape*.x",
+                                              .count = c.count,
+                                              .span = 900,
+                                              .anchor = AnchorByTop(true),
+                                              .scale = 1,
+                                              .recolour = Recolour{gold, magenta}});
+        ASSERT_TRUE(set.mesh) << c.count;
+        EXPECT_EQ(set.mesh->GetGroupColor(0) & 0xFFFFFF, SceneColor(c.shown)) << c.count;
+        EXPECT_EQ(bool(set.interpolator), c.interpolated) << c.count;
+        EXPECT_NEAR(set.mesh->GetBox().max.y, 0, 1e-5) << c.count;
+    }
 }
 
 TEST_F(KeyMeshes, MissingFilesGiveNoMesh) {

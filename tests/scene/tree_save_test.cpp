@@ -63,17 +63,29 @@ protected:
     QString home_;
 };
 
-TEST_F(TreeSave, ZeroOrNegativeTimesNeitherTurnNorDivide) {
+TEST_F(TreeSave, TurnFollowsTheRotateTimeAndZeroTimesNeitherTurnNorDivide) {
     makeHome();
-    for (const char* times : {"TimeForDrop=0\nTimeForRotate=0", "TimeForDrop=-5\nTimeForRotate=-8000"}) {
-        writeDesc(decoration(times));
+    struct Case {
+        const char* times;
+        float directionX; // x of the tree's direction after a positive turn of 1000 ms
+    };
+    // A quarter turn about +y brings the direction (0, 0, 1) round to (1, 0, 0);
+    // a negative time turns the other way.
+    const Case cases[] = {
+        {"TimeForDrop=0\nTimeForRotate=0", 0},
+        {"TimeForDrop=-5\nTimeForRotate=4000", 1},
+        {"TimeForDrop=-5\nTimeForRotate=-4000", -1},
+    };
+    for (const Case& c : cases) {
+        writeDesc(decoration(c.times));
         {
             auto tree = makeTree();
             ASSERT_FALSE(tree->loadError());
-            tree->Rotate(true, 1000); // no speed: the tree stays as it stands
+            tree->Rotate(true, 1000);
             rm::Vector direction, up;
             tree->treeFrame()->GetOrientation(tree->sceneFrame().get(), direction, up);
-            EXPECT_EQ(direction, rm::Vector(0, 0, 1));
+            EXPECT_NEAR(direction.x, c.directionX, 1e-5) << c.times;
+            EXPECT_NEAR(direction.y, 0, 1e-5) << c.times;
             // A fall that takes no time lands at once, on the floor.
             TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {0, 40, 10});
             tree->StartDrop({0, 40, 10});
@@ -81,8 +93,8 @@ TEST_F(TreeSave, ZeroOrNegativeTimesNeitherTurnNorDivide) {
             EXPECT_EQ(toy->frame()->GetPosition(tree->treeFrame().get()).y, 0);
         }
         const std::string saved = slurp(descPath());
-        EXPECT_NE(saved.find("Tree=Mesh/Tree.x,1,0:0:0,0:0:1,0:1:0,"), std::string::npos) << saved;
-        EXPECT_NE(saved.find(std::string(times).substr(0, 13)), std::string::npos)
+        EXPECT_NE(saved.find("Tree=Mesh/Tree.x,1,0:0:0,"), std::string::npos) << saved;
+        EXPECT_NE(saved.find(std::string(c.times).substr(0, 13)), std::string::npos)
             << "the file's times are kept";
     }
 }

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -198,7 +199,7 @@ TEST_F(TreeTest, LandingPlaysThenRemovesTheToy) {
     writeDesc("", "0");
     auto tree = makeTree();
     TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {10, 0, 5});
-    tree->SetRandom([] { return 0; }); // chance 0: the mouse never comes, even on 0
+    tree->SetRandom([] { return 1; }); // chance 0: the mouse comes only on a draw of 0
     tree->StartLanding(toy, nullptr);
     EXPECT_FALSE(tree->MouseActive());
     EXPECT_EQ(tree->FallingToy(), toy);
@@ -208,6 +209,45 @@ TEST_F(TreeTest, LandingPlaysThenRemovesTheToy) {
     EXPECT_TRUE(tree->LandingStep(600));
     EXPECT_TRUE(tree->toys().empty());
     EXPECT_EQ(tree->FallingToy(), nullptr);
+}
+
+TEST_F(TreeTest, MouseComesWhenTheChanceReachesTheDraw) {
+    struct Case {
+        const char* chance;
+        int draw;
+        bool mouse;
+    };
+    const Case cases[] = {
+        {"0", 0, true},      {"0", 1, false},  {"0", 1000, true},    {"0", 2001, false},   {"0.5", 500, true},
+        {"0.5", 501, false}, {"1", 999, true}, {"0.25", 1250, true}, {"0.25", 251, false},
+    };
+    for (const Case& c : cases) {
+        writeDesc("", c.chance);
+        auto tree = makeTree();
+        TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {10, 0, 5});
+        tree->SetRandom([&c] { return c.draw; });
+        tree->StartLanding(toy, nullptr);
+        EXPECT_EQ(tree->MouseActive(), c.mouse) << "chance " << c.chance << ", draw " << c.draw;
+    }
+}
+
+TEST_F(TreeTest, OnePointLightLightsTheScene) {
+    writeDesc("");
+    auto tree = makeTree();
+    std::vector<std::pair<const rm::Light*, rm::Vector>> lights; // with where they stand
+    std::function<void(const rm::Frame&)> collect = [&](const rm::Frame& frame) {
+        for (const auto& light : frame.lights()) {
+            lights.emplace_back(light.get(), frame.GetPosition(tree->sceneFrame().get()));
+        }
+        for (const auto& child : frame.children()) {
+            collect(*child);
+        }
+    };
+    collect(*tree->sceneFrame());
+    ASSERT_EQ(lights.size(), 1u);
+    EXPECT_EQ(lights[0].first->GetType(), rm::LightType::Point);
+    EXPECT_EQ(lights[0].first->GetColor(), rm::Vector(0.9f, 0.9f, 0.9f));
+    EXPECT_EQ(lights[0].second, rm::Vector(5000, 5000, 5000));
 }
 
 TEST_F(TreeTest, CertainMouseFetchesTheToyAway) {
