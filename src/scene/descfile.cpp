@@ -329,10 +329,14 @@ DescriptionLoad readDescription(std::FILE* in, const std::string& displayName) {
                         // Refused whole: cutting the list would lose toys at the next save.
                         throw EConvertError("more than " + std::to_string(MaxToys) + " toys on the tree");
                     }
-                    ToyRecord toy = ParseToyLine(line);
+                    // A toy with no description to belong to is skipped unread:
+                    // whatever it holds cannot spoil the load.
                     if (d.descToys.empty()) {
                         load.warnings.push_back(where + "a toy before any toy description; line skipped");
-                    } else if (toy.descNumber < 0) {
+                        break;
+                    }
+                    ToyRecord toy = ParseToyLine(line);
+                    if (toy.descNumber < 0) {
                         load.warnings.push_back(where + "negative toy description number; line skipped");
                     } else {
                         toy.descNumber %= static_cast<int>(d.descToys.size());

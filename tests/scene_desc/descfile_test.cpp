@@ -2,6 +2,7 @@
 #include "scene/descfile.h"
 #include "support/test_paths.h"
 
+#include <QString>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -95,6 +96,21 @@ TEST(DescriptionFile, ToyNumbersWrapAndBadToyLinesAreSkipped) {
     EXPECT_EQ(load.warnings[1], "Data/desc:8: negative toy description number; line skipped");
 }
 
+TEST(DescriptionFile, ToysBeforeAnyDescriptionAreSkippedUnread) {
+    const char* const descToy = "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,s.wav\n";
+    // Nothing on such a line, however damaged, aborts the load.
+    for (const char* early : {"Toy=zero,0:0:0,0:0:1,0:1:0", "Toy=0,a:b:c,0:0:1,0:1:0",
+                              "Toy=0,0:0:0,0:0:1,1e999:0:0", "Toy=", "Toy=0,0:0:0,0:0:1,0:1:0"}) {
+        const std::string text = std::string(early) + "\n" + descToy + "Toy=3,1:2:3,0:0:1,0:1:0\n";
+        DescriptionLoad load;
+        ASSERT_NO_THROW(load = ReadDescriptionFile(scratchFile("desc", text), "d")) << early;
+        ASSERT_EQ(load.file.toys.size(), 1u) << early;
+        EXPECT_EQ(load.file.toys[0].position, (TVector{1, 2, 3})) << early;
+        ASSERT_FALSE(load.warnings.empty()) << early;
+        EXPECT_EQ(load.warnings[0], "d:1: a toy before any toy description; line skipped") << early;
+    }
+}
+
 TEST(DescriptionFile, MissingRequiredKeysAreWarnedAboutAndDefaulted) {
     const DescriptionLoad load = ReadDescriptionFile(scratchFile("desc", "WelcomeText=Hi\n"), "Data/desc");
     const DescriptionFile defaults;
@@ -167,6 +183,23 @@ TEST(DescriptionFile, SaveKeepsThePreviousFileAsBackup) {
     EXPECT_EQ(ReadDescriptionFile(path, "desc").file.welcomeText, "second save");
     EXPECT_FALSE(fs::exists(path + ".tmp"));
     EXPECT_FALSE(fs::exists(path + "~~~.tmp"));
+}
+
+TEST(DescriptionFile, SaveKeepsTheFilesPermissions) {
+    const DescriptionFile d = ReadDescriptionFile(scratchFile("desc", completeFile), "desc").file;
+    // Modes a new file would not get by itself, so a lost mode shows.
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0604), fs::perms(0700)}) {
+        const std::string path = scratchFile("desc", completeFile);
+        fs::permissions(path, mode);
+        // Through a link, the target keeps its mode.
+        const std::string link = path + ".link";
+        fs::remove(link);
+        fs::create_symlink(path, link);
+        for (const std::string& saved : {path, link}) {
+            ASSERT_TRUE(WriteDescriptionFile(saved, d));
+            EXPECT_EQ(fs::status(path).permissions(), mode) << std::oct << int(mode) << " " << saved;
+        }
+    }
 }
 
 TEST(DescriptionFile, FailedSaveLeavesTheFileAlone) {
@@ -251,8 +284,11 @@ TEST(DescriptionFile, AbsurdKeyCountsAndRangesAreReportedWithTheirLine) {
     } catch (const DescFileError& e) {
         EXPECT_STREQ(e.what(), "Data/desc:2: '1e39' is out of the range of real values");
     }
-    EXPECT_THROW(ReadDescriptionFile(scratchFile("desc", "Toy=0,-4e38:0:0,0:0:1,0:1:0\n"), "d"),
-                 DescFileError);
+    EXPECT_THROW(
+        ReadDescriptionFile(scratchFile("desc", "DescToy=a.bmp,0,1,a.x,FF:00:00,1,b.x,FF:00:FF,0,900,1,1,"
+                                                "s.wav\nToy=0,-4e38:0:0,0:0:1,0:1:0\n"),
+                            "d"),
+        DescFileError);
 }
 
 TEST(DescriptionFile, TheWarningOfAMissingTreeLineSaysWhatIsShown) {
@@ -290,6 +326,28 @@ TEST(DescriptionFile, WhatTheWriterMakesReadsBackTheSame) {
     EXPECT_EQ(second.file.mouse->chance, 0.30000000000000004);
     EXPECT_EQ(second.file.mouse->modelFile, "") << "the writer's '-' is an empty name";
     EXPECT_EQ(second.file.welcomeText, std::string(241, 'g')) << "cut at 242, without the carriage return";
+}
+
+TEST(DescriptionFile, ALongGreetingIsCutBetweenCharacters) {
+    struct Case {
+        std::string text;
+        std::string kept;
+    };
+    const std::string g(241, 'g');
+    const Case cases[] = {
+        {g + "\xC3\xA9 and more", g},                         // byte 242 is the second of "é"
+        {g + "\xE2\x82\xAC and more", g},                     // byte 242 is the second of "€"
+        {g.substr(1) + "\xE2\x82\xAC and more", g.substr(1)}, // byte 242 is the third of "€"
+        {g.substr(2) + "\xF0\x9F\x98\x80!", g.substr(2)},     // inside a four-byte character
+        {g.substr(1) + "\xC3\xA9", g.substr(1) + "\xC3\xA9"}, // exactly 242: kept whole
+    };
+    for (const Case& c : cases) {
+        const DescriptionLoad load =
+            ReadDescriptionFile(scratchFile("desc", "WelcomeText=" + c.text + "\n"), "desc");
+        EXPECT_EQ(load.file.welcomeText, c.kept) << c.text.size();
+        EXPECT_TRUE(QString::fromStdString(load.file.welcomeText).toStdString() == load.file.welcomeText)
+            << "valid UTF-8";
+    }
 }
 
 TEST(DescriptionFile, ASaveThatCannotKeepABackupReplacesNothing) {
