@@ -5,6 +5,7 @@
 #include "controls/cursors.h"
 #include "controls/fontslistbox.h"
 #include "controls/fontstyleslistbox.h"
+#include "controls/utf8limitvalidator.h"
 #include "scene/tree.h"
 
 #include <QLineEdit>
@@ -53,6 +54,8 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     textFont.setPixelSize(15);
     WelcomeText->setFont(textFont);
     paintAsField(WelcomeText);
+    // Typing stops where the description file would cut the greeting.
+    WelcomeText->setValidator(new TUtf8LimitValidator(MaxGreetingLength, WelcomeText));
     connect(WelcomeText, &QLineEdit::textChanged, this, [this] { WelcomeChange(); });
 
     FontsListBox = new TFontsListBox(this);

@@ -2,6 +2,7 @@
 // (the caret shows), typing then changes the greeting, and a press anywhere
 // else, Enter or Escape ends it. The greeting and its font are the tree's.
 #include "controls/control0.h"
+#include "controls/utf8limitvalidator.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/textfit.h"
@@ -63,6 +64,9 @@ void TFormTree::WelcomeKeyPress(int key, const QString& text) {
                 greeting.append(c);
             }
         }
+        // The description file keeps a greeting of a bounded length: typing
+        // stops there rather than losing the end at the next start.
+        greeting = Utf8Prefix(greeting, MaxGreetingLength);
     }
     tree_->WelcomeText = greeting.toStdString();
     RepaintWelcome();

@@ -15,7 +15,9 @@
 #include "scene/tree.h"
 #include "support/scratch_home.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
@@ -26,6 +28,16 @@ using dialogtest::click;
 using dialogtest::whileShowing;
 
 namespace {
+
+// Types text key by key; QTest's key helpers take ASCII only.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
 
 // A window with a greeting band that paints the tree's greeting, as the main
 // window's band does, and counts its paints.
@@ -146,6 +158,42 @@ TEST_F(GreetingEditor, TypingRepaintsTheBandAndTheTextIsSaved) {
     stop();
     EXPECT_EQ(savedLine("WelcomeText="), "Hello, world");
     EXPECT_EQ(savedLine("WelcomeParams="), "DejaVu Sans,Book,FF:00:00");
+}
+
+TEST_F(GreetingEditor, InputStopsWhereTheFileWouldCutTheGreeting) {
+    start();
+    struct Case {
+        const char* what;
+        QString before;
+        int caret;
+        QString added;
+        bool typed; // typed key by key, else pasted at once
+        QString after;
+    };
+    const QString a(240, 'a');
+    const Case cases[] = {
+        {"typing stops at 242 bytes", a, 240, "bcd", true, a + "bc"},
+        {"a two-byte letter that no longer fits", a + "b", 241, QString::fromUtf8("é"), true, a + "b"},
+        {"a paste keeps whole characters that fit", a.left(239), 239, QString::fromUtf8("€x€"), false,
+         a.left(239) + QString::fromUtf8("€")},
+        {"a four-byte character", a.left(238), 238, QString::fromUtf8("😀😀"), false,
+         a.left(238) + QString::fromUtf8("😀")},
+        {"a full greeting takes nothing in front", QString(242, 'a'), 0, "Z", true, QString(242, 'a')},
+        {"a paste in the middle gives way, not the end", a.left(100) + QString(100, 'c'), 100,
+         QString(60, 'b'), false, a.left(100) + QString(42, 'b') + QString(100, 'c')},
+    };
+    for (const Case& c : cases) {
+        editor->WelcomeText->setText(c.before);
+        editor->WelcomeText->setCursorPosition(c.caret);
+        if (c.typed) {
+            typeText(editor->WelcomeText, c.added);
+        } else {
+            editor->WelcomeText->insert(c.added);
+        }
+        EXPECT_EQ(editor->WelcomeText->text(), c.after) << c.what;
+    }
+    stop();
+    EXPECT_EQ(savedLine("WelcomeText="), std::end(cases)[-1].after) << "comes back whole after a restart";
 }
 
 TEST_F(GreetingEditor, FamilyAndStyleChangeTheBandAndSurviveARestart) {

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +29,16 @@
 #include <set>
 
 namespace {
+
+// Types text key by key; QTest's key helpers take ASCII only.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
 
 using testsupport::makeScratchHome;
 
@@ -389,6 +400,29 @@ TEST_F(FormTreeTest, TypingEditsTheGreetingOnlyWhileTheBandIsEditing) {
     ASSERT_TRUE(form.WelcomeEditing());
     QTest::mouseClick(window(), Qt::LeftButton, {}, treeOrigin + QPoint(10, 10));
     EXPECT_FALSE(form.WelcomeEditing());
+}
+
+TEST_F(FormTreeTest, TypingInTheBandStopsWhereTheFileWouldCutTheGreeting) {
+    TFormTree& form = open();
+    struct Case {
+        std::string before;
+        QString typed;
+        std::string after;
+    };
+    const std::string a(240, 'a');
+    const Case cases[] = {
+        {a, "bcd", a + "bc"},
+        {a + "b", QString::fromUtf8("é"), a + "b"}, // two bytes, one left
+        {a, QString::fromUtf8("€"), a},             // three bytes, two left
+        {a, QString::fromUtf8("é"), a + "é"},
+    };
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Welcome")->geometry().center());
+    ASSERT_TRUE(form.WelcomeEditing());
+    for (const Case& c : cases) {
+        tree().WelcomeText = c.before;
+        typeText(&form, c.typed);
+        EXPECT_EQ(tree().WelcomeText, c.after) << c.before.size() << " + " << c.typed.toStdString();
+    }
 }
 
 TEST_F(FormTreeTest, ExitIsAskedNotWhileAToyFallsAndOnlyYesCloses) {
