@@ -86,8 +86,17 @@ void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* 
             warn(number, std::string(error.what()) + "; line skipped");
         }
     }
+    // Names written on systems that ignore letter case still find their files.
+    // A picture that cannot be read stays in the list, empty, and is told:
+    // its balloons have no size.
     for (const std::string& picture : pictures) {
-        QImage image = LoadPicture(helpFolder + QString::fromStdString(NativeFileName(picture)));
+        const std::string file =
+            FindFileIgnoringCase((helpFolder + QString::fromStdString(NativeFileName(picture))).toStdString());
+        const QImage image = LoadPicture(QString::fromStdString(file));
+        if (image.isNull()) {
+            warnings_.push_back(name + ": " + picture + ": no picture; its balloons are not shown");
+            std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());
+        }
         backgrounds_.push_back(image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32));
     }
 }

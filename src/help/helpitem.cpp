@@ -25,7 +25,7 @@ QColor toQColor(TColor color) {
 }
 
 // The balloon's window: a shaped control whose look is written in place while
-// the balloon fades, with the centre shown over it while it is dragged.
+// the balloon fades, with the centre written over it as it is dragged.
 class THelpWindow : public TControlNR {
 public:
     using TControlNR::TControlNR;
@@ -50,6 +50,8 @@ protected:
             canvas->setBackgroundMode(Qt::OpaqueMode);
             canvas->setBackground(Qt::white);
             canvas->drawText(DragTextAt + QPoint(0, QFontMetrics(CaptionFont).ascent()), DragText);
+            // Written over this one paint only: the next repaint shows the balloon alone.
+            DragText.clear();
         }
     }
 };

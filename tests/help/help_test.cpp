@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -192,6 +193,39 @@ TEST_F(Help, EllipseBalloonFadesFromItsColourIntoTheScreenAtTheRim) {
     EXPECT_EQ(ShownAt(QPoint(320 - a + 1, 240 - b + 1)), Face) << "the window is the ellipse";
 }
 
+TEST_F(Help, BackgroundsAreFoundWithoutRegardToCaseAndIndexesPastThemAreEllipses) {
+    struct Case {
+        const char* pictures;
+        int index;
+        bool picture; // the balloon is the picture, else a drawn ellipse
+    };
+    const Case cases[] = {
+        {"Paper.bmp", 0, true},   {"pAPER.BMP", 0, true},           {"Paper.bmp", 1, false},
+        {"Paper.bmp", -1, false}, {"Paper.bmp,PAPER.bmp", 1, true}, {"Paper.bmp,PAPER.bmp", 2, false},
+    };
+    ShowWindow();
+    for (const Case& c : cases) {
+        WriteScript(QString("HelpBk=%1\r\nHelpItem=%2,0,0,0,320:240,FF:00:00,00:00:00,Words\r\n")
+                        .arg(c.pictures)
+                        .arg(c.index));
+        auto help = MakeHelp();
+        EXPECT_TRUE(help->Warnings().empty()) << c.pictures;
+        help->Start();
+        const QImage balloon = help->Items()[0]->BalloonPicture();
+        const QString what = QString("%1 #%2").arg(c.pictures).arg(c.index);
+        if (c.picture) {
+            EXPECT_EQ(balloon.size(), QSize(100, 60)) << what.toStdString();
+            EXPECT_EQ(balloon.pixel(50, 12) | 0xFF000000u, Paper) << what.toStdString();
+        } else {
+            ASSERT_FALSE(balloon.isNull()) << what.toStdString();
+            // The ellipse is red at its centre, over the text's middle line of pixels.
+            const int a = balloon.width() / 2, b = balloon.height() / 2;
+            EXPECT_EQ(balloon.pixel(0, 0) | 0xFF000000u, 0xFFFFFFFFu) << what.toStdString();
+            EXPECT_GT(qRed(balloon.pixel(a, b / 4)), qBlue(balloon.pixel(a, b / 4))) << what.toStdString();
+        }
+    }
+}
+
 TEST_F(Help, ClicksCloseABalloonOrGoToTheActionHandler) {
     WriteScript(QString(TwoPictureBalloons) + "HelpItem=0,1,0,0,400:100,FF:FF:FF,00:00:00,About\r\n");
     ShowWindow();
@@ -255,6 +289,24 @@ TEST_F(Help, DebugBalloonsAreDraggedNotClicked) {
     QTest::mouseMove(handle, QPoint(250, 200));
     QCoreApplication::processEvents();
     EXPECT_EQ(balloon->pos(), QPoint(140, 105));
+
+    // The centre is written over the balloon as it moves and is gone at its
+    // next repaint. What the window shows is read from the screen: a grab of
+    // the widget would paint it anew.
+    auto shown = [&] {
+        QCoreApplication::processEvents();
+        return window_.screen()
+            ->grabWindow(window_.winId(), balloon->x(), balloon->y(), balloon->width(), balloon->height())
+            .toImage();
+    };
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(150, 120));
+    QTest::mouseMove(handle, QPoint(160, 130));
+    const QImage whileDragging = shown();
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(160, 130));
+    balloon->repaint();
+    const QImage repainted = shown();
+    EXPECT_NE(whileDragging, repainted) << "the centre shows while dragging";
+    EXPECT_EQ(repainted, balloon->grab().toImage()) << "and vanishes at the next repaint";
 }
 
 TEST_F(Help, BrokenScriptsLoseOnlyTheirBrokenLines) {
@@ -274,11 +326,12 @@ TEST_F(Help, BrokenScriptsLoseOnlyTheirBrokenLines) {
     EXPECT_FALSE(help->Backgrounds()[0].isNull());
     EXPECT_TRUE(help->Backgrounds()[1].isNull()) << "a missing picture stays in the list, empty";
     EXPECT_EQ(help->Debug(), 0);
-    ASSERT_EQ(help->Warnings().size(), 4u);
+    ASSERT_EQ(help->Warnings().size(), 5u);
     EXPECT_NE(help->Warnings()[0].find("desc_hlp:2: 'yes' is not a valid integer value"), std::string::npos)
         << help->Warnings()[0];
     EXPECT_NE(help->Warnings()[1].find("desc_hlp:3:"), std::string::npos);
     EXPECT_NE(help->Warnings()[3].find("desc_hlp:5:"), std::string::npos);
+    EXPECT_NE(help->Warnings()[4].find("Missing.bmp: no picture"), std::string::npos) << help->Warnings()[4];
     ASSERT_EQ(help->Items().size(), 4u);
     EXPECT_EQ(help->Items()[3]->Line().Text, "Runs of commas count as one");
     EXPECT_EQ(help->Items()[3]->Line().Centre, (TPoint{150, 100}));
