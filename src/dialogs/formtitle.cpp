@@ -33,6 +33,22 @@ std::optional<QImage> loadPicture(const char* name) {
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
+// Gives every widget that has not chosen its own hint time the program's.
+class HintPause : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) {
+            if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->toolTipDuration() < 0) {
+                widget->setToolTipDuration(TFormTitle::HintHidePause);
+            }
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 const TFormTitle::Fade TFormTitle::Fades[5] = {
@@ -49,6 +65,7 @@ TFormTitle::TFormTitle(std::function<void()> runMainWindow, QWidget* parent)
     player_ = new TMediaPlayer(this);
     connect(player_, &TMediaPlayer::OnNotify, this, &TFormTitle::MediaPlayerNotify);
     connect(&idle_, &QTimer::timeout, this, &TFormTitle::AppEventsIdle);
+    qApp->installEventFilter(new HintPause(this));
     AskShortcut = [this] {
         return askShortcutWithBox();
     };

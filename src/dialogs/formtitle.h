@@ -34,6 +34,9 @@ public:
         int x, y, width, height;
     };
     static const Fade Fades[5];
+    // How long a hint stays up in every window of the program: an hour, so
+    // that nobody has to hurry reading one.
+    static constexpr int HintHidePause = 3600000;
 
     // Starts the title: the launcher question on the first run, then the film
     // (or, with the debug switch, the decorating window at once).

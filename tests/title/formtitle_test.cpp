@@ -5,12 +5,15 @@
 #include "platform/timethread.h"
 #include "support/test_paths.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -104,6 +107,26 @@ TEST_F(FormTitle, WithoutAFilmTheFadesBeginAtOnce) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return title.MediaPlayer().Display() == nullptr; }, 1000));
     EXPECT_EQ(title.size(), QSize(640, 480));
     EXPECT_TRUE(title.MediaPlayer().IsPlaying()); // the title sound
+}
+
+TEST_F(FormTitle, HintsStayUpAnHourUnlessAWidgetChoseItsOwnTime) {
+    TFormTitle title([] {});
+    struct Case {
+        int chosen;   // the widget's own hint time, -1 for none
+        int shownFor; // how long its hint stays up
+    };
+    for (const Case c : {Case{-1, 3600000}, Case{2500, 2500}}) {
+        QWidget widget;
+        widget.setToolTip("Close");
+        widget.setToolTipDuration(c.chosen);
+        widget.resize(40, 20);
+        widget.show();
+        QHelpEvent hint(QEvent::ToolTip, QPoint(5, 5), widget.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&widget, &hint);
+        EXPECT_EQ(widget.toolTipDuration(), c.shownFor);
+        EXPECT_TRUE(QToolTip::isVisible());
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(FormTitle, ASecondNotificationChangesNothing) {
