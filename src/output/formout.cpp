@@ -284,6 +284,9 @@ void TFormOut::PrintClick() {
     if (!ChoosePrinter || !ChoosePrinter(printer)) {
         return;
     }
+    // The card's margins are measured from the paper's edges: Qt would
+    // otherwise add its own page margins to them.
+    printer.setFullPage(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QPainter canvas;
     const bool started = canvas.begin(&printer);

@@ -463,43 +463,50 @@ TEST_F(FormOutTest, PrintDrawsTheCardOnThePageAndCancelPrintsNothing) {
     QTest::mouseClick(form->Print, Qt::LeftButton);
     EXPECT_FALSE(QFile::exists(pdf));
 
-    int pageWidth = 0;
-    form->ChoosePrinter = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setResolution(300);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setFullPage(true);
-        pageWidth = printer.width();
-        return true;
+    struct Case {
+        QPageSize::PageSizeId paper;
+        bool fullPage; // as the print dialog left it
     };
-    QTest::mouseClick(form->Print, Qt::LeftButton);
-    ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_TRUE(idle());
-    QProcess render;
-    render.start("pdftoppm", {"-r", "300", "-png", "-singlefile", pdf, home.home + "page"});
-    ASSERT_TRUE(render.waitForFinished(60000));
-    const QImage page = QImage(home.home + "page.png").convertToFormat(QImage::Format_RGB32);
-    ASSERT_FALSE(page.isNull());
-    // Everything printed lies in the card's rectangle of the page.
-    const mail::TPrintLayout layout = mail::TPrintLayout::ForPage(pageWidth, 300, 300);
-    const QRect want = layout.Map({0, 0, 640, 422});
-    int left = page.width(), top = page.height(), right = -1, bottom = -1;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            const QRgb p = page.pixel(x, y);
-            if (std::min({qRed(p), qGreen(p), qBlue(p)}) < 200) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
+    for (const Case c : {Case{QPageSize::A4, false}, Case{QPageSize::Letter, true}}) {
+        QFile::remove(pdf);
+        form->ChoosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setResolution(300);
+            printer.setPageSize(QPageSize(c.paper));
+            printer.setFullPage(c.fullPage);
+            return true;
+        };
+        QTest::mouseClick(form->Print, Qt::LeftButton);
+        ASSERT_TRUE(QFile::exists(pdf));
+        EXPECT_TRUE(idle());
+        QProcess render;
+        render.start("pdftoppm", {"-r", "300", "-png", "-singlefile", pdf, home.home + "page"});
+        ASSERT_TRUE(render.waitForFinished(60000));
+        const QImage page = QImage(home.home + "page.png").convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(page.isNull());
+        // Everything printed lies in the card's rectangle, 10 mm from the
+        // paper's left and top edges and as wide as the paper inside them.
+        const mail::TPrintLayout layout = mail::TPrintLayout::ForPage(page.width(), 300, 300);
+        const QRect want = layout.Map({0, 0, 640, 422});
+        ASSERT_EQ(want.topLeft(), QPoint(118, 118));
+        int left = page.width(), top = page.height(), right = -1, bottom = -1;
+        for (int y = 0; y < page.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+            for (int x = 0; x < page.width(); ++x) {
+                if (std::min({qRed(row[x]), qGreen(row[x]), qBlue(row[x])}) < 200) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
             }
         }
+        EXPECT_NEAR(left, want.left(), 3) << c.paper;
+        EXPECT_NEAR(top, want.top(), 3) << c.paper;
+        EXPECT_NEAR(right, want.right(), 3) << c.paper;
+        EXPECT_NEAR(bottom, want.bottom(), 3) << c.paper;
     }
-    EXPECT_NEAR(left, want.left(), 3);
-    EXPECT_NEAR(top, want.top(), 3);
-    EXPECT_NEAR(right, want.right(), 3);
-    EXPECT_NEAR(bottom, want.bottom(), 3);
 }
 
 // The output dialog wired to the real main window as the program wires it.
