@@ -4,6 +4,7 @@
 #include "scene/rm/gl/device.h"
 #include "scene/rm/meshbuilder.h"
 #include "scene/rm/shapes.h"
+#include "scene_rm/xcompress.h"
 #include "support/test_paths.h"
 
 #include <QFile>
@@ -14,7 +15,7 @@ namespace {
 using namespace gltest;
 
 // Camera 100 units in front of the origin, a point light far up front right
-// and a little ambient light, as the tree scene has them.
+// and a little ambient light.
 struct TestScene {
     std::shared_ptr<rm::Frame> root = rm::Frame::create();
     std::shared_ptr<rm::Frame> camera = rm::Frame::create(root);
@@ -159,6 +160,43 @@ TEST(GlRender, VertexColoursAndTexturesFromMeshFiles) {
     EXPECT_LT(green(colours.pixel(85, 50)), 60);
     EXPECT_GT(green(colours.pixel(15, 50)), 150);
     EXPECT_LT(red(colours.pixel(15, 50)), 60);
+}
+
+TEST(GlRender, CompressedMeshesDrawLikeTheirPlainFiles) {
+    const QString folder = testsupport::scratchDir("gl_compressed");
+    // The picture of a mesh file, scaled to fill much of a small view.
+    auto picture = [](const std::string& path) {
+        auto builder = rm::MeshBuilder::create();
+        EXPECT_TRUE(builder->Load(path)) << builder->lastError();
+        builder->Scale(25, 25, 25);
+        TestScene scene(120, 120);
+        scene.add(builder);
+        return scene.device ? scene.render().copy() : QImage();
+    };
+    for (const char* name : {"two_materials.x", "two_materials_binary.x"}) {
+        const QString source = testsupport::sourceDir() + "/tests/data/x/" + name;
+        QFile file(source);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const std::string plain = file.readAll().toStdString();
+        const QImage expected = picture(source.toStdString());
+        ASSERT_FALSE(expected.isNull());
+        int covered = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                covered += qAlpha(expected.pixel(x, y)) != 0;
+        EXPECT_GT(covered, 200) << name;
+        // One block, and many small ones that refer back into each other.
+        for (const std::size_t blockSize : {std::size_t(32768), std::size_t(48)}) {
+            const QString compressed = folder + "/" + name;
+            QFile out(compressed);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(QByteArray::fromStdString(testsupport::compressX(plain, blockSize)));
+            out.close();
+            const QImage got = picture(compressed.toStdString());
+            EXPECT_EQ(got, expected) << name << " in blocks of " << blockSize;
+            savePicture(got, QString("compressed_%1").arg(name));
+        }
+    }
 }
 
 TEST(GlRender, SameSceneGivesTheSamePicture) {

@@ -25,6 +25,34 @@ TEST(KeyLookup, OpenBlendsNeighboursAndHoldsTheEnds) {
     EXPECT_FLOAT_EQ(valueAt(indices, values, 900, Open | Linear), 30);
 }
 
+TEST(KeyLookup, NeighboursAreAlwaysKeysThatExist) {
+    struct Case {
+        std::vector<double> indices;
+        double index;
+        unsigned options;
+        std::size_t from, to;
+        float t;
+    };
+    const Case cases[] = {
+        {{0, 100, 300}, 300, Open | Linear, 2, 2, 0},
+        {{0, 100, 300}, 100, Open | Linear, 1, 2, 0},
+        {{0, 100, 300}, 200, Open | Linear, 1, 2, 0.5f},
+        {{0, 100, 300}, 0, Open | Linear, 0, 0, 0},
+        {{0, 100, 300}, 300, Open | Nearest, 2, 2, 0},
+        {{0, 100, 300}, 300, Closed | Linear, 0, 1, 0},
+        {{5}, 5, Open | Linear, 0, 0, 0},
+        {{5, 5}, 5, Open | Linear, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        rm::KeyBlend blend;
+        ASSERT_TRUE(rm::locateKeys(c.indices, c.index, c.options, blend));
+        EXPECT_LT(blend.to, c.indices.size()) << c.index;
+        EXPECT_EQ(blend.from, c.from) << c.index;
+        EXPECT_EQ(blend.to, c.to) << c.index;
+        EXPECT_FLOAT_EQ(blend.t, c.t) << c.index;
+    }
+}
+
 TEST(KeyLookup, ClosedBlendsUpToTheLastKeyThenWraps) {
     // Keys at 0, 50 and 100: the period is 100; 50..100 blends key 1 into the
     // last key, and past the last key the first one comes back.

@@ -4,6 +4,7 @@
 #include "scene/rm/meshbuilder.h"
 #include "scene/rm/searchpath.h"
 #include "scene/rm/xloader.h"
+#include "scene_rm/xcompress.h"
 #include "support/test_paths.h"
 
 #include <QDir>
@@ -268,6 +269,62 @@ TEST(XLoader, NestingIsBoundedAndShortFilesFailThroughTheBuilder) {
     }
     EXPECT_FALSE(builder->Load(folder.toStdString()));
     EXPECT_NE(builder->lastError().find("directory"), std::string::npos);
+}
+
+TEST(XLoader, AMeshNestedSixtyFourDeepLoadsAndSixtyFiveDeepDoesNot) {
+    for (const auto& [depth, loads] : {std::pair{64, true}, std::pair{65, false}}) {
+        std::string text = header;
+        for (int level = 1; level < depth; ++level)
+            text += "Frame F {\n";
+        text += "Mesh Tri {\n 3;\n 0;0;0;, 0;1;0;, 1;0;0;;\n 1;\n 3;0,1,2;;\n}\n";
+        for (int level = 1; level < depth; ++level)
+            text += "}\n";
+        std::vector<rm::MeshGroup> groups;
+        std::string error;
+        EXPECT_EQ(rm::loadXData(text, ".", groups, &error), loads) << depth << ": " << error;
+        EXPECT_EQ(groups.size(), loads ? 1u : 0u) << depth;
+    }
+}
+
+// Compressed files whose sizes lie or whose data is damaged fail with a reason,
+// and never inflate past the sizes they state.
+TEST(XLoader, DamagedCompressedFilesFailWithAReason) {
+    QFile file(QString::fromStdString(dataFile("two_materials.x")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string plain = file.readAll().toStdString();
+    const std::string good = testsupport::compressX(plain, 64);
+    auto with = [&good](std::size_t at, const std::string& bytes) {
+        return std::string(good).replace(at, bytes.size(), bytes);
+    };
+    using testsupport::littleEndian16;
+    using testsupport::littleEndian32;
+    const std::string zeros(1 << 20, '\0');
+    const std::string bomb = "xof 0302tzip0032" + littleEndian32(16 + 32768) + littleEndian16(32768) +
+                             littleEndian16(unsigned(testsupport::deflateBlock(zeros).size() + 2)) + "CK" +
+                             testsupport::deflateBlock(zeros);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {with(20 + 2, littleEndian16(0xFFFF)), "block 0: stored size 65535 runs past the end"},
+        {good.substr(0, good.size() - 3), "runs past the end"},
+        {good.substr(0, 20 + 3), "block 0: cut short"},
+        {with(16, littleEndian32(unsigned(plain.size() + 1))), "not its stated"},
+        {with(16, littleEndian32(unsigned(plain.size() - 1))), "past the file's stated size"},
+        {with(16, littleEndian32(0xFFFFFFFFu)), "more than"},
+        {with(16, littleEndian32(3)), "shorter than its header"},
+        {bomb, "more than its stated 32768 bytes"},
+        {with(20 + 4, "ZK"), "signature"},
+        {with(20 + 6, std::string(4, '\xFF')), "damaged compressed data"},
+        {"xof 0302bzip0032" + littleEndian32(16 + 40000) + littleEndian16(40000) + littleEndian16(2) + "CK",
+         "past the file's stated size"},
+    };
+    for (const auto& [content, reason] : cases) {
+        std::vector<rm::MeshGroup> groups;
+        std::string error;
+        EXPECT_FALSE(rm::loadXData(content, ".", groups, &error)) << reason;
+        EXPECT_NE(error.find(reason), std::string::npos) << "error '" << error << "', expected: " << reason;
+    }
+    std::vector<rm::MeshGroup> groups;
+    std::string error;
+    EXPECT_TRUE(rm::loadXData(good, ".", groups, &error)) << error;
 }
 
 TEST(XLoader, PolygonsFanOutAndShortMaterialListsRepeatTheirLastEntry) {

@@ -1,5 +1,5 @@
 #pragma once
-// Reading DirectX .x mesh files (text and binary) into mesh groups.
+// Reading DirectX .x mesh files (text, binary and compressed) into mesh groups.
 #include "scene/rm/visual.h"
 
 #include <cstddef>

@@ -1,5 +1,8 @@
 #include "scene/rm/xloaderparser.h"
 
+#include "scene/rm/xinflate.h"
+#include "scene/rm/xloader.h"
+
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -372,11 +375,18 @@ bool parse(const std::string& data, std::vector<Object>& objects, std::string& e
         error = "not a .x file (no \"xof \" header)";
         return false;
     }
-    const std::string encoding = data.substr(8, 4);
+    std::string encoding = data.substr(8, 4);
     const std::string realBits = data.substr(12, 4);
+    // A compressed file is read as the text or binary file it holds.
+    std::string inflated;
+    const std::string* text = &data;
     if (encoding == "tzip" || encoding == "bzip") {
-        error = "compressed .x files are not supported";
-        return false;
+        if (!inflateXBody(data, MaxXFileSize, inflated, error)) {
+            return false;
+        }
+        inflated.insert(0, data, 0, 16);
+        encoding = encoding == "tzip" ? "txt " : "bin ";
+        text = &inflated;
     }
     if (encoding != "txt " && encoding != "bin ") {
         error = "unknown .x encoding '" + encoding + "'";
@@ -386,7 +396,7 @@ bool parse(const std::string& data, std::vector<Object>& objects, std::string& e
         error = "unknown size of reals '" + realBits + "'";
         return false;
     }
-    Tokenizer tokens(data, 16, encoding == "bin ", realBits == "0064");
+    Tokenizer tokens(*text, 16, encoding == "bin ", realBits == "0064");
     Parser parser(tokens);
     if (!parser.file(objects)) {
         error = parser.error();

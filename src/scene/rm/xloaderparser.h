@@ -1,5 +1,6 @@
 #pragma once
-// The syntax of DirectX .x files, text and binary: a file is a list of data
+// The syntax of DirectX .x files, text and binary (a compressed file is
+// inflated first and read as the one it holds): a file is a list of data
 // objects ("Mesh Ball { ... }"), each holding numbers, strings, nested objects
 // and references to named objects ("{ RedMat }"). Templates are skipped; the
 // meaning of the objects is left to the caller.
