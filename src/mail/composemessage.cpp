@@ -2,6 +2,7 @@
 // base64, quoted-printable, text lines or uuencode, and the closing "." line.
 #include "mail/base64.h"
 #include "mail/encodedword.h"
+#include "mail/headerfields.h"
 #include "mail/sendmail.h"
 #include "mail/uuencode.h"
 
@@ -14,6 +15,9 @@ namespace mail {
 namespace {
 
 constexpr char kBoundary[] = "==============ghyurgtfy573======___";
+// The boundaries of the parts inside it: neither is the start of another.
+constexpr char kAlternativeBoundary[] = "==============ghyurgtfy573======_A_";
+constexpr char kRelatedBoundary[] = "==============ghyurgtfy573======_R_";
 constexpr char kQuote = '"';
 
 struct FileCloser {
@@ -64,63 +68,161 @@ std::string Quoted(const std::string& value) {
 } // namespace
 
 void SendMail::ComposeMessage() {
-    boundary_ = kBoundary;
     std::string body;
     for (const std::string& line : MailText) {
         body += line;
         body += "\r\n";
     }
+    std::string html;
+    for (const std::string& line : HtmlText) {
+        html += line;
+        html += "\r\n";
+    }
     bodyNeedsQP_ = false;
     body8bit_ = false;
+    bool html8bit = false;
     for (const char c : body) {
         const auto byte = static_cast<unsigned char>(c);
         bodyNeedsQP_ = bodyNeedsQP_ || (byte != '\r' && byte != '\n' && (byte < 32 || byte > 126));
         body8bit_ = body8bit_ || byte >= 128;
     }
-    const std::string charset = std::string("Content-Type: text/plain; charset=") + kQuote +
-                                (body8bit_ ? "utf-8" : "us-ascii") + kQuote;
-    const bool multipart = !Attachments.empty();
+    for (const char c : html) {
+        html8bit = html8bit || static_cast<unsigned char>(c) >= 128;
+    }
+    const auto textType = [](const char* type, bool utf8) {
+        return std::string("Content-Type: ") + type + "; charset=" + kQuote + (utf8 ? "utf-8" : "us-ascii") +
+               kQuote;
+    };
+    const std::string charset = textType("text/plain", body8bit_);
+
+    // An HTML text makes the message an alternative of the plain text and the
+    // HTML; attachments with a Content-ID are then shown inside the HTML, the
+    // others follow as attachments of a mixed message around it.
+    const bool alternative = !html.empty();
+    std::vector<std::size_t> shownInline;
+    std::vector<std::size_t> attached;
+    for (std::size_t i = 0; i < Attachments.size(); ++i) {
+        const TAttachmentInfo* info = i < attachmentInfo_.size() ? attachmentInfo_[i].get() : nullptr;
+        (alternative && info && !info->ContentID.empty() ? shownInline : attached).push_back(i);
+    }
+    const bool mixed = !attached.empty();
 
     inMessageText_ = true;
     atLineStart_ = true;
+    SendHeader("Date: " + (DateHeader.empty() ? MailDate(QDateTime::currentDateTime()) : DateHeader));
+    SendHeader(AddressHeader("From", {FormatMailbox(FROM_Name, FROM_Address)}));
     std::string address;
     std::string name;
-    SendHeader("From: " + EncodeWord(FROM_Name) + " <" + FROM_Address + ">");
+    std::vector<std::string> mailboxes;
     for (const std::string& entry : ListTo) {
         SplitRecipient(entry, address, name);
-        SendHeader(name.empty() ? "To: " + address + ";" : "To: " + EncodeWord(name) + " <" + address + ">");
+        mailboxes.push_back(FormatMailbox(name, address));
     }
+    if (!mailboxes.empty()) {
+        SendHeader(AddressHeader("To", mailboxes));
+    }
+    mailboxes.clear();
     for (const std::string& entry : Listcc) {
         SplitRecipient(entry, address, name);
-        SendHeader(name.empty() ? "cc: " + address : "cc: " + EncodeWord(name) + " <" + address + ">");
+        mailboxes.push_back(FormatMailbox(name, address));
+    }
+    if (!mailboxes.empty()) {
+        SendHeader(AddressHeader("Cc", mailboxes));
     }
     if (!Subject.empty()) {
-        SendHeader(EncodeHeader("Subject: " + Subject));
+        SendHeader(UnstructuredHeader("Subject", Subject));
     }
-    SendLine("Mime-Version: 1.0");
-    if (!multipart) {
+    SendHeader("Message-ID: " + (MessageId.empty() ? MakeMessageId(FROM_Address, HeloName()) : MessageId));
+    SendLine("MIME-Version: 1.0");
+    if (mixed) {
+        SendLine(std::string("Content-Type: multipart/mixed; boundary=") + kQuote + kBoundary + kQuote);
+    } else if (alternative) {
+        SendLine(std::string("Content-Type: multipart/alternative; boundary=") + kQuote + kAlternativeBoundary +
+                 kQuote);
+    } else {
         SendLine(charset);
         if (bodyNeedsQP_) {
             SendLine("Content-Transfer-Encoding: quoted-printable");
         }
-    } else {
-        SendLine(std::string("Content-Type: multipart/mixed; boundary=") + kQuote + boundary_ + kQuote);
     }
     for (const std::string& header : Headers) {
         SendHeader(EncodeHeader(header));
     }
     SendLine("");
 
-    if (multipart && !MailText.empty()) {
-        SendLine("--" + boundary_);
-        SendLine(charset);
-        if (bodyNeedsQP_) {
-            SendLine("Content-Transfer-Encoding: quoted-printable");
+    if (alternative) {
+        if (mixed) {
+            SendLine(std::string("--") + kBoundary);
+            SendLine(std::string("Content-Type: multipart/alternative; boundary=") + kQuote +
+                     kAlternativeBoundary + kQuote);
+            SendLine("");
         }
+        SendLine(std::string("--") + kAlternativeBoundary);
+        SendLine(charset);
+        SendLine("Content-Transfer-Encoding: quoted-printable");
         SendLine("");
+        SendFedText();
+        SendTextLines(body);
+        if (cancelled_) {
+            return;
+        }
+        SendLine(std::string("--") + kAlternativeBoundary);
+        if (!shownInline.empty()) {
+            SendLine(std::string("Content-Type: multipart/related; type=\"text/html\"; boundary=") + kQuote +
+                     kRelatedBoundary + kQuote);
+            SendLine("");
+            SendLine(std::string("--") + kRelatedBoundary);
+        }
+        SendLine(textType("text/html", html8bit));
+        SendLine("Content-Transfer-Encoding: quoted-printable");
+        SendLine("");
+        SendTextLines(html);
+        if (!shownInline.empty()) {
+            boundary_ = kRelatedBoundary;
+            SendAttachments(shownInline);
+            if (cancelled_) {
+                return;
+            }
+            SendLine(std::string("--") + kRelatedBoundary + "--");
+        }
+        SendLine(std::string("--") + kAlternativeBoundary + "--");
+    } else {
+        if (mixed && !MailText.empty()) {
+            SendLine(std::string("--") + kBoundary);
+            SendLine(charset);
+            if (bodyNeedsQP_) {
+                SendLine("Content-Transfer-Encoding: quoted-printable");
+            }
+            SendLine("");
+        }
+        SendFedText();
+        if (!MailText.empty()) {
+            SendBody(body, bodyNeedsQP_);
+        }
+    }
+    if (cancelled_) {
+        return;
     }
 
-    // Text the caller feeds in, sent as it comes.
+    if (mixed) {
+        boundary_ = kBoundary;
+        SendAttachments(attached);
+        if (cancelled_) {
+            return;
+        }
+        SendLine(std::string("--") + kBoundary + "--");
+        SendLine("");
+    }
+    if (cancelled_) {
+        return;
+    }
+    // The end of the data is the one line that is never dot-stuffed.
+    inMessageText_ = false;
+    SendLine(".");
+}
+
+// Text the caller feeds in, sent as it comes.
+void SendMail::SendFedText() {
     std::size_t fedTotal = 0;
     while (OnFeedData && !cancelled_) {
         std::string fed;
@@ -132,45 +234,52 @@ void SendMail::ComposeMessage() {
         Info(SendMailInfo::BodyProgress, std::to_string(fedTotal));
         SendText(fed);
     }
-
-    if (!MailText.empty()) {
-        Info(SendMailInfo::BodyStart, std::to_string(body.size()));
-        qp_.Reset();
-        constexpr std::size_t kSlice = 2048;
-        for (std::size_t done = 0; done < body.size();) {
-            const std::size_t n = std::min(kSlice, body.size() - done);
-            if (n == kSlice && cancelled_) {
-                return;
-            }
-            if (bodyNeedsQP_) {
-                EncodeQP(body.data() + done, n);
-            } else {
-                SendBlock(body.data() + done, n);
-            }
-            done += n;
-            Info(SendMailInfo::BodyProgress, std::to_string(done));
-        }
-        SendLine("");
-    }
-
-    if (multipart) {
-        SendAttachments();
-        if (cancelled_) {
-            return;
-        }
-        SendLine("--" + boundary_ + "--");
-        SendLine("");
-    }
-    if (cancelled_) {
-        return;
-    }
-    // The end of the data is the one line that is never dot-stuffed.
-    inMessageText_ = false;
-    SendLine(".");
 }
 
-void SendMail::SendAttachments() {
-    for (std::size_t i = 0; i < Attachments.size(); ++i) {
+// A text in slices, as it is or quoted-printable, then an empty line.
+void SendMail::SendBody(const std::string& body, bool quotedPrintable) {
+    Info(SendMailInfo::BodyStart, std::to_string(body.size()));
+    qp_.Reset();
+    constexpr std::size_t kSlice = 2048;
+    for (std::size_t done = 0; done < body.size();) {
+        const std::size_t n = std::min(kSlice, body.size() - done);
+        if (n == kSlice && cancelled_) {
+            return;
+        }
+        if (quotedPrintable) {
+            EncodeQP(body.data() + done, n);
+        } else {
+            SendBlock(body.data() + done, n);
+        }
+        done += n;
+        Info(SendMailInfo::BodyProgress, std::to_string(done));
+    }
+    SendLine("");
+}
+
+// A text of CR LF lines, quoted-printable line by line: the line breaks stay
+// real line breaks, as readers of text and HTML parts expect them.
+void SendMail::SendTextLines(const std::string& text) {
+    Info(SendMailInfo::BodyStart, std::to_string(text.size()));
+    std::string encoded;
+    for (std::size_t start = 0; start < text.size() && !cancelled_;) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        encoded.clear();
+        qp_.Reset();
+        qp_.Encode(text.data() + start, end - start, encoded);
+        encoded += "\r\n";
+        SendText(encoded);
+        start = end + 2;
+    }
+    Info(SendMailInfo::BodyProgress, std::to_string(text.size()));
+    SendLine(""); // the line break before the next boundary belongs to it
+}
+
+void SendMail::SendAttachments(const std::vector<std::size_t>& positions) {
+    for (const std::size_t i : positions) {
         if (cancelled_) {
             return;
         }
@@ -190,6 +299,7 @@ void SendMail::SendAttachments() {
         if (info->Disposition.empty()) {
             info->Disposition = "attachment";
         }
+        partContentId_ = info->ContentID;
         bool sent = false;
         switch (info->Encoding) {
         case AttachmentEncoding::Base64:
@@ -209,6 +319,7 @@ void SendMail::SendAttachments() {
             sent = SendUUFile(info->FileName, info->Name, info->Disposition, info->Description);
             break;
         }
+        partContentId_.clear();
         if (!sent) {
             Info(SendMailInfo::AttachmentSkipped, info->FileName);
         }
@@ -228,6 +339,9 @@ void SendMail::SendPartHeaders(const std::string& contentType, const std::string
     }
     if (!description.empty()) {
         SendHeader("Content-Description: " + EncodeWord(description));
+    }
+    if (!partContentId_.empty()) {
+        SendLine("Content-ID: <" + HeaderToken(partContentId_) + ">");
     }
     SendLine("");
 }

@@ -66,6 +66,8 @@ std::string SecureMailErrorText(SendMailError error, const std::string& detail) 
         {E::CertificateNotTrusted, "Server certificate not trusted"},
         {E::NoStartTls, "The server offers no STARTTLS: the mail was not sent unencrypted"},
         {E::NoLogin, "The server offers no login by AUTH PLAIN or AUTH LOGIN"},
+        {E::NoSmtpUtf8, "An address has letters beyond ASCII before its @, and the server does not take "
+                        "such addresses (it offers no SMTPUTF8): the mail was not sent"},
     };
     const auto found = texts.find(error);
     std::string text = found != texts.end() ? found->second : "Unknown Error";

@@ -26,6 +26,8 @@ enum class SendMailInfo : int {
     Busy = 13,              // empty: a request is already running
     Resolved = 14,          // the dotted address
     LookupStart = 15,       // the host name
+    Encrypted = 16,         // the TLS protocol agreed on ("TLSv1.3")
+    LoggedIn = 17,          // the user name the server accepted
 };
 
 // Errors (OnMailError); 0 means none.
@@ -56,6 +58,7 @@ enum class SendMailError : int {
     CertificateNotTrusted = 22, // the server's certificate is not trusted or names another host
     NoStartTls = 23,            // TLS was asked for and the server offers no STARTTLS
     NoLogin = 24,               // a login was asked for and none can be done safely
+    NoSmtpUtf8 = 25,            // an address beyond ASCII and a server without SMTPUTF8
 };
 
 // How an attachment goes out.
@@ -74,6 +77,7 @@ struct TAttachmentInfo {
     std::string Disposition; // empty = "attachment"
     std::string Description; // empty = no Content-Description header
     std::string FileName;    // path of the file to attach
+    std::string ContentID;   // id an HTML text shows the part by ("cid:" + id); empty = none
 };
 
 // The error code and text for a socket error number (Winsock numbering).

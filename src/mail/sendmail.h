@@ -53,6 +53,12 @@ public:
     std::vector<std::string> ListTo;
     std::vector<std::string> Attachments; // file paths, in order
     std::vector<std::string> Headers;     // extra header lines ("Name: value")
+    // An HTML version of MailText. When it has lines the message offers both;
+    // attachments whose descriptor has a ContentID are shown inside the HTML.
+    std::vector<std::string> HtmlText;
+    // The Date and Message-ID values; empty = the time of sending and a new id.
+    std::string DateHeader;
+    std::string MessageId;
 
     // After an accepted mail, keep the connection for the next request.
     bool KeepConnectionOpen = false;
@@ -109,6 +115,12 @@ private:
         kAuthLoginDone = 26,     // the answer to the password
     };
 
+    // The name we greet the server with: the machine's fully qualified name,
+    // or else the address literal of our end of the connection (heloname.cpp).
+    std::string HeloName();
+    // Whether an address of this mail needs SMTPUTF8 (a local part beyond ASCII).
+    bool NeedsSmtpUtf8() const;
+
     // Request lifecycle (sendmail.cpp).
     void StartRequest();
     bool AddressesAcceptable() const;
@@ -156,8 +168,10 @@ private:
 
     // The message (composemessage.cpp).
     void ComposeMessage();
-    void SendBody();
-    void SendAttachments();
+    void SendFedText();
+    void SendBody(const std::string& body, bool quotedPrintable);
+    void SendTextLines(const std::string& text);
+    void SendAttachments(const std::vector<std::size_t>& positions);
     bool SendTextFile(const std::string& path, std::string name, const std::string& disposition,
                       const std::string& description, std::string contentType);
     bool SendQPFile(const std::string& path, std::string name, const std::string& disposition,
@@ -192,6 +206,7 @@ private:
     bool body8bit_ = false;
     QuotedPrintableEncoder qp_;
     std::array<std::unique_ptr<TAttachmentInfo>, 256> attachmentInfo_;
+    std::string partContentId_; // of the attachment being sent
 
     // Outgoing bytes not yet taken by the socket, and the dot transparency of the
     // message text: a line that starts with "." gets another one in front.

@@ -3,6 +3,7 @@
 #include "mail/sendmail.h"
 
 #include "mail/base64.h"
+#include "mail/headerfields.h"
 
 #include <cstring>
 
@@ -72,17 +73,18 @@ void SendMail::HandleReply(const std::string& line) {
 
     switch (step_) {
     case kGreeting:
-        if (Security.Asks()) {
+        // EHLO when the server's extensions matter: encryption, a login, SMTPUTF8.
+        if (Security.Asks() || NeedsSmtpUtf8()) {
             SendEhlo();
             return;
         }
-        SendLine("HELO " + LocalHostName());
+        SendLine("HELO " + HeloName());
         break;
     case kHelo:
-        SendLine("MAIL FROM:<" + FROM_Address + ">");
+        SendLine("MAIL FROM:<" + AsciiAddress(FROM_Address) + ">" + (NeedsSmtpUtf8() ? " SMTPUTF8" : ""));
         break;
     case kMailFrom:
-        SendLine("RCPT TO:<" + TO_Address + ">");
+        SendLine("RCPT TO:<" + AsciiAddress(TO_Address) + ">");
         if (cancelled_) {
             return;
         }
@@ -133,7 +135,8 @@ void SendMail::HandleReply(const std::string& line) {
         return;
     case kAuthPlain:
     case kAuthLoginDone:
-        SendMailFrom(); // logged in
+        Info(SendMailInfo::LoggedIn, Security.User);
+        SendMailFrom();
         return;
     default:
         break; // QUIT's answer and anything after it
@@ -175,7 +178,7 @@ void SendMail::NextRecipient() {
             SplitRecipient(RecipientList(recipientList_)[recipientIndex_ + skip_[recipientList_ - 1]],
                            address, name);
             currentRecipient_ = address;
-            SendLine("RCPT TO:<" + address + ">");
+            SendLine("RCPT TO:<" + AsciiAddress(address) + ">");
             Info(SendMailInfo::RcptSent, address);
         }
     } else {

@@ -3,6 +3,7 @@
 // AUTH LOGIN. It runs between the greeting and MAIL FROM, and only for accounts
 // that ask for encryption or a login.
 #include "mail/base64.h"
+#include "mail/headerfields.h"
 #include "mail/sendmail.h"
 #include "mail/tlsstream.h"
 
@@ -14,7 +15,7 @@ namespace mail {
 
 void SendMail::SendEhlo() {
     extensions_.clear();
-    SendLine("EHLO " + LocalHostName());
+    SendLine("EHLO " + HeloName());
     step_ = kEhlo;
 }
 
@@ -91,6 +92,7 @@ bool SendMail::ContinueHandshake() {
         break;
     }
     SetStream(tls_.get());
+    Info(SendMailInfo::Encrypted, tls_->ProtocolName());
     if (Security.Tls == TlsMode::Tls) {
         step_ = kGreeting; // the server greets through TLS
     } else {
@@ -136,7 +138,13 @@ void SendMail::SendLogin() {
 }
 
 void SendMail::SendMailFrom() {
-    SendLine("MAIL FROM:<" + FROM_Address + ">");
+    // An address beyond ASCII before its @ goes only to a server that takes it.
+    const bool utf8 = NeedsSmtpUtf8();
+    if (utf8 && !HasExtension("SMTPUTF8")) {
+        SecureFailure(SendMailError::NoSmtpUtf8, {});
+        return;
+    }
+    SendLine("MAIL FROM:<" + AsciiAddress(FROM_Address) + ">" + (utf8 ? " SMTPUTF8" : ""));
     step_ = kMailFrom;
 }
 
@@ -160,6 +168,10 @@ void SendMail::SecureRefusal(const std::string& line) {
         }
         if (Security.Auth != AuthMethod::None) {
             SecureFailure(SendMailError::NoLogin, line);
+            return;
+        }
+        if (NeedsSmtpUtf8()) {
+            SecureFailure(SendMailError::NoSmtpUtf8, line);
             return;
         }
         break;

@@ -265,6 +265,17 @@ std::string TStarSocket::LocalHostName() {
     return result == 0 ? std::string(name) : std::string();
 }
 
+std::string TStarSocket::LocalAddressText() const {
+    sockaddr_in local{};
+    socklen_t length = sizeof local;
+    if (socket_ == -1 || ::getsockname(socket_, reinterpret_cast<sockaddr*>(&local), &length) != 0 ||
+        local.sin_family != AF_INET) {
+        return {};
+    }
+    char text[INET_ADDRSTRLEN] = {};
+    return ::inet_ntop(AF_INET, &local.sin_addr, text, sizeof text) ? std::string(text) : std::string();
+}
+
 void TStarSocket::CloseSocket() {
     if (lookupTask_ != 0) {
         QHostInfo::abortHostLookup(lookupTask_);

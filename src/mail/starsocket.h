@@ -58,6 +58,8 @@ public:
     int ReceiveBuffer(char* data, int count) override;
     int StreamError() const override { return LastError; }
     std::string LocalHostName();
+    // The dotted address of our end of the connection; empty without one.
+    std::string LocalAddressText() const;
     void CloseSocket();
     void StartTimeOut(int seconds);
     // Queues a message above 1025 for OnMessage.

@@ -223,4 +223,8 @@ int TTlsStream::ReceiveBuffer(char* data, int count) {
     }
 }
 
+std::string TTlsStream::ProtocolName() const {
+    return ssl_ ? std::string(SSL_get_version(ssl_)) : std::string();
+}
+
 } // namespace mail

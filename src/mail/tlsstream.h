@@ -36,6 +36,8 @@ public:
     // After a failed handshake: whether the certificate was refused, and why.
     bool CertificateRejected() const { return certificateRejected_; }
     const std::string& FailureText() const { return failure_; }
+    // The protocol agreed on ("TLSv1.3"); empty before the handshake.
+    std::string ProtocolName() const;
 
     int SendBuffer(const char* data, int count) override;
     int ReceiveBuffer(char* data, int count) override;

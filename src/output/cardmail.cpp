@@ -1,10 +1,26 @@
 #include "output/cardmail.h"
 
+#include "mail/headerfields.h"
 #include "mail/sendmail.h"
 #include "mainwindow/greetingpicture.h"
 #include "platform/paths.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
 namespace mail {
+
+namespace {
+
+constexpr char kMadeWith[] = "Made with Pinewick, the greeting tree for your desktop.";
+
+std::string HtmlEscaped(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped().toStdString();
+}
+
+} // namespace
 
 QString CardPictureFile() {
     return GetTempFolder() + "Pinewick.jpg";
@@ -14,12 +30,56 @@ bool SaveCardPicture(const QImage& windowBackground, TTree& tree, const QString&
     return SavePicture(GreetingPicture(windowBackground, tree), file, error);
 }
 
+bool WriteCardInlinePicture(const QImage& windowBackground, TTree& tree, const QString& folder,
+                            CardInlinePicture* picture, QString* error) {
+    const QString file = QDir(folder).filePath("Pinewick.jpg");
+    // Only a picture this send wrote goes out: whatever lay there before is gone.
+    QFile::remove(file);
+    if (folder.isEmpty() || !SaveCardPicture(windowBackground, tree, file, error)) {
+        if (error && error->isEmpty()) {
+            *error = "The card picture could not be written to " + file + ".";
+        }
+        return false;
+    }
+    if (!QFileInfo(file).isFile()) {
+        if (error) {
+            *error = "The card picture could not be written to " + file + ".";
+        }
+        return false;
+    }
+    picture->File = file;
+    picture->MimeType = "image/jpeg";
+    return true;
+}
+
+std::vector<std::string> CardPlainText(const std::string& greeting) {
+    std::vector<std::string> lines;
+    if (!greeting.empty()) {
+        lines.push_back(greeting);
+        lines.emplace_back();
+    }
+    lines.emplace_back(kMadeWith);
+    return lines;
+}
+
+std::vector<std::string> CardHtml(const std::string& greeting, const std::string& contentId) {
+    const std::string text = HtmlEscaped(greeting);
+    return {
+        "<!DOCTYPE html>",
+        "<html><head><meta charset=\"utf-8\"><title>" + text + "</title></head>",
+        "<body style=\"margin:0;padding:16px;background:#f3efe6;font-family:sans-serif\">",
+        "<p style=\"font-size:20px;margin:0 0 12px\">" + text + "</p>",
+        "<img src=\"cid:" + contentId + "\" width=\"640\" height=\"422\" alt=\"" + text +
+            "\" style=\"display:block;max-width:100%;height:auto;border:0\">",
+        "<p style=\"font-size:12px;color:#6b6358;margin:12px 0 0\">" + HtmlEscaped(kMadeWith) + "</p>",
+        "</body></html>",
+    };
+}
+
 void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::string& recipient,
-                     const std::string& greeting, const QString& pictureFile) {
+                     const std::string& greeting, const CardInlinePicture& picture) {
     mail.ListTo.clear();
     mail.Attachments.clear();
-    // No descriptor: the picture goes out base64 as application/octet-stream.
-    mail.Attachments.push_back(pictureFile.toStdString());
     mail.FROM_Name = account.Name;
     mail.FROM_Address = account.Address;
     mail.SetSMTP_Server(account.Server);
@@ -28,7 +88,24 @@ void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::stri
     mail.TO_Address = recipient;
     mail.TO_Name = recipient;
     mail.Subject = greeting;
-    mail.MailText.clear();
+
+    // The picture's id is unique and names the sender's domain, as a message id does.
+    const std::string from = AsciiAddress(account.Address);
+    const std::size_t at = from.rfind('@');
+    const std::string domain = at == std::string::npos ? std::string("pinewick.invalid") : from.substr(at + 1);
+    const std::string contentId =
+        "card." + QUuid::createUuid().toString(QUuid::Id128).toStdString() + "@" + domain;
+    mail.MailText = CardPlainText(greeting);
+    mail.HtmlText = CardHtml(greeting, contentId);
+    mail.Attachments.push_back(picture.File.toStdString());
+    TAttachmentInfo info;
+    info.FileName = picture.File.toStdString();
+    info.Name = QFileInfo(picture.File).fileName().toStdString();
+    info.Encoding = AttachmentEncoding::Base64;
+    info.ContentType = picture.MimeType;
+    info.Disposition = "inline";
+    info.ContentID = contentId;
+    mail.SetAttachmentInfo(1, info);
 }
 
 } // namespace mail

@@ -1,7 +1,7 @@
 #pragma once
-// The greeting card by mail: the picture file in the temporary folder and the
-// mail component filled to send it from the user's own account. Shared by the
-// output dialog and the `--send` command.
+// The greeting card by mail: the card picture in a private folder and the
+// mail component filled to send it from the user's own account, as a card the
+// reader shows in the body. Shared by the output dialog and the `--send` command.
 #include "mail/accounts/mailaccount.h"
 
 #include <QImage>
@@ -14,18 +14,38 @@ namespace mail {
 
 class SendMail;
 
-// The temporary folder + "Pinewick.jpg"; overwritten by every send.
+// The temporary folder + "Pinewick.jpg", the picture handed to the user's own
+// mail program.
 QString CardPictureFile();
+
+// The picture the card shows inline: its file and MIME type. The file's name
+// is the name the reader sees.
+struct CardInlinePicture {
+    QString File;
+    std::string MimeType;
+};
 
 // Composes the card picture of the tree over the window background and
 // writes it as a JPEG of moderate size. A failure leaves the file as it was
-// (the mail then goes out without a picture) and is described in *error.
+// and is described in *error.
 bool SaveCardPicture(const QImage& windowBackground, TTree& tree, const QString& file, QString* error);
 
-// Fills the mail component for one card: the picture file as the one
-// attachment, the account as sender and server (with its encryption and login), the typed text as both the
-// recipient's address and name, the greeting as subject, no body text.
+// Writes the card's inline picture (a JPEG named "Pinewick.jpg") into folder,
+// a private folder made for this send. False, with *error, when it could not
+// be written: the card must not go out then.
+bool WriteCardInlinePicture(const QImage& windowBackground, TTree& tree, const QString& folder,
+                            CardInlinePicture* picture, QString* error);
+
+// The texts of the card: the plain one (the greeting and a line saying where
+// it was made) and the HTML one that shows the picture with id contentId.
+std::vector<std::string> CardPlainText(const std::string& greeting);
+std::vector<std::string> CardHtml(const std::string& greeting, const std::string& contentId);
+
+// Fills the mail component for one card: sender and server from the account
+// (with its encryption and login), the typed text as the recipient, the
+// greeting as subject, and the card as plain text and HTML with the picture
+// inline.
 void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::string& recipient,
-                     const std::string& greeting, const QString& pictureFile);
+                     const std::string& greeting, const CardInlinePicture& picture);
 
 } // namespace mail

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
@@ -76,6 +77,9 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
 
     SendMail.OnMailError = [this](mail::SendMail&, mail::SendMailError code, const std::string& text) {
         SendMailMailError(code, text);
+    };
+    SendMail.OnMailInfo = [this](mail::SendMail&, mail::SendMailInfo info, const std::string&) {
+        loggedIn_ = loggedIn_ || info == mail::SendMailInfo::LoggedIn;
     };
     SendMail.OnDone = [this](mail::SendMail&) {
         SendMailDone();
@@ -158,14 +162,24 @@ void TFormOut::SendClick() {
         return;
     }
     SetSending(true);
-    const QString picture = mail::CardPictureFile();
-    if (tree_ != nullptr) {
-        QString error;
-        // A picture that cannot be written is no reason to stop: the mail
-        // component skips an attachment it cannot open.
-        if (!mail::SaveCardPicture(windowBackground_, *tree_, picture, &error)) {
-            qWarning("TFormOut: %s", qPrintable(error));
-        }
+    // The picture goes into a folder of its own that only this user can read,
+    // made fresh for this send: nothing else can be mailed in its place.
+    cardFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pinewick-card-XXXXXX");
+    mail::CardInlinePicture picture;
+    QString error;
+    if (!cardFolder_->isValid()) {
+        error = "No private folder for the card picture could be made in " + QDir::tempPath() + ": " +
+                cardFolder_->errorString();
+    } else if (tree_ == nullptr) {
+        error = "There is no card to send.";
+    } else {
+        mail::WriteCardInlinePicture(windowBackground_, *tree_, cardFolder_->path(), &picture, &error);
+    }
+    if (picture.File.isEmpty()) {
+        cardFolder_.reset();
+        SetSending(false);
+        Message(QMessageBox::Warning, "The card was not sent: " + error);
+        return;
     }
     const mail::MailAccount account = mail::FindMailAccount(AccountPlaces());
     if (!account.Found()) {
@@ -174,8 +188,7 @@ void TFormOut::SendClick() {
         OfferOwnMailProgram();
         return;
     }
-    mail::PrepareCardMail(SendMail, account, eMail->text().toStdString(),
-                          tree_ != nullptr ? tree_->WelcomeText : std::string(), picture);
+    mail::PrepareCardMail(SendMail, account, eMail->text().toStdString(), tree_->WelcomeText, picture);
     account_ = account;
     Wipe(account_.Security.Password);
     if (account.Security.NeedsPassword() && account.Security.Password.empty()) {
@@ -227,14 +240,16 @@ bool TFormOut::AskPassword() {
 
 void TFormOut::StartSending() {
     errorShown_ = false;
+    loggedIn_ = false;
     lastError_ = mail::SendMailError::None;
     SendMail.SetAction(mail::TMailAction::Send_Mail);
 }
 
 void TFormOut::SendMailDone() {
     Wipe(SendMail.Security.Password);
-    // A typed password goes to the keyring unless the server refused it.
-    if (!remember_.empty() && lastError_ != mail::SendMailError::LoginFailed) {
+    cardFolder_.reset();
+    // A typed password goes to the keyring only once the server accepted it.
+    if (!remember_.empty() && loggedIn_) {
         RunInBackground(
             [host = account_.Server, user = account_.Security.User, password = remember_]() mutable {
                 std::string error;
@@ -271,7 +286,15 @@ void TFormOut::OfferOwnMailProgram() {
         return;
     }
     const QString subject = tree_ != nullptr ? QString::fromStdString(tree_->WelcomeText) : QString();
-    if (!mail::OpenOwnMailProgram(eMail->text(), subject, mail::CardPictureFile())) {
+    // The mail program reads the picture after we are gone: it lies in the
+    // temporary folder, written anew now.
+    const QString picture = mail::CardPictureFile();
+    QString error;
+    if (tree_ == nullptr || !mail::SaveCardPicture(windowBackground_, *tree_, picture, &error)) {
+        Message(QMessageBox::Warning, "The card picture could not be written: " + error);
+        return;
+    }
+    if (!mail::OpenOwnMailProgram(eMail->text(), subject, picture)) {
         Message(QMessageBox::Warning, "Your mail program could not be opened (xdg-email is missing).");
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // TFormOut: the output dialog. The user types a recipient address and either
-// mails the decorated tree as a JPEG picture from the user's own mail account,
+// mails the decorated tree as a card with its picture inline from the user's own mail account,
 // or prints it on a printer chosen in the print dialog.
 //
 // States: idle (buttons shown, address editable) -> sending (buttons hidden,
@@ -17,7 +17,9 @@
 
 #include <QImage>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <functional>
+#include <memory>
 #include <thread>
 
 class QLineEdit;
@@ -94,5 +96,8 @@ private:
     // unless the server refuses it.
     mail::MailAccount account_;
     std::string remember_;
+    bool loggedIn_ = false; // the server accepted the login of the running request
+    // The private folder of the running request's card picture.
+    std::unique_ptr<QTemporaryDir> cardFolder_;
     std::thread worker_;
 };

@@ -28,6 +28,12 @@ std::string send(SendMail& mail, Transcript& t) {
     if (mail.FROM_Address.empty()) {
         mail.FROM_Address = "a@example.org";
     }
+    if (mail.DateHeader.empty()) {
+        mail.DateHeader = "Mon, 07 Dec 2026 10:00:00 +0100";
+    }
+    if (mail.MessageId.empty()) {
+        mail.MessageId = "<id@example.org>";
+    }
     mail.SetAction(TMailAction::Send_Mail);
     EXPECT_TRUE(mailtest::waitForDone(t));
     EXPECT_TRUE(t.errors.empty());
@@ -64,13 +70,13 @@ TEST(ComposeMessage, PlainMailIsOneTextPart) {
     mail.Headers = {"X-Mailer: Pinewick"};
     mail.MailText = {"Hello,", "a tree for you."};
     const std::string data = send(mail, t);
-    EXPECT_EQ(data, "From: Ann Smith <a@example.org>\r\n"
-                    "To: Tom <tom@example.org>\r\n"
-                    "To: tina@example.org;\r\n"
-                    "cc: Carl <carl@example.org>\r\n"
-                    "cc: cora@example.org\r\n"
-                    "Subject: Season's greetings  \r\n"
-                    "Mime-Version: 1.0\r\n"
+    EXPECT_EQ(data, "Date: Mon, 07 Dec 2026 10:00:00 +0100\r\n"
+                    "From: Ann Smith <a@example.org>\r\n"
+                    "To: Tom <tom@example.org>, tina@example.org\r\n"
+                    "Cc: Carl <carl@example.org>, cora@example.org\r\n"
+                    "Subject: Season's greetings\r\n"
+                    "Message-ID: <id@example.org>\r\n"
+                    "MIME-Version: 1.0\r\n"
                     "Content-Type: text/plain; charset=\"us-ascii\"\r\n"
                     "X-Mailer: Pinewick  \r\n"
                     "\r\n"
@@ -88,10 +94,13 @@ TEST(ComposeMessage, EightBitTextsAreUtf8AndNothingBreaksAHeaderLine) {
     mail.Subject = "Frohe Weihnachten!\r\nBcc: victim@example.org";
     mail.MailText = {"Schöne Grüße\tund mehr"};
     const std::string data = send(mail, t);
-    EXPECT_EQ(data, "From: =?UTF-8?Q?J=C3=BCrgen?= <a@example.org>\r\n"
-                    "To: t@example.org;\r\n"
-                    "Subject: =?UTF-8?Q?Frohe_Weihnachten!=0D=0ABcc:_victim@example.org?=  \r\n"
-                    "Mime-Version: 1.0\r\n"
+    EXPECT_EQ(data, "Date: Mon, 07 Dec 2026 10:00:00 +0100\r\n"
+                    "From: =?UTF-8?Q?J=C3=BCrgen?= <a@example.org>\r\n"
+                    "To: t@example.org\r\n"
+                    "Subject: =?UTF-8?Q?Frohe_Weihnachten!=0D=0ABcc:_victim@example.?=\r\n"
+                    " =?UTF-8?Q?org?=\r\n"
+                    "Message-ID: <id@example.org>\r\n"
+                    "MIME-Version: 1.0\r\n"
                     "Content-Type: text/plain; charset=\"utf-8\"\r\n"
                     "Content-Transfer-Encoding: quoted-printable\r\n"
                     "\r\n"
@@ -104,7 +113,7 @@ TEST(ComposeMessage, SevenBitBodyWithATabIsQuotedPrintableUsAscii) {
     mail.TO_Address = "t@example.org";
     mail.MailText = {"a\tb"};
     const std::string data = send(mail, t);
-    EXPECT_NE(data.find("From:  <a@example.org>\r\n"), std::string::npos); // no name: two blanks
+    EXPECT_NE(data.find("From: a@example.org\r\n"), std::string::npos); // no name: the address alone
     EXPECT_NE(
         data.find(
             "charset=\"us-ascii\"\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\na=09b=0D=0A\r\n"),
@@ -140,10 +149,12 @@ TEST(ComposeMessage, AttachmentWithoutDescriptorIsBase64InLinesOf76) {
     mail.Attachments = {path};
     const std::string data = send(mail, t);
 
-    std::string expected = "From: Ann <a@example.org>\r\n"
-                           "To: t@example.org <t@example.org>\r\n"
-                           "Subject: Greeting  \r\n"
-                           "Mime-Version: 1.0\r\n"
+    std::string expected = "Date: Mon, 07 Dec 2026 10:00:00 +0100\r\n"
+                           "From: Ann <a@example.org>\r\n"
+                           "To: t@example.org\r\n"
+                           "Subject: Greeting\r\n"
+                           "Message-ID: <id@example.org>\r\n"
+                           "MIME-Version: 1.0\r\n"
                            "Content-Type: multipart/mixed; boundary=\"" +
                            kBoundary +
                            "\"\r\n"
@@ -261,4 +272,54 @@ TEST(ComposeMessage, FedTextComesBeforeTheFirstBoundaryWithoutBody) {
     const std::string data = send(mail, t);
     EXPECT_NE(data.find("\r\n\r\nfed\r\nfed\r\n--" + kBoundary + "\r\n"), std::string::npos);
     EXPECT_EQ(t.infosOf(SendMailInfo::BodyProgress), (std::vector<std::string>{"5", "10"}));
+}
+
+// An HTML text makes the mail an alternative of text and HTML; attachments
+// with a Content-ID go inside the HTML's related part, the others around it.
+TEST(ComposeMessage, HtmlWithInlinePicturesAndAttachments) {
+    const std::string alternative = "==============ghyurgtfy573======_A_";
+    const std::string related = "==============ghyurgtfy573======_R_";
+    const std::string picture = writeFile("Pinewick.jpg", bytes(100, 3));
+    const std::string other = writeFile("notes.bin", bytes(10, 4));
+    struct Case {
+        std::vector<std::string> attachments;
+        std::vector<std::string> wantInOrder;
+    };
+    const std::string inlineHeaders = "Content-Type: image/jpeg; name=\"Pinewick.jpg\"\r\n"
+                                      "Content-Transfer-Encoding: base64\r\n"
+                                      "Content-Disposition: inline; filename=\"Pinewick.jpg\"\r\n"
+                                      "Content-ID: <card.1@example.org>\r\n\r\n";
+    const Case cases[] = {
+        {{picture},
+         {"MIME-Version: 1.0\r\nContent-Type: multipart/alternative; boundary=\"" + alternative + "\"\r\n\r\n",
+          "--" + alternative + "\r\nContent-Type: text/plain; charset=\"utf-8\"\r\n"
+                               "Content-Transfer-Encoding: quoted-printable\r\n\r\n",
+          "Gr=C3=BC=C3=9Fe\r\n\r\n",
+          "--" + alternative + "\r\nContent-Type: multipart/related; type=\"text/html\"; boundary=\"" + related +
+              "\"\r\n\r\n--" + related + "\r\nContent-Type: text/html; charset=\"us-ascii\"\r\n",
+          "\r\n\r\n<img=20src=3D\"cid:card.1@example.org\">\r\n\r\n--" + related + "\r\n" + inlineHeaders,
+          "--" + related + "--\r\n--" + alternative + "--\r\n.\r\n"}},
+        {{picture, other},
+         {"Content-Type: multipart/mixed; boundary=\"" + kBoundary + "\"\r\n\r\n--" + kBoundary +
+              "\r\nContent-Type: multipart/alternative; boundary=\"" + alternative + "\"\r\n\r\n",
+          "--" + related + "\r\n" + inlineHeaders, "--" + alternative + "--\r\n--" + kBoundary + "\r\n",
+          "name=\"notes.bin\"", "--" + kBoundary + "--\r\n\r\n.\r\n"}},
+    };
+    for (const Case& c : cases) {
+        SendMail mail;
+        Transcript t;
+        mail.TO_Address = "t@example.org";
+        mail.MailText = {"Grüße"};
+        mail.HtmlText = {"<img src=\"cid:card.1@example.org\">"};
+        mail.Attachments = c.attachments;
+        mail.SetAttachmentInfo(
+            1, {"", AttachmentEncoding::Base64, "image/jpeg", "inline", "", picture, "card.1@example.org"});
+        const std::string data = send(mail, t) + ".\r\n";
+        std::size_t at = 0;
+        for (const std::string& want : c.wantInOrder) {
+            const std::size_t found = data.find(want, at);
+            ASSERT_NE(found, std::string::npos) << "missing in order: " << want << "\n" << data;
+            at = found + want.size();
+        }
+    }
 }

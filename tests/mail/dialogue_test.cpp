@@ -18,10 +18,16 @@ using mailtest::waitForDone;
 
 namespace {
 
+// What the client greets the scripted server with: this machine's name when
+// it is fully qualified, else the address literal of its end of the loopback
+// connection (a bare name such as "vm" is refused by strict servers).
 std::string hostName() {
     char name[256] = {};
     gethostname(name, 255);
-    return name;
+    const std::string host = name;
+    const bool qualified = host.find('.') != std::string::npos && host.rfind("localhost", 0) != 0 &&
+                           !host.ends_with(".localdomain") && !host.ends_with(".");
+    return qualified ? host : "[127.0.0.1]";
 }
 
 // A mail from a@example.org to the scripted server.
@@ -467,4 +473,43 @@ TEST(SendMailDialogue, LongLinesAreCutAndDotsAtLineStartDoubled) {
     EXPECT_NE(server.data.find("\r\n..\r\n...two\r\na.b\r\n..\r\n\r\n"), std::string::npos);
     EXPECT_TRUE(server.dataEnded);
     EXPECT_EQ(t.infosOf(SendMailInfo::BodyProgress).front(), "10"); // fed text counts first
+}
+
+// Domains beyond ASCII go out in their IDNA form; a local part beyond ASCII
+// needs the server's SMTPUTF8 and is refused before MAIL FROM without it.
+TEST(SendMailDialogue, InternationalAddressesUseIdnaAndSmtpUtf8) {
+    struct Case {
+        std::string to;
+        std::string ehloReply; // empty: the server is greeted with HELO
+        Commands commands;
+        SendMailError error;
+    };
+    const std::vector<Case> cases = {
+        {"friend@bücher.example", "",
+         {"HELO " + hostName(), "MAIL FROM:<a@example.org>", "RCPT TO:<friend@xn--bcher-kva.example>", "DATA",
+          "QUIT"},
+         SendMailError::None},
+        {"jörg@bücher.example", "250-hello\r\n250-8BITMIME\r\n250 SMTPUTF8\r\n",
+         {"EHLO " + hostName(), "MAIL FROM:<a@example.org> SMTPUTF8", "RCPT TO:<jörg@xn--bcher-kva.example>",
+          "DATA", "QUIT"},
+         SendMailError::None},
+        {"jörg@example.org", "250-hello\r\n250 8BITMIME\r\n", {"EHLO " + hostName()}, SendMailError::NoSmtpUtf8},
+        {"jörg@example.org", "502 what?\r\n", {"EHLO " + hostName()}, SendMailError::NoSmtpUtf8},
+    };
+    for (const Case& c : cases) {
+        ScriptedSmtpServer server;
+        if (!c.ehloReply.empty()) {
+            server.replies["EHLO"] = c.ehloReply;
+        }
+        SendMail mail;
+        Transcript t;
+        t.attach(mail);
+        prepare(mail, server);
+        mail.TO_Address = c.to;
+        mail.SetAction(TMailAction::Send_Mail);
+        ASSERT_TRUE(waitForDone(t));
+        EXPECT_EQ(server.commands, c.commands) << c.to;
+        EXPECT_EQ(mail.LastMailError(), c.error) << c.to;
+        EXPECT_EQ(server.dataEnded, c.error == SendMailError::None) << c.to;
+    }
 }

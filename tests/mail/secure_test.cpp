@@ -252,10 +252,16 @@ TEST_F(SecureMail, TrustFileThatCannotBeReadIsAHandshakeError) {
 // The dialogue against a scripted server: what goes out exactly.
 namespace {
 
+// What the client greets the scripted server with: this machine's name when
+// it is fully qualified, else the address literal of its end of the loopback
+// connection (a bare name such as "vm" is refused by strict servers).
 std::string hostName() {
     char name[256] = {};
     gethostname(name, 255);
-    return name;
+    const std::string host = name;
+    const bool qualified = host.find('.') != std::string::npos && host.rfind("localhost", 0) != 0 &&
+                           !host.ends_with(".localdomain") && !host.ends_with(".");
+    return qualified ? host : "[127.0.0.1]";
 }
 
 void prepareScripted(SendMail& mail, const mailtest::ScriptedSmtpServer& server) {

@@ -19,12 +19,14 @@ QJsonArray ReadMails(const QString& maildir);
 // A mail's header lines as "Name: value", in order.
 QStringList HeaderLines(const QJsonObject& mail);
 
-// The one attachment of a card mail as a picture (null when it is not one).
+// The card's inline JPEG picture (null when there is none).
 QImage CardPicture(const QJsonObject& mail);
 
-// Checks the mail against the card's table: sender, recipient, subject (none
-// when greeting is empty), MIME lines and the one picture part; returns what
-// differs ("" when all is well).
+// Checks a delivered card: no defects, Date, From, To (the recipient alone),
+// Subject (none when greeting is empty), Message-ID and MIME-Version in that
+// order, header lines within 78 characters, text and HTML alternatives with
+// the picture inline and shown by the HTML; returns what differs ("" when all
+// is well).
 QString CheckCardMail(const QJsonObject& mail, const QString& from, const QString& to,
                       const QString& greeting);
 

@@ -28,6 +28,8 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
                 *error = "--send needs an e-mail address";
                 return std::nullopt;
             }
+        } else if (argument == "--verbose" || argument == "-v") {
+            command.verbose = true;
         } else if (argument == "--help" || argument == "-h") {
             command.kind = Command::Help;
         } else if (argument.compare("-DEBUG", Qt::CaseInsensitive) == 0) {
@@ -45,7 +47,7 @@ void PrintUsage() {
         "Usage: pinewick [-DEBUG]\n"
         "       pinewick --check [FILE]\n"
         "       pinewick --snapshot FILE\n"
-        "       pinewick --send ADDRESS\n"
+        "       pinewick --send ADDRESS [--verbose]\n"
         "\n"
         "  -DEBUG          skip the title sequence\n"
         "  --check [FILE]  read a description file (default: the home folder's Data/desc) and print it\n"
@@ -54,5 +56,6 @@ void PrintUsage() {
         "                  Pinewick mails and prints; needs no display\n"
         "  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,\n"
         "                  Evolution, msmtp, git send-email or a local mail server); prints the\n"
-        "                  progress, exit status 0 only when the server accepted the mail");
+        "                  progress, exit status 0 only when the server accepted the mail\n"
+        "  --verbose       with --send: show the whole conversation with the mail server");
 }

@@ -9,6 +9,8 @@ struct Command {
     // The file a command works on (may be empty: the command's default); for
     // Send, the recipient's address.
     QString file;
+    // --verbose: commands tell all they do (--send: the whole dialogue).
+    bool verbose = false;
 };
 
 // The command named by the arguments (without the program name), or an error
@@ -23,10 +25,10 @@ int RunCheck(const QString& file);
 // (JPEG or PNG by the file's extension). Needs a QGuiApplication.
 int RunSnapshot(const QString& file);
 
-// pinewick --send ADDRESS: mails the greeting picture to ADDRESS from the
-// user's own mail account, printing the mail component's progress and errors
-// one line each; 0 only when the server accepted the mail. Needs a
-// QGuiApplication.
-int RunSend(const QString& address);
+// pinewick --send ADDRESS: mails the greeting card to ADDRESS from the user's
+// own mail account, printing a few lines of progress (verbose: every event of
+// the mail component, one line each) and the errors; 0 only when the server
+// accepted the mail. Needs a QGuiApplication.
+int RunSend(const QString& address, bool verbose = false);
 
 void PrintUsage();

@@ -9,6 +9,9 @@
 #include "scene/tree.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QImage>
 #include <algorithm>
 #include <cstdio>
@@ -53,7 +56,16 @@ QString ShellQuoted(const QString& argument) {
 // The way to send the card anyway: the command line that opens the user's own
 // mail program with the card attached. Only printed: a script decides itself
 // whether a mail program should open on the desktop.
-void PrintOwnMailProgramOffer(const QString& address, const std::string& greeting, const QString& picture) {
+void PrintOwnMailProgramOffer(const QString& address, const std::string& greeting, const QImage& background,
+                              TTree& tree) {
+    // The mail program reads the picture after we are gone: it lies in the
+    // temporary folder, written anew now.
+    const QString picture = mail::CardPictureFile();
+    QString error;
+    if (!mail::SaveCardPicture(background, tree, picture, &error)) {
+        std::fprintf(stderr, "pinewick: the card picture could not be written: %s\n", qPrintable(error));
+        return;
+    }
     QString line = "xdg-email";
     for (const QString& argument :
          mail::OwnMailProgramArguments(address, QString::fromStdString(greeting), picture)) {
@@ -65,24 +77,33 @@ void PrintOwnMailProgramOffer(const QString& address, const std::string& greetin
 
 } // namespace
 
-int RunSend(const QString& address) {
+int RunSend(const QString& address, bool verbose) {
     const PictureDecoration decoration = LoadPictureDecoration();
     if (!decoration.tree) {
         return 1;
     }
     const QImage& background = decoration.background;
     TTree& tree = *decoration.tree;
-    const QString picture = mail::CardPictureFile();
+    // The card picture lies in a folder of its own that only this user can
+    // read, made for this send and removed after it; no picture, no mail.
+    QTemporaryDir folder(QDir::tempPath() + "/pinewick-card-XXXXXX");
+    mail::CardInlinePicture picture;
     QString error;
-    if (!mail::SaveCardPicture(background, tree, picture, &error)) {
-        std::fprintf(stderr, "pinewick: %s\n", qPrintable(error));
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "pinewick: the card was not sent: no private folder could be made in %s: %s\n",
+                     qPrintable(QDir::tempPath()), qPrintable(folder.errorString()));
+        return 1;
+    }
+    if (!mail::WriteCardInlinePicture(background, tree, folder.path(), &picture, &error)) {
+        std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
+        return 1;
     }
 
     mail::MailAccount account = mail::FindMailAccount();
     if (!account.Found()) {
         std::fprintf(stderr, "pinewick: no mail account found. %s\n",
                      qPrintable(mail::NoMailAccountMessage()));
-        PrintOwnMailProgramOffer(address, tree.WelcomeText, picture);
+        PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
         return 1;
     }
     std::printf("account: %s <%s> through %s:%u (%s)\n", account.Name.c_str(), account.Address.c_str(),
@@ -94,7 +115,7 @@ int RunSend(const QString& address) {
         mail::PasswordResult password = mail::FindPassword(account.Security, account.Server);
         if (!password.Found()) {
             std::fprintf(stderr, "pinewick: cannot log in: %s\n", password.Problem.c_str());
-            PrintOwnMailProgramOffer(address, tree.WelcomeText, picture);
+            PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
             return 1;
         }
         account.Security.Password = password.Password;
@@ -104,10 +125,34 @@ int RunSend(const QString& address) {
     bool accepted = false;
     bool failed = false;
     bool loginRefused = false;
+    bool sendingShown = false;
+    std::string lastReply;
+    const qint64 pictureBytes = QFileInfo(picture.File).size();
     mail::SendMail mail;
     mail.OnMailInfo = [&](mail::SendMail&, mail::SendMailInfo info, const std::string& addinfo) {
-        accepted = accepted || info == mail::SendMailInfo::MailAccepted;
-        std::printf("info %d: %s\n", static_cast<int>(info), OneLine(addinfo).c_str());
+        using I = mail::SendMailInfo;
+        accepted = accepted || info == I::MailAccepted;
+        if (info == I::ReplyLine) {
+            lastReply = addinfo;
+        }
+        if (verbose) {
+            std::printf("info %d: %s\n", static_cast<int>(info), OneLine(addinfo).c_str());
+        } else if (info == I::Connected) {
+            std::printf("Connected to %s\n", addinfo.c_str());
+        } else if (info == I::Encrypted) {
+            std::printf("Encrypted (%s)\n", addinfo.c_str());
+        } else if (info == I::LoggedIn) {
+            std::printf("Logged in as %s\n", addinfo.c_str());
+        } else if (info == I::RecipientRefused) {
+            std::printf("Recipient refused: %s (%s)\n", addinfo.c_str(), OneLine(lastReply).c_str());
+        } else if (info == I::AttachmentSkipped) {
+            std::printf("The picture could not be read and was left out: %s\n", addinfo.c_str());
+        } else if (info == I::BodyStart && !sendingShown) {
+            sendingShown = true;
+            std::printf("Sending the card (%lld KB) ...\n", static_cast<long long>((pictureBytes + 1023) / 1024));
+        } else if (info == I::MailAccepted) {
+            std::printf("Accepted: %s\n", OneLine(lastReply).c_str());
+        }
         std::fflush(stdout);
     };
     mail.OnMailError = [&](mail::SendMail&, mail::SendMailError code, const std::string& text) {
@@ -120,11 +165,13 @@ int RunSend(const QString& address) {
         QCoreApplication::quit();
     };
     mail::PrepareCardMail(mail, account, address.toStdString(), tree.WelcomeText, picture);
+    std::printf("Connecting to %s:%u ...\n", account.Server.c_str(), unsigned(account.Port));
+    std::fflush(stdout);
     mail.SetAction(mail::TMailAction::Send_Mail);
     OPENSSL_cleanse(account.Security.Password.data(), account.Security.Password.size());
     QCoreApplication::exec();
     if (loginRefused) {
-        PrintOwnMailProgramOffer(address, tree.WelcomeText, picture);
+        PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
     }
     return accepted && !failed ? 0 : 1;
 }
