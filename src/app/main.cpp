@@ -141,7 +141,8 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName("Pinewick");
         std::setlocale(LC_NUMERIC, "C");
-        return command->kind == Command::Send ? RunSend(command->file, command->verbose) : RunSnapshot(command->file);
+        return command->kind == Command::Send ? RunSend(command->file, command->verbose)
+                                              : RunSnapshot(command->file);
     }
     case Command::Window:
         break;

@@ -137,8 +137,8 @@ void SendMail::ComposeMessage() {
     if (mixed) {
         SendLine(std::string("Content-Type: multipart/mixed; boundary=") + kQuote + kBoundary + kQuote);
     } else if (alternative) {
-        SendLine(std::string("Content-Type: multipart/alternative; boundary=") + kQuote + kAlternativeBoundary +
-                 kQuote);
+        SendLine(std::string("Content-Type: multipart/alternative; boundary=") + kQuote +
+                 kAlternativeBoundary + kQuote);
     } else {
         SendLine(charset);
         if (bodyNeedsQP_) {

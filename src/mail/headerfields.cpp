@@ -3,8 +3,8 @@
 #include "mail/encodedword.h"
 
 #include <QRandomGenerator>
-#include <cstdio>
 #include <QUrl>
+#include <cstdio>
 
 namespace mail {
 
@@ -128,7 +128,8 @@ std::string AsciiAddress(std::string_view address) {
     if (IsPlainHeaderText(domain)) {
         return std::string(address);
     }
-    const QByteArray ace = QUrl::toAce(QString::fromUtf8(domain.data(), static_cast<qsizetype>(domain.size())));
+    const QByteArray ace =
+        QUrl::toAce(QString::fromUtf8(domain.data(), static_cast<qsizetype>(domain.size())));
     if (ace.isEmpty()) {
         return std::string(address);
     }
@@ -219,7 +220,8 @@ std::string MakeMessageId(std::string_view fromAddress, std::string_view fallbac
         unique += part;
     }
     char time[24];
-    std::snprintf(time, sizeof time, "%llx", static_cast<unsigned long long>(QDateTime::currentMSecsSinceEpoch()));
+    std::snprintf(time, sizeof time, "%llx",
+                  static_cast<unsigned long long>(QDateTime::currentMSecsSinceEpoch()));
     return "<" + std::string(time) + "." + unique + "@" + domain + ">";
 }
 

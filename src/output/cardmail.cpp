@@ -92,7 +92,8 @@ void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::stri
     // The picture's id is unique and names the sender's domain, as a message id does.
     const std::string from = AsciiAddress(account.Address);
     const std::size_t at = from.rfind('@');
-    const std::string domain = at == std::string::npos ? std::string("pinewick.invalid") : from.substr(at + 1);
+    const std::string domain =
+        at == std::string::npos ? std::string("pinewick.invalid") : from.substr(at + 1);
     const std::string contentId =
         "card." + QUuid::createUuid().toString(QUuid::Id128).toStdString() + "@" + domain;
     mail.MailText = CardPlainText(greeting);

@@ -250,14 +250,14 @@ void TFormOut::SendMailDone() {
     cardFolder_.reset();
     // A typed password goes to the keyring only once the server accepted it.
     if (!remember_.empty() && loggedIn_) {
-        RunInBackground(
-            [host = account_.Server, user = account_.Security.User, password = remember_]() mutable {
-                std::string error;
-                if (!mail::KeyringStore(host, user, password, &error)) {
-                    qWarning("TFormOut: the password could not be kept in the keyring: %s", error.c_str());
-                }
-                Wipe(password);
-            });
+        RunInBackground([store = StorePassword, host = account_.Server, user = account_.Security.User,
+                         password = remember_]() mutable {
+            std::string error;
+            if (store && !store(host, user, password, &error)) {
+                qWarning("TFormOut: the password could not be kept in the keyring: %s", error.c_str());
+            }
+            Wipe(password);
+        });
     }
     Wipe(remember_);
     if (errorShown_) {

@@ -11,6 +11,7 @@
 // else asked for in a password dialog. When no account is found or the login
 // is refused, the dialog offers to open the user's own mail program instead.
 #include "controls/borderlessdialog.h"
+#include "mail/accounts/keyring.h"
 #include "mail/accounts/mailaccount.h"
 #include "mail/accounts/passwordsource.h"
 #include "mail/sendmail.h"
@@ -61,6 +62,12 @@ public:
     // keyring); runs on a worker thread.
     std::function<mail::PasswordResult(const mail::SmtpSecurity& security, const std::string& server)>
         LookUpPassword = mail::FindPassword;
+
+    // Keeps a typed password (the Remember box) once the server accepted it;
+    // runs on a worker thread. The desktop keyring by default.
+    std::function<bool(const std::string& host, const std::string& user, const std::string& password,
+                       std::string* error)>
+        StorePassword = mail::KeyringStore;
 
     bool Sending() const { return sending_; }
 

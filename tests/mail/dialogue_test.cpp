@@ -485,15 +485,20 @@ TEST(SendMailDialogue, InternationalAddressesUseIdnaAndSmtpUtf8) {
         SendMailError error;
     };
     const std::vector<Case> cases = {
-        {"friend@bücher.example", "",
+        {"friend@bücher.example",
+         "",
          {"HELO " + hostName(), "MAIL FROM:<a@example.org>", "RCPT TO:<friend@xn--bcher-kva.example>", "DATA",
           "QUIT"},
          SendMailError::None},
-        {"jörg@bücher.example", "250-hello\r\n250-8BITMIME\r\n250 SMTPUTF8\r\n",
+        {"jörg@bücher.example",
+         "250-hello\r\n250-8BITMIME\r\n250 SMTPUTF8\r\n",
          {"EHLO " + hostName(), "MAIL FROM:<a@example.org> SMTPUTF8", "RCPT TO:<jörg@xn--bcher-kva.example>",
           "DATA", "QUIT"},
          SendMailError::None},
-        {"jörg@example.org", "250-hello\r\n250 8BITMIME\r\n", {"EHLO " + hostName()}, SendMailError::NoSmtpUtf8},
+        {"jörg@example.org",
+         "250-hello\r\n250 8BITMIME\r\n",
+         {"EHLO " + hostName()},
+         SendMailError::NoSmtpUtf8},
         {"jörg@example.org", "502 what?\r\n", {"EHLO " + hostName()}, SendMailError::NoSmtpUtf8},
     };
     for (const Case& c : cases) {

@@ -78,10 +78,12 @@ TEST(AsciiAddress, DomainsInIdnaLocalPartsUntouched) {
 TEST(AddressHeader, AllRecipientsInOneHeaderFoldedAfterCommas) {
     std::vector<std::string> many;
     for (int i = 0; i < 12; ++i) {
-        many.push_back(FormatMailbox("Friend " + std::to_string(i), "friend" + std::to_string(i) + "@example.org"));
+        many.push_back(
+            FormatMailbox("Friend " + std::to_string(i), "friend" + std::to_string(i) + "@example.org"));
     }
     const std::string header = AddressHeader("To", many);
-    EXPECT_EQ(AddressHeader("To", {"a@example.org", "B <b@example.org>"}), "To: a@example.org, B <b@example.org>");
+    EXPECT_EQ(AddressHeader("To", {"a@example.org", "B <b@example.org>"}),
+              "To: a@example.org, B <b@example.org>");
     const std::vector<std::string> lines = Lines(header);
     EXPECT_GT(lines.size(), 3u);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -98,7 +100,8 @@ TEST(UnstructuredHeader, TrailingBlanksDroppedLongTextsFolded) {
     for (int i = 0; i < 40; ++i) {
         longAscii += "Greetings" + std::to_string(i) + " ";
     }
-    const std::string longUtf8 = "Fröhliche Weihnachten und ein gutes neues Jahr für euch alle – Grüße aus dem Wald";
+    const std::string longUtf8 =
+        "Fröhliche Weihnachten und ein gutes neues Jahr für euch alle – Grüße aus dem Wald";
     struct Case {
         std::string value;
         std::string wantUnfolded; // empty: only the line lengths are checked

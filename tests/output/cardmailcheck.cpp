@@ -90,7 +90,9 @@ QString CheckCardMail(const QJsonObject& mail, const QString& from, const QStrin
     } else if (!mail["subject"].isNull()) {
         problems << "a Subject line for an empty greeting";
     }
-    want << "Message-ID" << "MIME-Version" << "Content-Type";
+    want << "Message-ID"
+         << "MIME-Version"
+         << "Content-Type";
     expect("header names", names.mid(0, want.size()).join(" "), want.join(" "));
     const QStringList headers = HeaderLines(mail);
     expect("From", headers.value(1), "From: " + from);
@@ -111,13 +113,15 @@ QString CheckCardMail(const QJsonObject& mail, const QString& from, const QStrin
            "multipart/alternative text/plain multipart/related text/html image/jpeg");
     const QJsonObject text = PartOfType(mail, "text/plain");
     const QString made = "Made with Pinewick, the greeting tree for your desktop.\n";
-    expect("text", text["text"].toString().replace("\r\n", "\n"), greeting.isEmpty() ? made : greeting + "\n\n" + made);
+    expect("text", text["text"].toString().replace("\r\n", "\n"),
+           greeting.isEmpty() ? made : greeting + "\n\n" + made);
     const QJsonObject picture = PartOfType(mail, "image/jpeg");
     expect("picture disposition", picture["disposition"].toString(), "inline");
     expect("picture name", picture["filename"].toString(), "Pinewick.jpg");
     const QString id = picture["content_id"].toString();
     if (!id.startsWith('<') || !id.endsWith('>') ||
-        !PartOfType(mail, "text/html")["text"].toString().contains("src=\"cid:" + id.mid(1, id.size() - 2) + "\"")) {
+        !PartOfType(mail, "text/html")["text"].toString().contains("src=\"cid:" + id.mid(1, id.size() - 2) +
+                                                                   "\"")) {
         problems << "the HTML does not show the picture " + id;
     }
     const QImage image = CardPicture(mail);

@@ -34,6 +34,7 @@
 #include <QUrlQuery>
 #include <gtest/gtest.h>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -365,6 +366,34 @@ protected:
         };
     }
 
+    // Sends with the password typed and Remember checked, answers the boxes
+    // that follow, and gives what was kept (after the worker has ended).
+    std::vector<std::string> SendRemembering(const QString& password,
+                                             std::vector<std::function<void(QWidget*)>> boxes) {
+        auto lock = std::make_shared<std::mutex>();
+        auto kept = std::make_shared<std::vector<std::string>>();
+        form->StorePassword = [lock, kept](const std::string& host, const std::string& user,
+                                           const std::string& typed, std::string*) {
+            std::lock_guard<std::mutex> guard(*lock);
+            kept->push_back(user + "@" + host + ":" + typed);
+            return true;
+        };
+        std::vector<std::function<void(QWidget*)>> steps{[password](QWidget* modal) {
+            auto* dialog = qobject_cast<TPasswordDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            QTest::keyClicks(dialog->ePassword, password);
+            dialog->cRemember->setChecked(true);
+            QTest::mouseClick(dialog->Ok, Qt::LeftButton);
+        }};
+        steps.insert(steps.end(), boxes.begin(), boxes.end());
+        ModalSeries series(steps);
+        QTest::mouseClick(form->Send, Qt::LeftButton);
+        EXPECT_TRUE(series.wait([this] { return idle(); }));
+        form.reset(); // joins the worker that keeps the password
+        std::lock_guard<std::mutex> guard(*lock);
+        return *kept;
+    }
+
     std::unique_ptr<SecureSmtpDaemons> server;
     QString lookedUp;
 };
@@ -414,6 +443,23 @@ TEST_F(FormOutLogin, RefusedLoginShowsError20ThenTheOffer) {
     EXPECT_FALSE(series.texts[1].contains("Fichte-Zweig"));
     EXPECT_EQ(series.texts[2], "Open your own mail program to send the card?");
     EXPECT_EQ(server->mailCount(), 0);
+}
+
+// A password typed with Remember checked is kept only once the server has
+// accepted it: not after a refused login, not when no connection was made.
+TEST_F(FormOutLogin, RememberedPasswordIsKeptOnlyAfterTheServerAcceptedIt) {
+    EXPECT_EQ(SendRemembering("Tannen-Baum 7!", {Answer(QMessageBox::Ok)}),
+              std::vector<std::string>{"joe.smith@localhost:Tannen-Baum 7!"});
+}
+
+TEST_F(FormOutLogin, RememberedPasswordIsNotKeptAfterARefusedLogin) {
+    EXPECT_EQ(SendRemembering("Fichte-Zweig", {Answer(QMessageBox::Ok), Answer(QMessageBox::No)}),
+              std::vector<std::string>{});
+}
+
+TEST_F(FormOutLogin, RememberedPasswordIsNotKeptWhenNoConnectionWasMade) {
+    server.reset(); // the account's port is closed now
+    EXPECT_EQ(SendRemembering("Tannen-Baum 7!", {Answer(QMessageBox::Ok)}), std::vector<std::string>{});
 }
 
 TEST(PasswordDialog, OkGivesThePasswordCancelAndEscapeGiveNothing) {

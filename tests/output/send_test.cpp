@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -41,7 +42,7 @@ protected:
     }
 
     // Runs the command with the msmtp configuration as it stands.
-    SendRun run(const QString& address) {
+    SendRun run(const QString& address, const QStringList& more = {}) {
         QProcess process;
         QProcessEnvironment env = home.environment();
         env.insert("HOME", home.home);
@@ -52,7 +53,7 @@ protected:
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         env.remove("DISPLAY");
         process.setProcessEnvironment(env);
-        process.start(testsupport::programPath(), {"--send", address});
+        process.start(testsupport::programPath(), QStringList{"--send", address} + more);
         EXPECT_TRUE(process.waitForFinished(120000));
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
@@ -73,9 +74,13 @@ TEST_F(SendCommand, DeliversTheCardWithTheGreetingAsSubject) {
     ASSERT_TRUE(server.running()) << server.log().toStdString();
     const SendRun run = send("friend@example.net", server.port());
     ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
-    // Progress comes one line per event: the server accepted the mail.
+    // A few lines a person reads: where to, and the server's acceptance.
     EXPECT_TRUE(run.out.contains("account: ")) << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains("\ninfo 4: \n")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QString("Connecting to 127.0.0.1:%1 ...\n").arg(server.port())))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("\nSending the card (")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("\nAccepted: 250 ")) << run.out.toStdString();
+    EXPECT_LE(run.out.count('\n'), 10) << run.out.toStdString();
     EXPECT_FALSE(run.out.contains("error ")) << run.out.toStdString();
 
     const QJsonArray mails = ReadMails(maildir);
@@ -89,8 +94,43 @@ TEST_F(SendCommand, DeliversTheCardWithTheGreetingAsSubject) {
     ASSERT_FALSE(picture.isNull());
     EXPECT_LT(ChangedPixels(picture, card, QRect(0, 40, 130, 380)), 1500);
     EXPECT_GT(ChangedPixels(picture, card, QRect(135, 32, 370, 376)), 20000);
-    // The picture file stays in the temporary folder.
-    EXPECT_TRUE(QFile::exists(home.home + "tmp/Pinewick.jpg"));
+    // The picture's private folder is gone with the send.
+    EXPECT_EQ(QDir(home.home + "tmp").entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+TEST_F(SendCommand, VerboseShowsTheWholeDialogue) {
+    SmtpDaemon server(maildir);
+    ASSERT_TRUE(server.running());
+    WriteMsmtpConfig(home.settings, server.port());
+    const SendRun run = this->run("friend@example.net", {"--verbose"});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    for (const char* line : {"\ninfo 1: 220 ", "\ninfo 2: HELO [", "\ninfo 2: MAIL FROM:<robin@example.org>",
+                             "\ninfo 2: DATA\\r\\n", "\ninfo 7: ", "\ninfo 4: \n"}) {
+        EXPECT_TRUE(run.out.contains(line)) << line << "\n" << run.out.toStdString();
+    }
+}
+
+// The card picture can't be written (the temporary folder is a file here):
+// nothing is sent, and the command says why.
+TEST_F(SendCommand, AnUnwritableCardFolderRefusesTheSend) {
+    SmtpDaemon server(maildir);
+    ASSERT_TRUE(server.running());
+    WriteMsmtpConfig(home.settings, server.port());
+    QFile blocker(home.home + "not-a-folder");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcess process;
+    QProcessEnvironment env = home.environment();
+    env.insert("HOME", home.home);
+    env.insert("TMPDIR", home.home + "not-a-folder");
+    env.remove("DISPLAY");
+    process.setProcessEnvironment(env);
+    process.start(testsupport::programPath(), {"--send", "friend@example.net"});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(err.contains("the card was not sent")) << err.toStdString();
+    EXPECT_EQ(ReadMails(maildir).size(), 0);
 }
 
 TEST_F(SendCommand, EightBitGreetingGoesAsEncodedWordAndEmptyGreetingAsNoSubject) {
@@ -106,8 +146,8 @@ TEST_F(SendCommand, EightBitGreetingGoesAsEncodedWordAndEmptyGreetingAsNoSubject
     ASSERT_EQ(mails.size(), 2);
     const QJsonObject encoded = mails[0].toObject();
     EXPECT_EQ(CheckCardMail(encoded, sender(), "friend@example.net", greeting), "");
-    EXPECT_TRUE(HeaderLines(encoded).value(2).startsWith("Subject: =?"))
-        << HeaderLines(encoded).value(2).toStdString();
+    EXPECT_TRUE(HeaderLines(encoded).value(3).startsWith("Subject: =?"))
+        << HeaderLines(encoded).value(3).toStdString();
     EXPECT_EQ(CheckCardMail(mails[1].toObject(), sender(), "friend@example.net", ""), "");
 }
 
@@ -224,3 +264,22 @@ TEST_F(SendCommand, NoAccountMentionsTheOwnMailProgram) {
 }
 
 } // namespace
+
+// Receiving servers score mail with fixed rules: the card scores no worse than
+// the same texts and picture composed by Python's email package.
+TEST_F(SendCommand, SpamScoreNoWorseThanALibraryComposedCard) {
+    if (QStandardPaths::findExecutable("spamassassin").isEmpty()) {
+        GTEST_SKIP() << "spamassassin is not installed";
+    }
+    SmtpDaemon server(maildir);
+    ASSERT_TRUE(server.running());
+    SetGreeting(home.desc,
+                QString::fromUtf8("Frohe Weihnachten und ein gutes neues Jahr, Müllers!").toUtf8());
+    ASSERT_EQ(send("friend@example.net", server.port()).exitCode, 0);
+    QProcess scorer;
+    scorer.start("/usr/bin/python3", {testsupport::sourceDir() + "/tests/output/spam_score.py", maildir});
+    ASSERT_TRUE(scorer.waitForFinished(1200000));
+    const QString report = QString::fromUtf8(scorer.readAllStandardOutput() + scorer.readAllStandardError());
+    EXPECT_EQ(scorer.exitCode(), 0) << report.toStdString();
+    std::printf("%s", qPrintable(report));
+}

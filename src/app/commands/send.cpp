@@ -11,8 +11,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <openssl/crypto.h>
@@ -149,7 +149,8 @@ int RunSend(const QString& address, bool verbose) {
             std::printf("The picture could not be read and was left out: %s\n", addinfo.c_str());
         } else if (info == I::BodyStart && !sendingShown) {
             sendingShown = true;
-            std::printf("Sending the card (%lld KB) ...\n", static_cast<long long>((pictureBytes + 1023) / 1024));
+            std::printf("Sending the card (%lld KB) ...\n",
+                        static_cast<long long>((pictureBytes + 1023) / 1024));
         } else if (info == I::MailAccepted) {
             std::printf("Accepted: %s\n", OneLine(lastReply).c_str());
         }
