@@ -137,8 +137,8 @@ void SendMail::ComposeMessage() {
     if (mixed) {
         SendLine(std::string("Content-Type: multipart/mixed; boundary=") + kQuote + kBoundary + kQuote);
     } else if (alternative) {
-        SendLine(std::string("Content-Type: multipart/alternative; boundary=") + kQuote +
-                 kAlternativeBoundary + kQuote);
+        SendHeader(std::string("Content-Type: multipart/alternative;\r\n boundary=") + kQuote +
+                   kAlternativeBoundary + kQuote);
     } else {
         SendLine(charset);
         if (bodyNeedsQP_) {
@@ -153,8 +153,8 @@ void SendMail::ComposeMessage() {
     if (alternative) {
         if (mixed) {
             SendLine(std::string("--") + kBoundary);
-            SendLine(std::string("Content-Type: multipart/alternative; boundary=") + kQuote +
-                     kAlternativeBoundary + kQuote);
+            SendHeader(std::string("Content-Type: multipart/alternative;\r\n boundary=") + kQuote +
+                       kAlternativeBoundary + kQuote);
             SendLine("");
         }
         SendLine(std::string("--") + kAlternativeBoundary);
@@ -168,8 +168,8 @@ void SendMail::ComposeMessage() {
         }
         SendLine(std::string("--") + kAlternativeBoundary);
         if (!shownInline.empty()) {
-            SendLine(std::string("Content-Type: multipart/related; type=\"text/html\"; boundary=") + kQuote +
-                     kRelatedBoundary + kQuote);
+            SendHeader(std::string("Content-Type: multipart/related; type=\"text/html\";\r\n boundary=") +
+                       kQuote + kRelatedBoundary + kQuote);
             SendLine("");
             SendLine(std::string("--") + kRelatedBoundary);
         }

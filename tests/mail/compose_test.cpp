@@ -291,19 +291,19 @@ TEST(ComposeMessage, HtmlWithInlinePicturesAndAttachments) {
                                       "Content-ID: <card.1@example.org>\r\n\r\n";
     const Case cases[] = {
         {{picture},
-         {"MIME-Version: 1.0\r\nContent-Type: multipart/alternative; boundary=\"" + alternative +
+         {"MIME-Version: 1.0\r\nContent-Type: multipart/alternative;\r\n boundary=\"" + alternative +
               "\"\r\n\r\n",
           "--" + alternative +
               "\r\nContent-Type: text/plain; charset=\"utf-8\"\r\n"
               "Content-Transfer-Encoding: quoted-printable\r\n\r\n",
           "Gr=C3=BC=C3=9Fe\r\n\r\n",
-          "--" + alternative + "\r\nContent-Type: multipart/related; type=\"text/html\"; boundary=\"" +
+          "--" + alternative + "\r\nContent-Type: multipart/related; type=\"text/html\";\r\n boundary=\"" +
               related + "\"\r\n\r\n--" + related + "\r\nContent-Type: text/html; charset=\"us-ascii\"\r\n",
           "\r\n\r\n<img=20src=3D\"cid:card.1@example.org\">\r\n\r\n--" + related + "\r\n" + inlineHeaders,
           "--" + related + "--\r\n--" + alternative + "--\r\n.\r\n"}},
         {{picture, other},
          {"Content-Type: multipart/mixed; boundary=\"" + kBoundary + "\"\r\n\r\n--" + kBoundary +
-              "\r\nContent-Type: multipart/alternative; boundary=\"" + alternative + "\"\r\n\r\n",
+              "\r\nContent-Type: multipart/alternative;\r\n boundary=\"" + alternative + "\"\r\n\r\n",
           "--" + related + "\r\n" + inlineHeaders, "--" + alternative + "--\r\n--" + kBoundary + "\r\n",
           "name=\"notes.bin\"", "--" + kBoundary + "--\r\n\r\n.\r\n"}},
     };
