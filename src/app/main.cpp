@@ -8,6 +8,7 @@
 #include "app/quitsignals.h"
 #include "app/singleinstance.h"
 #include "app/startupchecks.h"
+#include "controls/messagebox.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/formtitle.h"
 #include "mainwindow/formtree.h"
@@ -35,6 +36,7 @@ namespace {
 void refuse(const QString& text, const QString& title) {
     std::fprintf(stderr, "pinewick: %s\n", qPrintable(text));
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    FitMessageBox(box);
     box.exec();
 }
 

@@ -105,8 +105,9 @@ TFormAbout::TFormAbout(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     };
     QExit->hide();
 
-    Yes = makeButton("Yes", "Yes", 175, 1);
-    No = makeButton("No", "No", 270, 0);
+    // The push buttons stand 18 pixels apart, as in the driver dialog.
+    Yes = makeButton("Yes", "Yes", 164, 1);
+    No = makeButton("No", "No", 276, 0);
     Ok = makeButton("Ok", "Ok", 154, 0);
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/formtitle.h"
 
+#include "controls/messagebox.h"
 #include "platform/paths.h"
 #include "platform/timethread.h"
 #include "scene/d3dutils.h"
@@ -108,6 +109,7 @@ bool TFormTitle::askShortcutWithBox() const {
                     "Do you want to create " + title + " shortcut\non your desktop ?",
                     QMessageBox::Yes | QMessageBox::No);
     box.setObjectName("ShortcutQuestion");
+    FitMessageBox(box);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

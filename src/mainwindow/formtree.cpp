@@ -5,6 +5,7 @@
 #include "controls/control0.h"
 #include "controls/controlnr.h"
 #include "controls/cursors.h"
+#include "controls/messagebox.h"
 #include "help/help.h"
 #include "mainwindow/layout.h"
 #include "platform/paths.h"
@@ -306,6 +307,7 @@ void TFormTree::createTree() {
                                     "changes made in this session are not saved.",
                                 QMessageBox::Ok, this);
     box->setObjectName("LoadErrorBox");
+    FitMessageBox(*box);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Opened once the window is up and centred, so the box comes up centred
     // on it and above it rather than at the screen's corner beneath it.

@@ -2,6 +2,7 @@
 
 #include "controls/control0.h"
 #include "controls/cursors.h"
+#include "controls/messagebox.h"
 #include "mail/accounts/keyring.h"
 #include "mail/accounts/ownmailprogram.h"
 #include "mainwindow/formtree.h"
@@ -154,6 +155,7 @@ void TFormOut::SetSending(bool sending) {
 
 void TFormOut::Message(QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    FitMessageBox(box);
     box.exec();
 }
 

@@ -120,7 +120,7 @@ exit_with_yes() {
   eval "$(xdotool getwindowgeometry --shell "$question")"
   local qx=$X qy=$Y
   if [ "$HEIGHT" -gt 300 ]; then
-    # The About box: Yes at (175, 278), 94 x 25.
+    # The About box: Yes at (164, 278), 94 x 25.
     xdotool mousemove $((qx + 222)) $((qy + 290)) sleep 0.2 click 1
   else
     xdotool windowactivate --sync "$question" key y
