@@ -8,10 +8,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -235,15 +238,77 @@ void TFormTitle::runFade() {
     update(QRect(x, y, sprite_->width(), sprite_->height()));
 }
 
+void TFormTitle::Skip() {
+    if (step_ >= 5) {
+        return;
+    }
+    // The rest of the title at full strength, shown in the 640 × 480 window
+    // until the decorating window covers it.
+    const bool filmShowing = player_->Display() != nullptr;
+    player_->Stop();
+    player_->SetDisplay(nullptr);
+    if (filmShowing) {
+        setGeometry(normalGeometry_);
+    }
+    for (;;) {
+        const Fade& fade = Fades[step_];
+        const int x = fade.kind == 2 ? 0 : fade.x;
+        const int y = fade.kind == 2 ? 0 : fade.y;
+        BlendBitmap(x, y, transparentWhite, 1024, *screen_, *sprite_, *base_);
+        if (step_ == 4) {
+            break;
+        }
+        ++step_;
+        beginStep();
+    }
+    step_ = 5;
+    stepDone_ = true;
+    idle_.stop();
+    update();
+    // Not from inside the input event: the decorating window runs its own loop.
+    QTimer::singleShot(0, this, &TFormTitle::endTitle);
+}
+
+void TFormTitle::mousePressEvent(QMouseEvent* event) {
+    Skip();
+    event->accept();
+}
+
+void TFormTitle::keyPressEvent(QKeyEvent* event) {
+    Skip();
+    event->accept();
+}
+
 void TFormTitle::endTitle() {
     idle_.stop();
+    if (screen_) {
+        lastFrame_ = *screen_;
+    }
     freePictures();
     player_->Stop();
     player_->Close();
-    // The title stays, out of sight, until the decorating window has closed.
-    hide();
+    // The title stays on the screen until the decorating window is there, then
+    // goes out of sight until that window has closed.
+    if (isVisible()) {
+        qApp->installEventFilter(this);
+    }
     runMainWindow_();
+    qApp->removeEventFilter(this);
     close();
+}
+
+bool TFormTitle::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose) {
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (window && window != windowHandle() && window->isTopLevel() && window->isExposed()) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                hide();
+                lastFrame_ = QImage();
+            });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFormTitle::freePictures() {
@@ -264,7 +329,9 @@ void TFormTitle::resetClock() {
 
 void TFormTitle::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (player_->Display() || !screen_) {
+    if (!player_->Display() && !screen_ && !lastFrame_.isNull()) {
+        painter.drawImage(event->rect(), lastFrame_, event->rect());
+    } else if (player_->Display() || !screen_) {
         painter.fillRect(event->rect(), Qt::black);
     } else {
         painter.drawImage(event->rect(), *screen_, event->rect());

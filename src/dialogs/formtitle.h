@@ -48,6 +48,9 @@ public:
     void AppEventsIdle();
     // Closing is allowed only once the title pictures are gone.
     bool FormCloseQuery() const { return !screen_; }
+    // A click or a key during the film or the fades: the title ends at once and
+    // the decorating window comes (on the next turn of the event loop).
+    void Skip();
 
     // What tests look at.
     int Step() const { return step_; }
@@ -67,6 +70,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -90,6 +96,10 @@ private:
     std::optional<QImage> sprite_;
     std::optional<QImage> base_;
     std::optional<QImage> screen_;
+    // What the window shows after its pictures are gone, until the decorating
+    // window is on the screen: the finished title, so there is never a moment
+    // without a window.
+    QImage lastFrame_;
     int step_ = 0;
     bool stepDone_ = false;
 };

@@ -67,7 +67,8 @@ TEST_F(FormTitle, FilmThenFadesThenTheMainWindowThenTheEnd) {
     TFormTitle* titlePointer = nullptr;
     TFormTitle title([&] {
         ++mainWindowRuns;
-        EXPECT_FALSE(titlePointer->isVisible());
+        // No gap: the title stays up until the decorating window is there.
+        EXPECT_TRUE(titlePointer->isVisible());
     });
     titlePointer = &title;
     QSignalSpy finished(&title, &TFormTitle::finished);
@@ -97,6 +98,64 @@ TEST_F(FormTitle, FilmThenFadesThenTheMainWindowThenTheEnd) {
     EXPECT_FALSE(title.ScreenPicture());
     EXPECT_TRUE(title.FormCloseQuery());
     EXPECT_FALSE(title.MediaPlayer().IsOpen());
+}
+
+// A click or a key during the film or the fades ends the title at once: the
+// finished title picture stays in the window until the decorating window is
+// on the screen, then the title goes out of sight.
+TEST_F(FormTitle, AClickOrAKeyDuringTheFilmOrTheFadesShowsTheMainWindowAtOnce) {
+    enum Input { Click, Escape, Space };
+    const struct {
+        const char* name;
+        bool film; // during the film, else during the third fade
+        Input input;
+    } rows[] = {{"click during the film", true, Click},
+                {"Escape during the film", true, Escape},
+                {"click during the fades", false, Click},
+                {"Space during the fades", false, Space}};
+    const QImage background =
+        QImage(testsupport::buildDir() + "/Data/Resource/Bk.bmp").convertToFormat(QImage::Format_RGB32);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.film) {
+            Paths.HDPath = homeWithoutFilm();
+        }
+        TFormTitle* titlePointer = nullptr;
+        int mainWindowRuns = 0;
+        bool hiddenUnderTheMainWindow = false;
+        QImage shownBeforeTheMainWindow;
+        TFormTitle title([&] {
+            ++mainWindowRuns;
+            shownBeforeTheMainWindow = titlePointer->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QWidget mainWindow;
+            mainWindow.resize(640, 480);
+            mainWindow.show();
+            hiddenUnderTheMainWindow = QTest::qWaitFor([&] { return !titlePointer->isVisible(); }, 5000);
+        });
+        titlePointer = &title;
+        QSignalSpy finished(&title, &TFormTitle::finished);
+        title.FormShow();
+        if (row.film) {
+            ASSERT_TRUE(title.MediaPlayer().Display());
+        } else {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return title.Step() == 2; }, 15000));
+        }
+        if (row.input == Click) {
+            QTest::mouseClick(&title, Qt::LeftButton, {}, QPoint(100, 100));
+        } else {
+            QTest::keyClick(&title, row.input == Escape ? Qt::Key_Escape : Qt::Key_Space);
+        }
+        EXPECT_EQ(title.Step(), 5);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 5000));
+        EXPECT_EQ(mainWindowRuns, 1);
+        EXPECT_TRUE(hiddenUnderTheMainWindow);
+        ASSERT_EQ(shownBeforeTheMainWindow.size(), QSize(640, 480));
+        // Outside the tree and text the finished title is the window background.
+        for (const QPoint p : {QPoint(10, 10), QPoint(600, 450), QPoint(320, 400)}) {
+            EXPECT_EQ(shownBeforeTheMainWindow.pixel(p), background.pixel(p)) << p.x() << "," << p.y();
+        }
+        EXPECT_FALSE(title.MediaPlayer().IsOpen());
+    }
 }
 
 TEST_F(FormTitle, WithoutAFilmTheFadesBeginAtOnce) {
