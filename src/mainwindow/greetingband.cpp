@@ -5,6 +5,7 @@
 #include "controls/utf8limitvalidator.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/greetingpicture.h"
+#include "mainwindow/layout.h"
 #include "mainwindow/textfit.h"
 #include "scene/tree.h"
 
@@ -96,7 +97,8 @@ void TFormTree::WelcomePaint() {
         return;
     }
     Welcome->DrawBk(background_, false);
-    TextFit(*canvas, 0, 0, Welcome->width(), Welcome->height(), WelcomeEditing());
+    const QRect text = layout::WelcomeText.translated(-layout::Welcome.topLeft());
+    TextFit(*canvas, text.x(), text.y(), text.width(), text.height(), WelcomeEditing());
 }
 
 void TFormTree::TextFit(QPainter& canvas, int x, int y, int width, int height, bool caret) const {

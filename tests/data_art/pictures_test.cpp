@@ -2,6 +2,7 @@
 // sprite frames inside their pictures, and the title sequence's pictures
 // building a complete window face.
 #include "data_art/art_data.h"
+#include "mainwindow/layout.h"
 
 #include <QFile>
 #include <QPainter>
@@ -86,6 +87,25 @@ TEST(WindowPictures, MainWindowFaceAndCaseLooksHaveTheirSizes) {
         const QRect hot(70 * k, 0, k == 6 ? 80 : 70, 52);
         EXPECT_TRUE(cases.rect().contains(hot)) << k;
         EXPECT_TRUE(cases.rect().contains(hot.translated(0, 52))) << k;
+    }
+}
+
+// The greeting is fitted into the window's text rectangle: all of it must lie
+// on the ribbon's red satin, off its folded ends and its dark fold lines.
+TEST(WindowPictures, TheGreetingRectangleLiesOnTheRibbonsFlatFront) {
+    const QImage face = loadPicture("Resource/Bk.bmp");
+    ASSERT_FALSE(face.isNull());
+    const QRect text = layout::WelcomeText;
+    for (const int y : {text.top() + 5, text.center().y()}) {
+        for (int x = text.left(); x <= text.right(); ++x) {
+            const QRgb p = face.pixel(x, y);
+            EXPECT_TRUE(qRed(p) >= 120 && qGreen(p) <= 60 && qBlue(p) <= 70)
+                << "(" << x << ", " << y << ") is " << std::hex << (p & 0xFFFFFF);
+        }
+    }
+    // Just outside on either side: the fold.
+    for (const int x : {text.left() - 5, text.right() + 5}) {
+        EXPECT_LT(qRed(face.pixel(x, text.center().y())), 120) << x;
     }
 }
 

@@ -36,7 +36,7 @@ void paintRibbon(QPainter& p) {
         p.setBrush(shade);
         p.drawPath(tail);
     }
-    const QRectF front = band.adjusted(14, 0, -14, -2);
+    const QRectF front(layout::ribbonFront);
     QLinearGradient satin(0, front.top(), 0, front.bottom());
     satin.setColorAt(0.0, colour(qRgb(196, 44, 52)));
     satin.setColorAt(0.3, colour(qRgb(164, 24, 36)));

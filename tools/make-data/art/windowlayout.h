@@ -11,6 +11,9 @@ namespace makedata::art::layout {
 
 constexpr QSize window{640, 480};
 constexpr QRect greetingBand{135, 0, 370, 32};
+// The ribbon's flat front under the band (its ends fold behind outside it);
+// the program fits the greeting inside its gold edges.
+constexpr QRect ribbonFront{149, 0, 342, 30};
 constexpr QRect treeArea{135, 32, 370, 376};
 // The greeting card that is mailed and printed: the window's upper part.
 constexpr QSize card{640, 422};
