@@ -1,9 +1,12 @@
 // The pictures of the toys in their cases: a strip of two frames of the slot's
 // size, 24-bit BMP, the transparent colour in the top-left pixel.
 #include "data_decor/decor_data.h"
+#include "scene/keymeshes.h"
 
 #include <QFile>
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace decortest {
@@ -43,10 +46,59 @@ TEST(DecorPictures, EveryToyHasAStripOfItsSlotsSizeWithATransparentCorner) {
                 outlineDiffers += normal != hot ? 1 : 0;
             }
         }
-        EXPECT_GT(opaque, width * height / 10) << path.toStdString() << ": the toy fills its slot";
+        EXPECT_GT(opaque, 0) << path.toStdString() << ": the toy shows";
         EXPECT_LT(opaque, width * height * 9 / 10) << path.toStdString() << ": the slot keeps its outline";
         EXPECT_GT(changed, opaque / 2) << path.toStdString() << ": frame 1 is highlighted";
         EXPECT_EQ(outlineDiffers, 0) << path.toStdString();
+    }
+}
+
+// The picture in the case is the toy at the size the tree's view shows it at
+// the depth of the tree's axis (where a toy let go falls), so nothing changes
+// size when it is let go; held where the pointer holds it: a hanging toy from
+// the slot's top (on a thread), a standing one on the slot's bottom edge.
+TEST(DecorPictures, ToysInTheCasesHaveTheirSizeInTheTreesView) {
+    const DescriptionFile& file = defaultDecoration();
+    // The camera 100 units in front of the origin, the view's field 0.5 over its 376 pixels.
+    const float pixelsPerUnit = 376 * 0.5f / (0.5f * (100 - file.tree.position.z));
+    for (std::size_t n = 0; n < file.descToys.size(); ++n) {
+        const DescToyRecord& desc = file.descToys[n];
+        SCOPED_TRACE(desc.ShapeFile);
+        const int width = SlotSizes[n / 7][0], height = SlotSizes[n / 7][1];
+        const KeyMeshSet set = LoadKeyMeshes({.pattern = dataDir() + desc.MeshFile,
+                                              .count = 1,
+                                              .span = 0,
+                                              .anchor = AnchorByTop(desc.HangByTop != 0),
+                                              .scale = desc.Scale,
+                                              .recolour = std::nullopt});
+        ASSERT_TRUE(set.mesh);
+        const rm::Box box = set.mesh->GetBox();
+        const float sizeX = box.max.x - box.min.x, sizeY = box.max.y - box.min.y;
+        // A toy too big for its slot is shrunk to fit it.
+        const float scale = std::min(pixelsPerUnit, 0.96f * std::min(width / sizeX, height / sizeY));
+
+        const QImage strip(QString::fromStdString(dataDir() + desc.ShapeFile));
+        const QRgb transparent = strip.pixel(0, 0);
+        QRect toy;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if (strip.pixel(x, y) != transparent) {
+                    toy |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        // Never bigger than the toy in the view; smaller only where thin
+        // points (a star's rays, a top's spire) cover less than half a pixel.
+        EXPECT_LE(toy.width(), sizeX * scale + 2);
+        EXPECT_GE(toy.width(), sizeX * scale * 0.6 - 1);
+        if (desc.HangByTop) {
+            EXPECT_EQ(toy.top(), 0); // the thread
+            EXPECT_LE(toy.bottom(), sizeY * scale + 2);
+        } else {
+            EXPECT_GE(toy.bottom(), height - 2);
+            EXPECT_LE(toy.height(), sizeY * scale + 2);
+            EXPECT_GE(toy.height(), sizeY * scale * 0.6 - 1);
+        }
     }
 }
 

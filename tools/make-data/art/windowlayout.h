@@ -18,9 +18,9 @@ constexpr QRect treeArea{135, 32, 370, 376};
 // The greeting card that is mailed and printed: the window's upper part.
 constexpr QSize card{640, 422};
 // The horizon of the level-looking camera (the middle of the tree area) and
-// the tree's foot.
+// the tree's foot (the tree stands back, so its foot shows above the cases).
 constexpr int horizonY = 220;
-constexpr QPoint treeFoot{320, 390};
+constexpr QPoint treeFoot{320, 344};
 
 // The four big command buttons, in sprite order: send, greeting, music, 3D driver.
 constexpr std::array<QRect, 4> bigButtons{QRect{34, 196, 70, 60}, QRect{34, 267, 70, 60},

@@ -1,15 +1,17 @@
 // Pictures of the toys in their cases ("Shape/<toy>.bmp"): each toy's own
 // key mesh 0, rendered through the scene's renderer under the scene's light,
-// fitted into its case slot. A strip of two frames of the slot's size: the
+// at the size the tree view shows it. A strip of two frames of the slot's size: the
 // toy as it rests (frame 0) and highlighted under the pointer (frame 1). The
 // top-left pixel holds the colour that stands for "transparent".
 #include "decor/catalogue.h"
+#include "decor/framing.h"
 #include "generator.h"
 #include "scene/keymeshes.h"
 #include "scene/rm/gl/device.h"
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -37,19 +39,22 @@ public:
     bool ready() const { return device_ != nullptr; }
     const std::string& error() const { return error_; }
 
-    // The mesh seen from the front (+z), filling the slot less a small margin.
-    QImage render(const std::shared_ptr<rm::Mesh>& mesh) {
+    // The mesh seen from the front (+z) at the size the tree view shows it,
+    // its anchor (the origin: the top of a hanging toy, the foot of a standing
+    // one) at the slot's top or bottom centre, where the pointer holds it. A
+    // toy too big for its slot at that size is shrunk to fit.
+    QImage render(const std::shared_ptr<rm::Mesh>& mesh, bool hangByTop) {
         toy_->AddVisual(mesh);
         const rm::Box box = mesh->GetBox();
-        const rm::Vector centre = (box.min + box.max) * 0.5f;
         const rm::Vector size = box.max - box.min;
+        const float fit = std::min(static_cast<float>(width_) / size.x, static_cast<float>(height_) / size.y);
+        const float pixelsPerUnit = std::min(TreeViewPixelsPerUnit(), 0.96f * fit);
         const float distance = 400.0f;
         const float larger = static_cast<float>(std::max(width_, height_));
-        const float margin = 0.94f;
-        const float halfExtent = std::max(size.x * 0.5f * larger / static_cast<float>(width_),
-                                          size.y * 0.5f * larger / static_cast<float>(height_)) /
-                                 margin;
-        camera_->SetPosition(scene_.get(), {centre.x, centre.y, centre.z + distance});
+        const float halfExtent = larger * 0.5f / pixelsPerUnit;
+        // The picture's centre lies half its height below the top anchor (or above the foot).
+        const float centreY = (hangByTop ? -0.5f : 0.5f) * static_cast<float>(height_) / pixelsPerUnit;
+        camera_->SetPosition(scene_.get(), {0, centreY, distance});
         camera_->SetOrientation(scene_.get(), {0, 0, -1}, {0, 1, 0});
         rm::Viewport viewport(camera_, device_->GetWidth(), device_->GetHeight());
         viewport.SetBack(distance * 2.0f);
@@ -81,6 +86,23 @@ QImage keyed(const QImage& rendered) {
     }
     out.setPixel(0, 0, Transparent);
     return out;
+}
+
+// A hanging toy shown smaller than its slot hangs in the case on a thin gold
+// thread from the slot's top, where the pointer holds it.
+void drawThread(QImage& picture) {
+    const int x = picture.width() / 2;
+    int top = 0;
+    while (top < picture.height() && picture.pixel(x, top) == Transparent) {
+        ++top;
+    }
+    if (top >= picture.height()) {
+        return; // nothing under the middle: no thread to nothing
+    }
+    for (int y = 0; y < top; ++y) {
+        picture.setPixel(x, y, qRgb(218, 186, 104));
+    }
+    picture.setPixel(0, 0, Transparent);
 }
 
 bool anyOpaque(const QImage& picture) {
@@ -156,7 +178,7 @@ void writePictures(const makedata::Context& context) {
                  .anchor = AnchorByTop(toy.hangByTop != 0),
                  .scale = toy.scale,
                  .recolour = std::nullopt});
-            normal = set.mesh ? keyed(camera->render(set.mesh)) : QImage();
+            normal = set.mesh ? keyed(camera->render(set.mesh, toy.hangByTop != 0)) : QImage();
             if (!normal.isNull() && !anyOpaque(normal)) {
                 std::fprintf(stderr, "make-data: %s rendered empty: a plain disc instead\n",
                              toy.name.c_str());
@@ -165,6 +187,8 @@ void writePictures(const makedata::Context& context) {
         }
         if (normal.isNull()) {
             normal = placeholder(slot.width, slot.height, toy.landColor);
+        } else if (toy.hangByTop != 0) {
+            drawThread(normal);
         }
         QImage strip(slot.width * 2, slot.height, QImage::Format_RGB888);
         QPainter painter(&strip);

@@ -2,6 +2,7 @@
 
 #include "decor/catalogue.h"
 #include "decor/decornames.h"
+#include "decor/framing.h"
 #include "decor/shapes.h"
 #include "decor/treemesh.h"
 
@@ -107,6 +108,7 @@ DescriptionFile defaultDecoration() {
     file.timeForRotate = 8000;
     file.tree.meshFile = TreeMeshFile;
     file.tree.scale = 1.0f;
+    file.tree.position = {0.0f, 0.0f, TreeDepth};
     file.tree.topRadiusFactor = TopRadiusFactor;
     file.tree.topDepthFactor = TopDepthFactor;
     file.tree.topSnapFactor = TopSnapFactor;
@@ -118,7 +120,8 @@ DescriptionFile defaultDecoration() {
     mouse.frameCount = mouseKeyCount();
     mouse.modelFile = MouseMeshFile;
     mouse.cycleLength = 360; // a quick scurry
-    mouse.scale = 1.0f;
+    // About 35 pixels tall at the tree's depth: it reads as a mouse at a glance.
+    mouse.scale = 2.7f;
     mouse.duration = 5000;
     mouse.soundFile = "Sound/Squeak.wav";
     file.mouse = mouse;
