@@ -1,5 +1,7 @@
 #include "controls/fontslistbox.h"
 
+#include "controls/fontfaces.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 
@@ -10,7 +12,8 @@ TFontsListBox::~TFontsListBox() = default;
 QStringList TFontsListBox::OutlineFamilies() {
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family)) {
+        if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family) ||
+            !FontWritesLatin(family)) {
             continue;
         }
         // Generic names ("Sans Serif", "Monospace") stand for another family:
@@ -31,7 +34,7 @@ QStringList TFontsListBox::FamilyStyles(const QString& family) {
             styles.append(style);
         }
     }
-    return styles;
+    return ListedFontStyles(styles);
 }
 
 void TFontsListBox::Init(TFontStylesListBox* styles) {
@@ -60,6 +63,12 @@ QString TFontsListBox::StyleOf(const QFont& font, const QString& family) {
     const QStringList styles = FamilyStyles(family);
     if (styles.contains(font.styleName())) {
         return font.styleName();
+    }
+    // A face of one optical size, listed under its plain style name.
+    for (const QString& style : styles) {
+        if (DatabaseFontStyle(QFontDatabase::styles(family), style) == font.styleName()) {
+            return style;
+        }
     }
     QStringList matching;
     for (const QString& style : styles) {
@@ -96,14 +105,16 @@ void TFontsListBox::DoStylesClick() {
     currentStyle_ = styles_->SelectedText();
     const QString family = SelectedText();
     // The style must still be installed, under exactly this name.
-    if (!QFontDatabase::styles(family).contains(currentStyle_, Qt::CaseSensitive)) {
+    const QStringList installed = QFontDatabase::styles(family);
+    const QString face = DatabaseFontStyle(installed, currentStyle_);
+    if (!installed.contains(face, Qt::CaseSensitive)) {
         return;
     }
     const QFont old = font_.Font;
-    QFont font = QFontDatabase::font(family, currentStyle_, old.pointSize() > 0 ? old.pointSize() : 12);
+    QFont font = QFontDatabase::font(family, face, old.pointSize() > 0 ? old.pointSize() : 12);
     // The exact face by its declared name; the database has already set the
     // slant (italic or oblique) and weight the face declares.
-    font.setStyleName(currentStyle_);
+    font.setStyleName(face);
     if (old.pixelSize() > 0) {
         font.setPixelSize(old.pixelSize());
     } else {

@@ -1,5 +1,7 @@
 #include "mainwindow/textfit.h"
 
+#include "controls/fontfaces.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
@@ -23,7 +25,9 @@ bool fits(const QString& text, const GreetingStyle& style, int pixelSize, const 
 } // namespace
 
 QFont GreetingFont(const GreetingStyle& style, int pixelSize) {
-    QFont font = QFontDatabase::font(style.family, style.style, 12);
+    // A face listed under its plain style name ("Regular" for "12 Regular").
+    const QString face = DatabaseFontStyle(QFontDatabase::styles(style.family), style.style);
+    QFont font = QFontDatabase::font(style.family, face, 12);
     if (font.family() != style.family && !style.family.isEmpty()) {
         font.setFamily(style.family);
     }

@@ -1,6 +1,10 @@
 // The font family and style lists over the installed fonts (scripts/install-deps
 // installs the families used here).
+#include "controls/fontfaces.h"
 #include "controls/fontslistbox.h"
+
+#include <QFontDatabase>
+#include <algorithm>
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -49,6 +53,88 @@ TEST_F(FontLists, ListsInstalledOutlineFamiliesOnly) {
     for (int i = 1; i < families.size(); ++i) {
         EXPECT_LE(families[i - 1].compare(families[i], Qt::CaseInsensitive), 0);
     }
+}
+
+// Symbol, icon and dingbat fonts write no greeting; text faces do, also when
+// they carry symbols besides their letters. Families not installed here are
+// passed over.
+TEST_F(FontLists, OnlyFamiliesThatWriteLatinTextAreListed) {
+    const struct {
+        const char* family;
+        bool listed;
+    } rows[] = {{"DejaVu Sans", true},       {"Dancing Script", true},      {"EB Garamond", true},
+                {"Linux Libertine O", true}, {"FontAwesome", false},        {"Standard Symbols PS", false},
+                {"D050000L", false},         {"Font Awesome 6 Free", false}};
+    Init("DejaVu Sans");
+    const QStringList families = fonts.Items();
+    for (const auto& row : rows) {
+        if (!QFontDatabase::hasFamily(row.family)) {
+            continue;
+        }
+        EXPECT_EQ(FontWritesLatin(row.family), row.listed) << row.family;
+        const bool inList = std::any_of(families.begin(), families.end(), [&](const QString& f) {
+            return f.section(QLatin1String(" ["), 0, 0) == row.family;
+        });
+        EXPECT_EQ(inList, row.listed) << row.family;
+    }
+}
+
+// Faces made for one optical size give way to a plain face of the same style,
+// and otherwise show under the plain name, drawn with the running-text size.
+TEST(FontFaces, OpticalSizesShowUnderTheirPlainStyleWhereNoPlainFaceExists) {
+    const struct {
+        const char* name;
+        QStringList database;
+        QStringList listed;
+        QString pick;         // a listed style ...
+        QString databaseName; // ... and the face it draws with
+    } rows[] = {
+        {"plain faces only",
+         {"Regular", "Bold Italic"},
+         {"Regular", "Bold Italic"},
+         "Bold Italic",
+         "Bold Italic"},
+        {"only optical sizes",
+         {"12 Bold", "12 Italic", "08 Italic", "08 Regular", "12 Regular"},
+         {"Bold", "Italic", "Regular"},
+         "Italic",
+         "12 Italic"},
+        {"optical sizes beside plain faces",
+         {"Regular", "Italic", "08 Regular", "24 Italic", "24 Bold"},
+         {"Regular", "Italic", "Bold"},
+         "Bold",
+         "24 Bold"},
+        {"the size nearest to running text",
+         {"08 Regular", "36 Regular", "14 Regular"},
+         {"Regular"},
+         "Regular",
+         "14 Regular"},
+        {"a number that is the whole name", {"100", "Regular"}, {"100", "Regular"}, "100", "100"},
+        {"an unknown style stays as asked", {"Regular"}, {"Regular"}, "Heavy", "Heavy"},
+    };
+    for (const auto& row : rows) {
+        QStringList listed = ListedFontStyles(row.database);
+        listed.sort();
+        QStringList expected = row.listed;
+        expected.sort();
+        EXPECT_EQ(listed, expected) << row.name;
+        EXPECT_EQ(DatabaseFontStyle(row.database, row.pick), row.databaseName) << row.name;
+    }
+}
+
+TEST_F(FontLists, AFamilyOfOpticalSizesListsPlainStylesAndBuildsItsFaces) {
+    if (!QFontDatabase::hasFamily("EB Garamond")) {
+        GTEST_SKIP() << "EB Garamond is not installed";
+    }
+    Init("EB Garamond");
+    for (const QString& style : styles.Items()) {
+        EXPECT_FALSE(style.front().isDigit()) << style.toStdString();
+    }
+    ASSERT_TRUE(styles.Items().contains("Italic"));
+    UserSelects(styles, "Italic");
+    EXPECT_EQ(fonts.CurrentStyleName(), "Italic");
+    EXPECT_TRUE(fonts.Font().Font.italic());
+    EXPECT_EQ(fonts.Font().Font.family(), "EB Garamond");
 }
 
 TEST_F(FontLists, InitSelectsTheFontsFamilyAndFace) {
