@@ -97,6 +97,13 @@ int bassKey(int pitchClass) {
     return 40 + (pitchClass - 4 + 12) % 12;
 }
 
+// A channel volume moved by `level` dB: the synthesiser's gain follows the
+// square of the volume controller, 40 log10(volume / 127) dB.
+int channelVolume(int volume, double level) {
+    const long scaled = std::lround(volume * std::pow(10.0, level / 40));
+    return int(std::clamp(scaled, 1L, 127L));
+}
+
 void setUpChannel(MidiTrack& track, int channel, int program, int volume, int pan) {
     track.programChange(0, channel, program);
     track.controlChange(0, channel, 7, volume);
@@ -133,7 +140,7 @@ MidiFile arrange(const Tune& tune) {
     conductor.timeSignature(0, tune.beatsPerBar, 2);
 
     MidiTrack& lead = file.addTrack("Melody");
-    setUpChannel(lead, melodyChannel, tune.melodyPrograms.front(), 112, 64);
+    setUpChannel(lead, melodyChannel, tune.melodyPrograms.front(), channelVolume(112, tune.level), 64);
     for (int v = 0; v < tune.verses; ++v) {
         std::uint32_t at = intro + v * loop;
         lead.programChange(at, melodyChannel,
@@ -160,7 +167,7 @@ MidiFile arrange(const Tune& tune) {
         segments.push_back(s);
     }
     MidiTrack& harmony = file.addTrack("Harmony");
-    setUpChannel(harmony, harmonyChannel, tune.harmonyProgram, 78, 40);
+    setUpChannel(harmony, harmonyChannel, tune.harmonyProgram, channelVolume(78, tune.level), 40);
     std::vector<int> voicing{55, 59, 62};
     for (const Segment& s : segments) {
         voicing = voiceChord(*s.chord, voicing);
@@ -171,7 +178,7 @@ MidiFile arrange(const Tune& tune) {
     }
 
     MidiTrack& bass = file.addTrack("Bass");
-    setUpChannel(bass, bassChannel, tune.bassProgram, 100, 64);
+    setUpChannel(bass, bassChannel, tune.bassProgram, channelVolume(100, tune.level), 64);
     const std::uint32_t strongBeat = tune.beatsPerBar == 4 ? 2 * beat : bar;
     for (const Segment& s : segments) {
         int step = 0;
@@ -183,7 +190,7 @@ MidiFile arrange(const Tune& tune) {
     }
 
     MidiTrack& counter = file.addTrack("Sparkle");
-    setUpChannel(counter, counterChannel, tune.counterProgram, 72, 92);
+    setUpChannel(counter, counterChannel, tune.counterProgram, channelVolume(72, tune.level), 92);
     const std::uint32_t lastVerse = intro + (tune.verses - 1) * loop;
     for (const Segment& s : segments) {
         if (s.start < lastVerse || tune.verses < 2) {
@@ -206,7 +213,7 @@ MidiFile arrange(const Tune& tune) {
 
     if (tune.sleighBells) {
         MidiTrack& bells = file.addTrack("Sleigh bells");
-        bells.controlChange(0, drumChannel, 7, 80);
+        bells.controlChange(0, drumChannel, 7, channelVolume(80, tune.level));
         bells.controlChange(0, drumChannel, 91, 50);
         const std::uint32_t end = intro + tune.verses * loop;
         for (std::uint32_t at = 0; at < end; at += beat / 2) {

@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QString>
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
 namespace makedata::sound {
@@ -213,9 +214,16 @@ std::vector<Tune> carols() {
     return tunes;
 }
 
+// Each song's level, so that all play at -24 dBFS (RMS over the whole song,
+// as the synthesiser renders them with the General MIDI soundfont at unit
+// gain) with their peaks under -6 dBFS: the measured level of each song as
+// arranged, brought to that loudness.
+constexpr double SongLevels[] = {-2.51, -8.41, -6.99, -6.16, -5.67, -4.56, -4.02, -8.87, -4.80};
+
 void generateSongs(const Context& context) {
-    const std::vector<Tune> tunes = carols();
+    std::vector<Tune> tunes = carols();
     for (std::size_t n = 0; n < tunes.size(); ++n) {
+        tunes[n].level = n < std::size(SongLevels) ? SongLevels[n] : 0.0;
         try {
             arrange(tunes[n]).write(context.file(QString("Resource/Song%1.mid").arg(n)));
         } catch (const NotationError& error) {

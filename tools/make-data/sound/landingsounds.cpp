@@ -1,9 +1,11 @@
 // The sounds of toys landing on the floor, the mouse's squeak and the title
 // chime, synthesised from decaying partials and filtered noise.
 #include "generator.h"
+#include "sound/loudness.h"
 #include "sound/synth.h"
 #include "sound/wavfile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -154,19 +156,35 @@ Buffer titleChime() {
     return b;
 }
 
-// Landing sounds peak at half of full scale: about as loud as the carols that
-// play under them, so a falling toy does not startle.
-constexpr double effectPeak = 0.5;
+// The sounds are set to a loudness against the carols' (which play at about
+// -24 dBFS on average, their peaks under -6 dBFS): a landing stands 6 dB out
+// of the music, and its own peaks stay under 0.45 of full scale, so music and
+// a landing together never reach full scale.
+constexpr double effectLoudness = -18.0;
+constexpr double effectCeiling = 0.45;
+// The title chime plays alone, over the fades.
+constexpr double titleLoudness = -18.0;
+constexpr double titleCeiling = 0.7;
+
+void writeEffect(const Buffer& sound, const QString& path, double loudness, double ceiling) {
+    const std::vector<float> set = atLoudness(sound.samples(), sampleRate, loudness, ceiling);
+    float peak = 0;
+    for (const float s : set) {
+        peak = std::max(peak, std::abs(s));
+    }
+    // Written as they are: the loudest sample stays where the limiter left it.
+    writeWav(set, path, peak);
+}
 
 void generateSounds(const Context& context) {
-    writeWav(shatter(0.9, 40, 0.45, 1).samples(), context.file("Sound/Shatter.wav"), effectPeak);
-    writeWav(bell().samples(), context.file("Sound/Bell.wav"), effectPeak);
-    writeWav(snap().samples(), context.file("Sound/Snap.wav"), effectPeak);
-    writeWav(clink().samples(), context.file("Sound/Clink.wav"), effectPeak);
-    writeWav(thud().samples(), context.file("Sound/Thud.wav"), effectPeak);
-    writeWav(crash().samples(), context.file("Sound/Crash.wav"), effectPeak);
-    writeWav(squeak().samples(), context.file("Sound/Squeak.wav"), effectPeak);
-    writeWav(titleChime().samples(), context.file("Resource/Title.wav"), 0.6);
+    writeEffect(shatter(0.9, 40, 0.45, 1), context.file("Sound/Shatter.wav"), effectLoudness, effectCeiling);
+    writeEffect(bell(), context.file("Sound/Bell.wav"), effectLoudness, effectCeiling);
+    writeEffect(snap(), context.file("Sound/Snap.wav"), effectLoudness, effectCeiling);
+    writeEffect(clink(), context.file("Sound/Clink.wav"), effectLoudness, effectCeiling);
+    writeEffect(thud(), context.file("Sound/Thud.wav"), effectLoudness, effectCeiling);
+    writeEffect(crash(), context.file("Sound/Crash.wav"), effectLoudness, effectCeiling);
+    writeEffect(squeak(), context.file("Sound/Squeak.wav"), effectLoudness, effectCeiling);
+    writeEffect(titleChime(), context.file("Resource/Title.wav"), titleLoudness, titleCeiling);
 }
 
 } // namespace

@@ -26,6 +26,9 @@ struct Tune {
     int bassProgram = 32;
     int counterProgram = 8; // plays broken chords in the last verse
     bool sleighBells = false;
+    // Decibels added to every channel's volume, so that all the songs play
+    // equally loud whatever their instruments and texture.
+    double level = 0;
 };
 
 struct MelodyNote {
