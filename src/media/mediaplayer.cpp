@@ -2,6 +2,7 @@
 
 #include "media/audiodevice.h"
 #include "media/filmdecoder.h"
+#include "media/filmsound.h"
 #include "media/filmview.h"
 
 #include <QFileInfo>
@@ -126,6 +127,18 @@ bool TMediaPlayer::Open() {
         film_ = std::move(film);
         filmPosition_ = 0;
         filmEnd_ = 0;
+        // Its sound track plays beside the pictures; without a sound device
+        // the film still plays, silent.
+        const QByteArray sound = FilmSoundAsWav(fileName_);
+        if (!sound.isEmpty()) {
+            QString ignored;
+            if (auto audio = media::AudioDevice::acquire(&ignored)) {
+                chunk_ = Mix_LoadWAV_RW(SDL_RWFromConstMem(sound.constData(), int(sound.size())), 1);
+                if (chunk_) {
+                    audio_ = std::move(audio);
+                }
+            }
+        }
     } else {
         QString error;
         auto audio = media::AudioDevice::acquire(&error);
@@ -199,6 +212,18 @@ bool TMediaPlayer::Play() {
         break;
     case Kind::Film:
         ok = playFilm();
+        if (ok && chunk_) {
+            // The sound follows the pictures; only the pictures' end notifies.
+            if (fromStart || channel_ < 0) {
+                if (channel_ >= 0) {
+                    audio_->haltChannel(channel_, this);
+                }
+                channel_ = audio_->playChunk(chunk_, media::FinishCall{this, [] {
+                                                                       }});
+            } else if (!playing_) {
+                audio_->resumeChannel(channel_);
+            }
+        }
         break;
     case Kind::None:
         break;
@@ -230,6 +255,9 @@ bool TMediaPlayer::Stop() {
             break;
         case Kind::Film:
             stopFilmClock();
+            if (channel_ >= 0) {
+                audio_->pauseChannel(channel_);
+            }
             break;
         case Kind::None:
             break;

@@ -1,11 +1,15 @@
 // Films: decoded with FFmpeg and shown in a display widget at their own pace.
 #include "media/filmdecoder.h"
+#include "media/filmsound.h"
 #include "media/mediaplayer.h"
 #include "support/test_paths.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,6 +64,49 @@ TEST(FilmDecoder, RefusesFilesThatHoldNoFilm) {
         EXPECT_FALSE(film.open(name, &error));
         EXPECT_TRUE(error.startsWith("film: ")) << qPrintable(error);
         EXPECT_FALSE(film.next());
+    }
+}
+
+// The logo film carries a soft chime as 16-bit PCM beside its pictures; a file
+// that holds no film, or none at all, has no sound.
+TEST(FilmSound, TheLogoFilmCarriesASoftChimeAsLongAsItsPictures) {
+    const QString dir = testsupport::scratchDir("film-sound");
+    QFile junk(dir + "/junk.avi");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    const struct {
+        QString file;
+        bool sound;
+    } rows[] = {{logoFilm(), true}, {junk.fileName(), false}, {dir + "/absent.avi", false}};
+    for (const auto& row : rows) {
+        const QByteArray wav = FilmSoundAsWav(row.file);
+        ASSERT_EQ(!wav.isEmpty(), row.sound) << qPrintable(row.file);
+        if (!row.sound) {
+            continue;
+        }
+        ASSERT_GT(wav.size(), 44);
+        const auto little = [&](int at, int bytes) {
+            quint32 value = 0;
+            for (int i = bytes - 1; i >= 0; --i) {
+                value = value << 8 | quint8(wav[at + i]);
+            }
+            return value;
+        };
+        EXPECT_EQ(wav.left(4), "RIFF");
+        EXPECT_EQ(little(22, 2), 1u);     // mono
+        EXPECT_EQ(little(24, 4), 44100u); // samples a second
+        EXPECT_EQ(little(34, 2), 16u);
+        const int samples = int(little(40, 4) / 2);
+        EXPECT_EQ(samples, (wav.size() - 44) / 2);
+        EXPECT_NEAR(samples / 44100.0, 3.0, 0.05); // the film's three seconds
+        int peak = 0;
+        for (int i = 0; i < samples; ++i) {
+            peak = std::max(peak, std::abs(int(qint16(little(44 + 2 * i, 2)))));
+        }
+        // Heard, but softer than the title sound that follows.
+        EXPECT_GT(peak, 1500);
+        EXPECT_LT(peak, 32767 * 3 / 10);
     }
 }
 

@@ -1,8 +1,13 @@
 #include "film/filmwriter.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
 #include <libavutil/imgutils.h>
 #include <libavutil/log.h>
 #include <libswscale/swscale.h>
@@ -14,6 +19,11 @@ struct FilmWriter::State {
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
     AVStream* stream = nullptr;
+    AVStream* soundStream = nullptr;
+    std::vector<float> sound;
+    int soundRate = 0;
+    int framesPerSecond = 0;
+    std::size_t soundWritten = 0; // samples
     SwsContext* scaler = nullptr;
     AVFrame* frame = nullptr;
     AVPacket* packet = nullptr;
@@ -48,6 +58,33 @@ struct FilmWriter::State {
         return false;
     }
 
+    // Writes the sound track up to sample `until` as one PCM packet.
+    bool writeSound(std::size_t until) {
+        until = std::min(until, sound.size());
+        if (!soundStream || until <= soundWritten) {
+            return true;
+        }
+        AVPacket* chunk = av_packet_alloc();
+        if (!chunk || av_new_packet(chunk, int((until - soundWritten) * 2)) < 0) {
+            av_packet_free(&chunk);
+            return fail("out of memory");
+        }
+        for (std::size_t i = soundWritten; i < until; ++i) {
+            const long value = std::lround(std::clamp(sound[i], -1.0f, 1.0f) * 32767.0f);
+            chunk->data[(i - soundWritten) * 2] = std::uint8_t(value & 0xFF);
+            chunk->data[(i - soundWritten) * 2 + 1] = std::uint8_t((value >> 8) & 0xFF);
+        }
+        chunk->pts = chunk->dts = std::int64_t(soundWritten);
+        chunk->duration = std::int64_t(until - soundWritten);
+        chunk->stream_index = soundStream->index;
+        chunk->flags |= AV_PKT_FLAG_KEY;
+        av_packet_rescale_ts(chunk, AVRational{1, soundRate}, soundStream->time_base);
+        soundWritten = until;
+        const int result = av_interleaved_write_frame(format, chunk);
+        av_packet_free(&chunk);
+        return result >= 0 || fail("writing sound", result);
+    }
+
     // Sends a frame (or nullptr to flush) and writes what the encoder gives back.
     bool encode(AVFrame* input) {
         int result = avcodec_send_frame(codec, input);
@@ -66,9 +103,13 @@ struct FilmWriter::State {
     }
 };
 
-FilmWriter::FilmWriter(const QString& path, int width, int height, int framesPerSecond)
+FilmWriter::FilmWriter(const QString& path, int width, int height, int framesPerSecond,
+                       std::vector<float> sound, int soundRate)
     : state_(std::make_unique<State>()) {
     State& s = *state_;
+    s.sound = std::move(sound);
+    s.soundRate = soundRate;
+    s.framesPerSecond = framesPerSecond;
     // The Motion-JPEG pixel format's range note is expected here; keep the
     // build's output to real errors.
     av_log_set_level(AV_LOG_ERROR);
@@ -112,6 +153,23 @@ FilmWriter::FilmWriter(const QString& path, int width, int height, int framesPer
     }
     s.stream->time_base = s.codec->time_base;
     avcodec_parameters_from_context(s.stream->codecpar, s.codec);
+    if (!s.sound.empty()) {
+        // Plain 16-bit PCM needs no encoder: the samples are the packets.
+        s.soundStream = avformat_new_stream(s.format, nullptr);
+        if (!s.soundStream) {
+            s.fail("out of memory");
+            return;
+        }
+        AVCodecParameters* audio = s.soundStream->codecpar;
+        audio->codec_type = AVMEDIA_TYPE_AUDIO;
+        audio->codec_id = AV_CODEC_ID_PCM_S16LE;
+        audio->sample_rate = soundRate;
+        av_channel_layout_default(&audio->ch_layout, 1);
+        audio->bits_per_coded_sample = 16;
+        audio->block_align = 2;
+        audio->bit_rate = std::int64_t(soundRate) * 16;
+        s.soundStream->time_base = AVRational{1, soundRate};
+    }
 
     s.frame->format = s.codec->pix_fmt;
     s.frame->width = width;
@@ -167,7 +225,9 @@ bool FilmWriter::addFrame(const QImage& picture) {
     sws_scale(s.scaler, source, sourceStride, 0, s.height, s.frame->data, s.frame->linesize);
     s.frame->pts = s.nextPts++;
     s.frame->quality = s.codec->global_quality;
-    return s.encode(s.frame);
+    // The sound of this frame's time goes beside it.
+    return s.encode(s.frame) &&
+           s.writeSound(std::size_t(s.nextPts * std::int64_t(s.soundRate) / s.framesPerSecond));
 }
 
 bool FilmWriter::finish() {
@@ -180,6 +240,7 @@ bool FilmWriter::finish() {
         return false;
     }
     s.encode(nullptr);
+    s.writeSound(s.sound.size());
     const int result = av_write_trailer(s.format);
     if (result < 0) {
         s.fail("writing the index", result);

@@ -5,6 +5,9 @@
 #include "art/artkit.h"
 #include "film/filmwriter.h"
 #include "generator.h"
+#include "sound/loudness.h"
+#include "sound/synth.h"
+#include "sound/wavfile.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -127,8 +130,26 @@ QImage paintFrame(double t) {
     return frame;
 }
 
+// A short soft chime under the name: three small bells rising as its letters
+// come, then their chord dying away with the picture. Quieter than the title
+// sound that follows, at a momentary loudness of -24 dBFS.
+std::vector<float> logoChime() {
+    sound::Buffer b(length);
+    const double notes[] = {1567.98, 2093.00, 2637.02}; // G6, C7, E7
+    for (int i = 0; i < 3; ++i) {
+        const double at = 0.9 + 0.18 * i;
+        b.addPartial(at, notes[i], 0.5, 0.9, 0.004);
+        b.addPartial(at, notes[i] * 2.76, 0.08, 0.25, 0.002);
+    }
+    for (const double f : notes) {
+        b.addPartial(1.55, f / 2, 0.22, 0.8, 0.02);
+    }
+    return sound::atLoudness(b.samples(), sound::sampleRate, -24.0, 0.3);
+}
+
 void generateLogoFilm(const Context& context) {
-    FilmWriter writer(context.file("Resource/Logo.avi"), width, height, framesPerSecond);
+    FilmWriter writer(context.file("Resource/Logo.avi"), width, height, framesPerSecond, logoChime(),
+                      sound::sampleRate);
     const int frames = int(length * framesPerSecond);
     for (int i = 0; i < frames && writer.ok(); ++i) {
         writer.addFrame(paintFrame(double(i) / framesPerSecond));
