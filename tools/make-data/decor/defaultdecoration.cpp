@@ -121,7 +121,7 @@ DescriptionFile defaultDecoration() {
     mouse.modelFile = MouseMeshFile;
     mouse.cycleLength = 360; // a quick scurry
     // About 35 pixels tall at the tree's depth: it reads as a mouse at a glance.
-    mouse.scale = 2.7f;
+    mouse.scale = 2.75f;
     mouse.duration = 5000;
     mouse.soundFile = "Sound/Squeak.wav";
     file.mouse = mouse;
