@@ -65,7 +65,7 @@ TEST(Snapshot, BackgroundGreetingAndTreeInOnePicture) {
     EXPECT_GT(changedPixels(picture, window, QRect(530, 190, 80, 140)), 3000);
     // The greeting is written across the band, the tree stands in its area.
     EXPECT_GT(changedPixels(picture, background, QRect(135, 0, 370, 32)), 400);
-    EXPECT_GT(changedPixels(picture, background, QRect(135, 32, 370, 376)), 20000);
+    EXPECT_GT(changedPixels(picture, background, QRect(135, 32, 370, 376)), 15000);
     // Taking a picture leaves the decoration as it was.
     EXPECT_EQ(fileHash(home.desc), before);
     EXPECT_FALSE(QFile::exists(home.desc + "~~~"));

@@ -40,6 +40,18 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
+// A point of the slot where its picture shows (its shaped outline is the
+// toy, which may be smaller than the slot): the middle of its largest piece.
+inline QPoint SlotGrabPoint(const QWidget& slot) {
+    QRect largest;
+    for (const QRect& r : slot.mask()) {
+        if (r.width() * r.height() > largest.width() * largest.height()) {
+            largest = r;
+        }
+    }
+    return slot.geometry().topLeft() + (largest.isNull() ? slot.rect().center() : largest.center());
+}
+
 using testsupport::makeScratchHome;
 
 const QPoint treeOrigin{135, 32};
@@ -96,7 +108,7 @@ protected:
     void dragSlot(const QString& slotName, QPoint to) {
         const TControlNR* slot = control<TControlNR>(slotName);
         ASSERT_TRUE(slot && slot->isVisible()) << slotName.toStdString();
-        const QPoint from = slot->geometry().center();
+        const QPoint from = SlotGrabPoint(*slot);
         move(from + QPoint(1, 0));
         move(from);
         ASSERT_EQ(form_->InputState, TFormTree::StateSlot);

@@ -20,6 +20,18 @@
 
 namespace {
 
+// A point of the slot where its picture shows (its shaped outline is the
+// toy, which may be smaller than the slot): the middle of its largest piece.
+inline QPoint SlotGrabPoint(const QWidget& slot) {
+    QRect largest;
+    for (const QRect& r : slot.mask()) {
+        if (r.width() * r.height() > largest.width() * largest.height()) {
+            largest = r;
+        }
+    }
+    return slot.geometry().topLeft() + (largest.isNull() ? slot.rect().center() : largest.center());
+}
+
 class FormTreeMusic : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -99,7 +111,7 @@ protected:
     void dropAToy() {
         TControlNR* slot = form_->findChild<TControlNR*>("Toy1", Qt::FindDirectChildrenOnly);
         QWindow* window = form_->windowHandle();
-        const QPoint from = slot->geometry().center();
+        const QPoint from = SlotGrabPoint(*slot);
         const QPoint to = control("TreeControl")->geometry().topLeft() + QPoint(4, 4);
         QTest::mouseMove(window, from + QPoint(1, 0));
         QTest::mouseMove(window, from);

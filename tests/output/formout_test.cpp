@@ -244,7 +244,7 @@ TEST_F(FormOutTest, SendDeliversTheCardAndSaysMailSended) {
               "");
     const QImage picture = CardPicture(mails[0].toObject()).convertToFormat(QImage::Format_RGB32);
     const QImage card = QImage(DataFile("Resource/Card.bmp")).convertToFormat(QImage::Format_RGB32);
-    EXPECT_GT(ChangedPixels(picture, card, layout::TreeControl), 20000);
+    EXPECT_GT(ChangedPixels(picture, card, layout::TreeControl), 15000);
     // The address stays for the next time; Escape now closes.
     EXPECT_EQ(form->eMail->text(), "friend@example.net");
     QTest::keyClick(form.get(), Qt::Key_Escape);
