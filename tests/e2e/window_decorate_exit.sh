@@ -12,12 +12,12 @@ prepare_home "$data"
 x_session <<'SESSION'
 start_program "$program" || exit 1
 echo "$X,$Y" > "$home/where.txt"
-# Toy0 stands centred on x = 90 with its bottom on y = 419; the tree's middle
-# is (135 + 185, 32 + 188).
-xdotool mousemove $((X + 91)) $((Y + 398)) sleep 0.3 mousemove $((X + 90)) $((Y + 398)) sleep 0.3
+# Toy0 hangs centred on x = 90 from its slot's top (y = 377), its ball about
+# y = 389; the tree's middle is (135 + 185, 32 + 188).
+xdotool mousemove $((X + 91)) $((Y + 389)) sleep 0.3 mousemove $((X + 90)) $((Y + 389)) sleep 0.3
 xdotool mousedown 1 sleep 0.1
 for step in 1 2 3 4 5 6 7 8; do
-  xdotool mousemove $((X + 90 + 230 * step / 8)) $((Y + 398 - 178 * step / 8)) sleep 0.05
+  xdotool mousemove $((X + 90 + 230 * step / 8)) $((Y + 389 - 178 * step / 8)) sleep 0.05
 done
 xdotool mouseup 1 sleep 0.3
 exit_with_yes

@@ -18,10 +18,10 @@ home="$home"
 source "$here/e2e_lib.sh"
 start_program "$program" || exit 1
 # The first toy of the open case onto the middle of the tree.
-xdotool mousemove \$((X + 91)) \$((Y + 398)) sleep 0.3 mousemove \$((X + 90)) \$((Y + 398)) sleep 0.3
+xdotool mousemove \$((X + 91)) \$((Y + 389)) sleep 0.3 mousemove \$((X + 90)) \$((Y + 389)) sleep 0.3
 xdotool mousedown 1 sleep 0.1
 for step in 1 2 3 4 5 6 7 8; do
-  xdotool mousemove \$((X + 90 + 230 * step / 8)) \$((Y + 398 - 178 * step / 8)) sleep 0.05
+  xdotool mousemove \$((X + 90 + 230 * step / 8)) \$((Y + 389 - 178 * step / 8)) sleep 0.05
 done
 xdotool mouseup 1 sleep 0.3
 # A click on the greeting band, then typing.
