@@ -90,6 +90,11 @@ else
   xdotool windowactivate --sync "\$ask" key y
 fi
 for i in \$(seq 1 300); do kill -0 "\$pid" 2> /dev/null || break; sleep 0.1; done
+if kill -0 "\$pid" 2> /dev/null; then
+  step "still running 30 s after Yes"
+  "$probe" grab "$shots/5-stuck.png"
+  kill -9 "\$pid"
+fi
 wait "\$pid"
 echo "exit \$?" > "$home/exit.txt"
 SESSION
