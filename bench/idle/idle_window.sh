@@ -1,23 +1,36 @@
 #!/usr/bin/env bash
-# The whole program left alone: Pinewick shows the default decoration on a
-# virtual display and nobody touches it. Prints the process's CPU time over
-# ten seconds as a share of one core, and the renders and read-back pixels per
-# second (which machine noise does not change).
+# The whole program left alone, as a user starts it: `pinewick -DEBUG` on a
+# virtual 1024 × 768 display with a window manager, the version box answered,
+# the default decoration, nobody touching it. Three runs of SECONDS each:
+#   music off        the toys' own animations only
+#   music on         the same with the songs playing on SDL's dummy driver
+#   minimised        music off, the window minimised
+# Each prints the process's CPU time as a share of one core, the renders and
+# read-back pixels per second (which machine noise does not change), the CPU
+# time per render, and the peak memory (VmHWM) of the process.
 #
 #   bash bench/idle/idle_window.sh build/pinewick build/Data [SECONDS]
 set -euo pipefail
-program=$1
-data=$2
+program=$(realpath "$1")
+data=$(realpath "$2")
 seconds=${3:-10}
 e2e=$(cd "$(dirname "$0")/../../tests/e2e" && pwd)
 source "$e2e/e2e_lib.sh"
 prepare_home "$data"
-
 export PINEWICK_IDLE_SECONDS=$seconds
-x_session <<'SESSION'
+
+# measure NAME MUSIC(0|1) AUDIODRIVER MINIMISE(0|1)
+measure() {
+  local name=$1
+  export PINEWICK_IDLE_DRIVER=$3 PINEWICK_IDLE_MINIMISE=$4
+  sed -E "s/^Music=[0-9]+/Music=$2/" "$data/desc.default" > "$home/Data/desc"
+  rm -f "$home/stats.txt" "$home/cpu.txt" "$home/peak.txt"
+  x_session 1024x768x24 <<'SESSION' > /dev/null 2>&1
 export PINEWICK_RENDER_STATS=1
+if [ -n "$PINEWICK_IDLE_DRIVER" ]; then export SDL_AUDIODRIVER=$PINEWICK_IDLE_DRIVER; else unset SDL_AUDIODRIVER; fi
 start_program "$program" || exit 1
 xdotool mousemove $((X + 5)) $((Y + 5))
+if [ "$PINEWICK_IDLE_MINIMISE" = 1 ]; then xdotool windowminimize "$window"; fi
 sleep 3
 ticks() { awk '{ print $14 + $15 }' /proc/$pid/stat; }
 start_ticks=$(ticks)
@@ -26,16 +39,30 @@ sleep "$PINEWICK_IDLE_SECONDS"
 end_ticks=$(ticks)
 grep '^render stats' "$home/out.log" | tail -n 1 >> "$home/stats.txt"
 echo "$start_ticks $end_ticks $(getconf CLK_TCK)" > "$home/cpu.txt"
+awk '/^VmHWM/ { print $2 }' /proc/$pid/status > "$home/peak.txt"
 kill $pid
 wait $pid 2> /dev/null
 SESSION
+  if [ ! -f "$home/cpu.txt" ] || [ "$(wc -l < "$home/stats.txt")" -ne 2 ]; then
+    echo "$name: the program did not come up"
+    return
+  fi
+  local t0 t1 hz ms0 r0 w0 p0 ms1 r1 w1 p1 peak
+  read -r t0 t1 hz < "$home/cpu.txt"
+  peak=$(cat "$home/peak.txt")
+  # "render stats: T ms: R renders, W whole, P pixels read"
+  numbers() { sed -E 's/render stats: ([0-9]+) ms: ([0-9]+) renders, ([0-9]+) whole, ([0-9]+) pixels read/\1 \2 \3 \4/'; }
+  read -r ms0 r0 w0 p0 < <(head -n 1 "$home/stats.txt" | numbers)
+  read -r ms1 r1 w1 p1 < <(tail -n 1 "$home/stats.txt" | numbers)
+  awk -v name="$name" -v t0="$t0" -v t1="$t1" -v hz="$hz" -v s="$seconds" -v ms="$((ms1 - ms0))" \
+      -v r="$((r1 - r0))" -v w="$((w1 - w0))" -v p="$((p1 - p0))" -v peak="$peak" 'BEGIN {
+    cpu = 1000 * (t1 - t0) / hz
+    printf "%-10s %.1f %% of one core over %d s; %.1f renders/s (%.2f whole), %.0f pixels read/s",
+           name, cpu / s / 10, s, r * 1000 / ms, w * 1000 / ms, p * 1000 / ms
+    if (r > 0) printf "; %.2f ms CPU per render", cpu / r
+    printf "; peak memory %.0f MB\n", peak / 1024 }'
+}
 
-read -r t0 t1 hz < "$home/cpu.txt"
-# "render stats: T ms: R renders, W whole, P pixels read"
-numbers() { sed -E 's/render stats: ([0-9]+) ms: ([0-9]+) renders, ([0-9]+) whole, ([0-9]+) pixels read/\1 \2 \3 \4/'; }
-read -r ms0 r0 w0 p0 < <(head -n 1 "$home/stats.txt" | numbers)
-read -r ms1 r1 w1 p1 < <(tail -n 1 "$home/stats.txt" | numbers)
-awk -v t0="$t0" -v t1="$t1" -v hz="$hz" -v s="$seconds" -v ms="$((ms1 - ms0))" -v r="$((r1 - r0))" \
-    -v w="$((w1 - w0))" -v p="$((p1 - p0))" 'BEGIN {
-  printf "idle: %.1f %% of one core over %d s; %.1f renders/s (%.2f whole), %.0f pixels read/s\n",
-         100 * (t1 - t0) / hz / s, s, r * 1000 / ms, w * 1000 / ms, p * 1000 / ms }'
+measure "music off" 0 "" 0
+measure "music on" 1 dummy 0
+measure "minimised" 0 "" 1

@@ -7,8 +7,10 @@ E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/e2e_lib.sh
 
 # prepare_home DATA: a home with links to the generated data, the default
 # decoration as Data/desc, and settings that point the program at it.
+# DATA may be relative: the links into it are made absolute.
 prepare_home() {
-  local data=$1
+  local data
+  data=$(cd "$1" && pwd)
   home=$(mktemp -d /tmp/pinewick-e2e-XXXXXX)
   trap 'rm -rf "$home"' EXIT
   mkdir -p "$home/Data" "$home/config/Corlune"
