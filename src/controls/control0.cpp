@@ -64,8 +64,11 @@ bool TControl0::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TControl0::paintEvent(QPaintEvent*) {
+void TControl0::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // The region being repainted is the canvas's clip, so that a painter of
+    // costly content (the tree) can draw only that part.
+    painter.setClipRegion(event->region());
     canvas_ = &painter;
     Paint();
     canvas_ = nullptr;

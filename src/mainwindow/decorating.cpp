@@ -251,7 +251,7 @@ void TFormTree::IdleStep() {
     default: {
         // A still tree with still toys is not drawn again. While the tree
         // turns, the toys move at the display rate; on a still tree their own
-        // animations are paced (about ten steps a second), and Render draws
+        // animations are paced (about thirty steps a second), and Render draws
         // only the rectangles they changed.
         const bool toysMove = ToysAnimate();
         if (AutoRotate != 0) {

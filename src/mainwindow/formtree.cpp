@@ -227,6 +227,10 @@ void TFormTree::createComponents() {
 void TFormTree::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
+        // The window's exposure starts and stops the frame timer.
+        if (QWindow* window = windowHandle()) {
+            window->installEventFilter(this);
+        }
         FormShow();
         // Where the window system never activates the window (no window
         // manager, focus stealing prevented), it still comes up complete.
@@ -352,16 +356,6 @@ QCursor TFormTree::ProgramCursor(int number) const {
     return number >= 1 && number <= 4 ? cursors_[static_cast<std::size_t>(number)] : QCursor();
 }
 
-void TFormTree::startFrameTimer() {
-    // One step per display frame: the animation stays smooth without
-    // spinning a core.
-    const QScreen* screen = this->screen();
-    const double rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
-    frameTimer_.setTimerType(Qt::PreciseTimer);
-    frameTimer_.start(std::max(1, static_cast<int>(1000.0 / rate)));
-    LastTick = TimeThread ? TimeThread->ElapsedMs() : 0;
-}
-
 void TFormTree::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
@@ -391,6 +385,7 @@ void TFormTree::FormActivate() {
 }
 
 void TFormTree::FormDestroy() {
+    stepping_ = false;
     frameTimer_.stop();
     help_.reset();
     // The tree writes the description file as it goes.
@@ -490,6 +485,7 @@ void TFormTree::CloseWithoutAsking() {
 
 void TFormTree::closeAfterYes() {
     closing_ = true;
+    stepping_ = false;
     frameTimer_.stop();
     SaveDecoration();
     done(QDialog::Accepted);

@@ -7,6 +7,7 @@
 // The code is split by what it does:
 //   formtree.cpp        components, show / activate / destroy, command buttons, moving the window
 //   formtreepaint.cpp   painting of the window, the tree, the buttons and the cases
+//   formtreeframes.cpp  the frame timer, paused while the window cannot be seen
 //   greetingband.cpp    the greeting band and its editing from the keyboard
 //   decorating.cpp      the pointer state machine (cases, slots, toys, turning) and IdleStep
 //   music.cpp           the music button and the players
@@ -66,6 +67,11 @@ public:
     void IdleStep();
     // The step's timer interval in milliseconds (the screen's refresh rate).
     int FrameInterval() const { return frameTimer_.interval(); }
+    // Whether any of the window can be seen: a minimised window, one covered by
+    // others or one on another workspace is not stepped (the time thread keeps
+    // counting, so what was moving catches up when the window shows again).
+    bool WindowExposed() const;
+    bool Stepping() const { return frameTimer_.isActive(); }
 
     // The dialogs read these (greeting editor, driver dialog, About box, output dialog).
     TTree* tree() const { return tree_.get(); }
@@ -149,6 +155,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 public slots:
     // The window manager's close and Escape of a dialog: quitting goes through
@@ -164,6 +171,8 @@ private:
     void loadCursors();
     void FormDestroy();
     void startFrameTimer();
+    // Runs the frame timer while the window is exposed and stops it while not.
+    void followExposure();
     // The one place the scene is drawn from the window's step.
     void RenderTree();
     bool ToysAnimate() const;
@@ -214,6 +223,9 @@ private:
     bool shown_ = false;
     bool firstActivation_ = true;
     bool closing_ = false;
+    // The frame timer belongs to a shown window that is not closing; it runs
+    // only while the window is exposed.
+    bool stepping_ = false;
     int hourglass_ = 0;
     // Moving the window by hand when no window manager does it.
     bool movingByHand_ = false;

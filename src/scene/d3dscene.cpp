@@ -161,13 +161,24 @@ const QImage& TD3DScene::renderSurface() const {
 }
 
 void TD3DScene::PaintTo(int x, int y, QPainter& canvas) {
-    // Same size and format: a straight copy of the background.
-    std::memcpy(compose_.bits(), background_.constBits(), background_.sizeInBytes());
+    // Only what the canvas lets through is composed: a repaint of the
+    // rectangles the last render changed costs what they cover.
+    QRect area(QPoint(0, 0), size_);
+    if (canvas.hasClipping())
+        area &= canvas.clipBoundingRect().toAlignedRect().translated(-x, -y);
+    if (area.isEmpty())
+        return;
+    // Same size and format: straight copies of the background's rows.
+    const qsizetype rowBytes = static_cast<qsizetype>(area.width()) * 4;
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        std::memcpy(compose_.scanLine(row) + area.left() * 4,
+                    background_.constScanLine(row) + area.left() * 4, static_cast<std::size_t>(rowBytes));
+    }
     if (device_) {
         QPainter painter(&compose_);
-        painter.drawImage(0, 0, device_->surface());
+        painter.drawImage(area.topLeft(), device_->surface(), area);
     }
-    canvas.drawImage(x, y, compose_);
+    canvas.drawImage(area.topLeft() + QPoint(x, y), compose_, area);
 }
 
 float TD3DScene::LoadTreeMesh(const QString& path, float scale) {

@@ -239,6 +239,36 @@ TEST_F(FormTreeTest, AToyThatMissesTheTreeFallsLandsAndGoes) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// Hidden, the window is not stepped and what moves waits; shown again, it
+// steps on from where the clock is: a toy that was falling lands and goes.
+TEST_F(FormTreeTest, AHiddenWindowIsNotSteppedAndAFallGoesOnWhenShown) {
+    TFormTree& form = open();
+    EXPECT_TRUE(form.Stepping());
+    dragSlot("Toy1", treeOrigin + QPoint(4, 4));
+    ASSERT_EQ(form.InputState, TFormTree::StateFalling);
+
+    struct Row {
+        const char* what;
+        bool visible;
+    };
+    for (const Row& row : {Row{"hidden", false}, Row{"shown again", true}, Row{"hidden again", false},
+                           Row{"shown at last", true}}) {
+        form.setVisible(row.visible);
+        if (row.visible) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&form)) << row.what;
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form.WindowExposed(), row.visible) << row.what;
+        EXPECT_EQ(form.Stepping(), row.visible) << row.what;
+        if (!row.visible) {
+            const rm::Vector before = form.DropToy->frame()->GetPosition(nullptr);
+            QTest::qWait(200);
+            EXPECT_EQ(form.DropToy->frame()->GetPosition(nullptr).y, before.y) << row.what;
+        }
+    }
+    EXPECT_EQ(followFall().back(), TFormTree::StateRest);
+}
+
 TEST_F(FormTreeTest, ReleasedOutsideTheTreeTheToyGoesBackAndNothingIsAdded) {
     TFormTree& form = open();
     const std::size_t before = tree().toys().size();

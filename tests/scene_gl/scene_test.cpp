@@ -103,6 +103,51 @@ TEST(D3DScene, PaintToComposesTheRenderingOverTheBackgroundByCoverage) {
     EXPECT_GE(mixed, 2);
 }
 
+// A clipped canvas (a repaint of the damaged part of the window) gets exactly
+// the pixels a whole paint gives inside the clip, and nothing outside it.
+TEST(D3DScene, PaintToWithAClipPaintsOnlyTheClipAsAWholePaintWould) {
+    TD3DScene scene(QSize(370, 376), background());
+    scene.SetDriver("");
+    ASSERT_TRUE(scene.hasDevice());
+    scene.treeFrame()->AddVisual(rm::makeSphere(60, 32, 16, 0xFFFF0000));
+    scene.Render();
+    const QPoint at(40, 30);
+    QImage whole(500, 450, QImage::Format_RGB32);
+    whole.fill(Qt::black);
+    {
+        QPainter painter(&whole);
+        scene.PaintTo(at.x(), at.y(), painter);
+    }
+    struct Row {
+        const char* what;
+        QRegion clip; // in window coordinates
+    };
+    const Row rows[] = {
+        {"inside, over the sphere's edge", QRegion(150, 150, 120, 90)},
+        {"across the control's top-left corner", QRegion(10, 5, 60, 50)},
+        {"two rectangles", QRegion(200, 200, 30, 30) + QRegion(300, 320, 40, 20)},
+        {"outside the control", QRegion(430, 420, 50, 20)},
+    };
+    const QRect control(at, QSize(370, 376));
+    for (const Row& row : rows) {
+        QImage part(500, 450, QImage::Format_RGB32);
+        part.fill(Qt::black);
+        {
+            QPainter painter(&part);
+            painter.setClipRegion(row.clip);
+            scene.PaintTo(at.x(), at.y(), painter);
+        }
+        int wrong = 0;
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width(); ++x) {
+                const bool painted = row.clip.contains(QPoint(x, y)) && control.contains(x, y);
+                wrong += part.pixel(x, y) != (painted ? whole.pixel(x, y) : 0xFF000000u);
+            }
+        }
+        EXPECT_EQ(wrong, 0) << row.what;
+    }
+}
+
 TEST(D3DScene, LoadTreeMeshStandsTheMeshOnTheFloorAndReturnsHalfItsHeight) {
     TD3DScene scene(QSize(100, 100), background(QSize(100, 100)));
     const QString mesh = testsupport::sourceDir() + "/tests/data/x/two_materials.x";

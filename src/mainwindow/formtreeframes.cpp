@@ -1,0 +1,44 @@
+// TFormTree: the frame timer that drives IdleStep. It runs once per display
+// frame while some of the window can be seen; minimised, covered or on another
+// workspace, the window costs nothing. The time thread counts on meanwhile, so
+// the first step after the window shows again moves everything by the time
+// that passed: a fall in progress lands where it would have.
+#include "mainwindow/formtree.h"
+#include "platform/timethread.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+void TFormTree::startFrameTimer() {
+    const QScreen* screen = this->screen();
+    const double rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.setInterval(std::max(1, static_cast<int>(1000.0 / rate)));
+    LastTick = TimeThread ? TimeThread->ElapsedMs() : 0;
+    stepping_ = true;
+    followExposure();
+}
+
+bool TFormTree::WindowExposed() const {
+    const QWindow* window = windowHandle();
+    return window && window->isExposed();
+}
+
+void TFormTree::followExposure() {
+    const bool run = stepping_ && WindowExposed();
+    if (run && !frameTimer_.isActive()) {
+        frameTimer_.start();
+    } else if (!run && frameTimer_.isActive()) {
+        frameTimer_.stop();
+    }
+}
+
+bool TFormTree::eventFilter(QObject* watched, QEvent* event) {
+    // Qt has updated isExposed() when the window's expose event arrives.
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        followExposure();
+    }
+    return QDialog::eventFilter(watched, event);
+}
