@@ -30,6 +30,9 @@ class TMediaPlayer;
 class TSoundPlayer;
 class TToy;
 class TTree;
+namespace media {
+class AudioDevice;
+}
 
 class TFormTree : public QDialog {
     Q_OBJECT
@@ -211,6 +214,9 @@ private:
     QImage out_;
     std::unique_ptr<TTree> tree_;
     std::unique_ptr<THelp> help_;
+    // Held while music is on: the audio device and the synthesiser with its
+    // soundfont stay open across songs and sounds.
+    std::shared_ptr<media::AudioDevice> audio_;
     std::array<QCursor, 5> cursors_;
 
     // Where the dragged slot sat, and its point that follows the pointer.

@@ -3,6 +3,7 @@
 // the tree, which keeps them in the description file.
 #include "controls/control0.h"
 #include "mainwindow/formtree.h"
+#include "media/audiodevice.h"
 #include "media/mediaplayer.h"
 #include "scene/tree.h"
 
@@ -16,6 +17,12 @@ void TFormTree::createPlayers() {
 }
 
 void TFormTree::RestartMusic() {
+    // Taken before the players let go of it, so that a song change does not
+    // close the device; without one the players report the failure.
+    if (tree_ && tree_->MusicOn && !audio_) {
+        QString error;
+        audio_ = media::AudioDevice::acquire(&error);
+    }
     // Each of these may fail (a player that is not open cannot stop); the
     // failure is ignored and the next one still runs.
     MediaPlayer->Stop();
@@ -23,6 +30,7 @@ void TFormTree::RestartMusic() {
     DropPlayer->Stop();
     DropPlayer->Close();
     if (!tree_ || !tree_->MusicOn) {
+        audio_.reset();
         return;
     }
     // A song that cannot be opened is not played and sends no notification.

@@ -1,9 +1,13 @@
 #include "media/audiodevice.h"
+#include "media/synthesiser.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <mutex>
+#include <vector>
 
 namespace media {
 namespace {
@@ -40,6 +44,31 @@ void onMusicFinished() {
     musicFinish = {};
 }
 
+// The mixer's music stream, filled by the synthesiser in the device's format
+// (16-bit samples; stereo, or whatever channel count the device settled on).
+void renderMusic(void* synthesiser, Uint8* stream, int bytes) {
+    int channels = 2;
+    Mix_QuerySpec(nullptr, nullptr, &channels);
+    auto* out = reinterpret_cast<std::int16_t*>(stream);
+    const int frames = bytes / (2 * std::max(channels, 1));
+    auto* synth = static_cast<Synthesiser*>(synthesiser);
+    if (channels == 2) {
+        synth->render(out, frames);
+        return;
+    }
+    std::vector<std::int16_t> stereo(2 * static_cast<std::size_t>(frames));
+    synth->render(stereo.data(), frames);
+    for (int f = 0; f < frames; ++f) {
+        const std::int16_t left = stereo[2 * f], right = stereo[2 * f + 1];
+        for (int c = 0; c < channels; ++c) {
+            out[f * channels + c] = channels == 1 ? static_cast<std::int16_t>((left + right) / 2)
+                                    : c == 0      ? left
+                                    : c == 1      ? right
+                                                  : std::int16_t{0};
+        }
+    }
+}
+
 } // namespace
 
 std::shared_ptr<AudioDevice> AudioDevice::acquire(QString* error) {
@@ -58,10 +87,8 @@ std::shared_ptr<AudioDevice> AudioDevice::acquire(QString* error) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
     }
-    Mix_Init(MIX_INIT_MID);
     Mix_AllocateChannels(channelCount);
     Mix_ChannelFinished(onChannelFinished);
-    Mix_HookMusicFinished(onMusicFinished);
     auto device = std::shared_ptr<AudioDevice>(new AudioDevice);
     shared = device;
     return device;
@@ -74,11 +101,10 @@ AudioDevice::~AudioDevice() {
         musicFinish = {};
     }
     Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    Mix_HookMusic(nullptr, nullptr); // waits for the audio thread to leave the hook
+    synth_.reset();
     Mix_ChannelFinished(nullptr);
-    Mix_HookMusicFinished(nullptr);
     Mix_CloseAudio();
-    Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -140,20 +166,45 @@ void AudioDevice::haltChannel(int channel, QObject* owner) {
     Mix_HaltChannel(channel);
 }
 
-bool AudioDevice::playMusic(Mix_Music* music, FinishCall finish) {
-    // Registered before the song starts, so its end cannot go unseen.
+bool AudioDevice::useSoundFont(const QString& soundFont, QString* error) {
+    if (synth_ && synth_->soundFont() == soundFont) {
+        return true;
+    }
+    if (!Synthesiser::IsSoundFont(soundFont)) {
+        *error = QStringLiteral("media: %1 is not a soundfont").arg(soundFont);
+        return false;
+    }
+    int rate = MIX_DEFAULT_FREQUENCY;
+    Mix_QuerySpec(&rate, nullptr, nullptr);
+    Mix_HookMusic(nullptr, nullptr);
     {
         std::lock_guard lock(finishLock);
         musicFinish = {};
     }
-    Mix_HaltMusic();
+    musicOwner_ = nullptr;
+    synth_ = std::make_unique<Synthesiser>(soundFont, rate);
+    Mix_HookMusic(renderMusic, synth_.get());
+    return true;
+}
+
+bool AudioDevice::playMusic(const QByteArray& song, FinishCall finish) {
+    if (!synth_) {
+        return false;
+    }
+    // The song before is silenced first, so its end cannot be taken for this
+    // one's; this one's finish call is registered before it starts. The
+    // synthesiser calls onMusicFinished with its own lock held: finishLock is
+    // never held here while calling it.
+    synth_->halt();
     {
         std::lock_guard lock(finishLock);
         musicFinish = std::move(finish);
+        musicOwner_ = musicFinish.context;
     }
-    if (Mix_PlayMusic(music, 1) != 0) {
+    if (!synth_->play(song, onMusicFinished)) {
         std::lock_guard lock(finishLock);
         musicFinish = {};
+        musicOwner_ = nullptr;
         return false;
     }
     return true;
@@ -169,18 +220,36 @@ bool AudioDevice::replaceMusicFinish(QObject* owner, FinishCall finish) {
 }
 
 void AudioDevice::pauseMusic() {
-    Mix_PauseMusic();
+    if (synth_) {
+        synth_->pause();
+    }
 }
 
 void AudioDevice::resumeMusic() {
-    Mix_ResumeMusic();
+    if (synth_) {
+        synth_->resume();
+    }
 }
 
 void AudioDevice::forgetMusic(QObject* owner) {
-    std::lock_guard lock(finishLock);
-    if (musicFinish.context == owner) {
-        musicFinish = {};
+    bool owned = false;
+    {
+        std::lock_guard lock(finishLock);
+        if (musicFinish.context == owner) {
+            musicFinish = {};
+        }
+        owned = musicOwner_ == owner;
+        if (owned) {
+            musicOwner_ = nullptr;
+        }
     }
+    if (owned && synth_) {
+        synth_->halt();
+    }
+}
+
+bool AudioDevice::musicPlaying() const {
+    return synth_ && synth_->playing();
 }
 
 } // namespace media

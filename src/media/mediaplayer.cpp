@@ -4,13 +4,19 @@
 #include "media/filmdecoder.h"
 #include "media/filmsound.h"
 #include "media/filmview.h"
+#include "media/synthesiser.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+
 #include <SDL_mixer.h>
 #include <algorithm>
 
 namespace {
+
+// Songs are a few kilobytes; a file far beyond that is not read as one.
+constexpr qint64 MaxSongBytes = 4 << 20;
 
 QString& chosenSoundFont() {
     static QString path;
@@ -152,11 +158,16 @@ bool TMediaPlayer::Open() {
             if (!QFileInfo(font).isFile()) {
                 return fail(QStringLiteral("media: soundfont %1 is missing").arg(font));
             }
-            Mix_SetSoundFonts(font.toLocal8Bit().constData());
-            music_ = Mix_LoadMUS(path.constData());
-            if (!music_) {
-                return fail(QStringLiteral("media: %1: %2").arg(fileName_, Mix_GetError()));
+            // The synthesiser and its soundfont stay open across songs.
+            if (!audio->useSoundFont(font, &error)) {
+                return fail(error);
             }
+            QFile song(fileName_);
+            QByteArray bytes = song.open(QIODevice::ReadOnly) ? song.read(MaxSongBytes + 1) : QByteArray();
+            if (bytes.size() > MaxSongBytes || !media::Synthesiser::IsSong(bytes)) {
+                return fail(QStringLiteral("media: %1: not a MIDI file").arg(fileName_));
+            }
+            song_ = std::move(bytes);
         } else {
             chunk_ = Mix_LoadWAV(path.constData());
             if (!chunk_) {
@@ -194,7 +205,7 @@ bool TMediaPlayer::Play() {
     switch (kind_) {
     case Kind::Music:
         if (fromStart || !audio_->replaceMusicFinish(this, finish)) {
-            ok = audio_->playMusic(music_, finish);
+            ok = audio_->playMusic(song_, finish);
         } else if (!playing_) {
             audio_->resumeMusic();
         }
@@ -231,7 +242,9 @@ bool TMediaPlayer::Play() {
     if (!ok) {
         playing_ = false;
         return fail(QStringLiteral("media: %1: %2")
-                        .arg(fileName_, kind_ == Kind::Film ? "the film does not play" : Mix_GetError()));
+                        .arg(fileName_, kind_ == Kind::Film    ? "the film does not play"
+                                        : kind_ == Kind::Music ? "the song does not play"
+                                                               : Mix_GetError()));
     }
     started_ = true;
     atEnd_ = false;
@@ -274,10 +287,9 @@ bool TMediaPlayer::Close() {
         return true;
     }
     endPendingPlay(TMPNotifyValues::nvAborted);
-    if (music_) {
-        audio_->forgetMusic(this);
-        Mix_FreeMusic(music_); // halts it when it is the song playing
-        music_ = nullptr;
+    if (kind_ == Kind::Music) {
+        audio_->forgetMusic(this); // silences it when it is the song playing
+        song_.clear();
     }
     if (chunk_) {
         if (channel_ >= 0) {

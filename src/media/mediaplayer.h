@@ -1,7 +1,7 @@
 #pragma once
 // TMediaPlayer: plays one song, sound or film at a time and reports the end of
-// a play. MIDI songs play through SDL_mixer's music stream with FluidSynth and
-// a General MIDI soundfont, wave sounds on mixer channels of their own (so a
+// a play. MIDI songs play through FluidSynth (one synthesiser and soundfont for
+// all songs) on SDL_mixer's music stream, wave sounds on mixer channels of their own (so a
 // song, a landing sound and the title sound can sound at once), films are
 // decoded with FFmpeg and shown in a display widget at their own frame rate.
 //
@@ -23,7 +23,6 @@
 #include <memory>
 
 struct Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
 
 namespace media {
 class AudioDevice;
@@ -120,7 +119,7 @@ private:
     bool pendingNotify_ = false;
 
     std::shared_ptr<media::AudioDevice> audio_;
-    Mix_Music* music_ = nullptr;
+    QByteArray song_;
     Mix_Chunk* chunk_ = nullptr;
     int channel_ = -1;
 

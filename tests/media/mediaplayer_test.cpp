@@ -1,5 +1,6 @@
 // The media player with SDL's dummy audio driver (real-time pacing, no sound
 // card) and, where a test checks what was played, its disk driver.
+#include "media/audiodevice.h"
 #include "media/mediaplayer.h"
 #include "media_files.h"
 #include "support/test_paths.h"
@@ -179,12 +180,37 @@ TEST_F(MediaPlayer, SoundsOfSeveralPlayersAndASongSoundAtOnce) {
         ASSERT_TRUE(player->Play());
     }
     pump(300);
-    EXPECT_TRUE(Mix_PlayingMusic());
+    QString error;
+    const auto device = media::AudioDevice::acquire(&error);
+    ASSERT_TRUE(device) << qPrintable(error);
+    EXPECT_TRUE(device->musicPlaying());
     EXPECT_EQ(Mix_Playing(-1), 2);
     // Stopping one leaves the others sounding.
     landing.StopAndClose();
     EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_TRUE(device->musicPlaying());
+}
+
+// While something holds the device (the main window does while music is on),
+// songs change on the same synthesiser: the soundfont is not loaded again.
+TEST_F(MediaPlayer, SongChangesKeepTheSynthesiserAndItsSoundfont) {
+    QString error;
+    const auto device = media::AudioDevice::acquire(&error);
+    ASSERT_TRUE(device) << qPrintable(error);
+    TMediaPlayer player;
+    const media::Synthesiser* first = nullptr;
+    for (const char* name : {"/a.mid", "/b.mid", "/c.mid"}) {
+        player.Stop();
+        player.Close();
+        EXPECT_FALSE(device->musicPlaying()) << name;
+        player.SetFileName(writeNote(dir + name, 0.5));
+        ASSERT_TRUE(player.Open()) << qPrintable(player.LastError());
+        ASSERT_TRUE(player.Play());
+        EXPECT_TRUE(device->musicPlaying()) << name;
+        first = first ? first : device->synthesiser();
+        EXPECT_EQ(device->synthesiser(), first) << name;
+        pump(100);
+    }
 }
 
 TEST_F(MediaPlayer, ASongPlaysThroughTheSoundfontAndNotifiesAtItsEnd) {
