@@ -41,6 +41,8 @@ Synthesiser::Synthesiser(const QString& soundFont, int sampleRate) : state_(std:
     s.font = soundFont;
     s.settings = new_fluid_settings();
     fluid_settings_setnum(s.settings, "synth.sample-rate", sampleRate);
+    // As loud as the mixer's own MIDI player at full music volume.
+    fluid_settings_setnum(s.settings, "synth.gain", 1.0);
     // The mixer's hook drives the synth: no audio driver or threads of its own.
     fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
     s.synth = new_fluid_synth(s.settings);
