@@ -1,5 +1,6 @@
 #include "mail/sendmail.h"
 
+#include "mail/mailaddress.h"
 #include "mail/tlsstream.h"
 
 #include <QCoreApplication>
@@ -14,17 +15,9 @@ namespace {
 // gathered up to it before it is handed over, so the GUI gets a turn between them.
 constexpr std::size_t kSendSlice = 16 * 1024;
 
-// An address that could smuggle a command or a header line into the mail: control
-// bytes (CR, LF, ...) or the angle brackets that delimit it in the dialogue.
-bool IsUnsafeAddress(const std::string& address) {
-    for (const char c : address) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 32 || byte == 127 || c == '<' || c == '>') {
-            return true;
-        }
-    }
-    return false;
-}
+// Seconds a connect (and a host lookup) may take unless the owner says otherwise:
+// the kernel's own retries would take minutes.
+constexpr int kDefaultConnectSeconds = 30;
 
 } // namespace
 
@@ -32,6 +25,8 @@ SendMail::SendMail(QObject* parent) : TStarSocket(parent) {
     OnMessage = [this](int message) {
         DoneMessage(message);
     };
+    TimeOutConnect = kDefaultConnectSeconds;
+    TimeOutArp = kDefaultConnectSeconds;
     replyTimer_.setSingleShot(true);
     connect(&replyTimer_, &QTimer::timeout, this, [this] { TimeOutHandler(); });
     // Nothing runs yet: a cancel now has nothing to end.
@@ -103,6 +98,8 @@ void SendMail::StartRequest() {
     mailSent_ = false;
     lastError_ = SendMailError::None;
     skip_ = {0, 0, 0};
+    acceptedRecipients_ = 0;
+    lastRefusal_.clear();
 
     // The first recipient: TO_Address, else the first entry of To, cc or Bcc.
     if (!TO_Address.empty()) {
@@ -117,9 +114,11 @@ void SendMail::StartRequest() {
             }
         }
     }
-    if (TO_Address.empty() || !AddressesAcceptable()) {
+    const std::string problem = TO_Address.empty() ? std::string() : AddressesProblem();
+    if (TO_Address.empty() || !problem.empty()) {
         lastError_ = SendMailError::MailDestination;
-        Error(SendMailError::MailDestination, "Mail Destination Error");
+        Error(SendMailError::MailDestination,
+              problem.empty() ? "Mail Destination Error" : "Mail Destination Error: " + problem);
         Abort();
         return;
     }
@@ -127,10 +126,12 @@ void SendMail::StartRequest() {
     if (Connected()) {
         // Still connected from the previous mail: go straight to MAIL FROM.
         step_ = kHelo;
-        partialReply_.clear();
+        replies_.Clear();
+        replyLines_ = 0;
         TouchReplyTimer();
         inReply_ = true;
-        HandleReply(" ");
+        Info(SendMailInfo::ReplyLine, " ");
+        ActOnReply(" ");
         inReply_ = false;
         return;
     }
@@ -172,21 +173,28 @@ void SendMail::StartRequest() {
     CheckSocketError();
 }
 
-bool SendMail::AddressesAcceptable() const {
-    if (IsUnsafeAddress(FROM_Address) || IsUnsafeAddress(TO_Address)) {
-        return false;
+// Every address goes out whole or not at all: the first one unfit to send, and why.
+// An empty sender is the null path servers know, and stays allowed.
+std::string SendMail::AddressesProblem() const {
+    if (!FROM_Address.empty()) {
+        if (std::string problem = AddressProblem(FROM_Address); !problem.empty()) {
+            return "the sender address \"" + FROM_Address + "\": " + problem;
+        }
     }
     std::string address;
     std::string name;
     for (const auto* list : {&ListTo, &Listcc, &ListBcc}) {
         for (const std::string& entry : *list) {
             SplitRecipient(entry, address, name);
-            if (IsUnsafeAddress(address)) {
-                return false;
+            if (std::string problem = AddressProblem(address); !problem.empty()) {
+                return "the recipient address \"" + address + "\": " + problem;
             }
         }
     }
-    return true;
+    if (std::string problem = AddressProblem(TO_Address); !problem.empty()) {
+        return "the recipient address \"" + TO_Address + "\": " + problem;
+    }
+    return {};
 }
 
 void SendMail::HostResolved() {
@@ -209,7 +217,8 @@ void SendMail::ConnectedHandler() {
     }
     step_ = kGreeting;
     Info(SendMailInfo::Connected, AddressText());
-    partialReply_.clear();
+    replies_.Clear();
+    replyLines_ = 0;
     mailSent_ = false;
     TouchReplyTimer();
     if (Security.Tls == TlsMode::Tls) {
@@ -233,6 +242,10 @@ void SendMail::DisconnectHandler() {
 }
 
 void SendMail::TimeOutHandler() {
+    if (mailSent_) {
+        FinishAccepted(); // QUIT unanswered: the mail is delivered all the same
+        return;
+    }
     lastError_ = SendMailError::TimedOut;
     Error(SendMailError::TimedOut, "Connection timed out");
     Abort();
@@ -252,6 +265,11 @@ bool SendMail::CheckSocketError() {
     if (socketError == 0) {
         lastError_ = SendMailError::None;
         return false;
+    }
+    if (mailSent_) {
+        // The server took the mail; what becomes of QUIT changes nothing.
+        FinishAccepted();
+        return true;
     }
     const MailErrorText mapped = MailErrorFromWinsock(socketError);
     lastError_ = mapped.code;
@@ -275,6 +293,28 @@ void SendMail::Abort() {
     outgoingSent_ = 0;
     CloseSocket();
     PostMessage(kDoneMessage);
+}
+
+// A server that breaks the protocol: the request ends at once, unless the mail was
+// accepted already and only QUIT was waiting for its answer.
+void SendMail::ProtocolError(const std::string& what) {
+    if (mailSent_) {
+        FinishAccepted();
+        return;
+    }
+    lastError_ = SendMailError::UnexpectedResponse;
+    Error(SendMailError::UnexpectedResponse, "Unexpected response: " + what);
+    Abort();
+}
+
+// The mail is delivered: the connection closes from our side, without an error.
+void SendMail::FinishAccepted() {
+    if (cancelled_) {
+        return;
+    }
+    CloseSocket();
+    LastError = 0;
+    EndRequest();
 }
 
 // Ends the request without closing anything (the peer already has).
@@ -311,8 +351,16 @@ void SendMail::Error(SendMailError error, const std::string& text) {
     }
 }
 
+// A header line: cut at 253 characters.
 void SendMail::SendLine(std::string_view text) {
     std::string line(text.substr(0, 253));
+    line += "\r\n";
+    SendText(line);
+}
+
+// A command goes out whole: the addresses in it were checked against the limits.
+void SendMail::SendCommand(std::string_view text) {
+    std::string line(text);
     line += "\r\n";
     SendText(line);
 }

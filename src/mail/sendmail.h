@@ -5,6 +5,7 @@
 // and OnDone (always last, always from the event queue).
 #include "mail/mailtypes.h"
 #include "mail/quotedprintable.h"
+#include "mail/replyreader.h"
 #include "mail/smtpsecurity.h"
 #include "mail/starsocket.h"
 
@@ -62,9 +63,13 @@ public:
 
     // After an accepted mail, keep the connection for the next request.
     bool KeepConnectionOpen = false;
-    // Seconds the server may stay silent while the conversation waits on it
-    // (a reply, or room to send); 0 = no limit.
+    // Seconds a whole reply may take to arrive, counted from the command it
+    // answers (or the last bytes the server took); 0 = no limit.
     int TimeOutReply = 120;
+    // Milliseconds the answer to QUIT is waited for once the mail is accepted.
+    int TimeOutQuitMs = 5000;
+    // The most lines one reply may have.
+    static constexpr int kMaxReplyLines = 1000;
 
     const std::string& Version() const { return version_; }
     void SetVersion(const std::string&) {} // read-only
@@ -123,7 +128,7 @@ private:
 
     // Request lifecycle (sendmail.cpp).
     void StartRequest();
-    bool AddressesAcceptable() const;
+    std::string AddressesProblem() const;
     bool CheckSocketError();
     void Abort();
     void EndRequest();
@@ -132,9 +137,12 @@ private:
     void DisconnectHandler();
     void TimeOutHandler();
     void TouchReplyTimer();
+    void ProtocolError(const std::string& what);
+    void FinishAccepted();
 
     // Senders (sendmail.cpp).
     void SendLine(std::string_view text);
+    void SendCommand(std::string_view text);
     void SendHeader(std::string_view text);
     void SendText(std::string_view text);
     void SendBlock(const char* data, std::size_t count);
@@ -146,6 +154,7 @@ private:
     // The dialogue (smtpdialogue.cpp).
     void Reader();
     void HandleReply(const std::string& line);
+    void ActOnReply(const std::string& line);
     void StartRecipientWalk();
     void AdvanceRecipientList();
     void NextRecipient();
@@ -186,7 +195,10 @@ private:
     void EncodeQP(const char* data, std::size_t count);
 
     int step_ = kGreeting;
-    std::string partialReply_;
+    TReplyReader replies_;
+    int replyLines_ = 0;         // lines of the reply being read
+    int acceptedRecipients_ = 0; // RCPTs the server said yes to
+    std::string lastRefusal_;    // the server's last refusal of a recipient
     bool busy_ = false;
     bool cancelled_ = false;
     bool inReply_ = false;

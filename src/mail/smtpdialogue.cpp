@@ -16,6 +16,7 @@ void SendMail::Reader() {
         return;
     }
     char buffer[2048];
+    std::string line;
     while (!cancelled_) {
         // While TLS is being set up, what arrives belongs to the handshake.
         if (step_ == kTlsHandshake && !ContinueHandshake()) {
@@ -25,12 +26,10 @@ void SendMail::Reader() {
         if (CheckSocketError() || received == 0) {
             return;
         }
-        TouchReplyTimer();
-        partialReply_.append(buffer, strnlen(buffer, static_cast<std::size_t>(received)));
-        std::size_t start = 0;
-        for (std::size_t end; (end = partialReply_.find("\r\n", start)) != std::string::npos;
-             start = end + 2) {
-            const std::string line = partialReply_.substr(start, end - start);
+        // No timer is touched here: the whole reply has to arrive in time, however
+        // slowly its bytes come.
+        replies_.Append(std::string_view(buffer, static_cast<std::size_t>(received)));
+        while (replies_.NextLine(line)) {
             inReply_ = true;
             HandleReply(line);
             inReply_ = false;
@@ -40,27 +39,46 @@ void SendMail::Reader() {
             if (step_ == kTlsHandshake) {
                 // Anything that came in plain text after the answer to STARTTLS
                 // is not the server's word: it is dropped, never read as a reply.
-                start = partialReply_.size();
+                replies_.Clear();
                 break;
             }
         }
-        partialReply_.erase(0, start);
+        if (const TReplyReader::Fault fault = replies_.PendingFault(); fault != TReplyReader::Fault::None) {
+            ProtocolError(TReplyReader::FaultText(fault));
+            return;
+        }
     }
 }
 
 void SendMail::HandleReply(const std::string& line) {
     Info(SendMailInfo::ReplyLine, line);
-    if (!line.empty() && (line[0] == '4' || line[0] == '5' || line[0] == '-')) {
+    if (mailSent_) {
+        return; // the answer to QUIT, whatever it is, changes nothing now
+    }
+    if (const std::string problem = TReplyReader::LineProblem(line); !problem.empty()) {
+        ProtocolError(line.empty() ? "an empty reply line" : line);
+        return;
+    }
+    const bool last = line.size() < 4 || line[3] != '-';
+    replyLines_ = last ? 0 : replyLines_ + 1;
+    if (replyLines_ >= kMaxReplyLines) {
+        ProtocolError("a reply of more than " + std::to_string(kMaxReplyLines) + " lines");
+        return;
+    }
+    ActOnReply(line);
+}
+
+void SendMail::ActOnReply(const std::string& line) {
+    if (line[0] == '4' || line[0] == '5') {
         if (step_ == kRecipients) {
             // A refused recipient: the others still get their RCPT.
             Info(SendMailInfo::RecipientRefused, currentRecipient_);
+            lastRefusal_ = line;
         } else if (step_ >= kEhlo) {
             SecureRefusal(line);
             return;
         } else {
-            lastError_ = SendMailError::UnexpectedResponse;
-            Error(SendMailError::UnexpectedResponse, "Unexpected response: " + line);
-            Abort();
+            ProtocolError(line);
             return;
         }
     }
@@ -70,6 +88,9 @@ void SendMail::HandleReply(const std::string& line) {
     if (line.size() >= 4 && line[3] == '-') {
         return; // a continuation line of a multi-line reply: wait for the last
     }
+    if (step_ == kRecipients && line[0] == '2') {
+        ++acceptedRecipients_;
+    }
 
     switch (step_) {
     case kGreeting:
@@ -78,13 +99,13 @@ void SendMail::HandleReply(const std::string& line) {
             SendEhlo();
             return;
         }
-        SendLine("HELO " + HeloName());
+        SendCommand("HELO " + HeloName());
         break;
     case kHelo:
-        SendLine("MAIL FROM:<" + AsciiAddress(FROM_Address) + ">" + (NeedsSmtpUtf8() ? " SMTPUTF8" : ""));
+        SendCommand("MAIL FROM:<" + AsciiAddress(FROM_Address) + ">" + (NeedsSmtpUtf8() ? " SMTPUTF8" : ""));
         break;
     case kMailFrom:
-        SendLine("RCPT TO:<" + AsciiAddress(TO_Address) + ">");
+        SendCommand("RCPT TO:<" + AsciiAddress(TO_Address) + ">");
         if (cancelled_) {
             return;
         }
@@ -115,7 +136,11 @@ void SendMail::HandleReply(const std::string& line) {
             PostMessage(kDoneMessage);
             return;
         }
-        SendLine("QUIT");
+        SendCommand("QUIT");
+        // The mail is delivered: QUIT's answer is waited for a short while only.
+        if (!cancelled_) {
+            replyTimer_.start(TimeOutQuitMs);
+        }
         break;
     case kEhlo:
         AfterEhlo(); // STARTTLS, the login or MAIL FROM
@@ -126,7 +151,7 @@ void SendMail::HandleReply(const std::string& line) {
     case kTlsHandshake:
         return; // the handshake takes the bytes; no line gets here
     case kAuthLoginUser:
-        SendLine(Base64Encode(Security.User));
+        SendCommand(Base64Encode(Security.User));
         step_ = kAuthLoginPassword;
         return;
     case kAuthLoginPassword:
@@ -178,11 +203,19 @@ void SendMail::NextRecipient() {
             SplitRecipient(RecipientList(recipientList_)[recipientIndex_ + skip_[recipientList_ - 1]],
                            address, name);
             currentRecipient_ = address;
-            SendLine("RCPT TO:<" + AsciiAddress(address) + ">");
+            SendCommand("RCPT TO:<" + AsciiAddress(address) + ">");
             Info(SendMailInfo::RcptSent, address);
         }
+    } else if (acceptedRecipients_ == 0) {
+        // Nobody to deliver to: no message text goes out.
+        lastError_ = SendMailError::MailDestination;
+        Error(SendMailError::MailDestination,
+              "Mail Destination Error: the server accepted no recipient (" + lastRefusal_ + ")");
+        SendCommand("QUIT");
+        Abort();
+        return;
     } else {
-        SendLine("DATA");
+        SendCommand("DATA");
         step_ = kDataSent; // the step after the reply to DATA is kData
     }
     if (recipientIndex_ == recipientLast_) {

@@ -15,7 +15,7 @@ namespace mail {
 
 void SendMail::SendEhlo() {
     extensions_.clear();
-    SendLine("EHLO " + HeloName());
+    SendCommand("EHLO " + HeloName());
     step_ = kEhlo;
 }
 
@@ -55,7 +55,7 @@ void SendMail::AfterEhlo() {
             SecureFailure(SendMailError::NoStartTls, {});
             return;
         }
-        SendLine("STARTTLS");
+        SendCommand("STARTTLS");
         step_ = kStartTls;
         return;
     }
@@ -73,6 +73,8 @@ void SendMail::StartTls() {
         return;
     }
     step_ = kTlsHandshake;
+    // The whole handshake has one reply time, however its bytes trickle in.
+    TouchReplyTimer();
     ContinueHandshake();
 }
 
@@ -81,7 +83,6 @@ void SendMail::StartTls() {
 bool SendMail::ContinueHandshake() {
     switch (tls_->ContinueHandshake()) {
     case TTlsStream::Handshake::InProgress:
-        TouchReplyTimer();
         return false;
     case TTlsStream::Handshake::Failed:
         SecureFailure(tls_->CertificateRejected() ? SendMailError::CertificateNotTrusted
@@ -132,7 +133,7 @@ void SendMail::SendLogin() {
         OPENSSL_cleanse(line.data(), line.size());
         step_ = kAuthPlain;
     } else {
-        SendLine("AUTH LOGIN");
+        SendCommand("AUTH LOGIN");
         step_ = kAuthLoginUser;
     }
 }
@@ -144,7 +145,7 @@ void SendMail::SendMailFrom() {
         SecureFailure(SendMailError::NoSmtpUtf8, {});
         return;
     }
-    SendLine("MAIL FROM:<" + AsciiAddress(FROM_Address) + ">" + (utf8 ? " SMTPUTF8" : ""));
+    SendCommand("MAIL FROM:<" + AsciiAddress(FROM_Address) + ">" + (utf8 ? " SMTPUTF8" : ""));
     step_ = kMailFrom;
 }
 

@@ -21,7 +21,9 @@ void ScriptedSmtpServer::onConnection() {
         inData_ = false;
         connect(socket, &QTcpSocket::readyRead, this, &ScriptedSmtpServer::onReadyRead);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        reply(greeting);
+        if (!custom || !custom("", *socket)) {
+            reply(greeting);
+        }
     }
 }
 
@@ -66,6 +68,9 @@ void ScriptedSmtpServer::onReadyRead() {
             continue;
         }
         commands.push_back(line);
+        if (custom && custom(line, *client_)) {
+            continue;
+        }
         std::string verb = line.substr(0, line.find_first_of(" :"));
         for (char& c : verb) {
             c = static_cast<char>(toupper(static_cast<unsigned char>(c)));

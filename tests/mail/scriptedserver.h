@@ -7,6 +7,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -37,6 +38,10 @@ public:
     std::string data;
     bool dataEnded = false;
     int connections = 0;
+
+    // When set, called for the greeting (command "") and for each command before
+    // the scripted reply; returning true means it answered (or chose not to) itself.
+    std::function<bool(const std::string& command, QTcpSocket& client)> custom;
 
     // Hangs up the current connection.
     void hangUp();

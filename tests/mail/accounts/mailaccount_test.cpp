@@ -106,6 +106,27 @@ TEST_F(MailAccountTest, ThunderbirdIdentityWithoutServerUsesTheDefaultServer) {
     EXPECT_EQ(account.Port, 587);
 }
 
+TEST_F(MailAccountTest, ThunderbirdStringsAreReadAsJavaScriptReadsThem) {
+    const std::vector<std::pair<QByteArray, std::string>> cases = {
+        {R"(Line\rFeed\nTab\t)", "Line\rFeed\nTab\t"},
+        {R"(back\\slash \"quoted\" \'single\')", "back\\slash \"quoted\" 'single'"},
+        {R"(Ren\u00e9e \x41\u{1F332})", "Ren\xC3\xA9"
+                                        "e A\xF0\x9F\x8C\xB2"},
+        {R"(\uD83C\uDF32 pair)", "\xF0\x9F\x8C\xB2 pair"},
+        {R"(bell\b form\f vtab\v)", "bell\b form\f vtab\v"},
+        {R"(nul\0end)", std::string("nul\0end", 7)},
+        {R"(\q unknown \u12 short \xZ1 bad \u{110000} big)", "q unknown u12 short xZ1 bad u{110000} big"},
+    };
+    for (const auto& [literal, expected] : cases) {
+        SCOPED_TRACE(literal.toStdString());
+        thunderbird("user_pref(\"mail.accountmanager.defaultaccount\", \"account1\");\n"
+                    "user_pref(\"mail.account.account1.identities\", \"id1\");\n"
+                    "user_pref(\"mail.identity.id1.fullName\", \"" +
+                    literal + "\");\n");
+        EXPECT_EQ(ThunderbirdAccount(places).Name, expected);
+    }
+}
+
 TEST_F(MailAccountTest, ThunderbirdWithoutProfileOrPrefsGivesNothing) {
     EXPECT_FALSE(ThunderbirdAccount(places).Found());
     write(".thunderbird/profiles.ini", "[Profile0]\nIsRelative=1\nPath=gone\n");

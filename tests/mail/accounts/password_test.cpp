@@ -10,9 +10,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using mail::FindPassword;
@@ -142,4 +144,100 @@ TEST(Keyring, UnderItsOwnSecretService) {
     }
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+namespace {
+
+// Processes of a process group that still run (zombies waiting for their parent
+// do not count).
+int LiveMembers(pid_t group) {
+    int live = 0;
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile stat("/proc/" + entry + "/stat");
+        if (!stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 2 && fields[2].toInt() == group && fields[0] != "Z") {
+            ++live;
+        }
+    }
+    return live;
+}
+
+} // namespace
+
+// Commands that never end, or leave helpers behind, are stopped with their whole
+// process group; what was asked for in time still counts.
+TEST(PasswordCommand, IsStoppedWithEverythingItStartedWhenItTakesTooLong) {
+    const QString scratch = testsupport::scratchDir("password_command");
+    const std::string groupFile = (scratch + "/group").toStdString();
+    struct Case {
+        std::string command;
+        std::optional<std::string> line;
+        bool timedOut;
+    };
+    const std::vector<Case> cases = {
+        {"echo $$ > " + groupFile + "; exec sleep 100", std::nullopt, true},
+        {"echo $$ > " + groupFile + "; sleep 100 & sleep 100 & wait", std::nullopt, true},
+        {"echo $$ > " + groupFile + "; printf 'half a line'; exec sleep 100", std::nullopt, true},
+        {"echo $$ > " + groupFile + "; trap '' TERM; while :; do :; done", std::nullopt, true},
+        // Answered, but a helper keeps the output open: the answer counts, the helper ends.
+        {"echo $$ > " + groupFile + "; sleep 100 & echo pw-line", "pw-line", false},
+        {"echo $$ > " + groupFile + "; echo quick", "quick", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        QFile::remove(QString::fromStdString(groupFile));
+        bool timedOut = false;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(RunPasswordCommand(c.command, 700, &timedOut), c.line);
+        EXPECT_LT(clock.elapsed(), 5000);
+        EXPECT_EQ(timedOut, c.timedOut);
+        QFile file(QString::fromStdString(groupFile));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const pid_t group = file.readAll().trimmed().toInt();
+        ASSERT_GT(group, 0);
+        for (int i = 0; i < 50 && LiveMembers(group) > 0; ++i) {
+            QThread::msleep(20);
+        }
+        EXPECT_EQ(LiveMembers(group), 0);
+    }
+}
+
+// Without a session bus the keyring is not asked at all: nothing is started to
+// provide one (it would outlive the program), and the reason is given.
+TEST(Keyring, WithoutASessionBusNothingIsStarted) {
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray display = qgetenv("DISPLAY");
+    const QString empty = testsupport::scratchDir("keyring_no_bus");
+    for (const QByteArray& address : {QByteArray(), QByteArray("autolaunch:"), QByteArray("disabled:")}) {
+        SCOPED_TRACE(address.toStdString());
+        if (address.isEmpty()) {
+            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        } else {
+            qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        }
+        qputenv("XDG_RUNTIME_DIR", empty.toUtf8());
+        qputenv("DISPLAY", ":0"); // what would let a bus be started for an X session
+        std::string error;
+        EXPECT_EQ(mail::KeyringLookup("smtp.example.org", "joe", &error), std::nullopt);
+        EXPECT_NE(error.find("no D-Bus session bus"), std::string::npos) << error;
+        error.clear();
+        EXPECT_FALSE(mail::KeyringStore("smtp.example.org", "joe", "secret", &error));
+        EXPECT_NE(error.find("no D-Bus session bus"), std::string::npos) << error;
+    }
+    const auto restore = [](const char* name, const QByteArray& value) {
+        if (value.isNull()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    };
+    restore("DBUS_SESSION_BUS_ADDRESS", bus);
+    restore("XDG_RUNTIME_DIR", runtime);
+    restore("DISPLAY", display);
 }

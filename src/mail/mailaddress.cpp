@@ -1,0 +1,172 @@
+#include "mail/mailaddress.h"
+
+#include <QString>
+
+namespace mail {
+
+namespace {
+
+bool IsAsciiAText(unsigned char c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
+        return true;
+    }
+    return std::string_view("!#$%&'*+-/=?^_`{|}~").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+bool IsLetDig(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c >= 0x80;
+}
+
+// Non-ASCII text must be well-formed UTF-8 without invisible or direction-changing
+// characters (format and control characters, separators): what the reader sees is
+// what goes out.
+std::string UnicodeProblem(std::string_view text) {
+    bool ascii = true;
+    for (const char c : text) {
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    }
+    if (ascii) {
+        return {};
+    }
+    const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (decoded.toUtf8() != QByteArray(text.data(), static_cast<qsizetype>(text.size())) ||
+        decoded.contains(QChar::ReplacementCharacter)) {
+        return "it is not valid UTF-8";
+    }
+    for (const QChar ch : decoded) {
+        switch (ch.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_NotAssigned:
+        case QChar::Other_PrivateUse:
+        case QChar::Separator_Space:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return "it holds an invisible or control character";
+        default:
+            break;
+        }
+    }
+    return {};
+}
+
+std::string LocalPartProblem(std::string_view local) {
+    if (local.empty()) {
+        return "its local part (before the @) is empty";
+    }
+    if (local.size() > kMaxLocalPart) {
+        return "its local part is longer than " + std::to_string(kMaxLocalPart) + " bytes";
+    }
+    if (local.front() == '"') {
+        // A quoted string: printable characters, backslash pairs, no bare quote.
+        if (local.size() < 2 || local.back() != '"') {
+            return "its quoted local part is not closed";
+        }
+        for (std::size_t i = 1; i + 1 < local.size(); ++i) {
+            const auto c = static_cast<unsigned char>(local[i]);
+            if (c == '\\') {
+                ++i;
+                if (i + 1 >= local.size() || static_cast<unsigned char>(local[i]) < 32 ||
+                    static_cast<unsigned char>(local[i]) > 126) {
+                    return "its quoted local part has a bad backslash";
+                }
+            } else if (c == '"') {
+                return "its quoted local part has a bare quote";
+            } else if (c < 32 || c == 127) {
+                return "it holds a control character";
+            }
+        }
+        return {};
+    }
+    // A dot-string: atoms separated by single dots.
+    bool atomStart = true;
+    for (const char ch : local) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '.') {
+            if (atomStart) {
+                return "its local part has an empty part between dots";
+            }
+            atomStart = true;
+            continue;
+        }
+        if (c < 0x80 && !IsAsciiAText(c)) {
+            return std::string("its local part holds a character that needs quoting (") +
+                   (c < 32 || c == 127 ? "a control character" : std::string("\"") + ch + "\"") + ")";
+        }
+        atomStart = false;
+    }
+    if (atomStart) {
+        return "its local part ends with a dot";
+    }
+    return {};
+}
+
+std::string DomainProblem(std::string_view domain) {
+    if (domain.empty()) {
+        return "its domain (after the @) is empty";
+    }
+    if (domain.size() > kMaxDomain) {
+        return "its domain is longer than " + std::to_string(kMaxDomain) + " bytes";
+    }
+    if (domain.front() == '[') {
+        // An address literal: an IPv4 address, or a tagged one such as "IPv6:...".
+        if (domain.back() != ']' || domain.size() < 3) {
+            return "its address literal is not closed";
+        }
+        for (const char ch : domain.substr(1, domain.size() - 2)) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (c < 33 || c > 126 || c == '[' || c == ']' || c == '\\') {
+                return "its address literal holds a character it may not";
+            }
+        }
+        return {};
+    }
+    std::size_t start = 0;
+    while (start <= domain.size()) {
+        const std::size_t dot = std::min(domain.find('.', start), domain.size());
+        const std::string_view label = domain.substr(start, dot - start);
+        if (label.empty()) {
+            return "its domain has an empty part between dots";
+        }
+        if (label.size() > 63) {
+            return "a part of its domain is longer than 63 bytes";
+        }
+        if (label.front() == '-' || label.back() == '-') {
+            return "a part of its domain starts or ends with a hyphen";
+        }
+        for (const char ch : label) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (!IsLetDig(c) && c != '-') {
+                return std::string("its domain holds a character a host name may not (") +
+                       (c < 32 || c == 127 ? "a control character" : std::string("\"") + ch + "\"") + ")";
+            }
+        }
+        start = dot + 1;
+    }
+    return {};
+}
+
+} // namespace
+
+std::string AddressProblem(std::string_view address) {
+    if (address.empty()) {
+        return "it is empty";
+    }
+    if (address.size() + 2 > kMaxPath) {
+        return "it is longer than " + std::to_string(kMaxPath - 2) + " bytes";
+    }
+    // The domain starts after the last "@": a quoted local part may hold one.
+    const std::size_t at = address.rfind('@');
+    if (at == std::string_view::npos) {
+        return "it has no @";
+    }
+    if (std::string problem = LocalPartProblem(address.substr(0, at)); !problem.empty()) {
+        return problem;
+    }
+    if (std::string problem = DomainProblem(address.substr(at + 1)); !problem.empty()) {
+        return problem;
+    }
+    return UnicodeProblem(address);
+}
+
+} // namespace mail
