@@ -15,31 +15,83 @@ namespace {
 
 using Prefs = std::map<std::string, std::string>;
 
-// Decodes a JavaScript string literal's body (the text between the quotes).
+// Decodes a JavaScript string literal's body (the text between the quotes) as
+// JavaScript reads it: the one-letter escapes, "\0", "\xHH", "\uHHHH" and
+// "\u{H...}"; any other escaped character stands for itself.
 std::string JsString(const QString& body) {
     QString out;
+    const auto hex = [&](qsizetype from, qsizetype count, char32_t& code) {
+        if (from + count > body.size()) {
+            return false;
+        }
+        code = 0;
+        for (qsizetype k = from; k < from + count; ++k) {
+            const int digit = QStringView(u"0123456789abcdef").indexOf(body[k].toLower());
+            if (digit < 0) {
+                return false;
+            }
+            code = code * 16 + static_cast<char32_t>(digit);
+        }
+        return count > 0;
+    };
     for (qsizetype i = 0; i < body.size(); ++i) {
         if (body[i] != '\\' || i + 1 == body.size()) {
             out += body[i];
             continue;
         }
         const QChar c = body[++i];
-        if (c == 'n') {
+        char32_t code = 0;
+        switch (c.unicode()) {
+        case 'n':
             out += '\n';
-        } else if (c == 't') {
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
             out += '\t';
-        } else if ((c == 'u' && i + 4 < body.size()) || (c == 'x' && i + 2 < body.size())) {
-            const int digits = c == 'u' ? 4 : 2;
-            bool ok = false;
-            const ushort code = body.mid(i + 1, digits).toUShort(&ok, 16);
-            if (ok) {
-                out += QChar(code);
-                i += digits;
+            break;
+        case 'b':
+            out += '\b';
+            break;
+        case 'f':
+            out += '\f';
+            break;
+        case 'v':
+            out += '\v';
+            break;
+        case '0':
+            if (i + 1 < body.size() && body[i + 1].isDigit()) {
+                out += c; // an old octal escape: left as it stands
+            } else {
+                out += QChar(u'\0');
+            }
+            break;
+        case 'x':
+            if (hex(i + 1, 2, code)) {
+                out += QChar(static_cast<char16_t>(code));
+                i += 2;
             } else {
                 out += c;
             }
-        } else {
+            break;
+        case 'u': {
+            const qsizetype close = body.indexOf('}', i + 2);
+            if (i + 1 < body.size() && body[i + 1] == '{' && close > i + 2 && close - i - 2 <= 6 &&
+                hex(i + 2, close - i - 2, code) && code <= 0x10FFFF) {
+                out += QString::fromUcs4(&code, 1);
+                i = close;
+            } else if (hex(i + 1, 4, code)) {
+                out += QChar(static_cast<char16_t>(code));
+                i += 4;
+            } else {
+                out += c;
+            }
+            break;
+        }
+        default:
             out += c;
+            break;
         }
     }
     return out.toStdString();
