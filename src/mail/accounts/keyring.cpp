@@ -1,6 +1,9 @@
 #include "mail/accounts/keyring.h"
 
+#include <cstdlib>
 #include <libsecret/secret.h>
+#include <string_view>
+#include <sys/stat.h>
 
 namespace mail {
 
@@ -25,10 +28,35 @@ void TakeError(GError* failure, std::string* error) {
     }
 }
 
+// Whether a session bus is there to be asked. Without one GLib would start a bus
+// of its own (and the bus a keyring daemon), both outliving the program: the
+// keyring is then left alone instead.
+bool SessionBusThere(std::string* error) {
+    const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (address != nullptr && *address != '\0') {
+        const std::string_view text(address);
+        if (!text.starts_with("autolaunch:") && !text.starts_with("disabled:")) {
+            return true;
+        }
+    } else if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0') {
+        struct stat info {};
+        if (::stat((std::string(runtime) + "/bus").c_str(), &info) == 0 && S_ISSOCK(info.st_mode)) {
+            return true;
+        }
+    }
+    if (error != nullptr) {
+        *error = "no D-Bus session bus, so the keyring was not asked";
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> KeyringLookup(const std::string& host, const std::string& user,
                                          std::string* error) {
+    if (!SessionBusThere(error)) {
+        return std::nullopt;
+    }
     GError* failure = nullptr;
     gchar* secret = secret_password_lookup_sync(MailSchema(), nullptr, &failure, "host", host.c_str(),
                                                 "service", "smtp", "user", user.c_str(), nullptr);
@@ -43,6 +71,9 @@ std::optional<std::string> KeyringLookup(const std::string& host, const std::str
 
 bool KeyringStore(const std::string& host, const std::string& user, const std::string& password,
                   std::string* error) {
+    if (!SessionBusThere(error)) {
+        return false;
+    }
     GError* failure = nullptr;
     const std::string label = "msmtp: smtp://" + user + "@" + host;
     const gboolean stored = secret_password_store_sync(

@@ -24,8 +24,16 @@ struct PasswordResult {
 // password command and ask the keyring: off the GUI thread when it must not wait.
 PasswordResult FindPassword(const SmtpSecurity& security, const std::string& server);
 
+// How long a password command may take before it is stopped.
+constexpr int kPasswordCommandLimitMs = 30000;
+
 // Runs a password command as msmtp runs it (through the shell) and returns the
-// first line of what it prints; nullopt when it cannot run or fails.
-std::optional<std::string> RunPasswordCommand(const std::string& command);
+// first line of what it prints; nullopt when it cannot run, fails, or does not
+// finish within limitMs (then *timedOut is set, and the command's whole process
+// group has been ended). Blocks its caller until then: the window calls it on a
+// worker thread.
+std::optional<std::string> RunPasswordCommand(const std::string& command,
+                                              int limitMs = kPasswordCommandLimitMs,
+                                              bool* timedOut = nullptr);
 
 } // namespace mail
