@@ -10,6 +10,7 @@
 #include "output/cardmail.h"
 #include "output/passworddialog.h"
 #include "output/printcard.h"
+#include "platform/visibletext.h"
 #include "scene/tree.h"
 
 #include <QApplication>
@@ -27,6 +28,8 @@ namespace {
 constexpr QSize formSize{386, 137};
 // The push-button frames of the setup picture: normal, and pressed below it.
 constexpr QPoint buttonFrames{24, 52};
+// The most characters of a server's text a message box shows.
+constexpr qsizetype longestShownReply = 600;
 
 void Wipe(std::string& secret) {
     OPENSSL_cleanse(secret.data(), secret.size());
@@ -142,7 +145,7 @@ void TFormOut::SetSending(bool sending) {
         return;
     }
     sending_ = sending;
-    Cancel->setVisible(!sending);
+    // Cancel stays: a send can always be stopped.
     Send->setVisible(!sending);
     Print->setVisible(!sending);
     eMail->setEnabled(!sending);
@@ -155,6 +158,8 @@ void TFormOut::SetSending(bool sending) {
 
 void TFormOut::Message(QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    // Texts may come from a mail server: shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     FitMessageBox(box);
     box.exec();
 }
@@ -163,6 +168,7 @@ void TFormOut::SendClick() {
     if (sending_) {
         return;
     }
+    stopped_ = false;
     SetSending(true);
     // The picture goes into a folder of its own that only this user can read,
     // made fresh for this send: nothing else can be mailed in its place.
@@ -207,6 +213,10 @@ void TFormOut::SendClick() {
 }
 
 void TFormOut::PasswordLookedUp(mail::PasswordResult& result) {
+    if (stopped_) {
+        Wipe(result.Password); // the user stopped the send meanwhile
+        return;
+    }
     if (result.Found()) {
         SendMail.Security.Password = result.Password;
         Wipe(result.Password);
@@ -262,7 +272,7 @@ void TFormOut::SendMailDone() {
         });
     }
     Wipe(remember_);
-    if (errorShown_) {
+    if (errorShown_ || stopped_) {
         return;
     }
     SetSending(false);
@@ -273,7 +283,7 @@ void TFormOut::SendMailMailError(mail::SendMailError code, const std::string& te
     errorShown_ = true;
     lastError_ = code;
     SetSending(false);
-    Message(QMessageBox::Warning, QString::fromStdString(text));
+    Message(QMessageBox::Warning, ShortVisibleText(QString::fromStdString(text), longestShownReply));
     if (code == mail::SendMailError::LoginFailed) {
         OfferOwnMailProgram();
     }
@@ -331,17 +341,25 @@ void TFormOut::CancelClick() {
     close();
 }
 
-void TFormOut::reject() {
-    // No way out while a mail is on its way: the buttons are hidden too.
+// Stops a send under way: the connection closes at once and nothing more is
+// shown for it; a password still being looked up is thrown away when it comes.
+void TFormOut::StopSending() {
     if (!sending_) {
-        TBorderlessDialog::reject();
+        return;
     }
+    stopped_ = true;
+    Wipe(remember_);
+    SendMail.SetAction(mail::TMailAction::Cancel_SendMail);
+    Wipe(SendMail.Security.Password);
+    SetSending(false);
+}
+
+void TFormOut::reject() {
+    StopSending();
+    TBorderlessDialog::reject();
 }
 
 void TFormOut::closeEvent(QCloseEvent* event) {
-    if (sending_) {
-        event->ignore();
-        return;
-    }
+    StopSending();
     TBorderlessDialog::closeEvent(event);
 }

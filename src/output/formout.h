@@ -82,6 +82,7 @@ protected:
 private:
     void ButtonPaint(TControl0* sender);
     void SetSending(bool sending);
+    void StopSending();
     void PasswordLookedUp(mail::PasswordResult& result);
     bool AskPassword();
     void StartSending();
@@ -98,6 +99,7 @@ private:
     bool sending_ = false;
     // The running request's error has been shown: its end shows nothing more.
     bool errorShown_ = false;
+    bool stopped_ = false; // the user stopped the running send
     mail::SendMailError lastError_ = mail::SendMailError::None;
     // The running request's account, and a typed password to keep in the keyring
     // unless the server refuses it.

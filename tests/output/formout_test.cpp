@@ -13,6 +13,7 @@
 #include "platform/timethread.h"
 #include "scene/openglprobe.h"
 #include "scene/tree.h"
+#include "scriptedserver.h"
 #include "securedaemon.h"
 #include "smtpdaemon.h"
 #include "support/scratch_home.h"
@@ -223,15 +224,12 @@ TEST_F(FormOutTest, SendDeliversTheCardAndSaysMailSended) {
     form->eMail->setText("friend@example.net");
     MessageBoxCatcher box;
     QTest::mouseClick(form->Send, Qt::LeftButton);
-    // Sending: no buttons, no typing, no closing, not even by Escape.
+    // Sending: no Send or Print, no typing; only Cancel stays.
     EXPECT_TRUE(form->Sending());
     EXPECT_FALSE(form->Send->isVisible());
-    EXPECT_FALSE(form->Cancel->isVisible());
+    EXPECT_TRUE(form->Cancel->isVisible());
     EXPECT_FALSE(form->eMail->isEnabled());
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    form->close();
-    QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_TRUE(form->isVisible());
 
     ASSERT_TRUE(box.wait());
     EXPECT_EQ(box.text, "Mail sended");
@@ -275,6 +273,101 @@ TEST_F(FormOutTest, RefusedConnectionShowsError12) {
     ASSERT_TRUE(box.wait());
     EXPECT_EQ(box.text, "Connection Refused");
     EXPECT_TRUE(idle());
+}
+
+// A server that accepts the connection and never says a word: Escape, the
+// Cancel button and closing the window each stop the send at once, close the
+// connection and the dialog, and show nothing more; the program answers all along.
+TEST_F(FormOutTest, SendToAServerThatNeverAnswersCanAlwaysBeStopped) {
+    const std::vector<std::pair<const char*, std::function<void(TFormOut&)>>> ways = {
+        {"Escape",
+         [](TFormOut& f) {
+             QTest::keyClick(&f, Qt::Key_Escape);
+         }},
+        {"Cancel",
+         [](TFormOut& f) {
+             QTest::mouseClick(f.Cancel, Qt::LeftButton);
+         }},
+        {"close",
+         [](TFormOut& f) {
+             f.close();
+         }},
+    };
+    for (const auto& [name, stop] : ways) {
+        SCOPED_TRACE(name);
+        ScriptedSmtpServer server;
+        bool hungUp = false;
+        server.custom = [&hungUp](const std::string& command, QTcpSocket& client) {
+            QObject::connect(&client, &QTcpSocket::disconnected, [&hungUp] { hungUp = true; });
+            return command.empty(); // no greeting, ever
+        };
+        WriteMsmtpConfig(home.settings, server.port());
+        form->show();
+        form->eMail->setText("friend@example.net");
+        QTest::mouseClick(form->Send, Qt::LeftButton);
+        QElapsedTimer clock;
+        clock.start();
+        while (server.connections == 0 && clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        ASSERT_EQ(server.connections, 1);
+        ASSERT_TRUE(form->Sending());
+        ASSERT_TRUE(form->Cancel->isVisible());
+
+        // The event loop keeps turning: a timer fires on time while it waits.
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(20);
+        MessageBoxCatcher none;
+        stop(*form);
+        clock.restart();
+        while (!hungUp && clock.elapsed() < 2000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        EXPECT_TRUE(hungUp);
+        EXPECT_FALSE(none.wait(500));
+        EXPECT_GE(ticks, 5);
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_FALSE(form->Sending());
+        EXPECT_FALSE(form->SendMail.Busy());
+        EXPECT_FALSE(form->SendMail.HasSocket());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+// A refusal written as a web page is shown as the characters it is made of,
+// never as formatting; an endless one is shortened.
+TEST_F(FormOutTest, ServerTextIsShownAsPlainTextAndShortened) {
+    const std::vector<std::pair<std::string, QString>> cases = {
+        {"554 <h1 style='color:red'>ACCOUNT SUSPENDED</h1><a href='x'>pay</a><img src='/etc'>",
+         "Unexpected response: 554 <h1 style='color:red'>ACCOUNT SUSPENDED</h1><a href='x'>pay</a><img "
+         "src='/etc'>"},
+        {"554 \x1b[2J cleared", "Unexpected response: 554 \\x1b[2J cleared"},
+        {"554 " + std::string(4000, 'z'), "Unexpected response: 554 " + QString(575, 'z') + "\u2026"},
+    };
+    for (const auto& [reply, shown] : cases) {
+        SCOPED_TRACE(reply.substr(0, 30));
+        ScriptedSmtpServer server;
+        server.greeting = reply + "\r\n";
+        WriteMsmtpConfig(home.settings, server.port());
+        form->eMail->setText("friend@example.net");
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString text;
+        Qt::TextFormat format = Qt::AutoText;
+        ModalSeries series({[&](QWidget* modal) {
+            auto* box = static_cast<QMessageBox*>(modal);
+            icon = box->icon();
+            text = box->text();
+            format = box->textFormat();
+            box->done(QMessageBox::Ok);
+        }});
+        QTest::mouseClick(form->Send, Qt::LeftButton);
+        ASSERT_TRUE(series.wait([&] { return idle(); }));
+        EXPECT_EQ(icon, QMessageBox::Warning);
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(text, shown);
+    }
 }
 
 TEST_F(FormOutTest, NoAccountShowsTheCompatibilityMessage) {

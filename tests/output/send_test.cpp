@@ -4,17 +4,20 @@
 #include "cardmailcheck.h"
 #include "mail/accounts/mailaccount.h"
 #include "mail/base64.h"
+#include "scriptedserver.h"
 #include "securedaemon.h"
 #include "smtpdaemon.h"
 #include "support/scratch_home.h"
 #include "support/test_paths.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -170,6 +173,84 @@ TEST_F(SendCommand, RefusedConnectionIsError12) {
     const SendRun run = send("friend@example.net", closed);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.contains("\nerror 12: ")) << run.out.toStdString();
+}
+
+// Against a server that misbehaves (run on this test's own event loop while the
+// command runs): what is printed is escaped, a delivered mail counts whatever
+// QUIT gets, and nothing is sent to a server that took no recipient.
+TEST_F(SendCommand, HostileServerGetsNoInjectionAndHonestOutcomes) {
+    struct Case {
+        const char* name;
+        std::function<void(ScriptedSmtpServer&)> script;
+        QByteArray fullName; // a Thunderbird identity's name, as prefs.js writes it
+        int exitCode;
+        QString shown;  // printed, escaped
+        bool delivered; // the message text went out
+    };
+    const std::vector<Case> cases = {
+        {"escapes in replies",
+         [](ScriptedSmtpServer& s) { s.greeting = "220 \x1b]0;owned\x07 hi \x1b[2J\x9b\r\n"; }, "Robin", 0,
+         R"(info 1: 220 \x1b]0;owned\x07 hi \x1b[2J\x9b)", true},
+        {"escapes in the account's name", [](ScriptedSmtpServer&) {}, R"(Rob\u001b[31min\u0007X)", 0,
+         R"(account: Rob\x1b[31min\x07X <robin@example.org>)", true},
+        {"the only recipient refused",
+         [](ScriptedSmtpServer& s) { s.replies["RCPT"] = "554 no such user\r\n"; }, "Robin", 1,
+         "error 18: Mail Destination Error: the server accepted no recipient (554 no such user)", false},
+        {"QUIT never answered",
+         [](ScriptedSmtpServer& s) {
+             s.replies["QUIT"] = ScriptedSmtpServer::kSilent;
+             s.closeAfterQuit = false;
+         },
+         "Robin", 0, "info 4: ", true},
+        {"QUIT refused", [](ScriptedSmtpServer& s) { s.replies["QUIT"] = "500 what?\r\n"; }, "Robin", 0,
+         "info 4: ", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedSmtpServer server;
+        c.script(server);
+        const QString profile = home.home + ".thunderbird/p";
+        QDir().mkpath(profile);
+        QFile ini(home.home + ".thunderbird/profiles.ini");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Profile0]\nName=default\nIsRelative=1\nPath=p\nDefault=1\n");
+        ini.close();
+        QFile prefs(profile + "/prefs.js");
+        ASSERT_TRUE(prefs.open(QIODevice::WriteOnly));
+        prefs.write("user_pref(\"mail.accountmanager.defaultaccount\", \"account1\");\n"
+                    "user_pref(\"mail.account.account1.identities\", \"id1\");\n"
+                    "user_pref(\"mail.identity.id1.fullName\", \"" +
+                    c.fullName +
+                    "\");\n"
+                    "user_pref(\"mail.identity.id1.useremail\", \"robin@example.org\");\n"
+                    "user_pref(\"mail.identity.id1.smtpServer\", \"smtp1\");\n"
+                    "user_pref(\"mail.smtpserver.smtp1.hostname\", \"127.0.0.1\");\n"
+                    "user_pref(\"mail.smtpserver.smtp1.port\", " +
+                    QByteArray::number(server.port()) + ");\n");
+        prefs.close();
+
+        QProcess process;
+        QProcessEnvironment env = home.environment();
+        env.insert("HOME", home.home);
+        env.insert("TMPDIR", home.home + "tmp");
+        env.remove("DBUS_SESSION_BUS_ADDRESS");
+        env.remove("DISPLAY");
+        process.setProcessEnvironment(env);
+        process.start(testsupport::programPath(), {"--send", "friend@example.net"});
+        QElapsedTimer clock;
+        clock.start();
+        while (process.state() != QProcess::NotRunning && clock.elapsed() < 60000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        ASSERT_EQ(process.state(), QProcess::NotRunning);
+        const QByteArray out = process.readAllStandardOutput();
+        EXPECT_EQ(process.exitCode(), c.exitCode) << out.toStdString();
+        EXPECT_FALSE(out.contains('\x1b')) << out.toStdString();
+        EXPECT_FALSE(out.contains("\xc2\x9b")) << out.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(out).contains(c.shown)) << out.toStdString();
+        EXPECT_EQ(server.dataEnded, c.delivered);
+        EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "DATA"), c.delivered ? 1 : 0);
+    }
 }
 
 // An account that logs in over STARTTLS, its settings given as msmtp keys.

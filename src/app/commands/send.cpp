@@ -6,6 +6,7 @@
 #include "mail/accounts/passwordsource.h"
 #include "mail/sendmail.h"
 #include "output/cardmail.h"
+#include "platform/visibletext.h"
 #include "scene/tree.h"
 
 #include <QCoreApplication>
@@ -19,22 +20,14 @@
 
 namespace {
 
-// One event as one line: line breaks shown as \r and \n, long texts (a whole
-// encoded attachment) shortened.
+// One event as one line: control characters escaped visibly (a server's reply
+// may hold terminal escape sequences), long texts (a whole encoded attachment,
+// an endless reply) shortened.
 std::string OneLine(const std::string& text) {
     constexpr std::size_t longest = 200;
-    std::string line;
-    for (char c : text.substr(0, longest)) {
-        if (c == '\r') {
-            line += "\\r";
-        } else if (c == '\n') {
-            line += "\\n";
-        } else {
-            line += c;
-        }
-    }
+    std::string line = ShortVisibleText(text, longest);
     if (text.size() > longest) {
-        line += "... (" + std::to_string(text.size()) + " bytes)";
+        line += " (" + std::to_string(text.size()) + " bytes)";
     }
     return line;
 }
@@ -106,15 +99,16 @@ int RunSend(const QString& address, bool verbose) {
         PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
         return 1;
     }
-    std::printf("account: %s <%s> through %s:%u (%s)\n", account.Name.c_str(), account.Address.c_str(),
-                account.Server.c_str(), unsigned(account.Port), qPrintable(account.Source));
+    std::printf("account: %s <%s> through %s:%u (%s)\n", VisibleText(account.Name).c_str(),
+                VisibleText(account.Address).c_str(), VisibleText(account.Server).c_str(),
+                unsigned(account.Port), qPrintable(account.Source));
 
     // A login's password comes from the account's settings or the keyring, never
     // from a prompt: the command may run where nobody can answer one.
     if (account.Security.NeedsPassword()) {
         mail::PasswordResult password = mail::FindPassword(account.Security, account.Server);
         if (!password.Found()) {
-            std::fprintf(stderr, "pinewick: cannot log in: %s\n", password.Problem.c_str());
+            std::fprintf(stderr, "pinewick: cannot log in: %s\n", VisibleText(password.Problem).c_str());
             PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
             return 1;
         }
@@ -138,15 +132,15 @@ int RunSend(const QString& address, bool verbose) {
         if (verbose) {
             std::printf("info %d: %s\n", static_cast<int>(info), OneLine(addinfo).c_str());
         } else if (info == I::Connected) {
-            std::printf("Connected to %s\n", addinfo.c_str());
+            std::printf("Connected to %s\n", VisibleText(addinfo).c_str());
         } else if (info == I::Encrypted) {
-            std::printf("Encrypted (%s)\n", addinfo.c_str());
+            std::printf("Encrypted (%s)\n", VisibleText(addinfo).c_str());
         } else if (info == I::LoggedIn) {
-            std::printf("Logged in as %s\n", addinfo.c_str());
+            std::printf("Logged in as %s\n", VisibleText(addinfo).c_str());
         } else if (info == I::RecipientRefused) {
-            std::printf("Recipient refused: %s (%s)\n", addinfo.c_str(), OneLine(lastReply).c_str());
+            std::printf("Recipient refused: %s (%s)\n", VisibleText(addinfo).c_str(), OneLine(lastReply).c_str());
         } else if (info == I::AttachmentSkipped) {
-            std::printf("The picture could not be read and was left out: %s\n", addinfo.c_str());
+            std::printf("The picture could not be read and was left out: %s\n", VisibleText(addinfo).c_str());
         } else if (info == I::BodyStart && !sendingShown) {
             sendingShown = true;
             std::printf("Sending the card (%lld KB) ...\n",
@@ -166,7 +160,7 @@ int RunSend(const QString& address, bool verbose) {
         QCoreApplication::quit();
     };
     mail::PrepareCardMail(mail, account, address.toStdString(), tree.WelcomeText, picture);
-    std::printf("Connecting to %s:%u ...\n", account.Server.c_str(), unsigned(account.Port));
+    std::printf("Connecting to %s:%u ...\n", VisibleText(account.Server).c_str(), unsigned(account.Port));
     std::fflush(stdout);
     mail.SetAction(mail::TMailAction::Send_Mail);
     OPENSSL_cleanse(account.Security.Password.data(), account.Security.Password.size());
