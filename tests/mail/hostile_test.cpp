@@ -28,17 +28,12 @@ void prepare(SendMail& mail, const ScriptedSmtpServer& server) {
     mail.TimeOutQuitMs = 300;
 }
 
-void writeTo(QTcpSocket& client, const QByteArray& bytes) {
-    client.write(bytes);
-    client.flush();
-}
-
 // Sends `bytes` to the client every `everyMs` until the connection ends.
 void keepSending(QTcpSocket& client, QByteArray bytes, int everyMs) {
     auto* timer = new QTimer(&client);
     QObject::connect(timer, &QTimer::timeout, &client, [&client, bytes] {
         if (client.state() == QAbstractSocket::ConnectedState && client.bytesToWrite() < (1 << 20)) {
-            writeTo(client, bytes);
+            client.write(bytes);
         }
     });
     timer->start(everyMs);
@@ -58,90 +53,44 @@ bool hasCommand(const ScriptedSmtpServer& server, const std::string& prefix) {
 // Each case ends the request with an error, in bounded time, without DATA.
 TEST(HostileServer, BrokenRepliesEndTheRequestInBoundedTime) {
     struct Case {
-        const char* name;
-        std::function<bool(const std::string&, QTcpSocket&)> behaviour;
+        std::string at;    // the answer to this command ("" = the greeting) is broken
+        std::string reply; // sent once, or again and again every repeatMs
+        int repeatMs;
         SendMailError error;
         std::string text; // the start of the error text
     };
+    std::string continuing;
+    for (int i = 0; i < 1200; ++i) {
+        continuing += "250-more\r\n";
+    }
+    const std::string tooLong = "Unexpected response: a reply line longer than 4096 bytes";
     const std::vector<Case> cases = {
-        {"one byte at a time, never a line end",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.empty()) {
-                 writeTo(client, "220 ");
-                 keepSending(client, "x", 100);
-             }
-             return command.empty();
-         },
-         SendMailError::TimedOut, "Connection timed out"},
-        {"an endless line, sent fast",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.empty()) {
-                 keepSending(client, QByteArray(64 * 1024, 'x'), 5);
-             }
-             return command.empty();
-         },
-         SendMailError::UnexpectedResponse, "Unexpected response: a reply line longer than 4096 bytes"},
-        {"a line just over the limit",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.rfind("HELO", 0) == 0) {
-                 writeTo(client, "250 " + QByteArray(4093, 'y') + "\r\n");
-                 return true;
-             }
-             return false;
-         },
-         SendMailError::UnexpectedResponse, "Unexpected response: a reply line longer than 4096 bytes"},
-        {"a NUL byte",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.empty()) {
-                 writeTo(client, QByteArray("220 hello\0 and more\r\n", 21));
-             }
-             return command.empty();
-         },
-         SendMailError::UnexpectedResponse, "Unexpected response: a NUL byte in a reply"},
-        {"a greeting without a code",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.empty()) {
-                 writeTo(client, "hello there\r\n");
-             }
-             return command.empty();
-         },
-         SendMailError::UnexpectedResponse, "Unexpected response: hello there"},
-        {"an empty line for HELO",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.rfind("HELO", 0) == 0) {
-                 writeTo(client, "\r\n");
-                 return true;
-             }
-             return false;
-         },
-         SendMailError::UnexpectedResponse, "Unexpected response: an empty reply line"},
-        {"a code run into its text",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.rfind("MAIL", 0) == 0) {
-                 writeTo(client, "250OK\r\n");
-                 return true;
-             }
-             return false;
-         },
-         SendMailError::UnexpectedResponse, "Unexpected response: 250OK"},
-        {"a reply that never stops continuing",
-         [](const std::string& command, QTcpSocket& client) {
-             if (command.rfind("HELO", 0) == 0) {
-                 QByteArray lines;
-                 for (int i = 0; i < 1200; ++i) {
-                     lines += "250-more\r\n";
-                 }
-                 writeTo(client, lines);
-                 return true;
-             }
-             return false;
-         },
-         SendMailError::UnexpectedResponse, "Unexpected response: a reply of more than 1000 lines"},
+        {"", "x", 100, SendMailError::TimedOut, "Connection timed out"}, // a byte at a time, no line end
+        {"", std::string(64 * 1024, 'x'), 5, SendMailError::UnexpectedResponse, tooLong},
+        {"HELO", "250 " + std::string(4093, 'y') + "\r\n", 0, SendMailError::UnexpectedResponse, tooLong},
+        {"", std::string("220 hello\0 and more\r\n", 21), 0, SendMailError::UnexpectedResponse,
+         "Unexpected response: a NUL byte in a reply"},
+        {"", "hello there\r\n", 0, SendMailError::UnexpectedResponse, "Unexpected response: hello there"},
+        {"HELO", "\r\n", 0, SendMailError::UnexpectedResponse, "Unexpected response: an empty reply line"},
+        {"MAIL", "250OK\r\n", 0, SendMailError::UnexpectedResponse, "Unexpected response: 250OK"},
+        {"HELO", continuing, 0, SendMailError::UnexpectedResponse,
+         "Unexpected response: a reply of more than 1000 lines"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.text);
         ScriptedSmtpServer server;
-        server.custom = c.behaviour;
+        if (c.repeatMs > 0) {
+            server.custom = [&c](const std::string& command, QTcpSocket& client) {
+                if (command.rfind(c.at, 0) == 0) {
+                    keepSending(client, QByteArray::fromStdString(c.reply), c.repeatMs);
+                }
+                return command.rfind(c.at, 0) == 0;
+            };
+        } else if (c.at.empty()) {
+            server.greeting = c.reply;
+        } else {
+            server.replies[c.at] = c.reply;
+        }
         SendMail mail;
         Transcript t;
         t.attach(mail);
@@ -233,12 +182,10 @@ TEST(HostileServer, AddressesAreCheckedWhole) {
     };
     const std::vector<Case> cases = {
         {"ann@example.org", ""},
-        {"first.last+tag@sub.example.org", ""},
         {"\"with space\"@example.org", ""},
         {"\"odd\\\"quote\"@example.org", ""},
         {"user@[192.0.2.1]", ""},
         {"jörg@bücher.example", ""},
-        {local64 + "@example.org", ""},
         {std::string(64, 'l') + "@" + std::string(63, 'd') + "." + std::string(63, 'd') + "." +
              std::string(57, 'd') + ".org",
          ""}, // 254 bytes: the longest path
@@ -247,20 +194,14 @@ TEST(HostileServer, AddressesAreCheckedWhole) {
         {"a@" + std::string(64, 'd') + ".org", "a part of its domain is longer than 63 bytes"},
         {"", "it is empty"},
         {"no-at-sign", "it has no @"},
-        {"@example.org", "its local part (before the @) is empty"},
-        {"a@", "its domain (after the @) is empty"},
         {"a,b@example.org", "its local part holds a character that needs quoting (\",\")"},
         {"\"a\"b\"@example.org", "its quoted local part has a bare quote"},
         {"a..b@example.org", "its local part has an empty part between dots"},
-        {"a.@example.org", "its local part ends with a dot"},
-        {"a@example..org", "its domain has an empty part between dots"},
         {"a@-example.org", "a part of its domain starts or ends with a hyphen"},
         {"a@exa mple.org", "its domain holds a character a host name may not (\" \")"},
         {"t@x.org>\r\nRCPT TO:<v@y.org", "its local part holds a character that needs quoting (\"@\")"},
-        {"a\nb@example.org", "its local part holds a character that needs quoting (a control character)"},
         {"\"a\x1b[2J\"@example.org", "it holds a control character"},
         {"ann\u202e@example.org", "it holds an invisible or control character"},
-        {"ann@exam\u200fple.org", "it holds an invisible or control character"},
         {"ann\xff@example.org", "it is not valid UTF-8"},
         {"a@[1.2.3.4", "its address literal is not closed"},
     };
