@@ -251,7 +251,8 @@ bool TFormOut::AskPassword() {
 }
 
 void TFormOut::StartSending() {
-    errorShown_ = false;
+    failed_ = false;
+    errorText_.clear();
     loggedIn_ = false;
     lastError_ = mail::SendMailError::None;
     SendMail.SetAction(mail::TMailAction::Send_Mail);
@@ -272,21 +273,27 @@ void TFormOut::SendMailDone() {
         });
     }
     Wipe(remember_);
-    if (errorShown_ || stopped_) {
+    if (stopped_) {
         return;
     }
     SetSending(false);
-    Message(QMessageBox::Information, "Mail sended");
+    if (!failed_) {
+        Message(QMessageBox::Information, "Mail sended");
+        return;
+    }
+    Message(QMessageBox::Warning, errorText_);
+    if (lastError_ == mail::SendMailError::LoginFailed) {
+        OfferOwnMailProgram();
+    }
 }
 
 void TFormOut::SendMailMailError(mail::SendMailError code, const std::string& text) {
-    errorShown_ = true;
-    lastError_ = code;
-    SetSending(false);
-    Message(QMessageBox::Warning, ShortVisibleText(QString::fromStdString(text), longestShownReply));
-    if (code == mail::SendMailError::LoginFailed) {
-        OfferOwnMailProgram();
+    if (failed_) {
+        return; // the first error is the one that ended the request
     }
+    failed_ = true;
+    lastError_ = code;
+    errorText_ = ShortVisibleText(QString::fromStdString(text), longestShownReply);
 }
 
 void TFormOut::OfferOwnMailProgram() {

@@ -97,8 +97,11 @@ private:
     QImage windowBackground_;
     TTree* tree_ = nullptr;
     bool sending_ = false;
-    // The running request's error has been shown: its end shows nothing more.
-    bool errorShown_ = false;
+    // The running request's first error, shown once the request has ended (the
+    // dialog stays in its sending state until then, so a new send cannot meet the
+    // end of the old one).
+    QString errorText_;
+    bool failed_ = false;
     bool stopped_ = false; // the user stopped the running send
     mail::SendMailError lastError_ = mail::SendMailError::None;
     // The running request's account, and a typed password to keep in the keyring

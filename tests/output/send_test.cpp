@@ -10,6 +10,7 @@
 #include "support/scratch_home.h"
 #include "support/test_paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -128,7 +129,7 @@ TEST_F(SendCommand, AnUnwritableCardFolderRefusesTheSend) {
     env.insert("TMPDIR", home.home + "not-a-folder");
     env.remove("DISPLAY");
     process.setProcessEnvironment(env);
-    process.start(testsupport::programPath(), {"--send", "friend@example.net"});
+    process.start(testsupport::programPath(), {"--send", "friend@example.net", "--verbose"});
     ASSERT_TRUE(process.waitForFinished(120000));
     const QString err = QString::fromUtf8(process.readAllStandardError());
     EXPECT_EQ(process.exitCode(), 1);
@@ -202,6 +203,9 @@ TEST_F(SendCommand, HostileServerGetsNoInjectionAndHonestOutcomes) {
              s.closeAfterQuit = false;
          },
          "Robin", 0, "info 4: ", true},
+        {"a long refusal, whole in the conversation",
+         [](ScriptedSmtpServer& s) { s.greeting = "554 " + std::string(3000, 'y') + "\r\n"; }, "Robin", 1,
+         "info 1: 554 " + QString(3000, 'y') + "\n", false},
         {"QUIT refused", [](ScriptedSmtpServer& s) { s.replies["QUIT"] = "500 what?\r\n"; }, "Robin", 0,
          "info 4: ", true},
     };
@@ -236,7 +240,7 @@ TEST_F(SendCommand, HostileServerGetsNoInjectionAndHonestOutcomes) {
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         env.remove("DISPLAY");
         process.setProcessEnvironment(env);
-        process.start(testsupport::programPath(), {"--send", "friend@example.net"});
+        process.start(testsupport::programPath(), {"--send", "friend@example.net", "--verbose"});
         QElapsedTimer clock;
         clock.start();
         while (process.state() != QProcess::NotRunning && clock.elapsed() < 60000) {

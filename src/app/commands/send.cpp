@@ -130,7 +130,9 @@ int RunSend(const QString& address, bool verbose) {
             lastReply = addinfo;
         }
         if (verbose) {
-            std::printf("info %d: %s\n", static_cast<int>(info), OneLine(addinfo).c_str());
+            // The server's replies whole, however long; what we send shortened.
+            const std::string shown = info == I::ReplyLine ? VisibleText(addinfo) : OneLine(addinfo);
+            std::printf("info %d: %s\n", static_cast<int>(info), shown.c_str());
         } else if (info == I::Connected) {
             std::printf("Connected to %s\n", VisibleText(addinfo).c_str());
         } else if (info == I::Encrypted) {
@@ -138,7 +140,8 @@ int RunSend(const QString& address, bool verbose) {
         } else if (info == I::LoggedIn) {
             std::printf("Logged in as %s\n", VisibleText(addinfo).c_str());
         } else if (info == I::RecipientRefused) {
-            std::printf("Recipient refused: %s (%s)\n", VisibleText(addinfo).c_str(), OneLine(lastReply).c_str());
+            std::printf("Recipient refused: %s (%s)\n", VisibleText(addinfo).c_str(),
+                        OneLine(lastReply).c_str());
         } else if (info == I::AttachmentSkipped) {
             std::printf("The picture could not be read and was left out: %s\n", VisibleText(addinfo).c_str());
         } else if (info == I::BodyStart && !sendingShown) {
