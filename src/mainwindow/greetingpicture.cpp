@@ -23,12 +23,22 @@ QImage CardBackground(const QImage& windowBackground) {
     return windowBackground.copy(QRect(QPoint(0, 0), layout::Snapshot)).convertToFormat(QImage::Format_RGB32);
 }
 
+QImage PrintCardBackground(const QImage& windowBackground) {
+    const QImage fine = LoadPicture(DataFile("Resource/Card@4x.png"));
+    // A picture of the card's proportions, finer than the card.
+    if (fine.width() > layout::Snapshot.width() &&
+        fine.height() * layout::Snapshot.width() == fine.width() * layout::Snapshot.height()) {
+        return fine.convertToFormat(QImage::Format_RGB32);
+    }
+    return CardBackground(windowBackground);
+}
+
 QImage GreetingPicture(const QImage& windowBackground, TTree& tree) {
     QImage picture(layout::Snapshot, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);
     painter.drawImage(QPoint(0, 0), CardBackground(windowBackground));
-    TextFit(painter, layout::Welcome, QString::fromStdString(tree.WelcomeText), TreeGreetingStyle(tree),
+    TextFit(painter, layout::WelcomeText, QString::fromStdString(tree.WelcomeText), TreeGreetingStyle(tree),
             false);
     tree.PaintTo(layout::TreeControl.x(), layout::TreeControl.y(), painter);
     return picture;

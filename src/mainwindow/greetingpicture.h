@@ -14,6 +14,9 @@ GreetingStyle TreeGreetingStyle(const TTree& tree);
 // The card the picture lies on: Data/Resource/Card.bmp, or, when that is
 // missing or too small, the upper part of the window background.
 QImage CardBackground(const QImage& windowBackground);
+// The card for printing: Data/Resource/Card@4x.png (the same card drawn four
+// times finer) when it is there and whole, else CardBackground.
+QImage PrintCardBackground(const QImage& windowBackground);
 
 // The picture, 640 × 422, composed over CardBackground(windowBackground).
 QImage GreetingPicture(const QImage& windowBackground, TTree& tree);

@@ -335,7 +335,7 @@ void TFormOut::PrintClick() {
     if (started) {
         const auto page =
             mail::TPrintLayout::ForPage(printer.width(), printer.logicalDpiX(), printer.logicalDpiY());
-        mail::PrintCard(canvas, page, CardBackground(windowBackground_), *tree_);
+        mail::PrintCard(canvas, page, PrintCardBackground(windowBackground_), *tree_);
         canvas.end();
     }
     QApplication::restoreOverrideCursor();

@@ -34,11 +34,18 @@ void PrintCard(QPainter& canvas, const TPrintLayout& page, const QImage& cardBac
     canvas.save();
     // Smooth scaling, as a halftone stretch does.
     canvas.setRenderHint(QPainter::SmoothPixmapTransform);
-    canvas.drawImage(page.Map(QRect(QPoint(0, 0), layout::Snapshot)),
-                     cardBackground.copy(QRect(QPoint(0, 0), layout::Snapshot)));
-    TextFit(canvas, page.Map(layout::Welcome), QString::fromStdString(tree.WelcomeText),
+    // The card may be finer than the window: its pixels per window pixel.
+    const double fine = double(cardBackground.width()) / layout::Window.width();
+    const auto inCard = [fine](const QRect& window) {
+        return QRectF(window.x() * fine, window.y() * fine, window.width() * fine, window.height() * fine)
+            .toAlignedRect();
+    };
+    const QRect card(QPoint(0, 0), layout::Snapshot);
+    canvas.drawImage(page.Map(card), cardBackground.copy(inCard(card)));
+    TextFit(canvas, page.Map(layout::WelcomeText), QString::fromStdString(tree.WelcomeText),
             TreeGreetingStyle(tree), false);
-    tree.PrintTo(canvas, page.Map(layout::TreeControl));
+    // The tree over the card's own picture of its place, rendered for the page.
+    tree.PrintTo(canvas, page.Map(layout::TreeControl), cardBackground.copy(inCard(layout::TreeControl)));
     canvas.restore();
 }
 

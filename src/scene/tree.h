@@ -99,7 +99,15 @@ public:
     bool DropStep(TToy* toy, double t);
     void StartLanding(TToy* toy, TSoundPlayer* player);
     bool LandingStep(double t);
-    void PrintTo(QPainter& canvas, const QRect& rect);
+    // The scene into rect of the canvas, rendered at the pixels rect takes on
+    // the canvas's device (at least the view's size, at most
+    // LargestPrintPicture on its longer side) over the background: the given
+    // picture of the tree's area at any resolution, else the scene's own.
+    void PrintTo(QPainter& canvas, const QRect& rect, const QImage& background = QImage());
+    // The scene rendered at a size of its own (same camera and field);
+    // empty without a 3D device.
+    QImage RenderAt(QSize pixels) const;
+    static constexpr int LargestPrintPicture = 4096;
 
     // The random source of the mouse's chance (the C library's rand() by default).
     void SetRandom(std::function<int()> random) { random_ = std::move(random); }

@@ -1,9 +1,12 @@
 // TTree: picking, the tree-top rule, turning, falling and landing, printing.
 #include "scene/openglprobe.h"
+#include "scene/rm/gl/device.h"
+#include "scene/rm/viewport.h"
 #include "scene/soundplayer.h"
 #include "scene/tree.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -149,14 +152,44 @@ bool TTree::LandingStep(double t) {
     return true;
 }
 
-void TTree::PrintTo(QPainter& canvas, const QRect& rect) {
-    QImage picture(size(), QImage::Format_RGB32);
-    {
-        QPainter painter(&picture);
-        PaintTo(0, 0, painter);
+void TTree::PrintTo(QPainter& canvas, const QRect& rect, const QImage& background) {
+    // The pixels the rectangle takes on the canvas's device: a printer at 300
+    // dpi or more gets a tree drawn for it, not the window's picture enlarged.
+    const QRect onDevice = canvas.deviceTransform().mapRect(QRectF(rect)).toAlignedRect();
+    QSize pixels = onDevice.size().expandedTo(size());
+    if (std::max(pixels.width(), pixels.height()) > LargestPrintPicture) {
+        pixels.scale(LargestPrintPicture, LargestPrintPicture, Qt::KeepAspectRatio);
+    }
+    QImage scene = pixels == size() ? QImage() : RenderAt(pixels);
+    if (scene.isNull()) {
+        // The window's own picture, enlarged (also when no larger one could be rendered).
+        scene = renderSurface();
     }
     canvas.save();
     canvas.setRenderHint(QPainter::SmoothPixmapTransform);
-    canvas.drawImage(rect, picture);
+    canvas.drawImage(rect, background.isNull() ? backgroundSurface() : background);
+    if (!scene.isNull()) {
+        canvas.drawImage(rect, scene);
+    }
     canvas.restore();
+}
+
+QImage TTree::RenderAt(QSize pixels) const {
+    const rm::Viewport* view = viewport();
+    if (!view) {
+        return {};
+    }
+    auto device = gl::Device::create(pixels.width(), pixels.height(), std::nullopt);
+    if (!device) {
+        return {};
+    }
+    // The same camera, field and depth range: the same picture, finer.
+    rm::Viewport large(view->GetCamera(), pixels.width(), pixels.height());
+    large.SetField(view->GetField());
+    large.SetFront(view->GetFront());
+    large.SetBack(view->GetBack());
+    device->Clear();
+    device->Render(large, *sceneFrame());
+    device->Update();
+    return device->surface().copy();
 }

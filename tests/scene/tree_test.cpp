@@ -360,4 +360,57 @@ TEST_F(TreeTest, PrintToScalesThePicture) {
     EXPECT_NE(page.pixelColor(370, 400), QColor(10, 20, 60)); // the tree
 }
 
+// Printing renders the tree for the page: into a rectangle three times the
+// view's size on the canvas's device, the picture has the view's framing (it
+// shrinks back to the view's picture) and edges a pixel wide, where the
+// window's picture enlarged would spread them over three.
+TEST_F(TreeTest, PrintToRendersAtTheCanvasResolution) {
+    writeDesc("");
+    auto tree = makeTree();
+    tree->Render();
+    if (!tree->hasDevice()) {
+        GTEST_SKIP() << "no 3D device";
+    }
+    QImage view(370, 376, QImage::Format_RGB32);
+    {
+        QPainter painter(&view);
+        tree->PaintTo(0, 0, painter);
+    }
+    QImage page(1110, 1128, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        tree->PrintTo(painter, QRect(0, 0, 1110, 1128));
+    }
+    const QImage enlarged = view.scaled(page.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage shrunk = page.scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Edges: the pixels that are neither the background nor the tree's face
+    // (more than a quarter of the way from both), where one meets the other.
+    const QColor face = view.pixelColor(185, 300);
+    const QColor back = view.pixelColor(4, 4);
+    const auto distance = [](const QColor& a, const QColor& b) {
+        return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+    };
+    const double apart = distance(face, back);
+    ASSERT_GT(apart, 20);
+    const auto edgePixels = [&](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += distance(c, face) > apart / 4 && distance(c, back) > apart / 4;
+            }
+        }
+        return n;
+    };
+    double difference = 0;
+    for (int y = 0; y < view.height(); ++y) {
+        for (int x = 0; x < view.width(); ++x) {
+            difference += std::abs(qGray(shrunk.pixel(x, y)) - qGray(view.pixel(x, y)));
+        }
+    }
+    EXPECT_LT(difference / (view.width() * view.height()), 6.0) << "the same framing";
+    EXPECT_LT(edgePixels(page), 0.6 * edgePixels(enlarged)) << "rendered, not enlarged";
+}
+
 } // namespace

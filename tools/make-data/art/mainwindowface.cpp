@@ -190,16 +190,32 @@ void paintWindowEdge(QPainter& p) {
 }
 
 // The night scene with boughs, ribbon and shelf: what lies under the controls.
-QImage paintScene() {
-    QImage face = paintNightScene();
-    QPainter p(&face);
+// Painted in the window's coordinates onto p, which may scale them.
+void paintScene(QPainter& p) {
+    paintNightScene(p);
     p.setRenderHint(QPainter::Antialiasing);
     paintBough(p, true);
     paintBough(p, false);
     paintTreeShadow(p);
     paintRibbon(p);
     paintShelf(p);
+}
+
+QImage paintScene() {
+    QImage face(layout::window, QImage::Format_RGB32);
+    QPainter p(&face);
+    paintScene(p);
     return face;
+}
+
+// The card's gilt edge, all the way round, in the card's coordinates.
+void paintCardEdge(QPainter& p, QSizeF card) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour(qRgb(6, 8, 20)), 2));
+    p.drawRect(QRectF(1, 1, card.width() - 2, card.height() - 2));
+    p.setPen(QPen(colour(palette::gold, 160), 1));
+    p.drawRect(QRectF(3.5, 3.5, card.width() - 7, card.height() - 7));
 }
 
 } // namespace
@@ -217,13 +233,16 @@ QImage paintMainWindowBase() {
 QImage paintCardBackground() {
     QImage card = paintScene().copy(QRect(QPoint(0, 0), layout::card));
     QPainter p(&card);
-    p.setRenderHint(QPainter::Antialiasing);
-    // The card's own gilt edge, all the way round.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour(qRgb(6, 8, 20)), 2));
-    p.drawRect(QRectF(1, 1, card.width() - 2, card.height() - 2));
-    p.setPen(QPen(colour(palette::gold, 160), 1));
-    p.drawRect(QRectF(3.5, 3.5, card.width() - 7, card.height() - 7));
+    paintCardEdge(p, layout::card);
+    return card;
+}
+
+QImage paintPrintCardBackground(int scale) {
+    QImage card(layout::card * scale, QImage::Format_RGB32);
+    QPainter p(&card);
+    p.scale(scale, scale);
+    paintScene(p);
+    paintCardEdge(p, layout::card);
     return card;
 }
 

@@ -10,6 +10,8 @@ QImage paintMainWindowBase();
 // The picture that is mailed and printed lies on this card: the window's upper
 // part (the night scene, ribbon and boughs) without the button panels.
 QImage paintCardBackground();
+// The same card painted `scale` times finer, for printing.
+QImage paintPrintCardBackground(int scale);
 // The whole face with every button and case in its normal look.
 QImage paintMainWindowFace();
 

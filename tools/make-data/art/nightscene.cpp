@@ -241,8 +241,13 @@ void paintSnowfall(QPainter& p) {
 
 QImage paintNightScene() {
     QImage scene(layout::window, QImage::Format_RGB32);
-    scene.fill(palette::skyTop);
     QPainter p(&scene);
+    paintNightScene(p);
+    return scene;
+}
+
+void paintNightScene(QPainter& p) {
+    p.fillRect(QRect(QPoint(0, 0), layout::window), QColor::fromRgb(palette::skyTop));
     p.setRenderHint(QPainter::Antialiasing);
     paintSky(p);
     paintStars(p);
@@ -250,7 +255,6 @@ QImage paintNightScene() {
     paintHorizon(p);
     paintGround(p);
     paintSnowfall(p);
-    return scene;
 }
 
 } // namespace makedata::art
