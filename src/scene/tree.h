@@ -95,6 +95,10 @@ public:
     bool AnimateToysPaced(double time);
     static constexpr double OwnAnimationPace = 25;
     void Rotate(bool positive, double t);
+    // Turns the tree by angle (radians, counter-clockwise seen from above)
+    // about the scene's vertical axis through the tree's own foot: a tree
+    // standing away from the scene's origin turns where it stands.
+    void Turn(float angle);
     void StartDrop(const rm::Vector& start);
     bool DropStep(TToy* toy, double t);
     void StartLanding(TToy* toy, TSoundPlayer* player);

@@ -81,9 +81,14 @@ void TTree::Rotate(bool positive, double t) {
         return;
     }
     const double angle = t * twoPi / timeForRotate_;
-    treeFrame()->AddRotation(rm::CombineType::After, {0, positive ? 1.0f : -1.0f, 0},
-                             static_cast<float>(angle));
+    Turn(static_cast<float>(positive ? angle : -angle));
     Render();
+}
+
+void TTree::Turn(float angle) {
+    const rm::Vector foot = treeFrame()->GetPosition(sceneFrame().get());
+    treeFrame()->AddRotation(rm::CombineType::After, {0, 1, 0}, angle);
+    treeFrame()->SetPosition(sceneFrame().get(), foot);
 }
 
 // A fall that takes no time, or a tree of no height, drops a toy at once.

@@ -76,8 +76,9 @@ TEST_F(TreeSave, TurnFollowsTheRotateTimeAndZeroTimesNeitherTurnNorDivide) {
         {"TimeForDrop=-5\nTimeForRotate=4000", 1},
         {"TimeForDrop=-5\nTimeForRotate=-4000", -1},
     };
+    // The tree stands back from the scene's origin and turns where it stands.
     for (const Case& c : cases) {
-        writeDesc(decoration(c.times));
+        writeDesc(decoration(c.times, "Tree=Mesh/Tree.x,1,0:0:-30,0:0:1,0:1:0,0.25,0.12,0.02"));
         {
             auto tree = makeTree();
             ASSERT_FALSE(tree->loadError());
@@ -86,6 +87,9 @@ TEST_F(TreeSave, TurnFollowsTheRotateTimeAndZeroTimesNeitherTurnNorDivide) {
             tree->treeFrame()->GetOrientation(tree->sceneFrame().get(), direction, up);
             EXPECT_NEAR(direction.x, c.directionX, 1e-5) << c.times;
             EXPECT_NEAR(direction.y, 0, 1e-5) << c.times;
+            const rm::Vector foot = tree->treeFrame()->GetPosition(tree->sceneFrame().get());
+            EXPECT_NEAR(foot.x, 0, 1e-4) << c.times;
+            EXPECT_NEAR(foot.z, -30, 1e-4) << c.times;
             // A fall that takes no time lands at once, on the floor.
             TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {0, 40, 10});
             tree->StartDrop({0, 40, 10});
@@ -93,7 +97,7 @@ TEST_F(TreeSave, TurnFollowsTheRotateTimeAndZeroTimesNeitherTurnNorDivide) {
             EXPECT_EQ(toy->frame()->GetPosition(tree->treeFrame().get()).y, 0);
         }
         const std::string saved = slurp(descPath());
-        EXPECT_NE(saved.find("Tree=Mesh/Tree.x,1,0:0:0,"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("Tree=Mesh/Tree.x,1,0:0:-30,"), std::string::npos) << saved;
         EXPECT_NE(saved.find(std::string(c.times).substr(0, 13)), std::string::npos)
             << "the file's times are kept";
     }
