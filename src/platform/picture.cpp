@@ -82,7 +82,12 @@ QImage LoadPicture(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return fail(file.errorString());
     }
-    const QByteArray data = file.read(MaxPictureFileBytes + 1);
+    // As much as the file holds (reading up to the bound would reserve the
+    // whole bound for every picture), and what it gained since, within the bound.
+    QByteArray data = file.read(info.size());
+    if (!file.atEnd()) {
+        data += file.read(MaxPictureFileBytes + 1 - data.size());
+    }
     if (data.size() > MaxPictureFileBytes) {
         return fail(QString("larger than %1 MiB").arg(MaxPictureFileBytes >> 20));
     }
