@@ -5,6 +5,7 @@
 #   music off        the toys' own animations only
 #   music on         the same with the songs playing on SDL's dummy driver
 #   minimised        music off, the window minimised
+#   covered          music off, another window over all of it
 # Each prints the process's CPU time as a share of one core, the renders and
 # read-back pixels per second (which machine noise does not change), the CPU
 # time per render, and the peak memory (VmHWM) of the process.
@@ -19,10 +20,10 @@ source "$e2e/e2e_lib.sh"
 prepare_home "$data"
 export PINEWICK_IDLE_SECONDS=$seconds
 
-# measure NAME MUSIC(0|1) AUDIODRIVER MINIMISE(0|1)
+# measure NAME MUSIC(0|1) AUDIODRIVER HIDE(none|minimise|cover)
 measure() {
   local name=$1
-  export PINEWICK_IDLE_DRIVER=$3 PINEWICK_IDLE_MINIMISE=$4
+  export PINEWICK_IDLE_DRIVER=$3 PINEWICK_IDLE_HIDE=$4
   sed -E "s/^Music=[0-9]+/Music=$2/" "$data/desc.default" > "$home/Data/desc"
   rm -f "$home/stats.txt" "$home/cpu.txt" "$home/peak.txt"
   x_session 1024x768x24 <<'SESSION' > /dev/null 2>&1
@@ -30,7 +31,8 @@ export PINEWICK_RENDER_STATS=1
 if [ -n "$PINEWICK_IDLE_DRIVER" ]; then export SDL_AUDIODRIVER=$PINEWICK_IDLE_DRIVER; else unset SDL_AUDIODRIVER; fi
 start_program "$program" || exit 1
 xdotool mousemove $((X + 5)) $((Y + 5))
-if [ "$PINEWICK_IDLE_MINIMISE" = 1 ]; then xdotool windowminimize "$window"; fi
+if [ "$PINEWICK_IDLE_HIDE" = minimise ]; then xdotool windowminimize "$window"; fi
+if [ "$PINEWICK_IDLE_HIDE" = cover ]; then xmessage -geometry 1024x768+0+0 covered > /dev/null 2>&1 & fi
 sleep 3
 ticks() { awk '{ print $14 + $15 }' /proc/$pid/stat; }
 start_ticks=$(ticks)
@@ -63,6 +65,7 @@ SESSION
     printf "; peak memory %.0f MB\n", peak / 1024 }'
 }
 
-measure "music off" 0 "" 0
-measure "music on" 1 dummy 0
-measure "minimised" 0 "" 1
+measure "music off" 0 "" none
+measure "music on" 1 dummy none
+measure "minimised" 0 "" minimise
+measure "covered" 0 "" cover

@@ -30,6 +30,7 @@ class TMediaPlayer;
 class TSoundPlayer;
 class TToy;
 class TTree;
+class TWindowCover;
 namespace media {
 class AudioDevice;
 }
@@ -232,6 +233,8 @@ private:
     // The frame timer belongs to a shown window that is not closing; it runs
     // only while the window is exposed.
     bool stepping_ = false;
+    // Whether other windows cover all of this one (Qt still calls it exposed).
+    TWindowCover* cover_ = nullptr;
     int hourglass_ = 0;
     // Moving the window by hand when no window manager does it.
     bool movingByHand_ = false;

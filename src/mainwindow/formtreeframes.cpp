@@ -5,6 +5,7 @@
 // that passed: a fall in progress lands where it would have.
 #include "mainwindow/formtree.h"
 #include "platform/timethread.h"
+#include "platform/windowcover.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -18,12 +19,17 @@ void TFormTree::startFrameTimer() {
     frameTimer_.setInterval(std::max(1, static_cast<int>(1000.0 / rate)));
     LastTick = TimeThread ? TimeThread->ElapsedMs() : 0;
     stepping_ = true;
+    if (!cover_) {
+        cover_ = new TWindowCover(this);
+        connect(cover_, &TWindowCover::Changed, this, &TFormTree::followExposure);
+    }
+    cover_->Watch();
     followExposure();
 }
 
 bool TFormTree::WindowExposed() const {
     const QWindow* window = windowHandle();
-    return window && window->isExposed();
+    return window && window->isExposed() && !(cover_ && cover_->Covered());
 }
 
 void TFormTree::followExposure() {
@@ -38,6 +44,10 @@ void TFormTree::followExposure() {
 bool TFormTree::eventFilter(QObject* watched, QEvent* event) {
     // Qt has updated isExposed() when the window's expose event arrives.
     if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        // A window made again has a new id to watch.
+        if (cover_) {
+            cover_->Watch();
+        }
         followExposure();
     }
     return QDialog::eventFilter(watched, event);

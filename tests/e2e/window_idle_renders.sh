@@ -6,8 +6,8 @@
 #  - with the default decoration, whose bells, stars and candles move by
 #    themselves, the scene renders 25 to 70 times in two seconds (thirty steps
 #    a second on a quiet machine, fewer on a loaded one);
-#  - minimised, the same window renders nothing for two seconds, and it steps
-#    again once it is shown.
+#  - minimised, or covered whole by another window, the same window renders
+#    nothing for two seconds, and it steps again once it is shown.
 set -euo pipefail
 program=$1
 data=$2
@@ -20,16 +20,26 @@ export PINEWICK_RENDER_STATS=1
 start_program "$program" || exit 1
 # Away from the tree, the cases and the buttons.
 xdotool mousemove $((X + 5)) $((Y + 5))
-if [ -f "$home/minimise" ]; then
+if [ -f "$home/minimised" ]; then
   xdotool windowminimize "$window"
+fi
+if [ -f "$home/covered" ]; then
+  # A window larger than the screen, over everything.
+  xmessage -geometry 800x600+0+0 covered > /dev/null 2>&1 &
+  cover=$!
+  wait_until 10 xdotool search --onlyvisible --class xmessage
 fi
 sleep 1.5
 grep '^render stats' "$home/out.log" | tail -n 1 > "$home/stats.txt"
 sleep 2.2
 grep '^render stats' "$home/out.log" | tail -n 1 >> "$home/stats.txt"
-if [ -f "$home/minimise" ]; then
+if [ -f "$home/minimised" ] || [ -f "$home/covered" ]; then
   # Shown again, the window steps again.
-  xdotool windowactivate "$window" > /dev/null 2>&1 || xdotool windowmap "$window"
+  if [ -f "$home/covered" ]; then
+    kill $cover
+  else
+    xdotool windowactivate "$window" > /dev/null 2>&1 || xdotool windowmap "$window"
+  fi
   sleep 2.2
   grep '^render stats' "$home/out.log" | tail -n 1 > "$home/after.txt"
 fi
@@ -68,13 +78,22 @@ in_two_seconds=$((renders * 2000 / ms))
 [ "$in_two_seconds" -le 70 ] || fail "$renders renders in $ms ms: more than 35 a second"
 echo "own animations: $renders renders in $ms ms"
 
-touch "$home/minimise"
-count_renders
-[ "$renders" -eq 0 ] || fail "$renders renders in $ms ms of a minimised window"
-echo "minimised: $renders renders in $ms ms"
-[ -f "$home/after.txt" ] || fail "no render statistics after the window was shown again"
-numbers() { sed -E 's/render stats: [0-9]+ ms: ([0-9]+) renders.*/\1/'; }
-last=$(tail -n 1 "$home/stats.txt" | numbers)
-after=$(numbers < "$home/after.txt")
-[ "$after" -gt "$last" ] || fail "the window shown again renders nothing"
-echo "shown again: $((after - last)) renders"
+# hidden WHAT: the window, minimised or covered, renders nothing and steps
+# again once it is shown.
+hidden() {
+  touch "$home/$1"
+  count_renders
+  rm -f "$home/$1"
+  [ "$renders" -eq 0 ] || fail "$renders renders in $ms ms of a $1 window"
+  echo "$1: $renders renders in $ms ms"
+  [ -f "$home/after.txt" ] || fail "no render statistics after the $1 window was shown again"
+  numbers() { sed -E 's/render stats: [0-9]+ ms: ([0-9]+) renders.*/\1/'; }
+  local last after
+  last=$(tail -n 1 "$home/stats.txt" | numbers)
+  after=$(numbers < "$home/after.txt")
+  rm -f "$home/after.txt"
+  [ "$after" -gt "$last" ] || fail "the $1 window shown again renders nothing"
+  echo "shown again: $((after - last)) renders"
+}
+hidden minimised
+hidden covered
