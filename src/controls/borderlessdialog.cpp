@@ -1,6 +1,9 @@
 #include "controls/borderlessdialog.h"
 
 #include "controls/bitmapregion.h"
+#include "controls/control0.h"
+#include "controls/controlaccessible.h"
+#include "controls/focusframe.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -71,8 +74,22 @@ bool TBorderlessDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TBorderlessDialog::focusButtons() {
+    for (TControl0* button : findChildren<TControl0*>()) {
+        if (button->OnClick && button->focusPolicy() == Qt::NoFocus) {
+            button->setFocusPolicy(Qt::TabFocus);
+        }
+    }
+    if (!focusFrame_) {
+        focusFrame_ = new TFocusFrame(this);
+    }
+}
+
 void TBorderlessDialog::showEvent(QShowEvent* event) {
     previewKeys();
+    focusButtons();
+    // A screen reader names each control by its hint.
+    NameControlsFromHints(this);
     // Kept above the main window by the window manager.
     if (mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr && windowHandle() != nullptr) {
         windowHandle()->setTransientParent(mainWindow_->windowHandle());
@@ -92,6 +109,13 @@ void TBorderlessDialog::paintEvent(QPaintEvent*) {
 void TBorderlessDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         CancelClick();
+        return;
+    }
+    const bool press =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (auto* button = qobject_cast<TControl0*>(focusWidget()); press && button && button->OnClick &&
+                                                                 button->isVisible()) {
+        button->OnClick(button);
         return;
     }
     QDialog::keyPressEvent(event);

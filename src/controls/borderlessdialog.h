@@ -4,6 +4,8 @@
 // at (0, 0), and its outline is cut from that picture by the colour of the
 // picture's top-left pixel. A left press on a free spot of the face drags the
 // window, and Escape, wherever the focus is, acts as the dialog's cancel.
+// The picture buttons take the keyboard focus with Tab, shown by a frame, and
+// Enter or Space clicks the focused one.
 //
 //   class TFormSetup : public TBorderlessDialog { ... };
 //   setup.PrepareFace(setupPicture);        // once, after the pictures are loaded
@@ -56,8 +58,11 @@ protected:
 private:
     // Sees every key of the window's controls before they do.
     void previewKeys();
+    // Lets Tab reach the picture buttons that can be clicked.
+    void focusButtons();
 
     QImage face_;
+    class TFocusFrame* focusFrame_ = nullptr;
     QPointer<QWidget> mainWindow_;
     // Set while the window follows the pointer by hand (no window manager
     // to move it): the pointer's offset from the window's top-left corner.

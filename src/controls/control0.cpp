@@ -1,5 +1,7 @@
 #include "controls/control0.h"
 
+#include "controls/controlaccessible.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEnterEvent>
@@ -11,6 +13,7 @@
 #include <QUrl>
 
 TControl0::TControl0(QWidget* parent) : QWidget(parent) {
+    InstallControlAccessibility();
     resize(100, 100);
     // Moves are reported without a button held, as the owners' hover logic expects.
     setMouseTracking(true);

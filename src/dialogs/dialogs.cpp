@@ -25,6 +25,9 @@ TDialogs::TDialogs(TFormTree& formTree)
     hooks.EditGreeting = [welcome] {
         welcome->Execute();
     };
+    hooks.GreetingRestored = [welcome] {
+        welcome->Reload();
+    };
     hooks.ChooseDriver = [tree, setup](const QString& current) -> std::optional<QString> {
         setup->CenterOn(tree);
         QString chosen;

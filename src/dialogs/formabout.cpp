@@ -176,6 +176,7 @@ void TFormAbout::showBottom(bool question) {
 void TFormAbout::ShowInfo() {
     CenterOn(MainWindow());
     showBottom(false);
+    Ok->setFocus();
     exec();
 }
 
@@ -183,6 +184,8 @@ bool TFormAbout::AskExit() {
     CenterOn(MainWindow());
     answer_ = false;
     showBottom(true);
+    // Enter answers Yes, Escape No.
+    Yes->setFocus();
     exec();
     return answer_;
 }

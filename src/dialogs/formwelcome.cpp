@@ -108,12 +108,7 @@ void TFormWelcome::Prepare(const QImage& welcomePicture, TTree* tree, TControl0*
     band_ = band;
     SetMainWindow(mainWindow);
     PrepareFace(welcomePicture);
-    if (tree_ != nullptr) {
-        WelcomeText->setText(QString::fromStdString(tree_->WelcomeText));
-        const QColor color = toQColor(tree_->WelcomeColor);
-        FontsListBox->SetFont(TFont{FontsListBox->Font().Font, color});
-        ColorSelect->SetColor(tree_->WelcomeColor);
-    }
+    fillFromTree();
     FontsListBox->Init(FontStylesListBox);
     if (tree_ != nullptr) {
         FontsListBox->SetCurrentFont(QString::fromStdString(tree_->FontName),
@@ -122,6 +117,30 @@ void TFormWelcome::Prepare(const QImage& welcomePicture, TTree* tree, TControl0*
     preparing_ = false;
     // The band shows what the lists show (a style the family lacks became its first style).
     writeGreeting(false);
+    repaintBand();
+}
+
+void TFormWelcome::fillFromTree() {
+    if (tree_ == nullptr) {
+        return;
+    }
+    WelcomeText->setText(QString::fromStdString(tree_->WelcomeText));
+    const QColor color = toQColor(tree_->WelcomeColor);
+    FontsListBox->SetFont(TFont{FontsListBox->Font().Font, color});
+    ColorSelect->SetColor(tree_->WelcomeColor);
+}
+
+void TFormWelcome::Reload() {
+    if (tree_ == nullptr) {
+        return;
+    }
+    // The controls take the tree's values without writing them back on the
+    // way, so a family the lists lack keeps the tree's names.
+    preparing_ = true;
+    fillFromTree();
+    FontsListBox->SetCurrentFont(QString::fromStdString(tree_->FontName),
+                                 QString::fromStdString(tree_->FontStyle));
+    preparing_ = false;
     repaintBand();
 }
 

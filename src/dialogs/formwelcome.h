@@ -36,6 +36,9 @@ public:
     // last write as the destructor's, for a save that comes before it).
     void FinishEditing() { writeGreeting(true); }
 
+    // Shows the tree's greeting again (after undo or redo changed it).
+    void Reload();
+
     // Opens the editor modally, centred under the band, with the band's
     // editing mark on; the mark goes off when the editor closes.
     void Execute();
@@ -60,6 +63,7 @@ private:
     // the last write: no family or no style chosen gives empty names for both.
     void writeGreeting(bool final);
     void repaintBand();
+    void fillFromTree();
 
     TTree* tree_ = nullptr;
     QPointer<TControl0> band_;

@@ -15,12 +15,12 @@
 
 #include <QApplication>
 
-namespace {
-
 // The description a slot is bound to by the tree's catalogue.
-TDescToy* slotDescToy(const QWidget* slot) {
+TDescToy* SlotDescToy(const QWidget* slot) {
     return static_cast<TDescToy*>(slot->property("descToy").value<void*>());
 }
+
+namespace {
 
 // A new toy looks at the camera, upright.
 constexpr rm::Vector toyDirection{0, 0, 0.1f};
@@ -36,7 +36,7 @@ void TFormTree::CaseClick(TControl0* sender) {
     for (int n = 0; n < 49; ++n) {
         TControlNR* slot = Toys[static_cast<std::size_t>(n)];
         // A slot the catalogue left without a toy stays empty.
-        slot->setVisible(7 * k <= n && n < 7 * k + 7 && slotDescToy(slot));
+        slot->setVisible(7 * k <= n && n < 7 * k + 7 && SlotDescToy(slot));
     }
 }
 
@@ -71,6 +71,7 @@ void TFormTree::ToyMouseDown(TControl0* sender, Qt::MouseButton button) {
     if (InputState == StateFalling || InputState == StateLanding || IsHelpShowing()) {
         return;
     }
+    PutBackCarried();
     NotWelcomeClick();
     if (button != Qt::LeftButton) {
         return;
@@ -83,7 +84,7 @@ void TFormTree::ToyMouseDown(TControl0* sender, Qt::MouseButton button) {
     DraggedSlot = slot;
     slot->raise();
     slot->SetState(0);
-    const TDescToy* descToy = slotDescToy(slot);
+    const TDescToy* descToy = SlotDescToy(slot);
     // Held by its top centre when it hangs by its top, else by its bottom centre.
     grabX_ = slot->width() / 2;
     grabY_ = descToy && descToy->record().HangByTop ? 0 : slot->height() - 1;
@@ -101,27 +102,31 @@ void TFormTree::ToyMouseUp(TControl0* sender, int x, int y) {
     }
     InputState = StateRest;
     const QPoint p = ConvertPoint(QPoint(x, y), sender, TreeControl);
-    TDescToy* descToy = slotDescToy(sender);
+    TDescToy* descToy = SlotDescToy(sender);
     // Both edges of the tree control count as over the tree.
     if (tree_ && descToy && p.x() >= 0 && p.x() <= TreeControl->width() && p.y() >= 0 &&
         p.y() <= TreeControl->height()) {
-        rm::Vector hit{0, 0, 0};
-        const TPickResult result = tree_->Pick(p.x(), p.y(), &hit);
-        const bool hangs = result.kind == TPickResult::Tree && (!descToy->IsTop() || tree_->FitTop(hit));
-        if (hangs) {
-            tree_->AddToy(*descToy, toyDirection, toyUp, hit);
-        } else {
-            // Missed the tree, hit another toy, or a top that may not go there: it falls.
-            const rm::Vector start = tree_->ScreenToTree(p.x(), p.y());
-            DropToy = tree_->AddToy(*descToy, toyDirection, toyUp, start);
-            tree_->StartDrop(start);
-            InputState = StateFalling;
-            HourglassOn();
-            LastTick = TimeThread ? TimeThread->ElapsedMs() : LastTick;
-        }
+        ReleaseToyAt(*descToy, p);
     }
     sender->move(slotHomeLeft_, slotHomeTop_);
     DraggedSlot = nullptr;
+}
+
+void TFormTree::ReleaseToyAt(TDescToy& descToy, QPoint p) {
+    rm::Vector hit{0, 0, 0};
+    const TPickResult result = tree_->Pick(p.x(), p.y(), &hit);
+    const bool hangs = result.kind == TPickResult::Tree && (!descToy.IsTop() || tree_->FitTop(hit));
+    if (hangs) {
+        history_->ToyHung(tree_->AddToy(descToy, toyDirection, toyUp, hit));
+        return;
+    }
+    // Missed the tree, hit another toy, or a top that may not go there: it falls.
+    const rm::Vector start = tree_->ScreenToTree(p.x(), p.y());
+    DropToy = tree_->AddToy(descToy, toyDirection, toyUp, start);
+    tree_->StartDrop(start);
+    InputState = StateFalling;
+    HourglassOn();
+    LastTick = TimeThread ? TimeThread->ElapsedMs() : LastTick;
 }
 
 // The tree.
@@ -142,6 +147,7 @@ void TFormTree::TreeMouseDown(Qt::MouseButton button, int x, int y) {
     if (InputState == StateFalling || InputState == StateLanding) {
         return;
     }
+    PutBackCarried();
     NotWelcomeClick();
     if (button == Qt::LeftButton) {
         InputState |= StateHeld;
@@ -162,7 +168,7 @@ void TFormTree::TreeMouseUp(int x, int y) {
         return;
     }
     if (InputState == StateRemove && tree_) {
-        tree_->RemoveToy(DropToy);
+        history_->RemoveToy(DropToy);
         DropToy = nullptr;
     }
     LastTick = TimeThread ? TimeThread->ElapsedMs() : LastTick;
@@ -239,6 +245,7 @@ void TFormTree::IdleStep() {
             InputState = StateRest;
             DropToy = nullptr;
             HourglassOff();
+            NameTree();
         }
         RenderTree();
         return;

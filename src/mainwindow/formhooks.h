@@ -28,6 +28,9 @@ struct TFormHooks {
     // The 3D driver dialog, given the current driver name: the chosen name, or
     // nothing when the user cancelled or kept the driver.
     std::function<std::optional<QString>(const QString& current)> ChooseDriver;
+    // Undo or redo put another greeting into the tree: the greeting editor
+    // shows it from now on.
+    std::function<void()> GreetingRestored;
     // The output dialog (picture, JPEG, e-mail, print), modally.
     std::function<void()> Output;
     // Hands the greeting editor's last state to the tree before the decoration

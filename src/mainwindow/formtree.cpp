@@ -69,8 +69,9 @@ TFormTree::TFormTree(TFormHooks hooks, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
     createComponents();
+    setupKeyboard();
+    setupAccessibility();
     createPlayers();
     connect(&frameTimer_, &QTimer::timeout, this, &TFormTree::IdleStep);
 }
@@ -258,6 +259,8 @@ void TFormTree::FormShow() {
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
     placeSlots();
+    NameSlots();
+    NameTree();
     loadCursors();
     if (hooks_.Prepare) {
         hooks_.Prepare();
@@ -294,6 +297,11 @@ void TFormTree::createTree() {
         }
     }
     tree_ = std::make_unique<TTree>(name, this, background_, TreeControl);
+    history_ = std::make_unique<TDecorationHistory>(*tree_);
+    connect(history_.get(), &TDecorationHistory::Changed, this, &TFormTree::NameTree);
+    history_->OnSettingsRestored = [this](const TDecorationSettings& previous) {
+        SettingsRestored(previous);
+    };
     if (problem.isEmpty()) {
         if (tree_->loadError()) {
             problem = QString::fromStdString(tree_->loadError()->what());
@@ -378,6 +386,8 @@ void TFormTree::FormActivate() {
     }
     CaseClick(Cases[0]);
     TreeControl->show();
+    // The keyboard starts at the first case (the frame shows at the first key).
+    Cases[0]->setFocus(Qt::ActiveWindowFocusReason);
     // The title window stays the application's main window, shrunk to nothing.
     if (QWidget* title = parentWidget()) {
         title->setGeometry(0, 0, 0, 0);
@@ -388,6 +398,8 @@ void TFormTree::FormDestroy() {
     stepping_ = false;
     frameTimer_.stop();
     help_.reset();
+    // The history holds toys taken off, which show the tree's meshes.
+    history_.reset();
     // The tree writes the description file as it goes.
     tree_.reset();
     while (hourglass_ > 0) {
@@ -435,6 +447,8 @@ void TFormTree::bWelcomeClick() {
     SetWelcomeEditing(true);
     if (hooks_.EditGreeting) {
         hooks_.EditGreeting();
+        // What the editor changed, with any typing in the band before it, is one step.
+        EndGreetingSession();
     }
 }
 

@@ -11,6 +11,8 @@
 //   greetingband.cpp    the greeting band and its editing from the keyboard
 //   decorating.cpp      the pointer state machine (cases, slots, toys, turning) and IdleStep
 //   music.cpp           the music button and the players
+//   undo.cpp            undo and redo of the decoration's changes
+#include "mainwindow/decorationhistory.h"
 #include "mainwindow/formhooks.h"
 
 #include <QCursor>
@@ -20,11 +22,15 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class TControl0;
 class THelp;
 class THelpItem;
 class TControlNR;
+class TFocusFrame;
+class QKeyEvent;
+class QPainter;
 class TDescToy;
 class TMediaPlayer;
 class TSoundPlayer;
@@ -97,6 +103,12 @@ public:
     // the output dialog uses it without the caret for its picture.
     void TextFit(QPainter& canvas, int x, int y, int width, int height, bool caret) const;
 
+    // Undo and redo (Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y): false when there was
+    // nothing to do, or while a toy is carried, falling or landing.
+    bool Undo();
+    bool Redo();
+    TDecorationHistory* history() const { return history_.get(); }
+
     // The help balloons' action handler: 1 shows the About box's information,
     // 2 hides the balloons; other codes do nothing.
     void HelpAction(THelpItem* balloon, int action);
@@ -141,6 +153,28 @@ public:
     void TreeControlDblClick();
     void FormMouseMove();
 
+    // Keyboard decorating (keyboard.cpp): Tab moves the focus, Enter or Space
+    // clicks; on a slot Enter picks the toy up and the arrow keys carry it
+    // over the tree, shown by the target marker; Enter hangs it, Escape puts
+    // it back. On the tree the arrows move the marker, Delete removes the toy
+    // nearest to it, Page Up / Page Down turn the tree.
+    bool KeyboardAction(QKeyEvent* event);
+    void PickUpSlot(TControlNR* slot);
+    void HangCarried();
+    void PutBackCarried();
+    void MoveMarker(QPoint by);
+    void RemoveNearestToy();
+    void TurnByKey(bool left);
+    TControlNR* CarriedSlot() const { return carriedSlot_; }
+    // The target marker, in tree control pixels.
+    QPoint Marker() const { return marker_; }
+    void SetMarker(QPoint p);
+    bool MarkerShown() const;
+    // Steps of the marker and of the tree per key press.
+    static constexpr int MarkerStep = 8;
+    static constexpr int MarkerFineStep = 1;
+    static constexpr int TurnsPerRound = 16;
+
     // Music (music.cpp): restarts the current song when music is on; the
     // player that plays landing and fetch sounds.
     void RestartMusic();
@@ -184,6 +218,20 @@ private:
     void HourglassOn();
     void HourglassOff();
     void closeAfterYes();
+    void ReleaseToyAt(TDescToy& descToy, QPoint p);
+    void setupKeyboard();
+    // Names and descriptions for screen readers (accessibility.cpp).
+    void setupAccessibility();
+    void NameSlots();
+    void NameTree();
+    void clickByKey(TControl0* control);
+    void placeCarried();
+    void DrawMarker(QPainter& canvas) const;
+    // A greeting editing session (the band's or the editor's) is one step.
+    void BeginGreetingSession();
+    void EndGreetingSession();
+    bool HistoryLocked() const;
+    void SettingsRestored(const TDecorationSettings& previous);
 
     void ButtonPaint(TControl0* sender);
     void Button2Paint(TControl0* sender);
@@ -218,6 +266,8 @@ private:
     // Held while music is on: the audio device and the synthesiser with its
     // soundfont stay open across songs and sounds.
     std::shared_ptr<media::AudioDevice> audio_;
+    std::unique_ptr<TDecorationHistory> history_;
+    std::optional<TDecorationSettings> greetingBefore_;
     std::array<QCursor, 5> cursors_;
 
     // Where the dragged slot sat, and its point that follows the pointer.
@@ -225,6 +275,12 @@ private:
     int slotHomeTop_ = 0;
     int grabX_ = 0;
     int grabY_ = 0;
+
+    // Keyboard decorating.
+    TFocusFrame* focusFrame_ = nullptr;
+    TControlNR* carriedSlot_ = nullptr;
+    QPoint marker_;
+    int markerOver_ = 0; // what lies under the marker: a TPickResult::Kind
 
     QTimer frameTimer_;
     bool shown_ = false;
@@ -240,6 +296,9 @@ private:
     bool movingByHand_ = false;
     QPoint moveOffset_;
 };
+
+// The toy description a slot is bound to (null for an empty slot).
+TDescToy* SlotDescToy(const QWidget* slot);
 
 // The one main window, set by the program's entry (the dialogs reach it here).
 extern TFormTree* FormTree;

@@ -16,6 +16,9 @@ void TFormTree::paintEvent(QPaintEvent*) {
 void TFormTree::TreePaint() {
     if (tree_ && TreeControl->Canvas()) {
         tree_->PaintTo(0, 0, *TreeControl->Canvas());
+        if (MarkerShown()) {
+            DrawMarker(*TreeControl->Canvas());
+        }
     }
 }
 

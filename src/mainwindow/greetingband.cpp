@@ -9,6 +9,7 @@
 #include "mainwindow/textfit.h"
 #include "scene/tree.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -20,11 +21,21 @@ bool TFormTree::WelcomeEditing() const {
 
 void TFormTree::SetWelcomeEditing(bool editing) {
     Welcome->Tag = editing ? 1 : 0;
+    if (editing) {
+        BeginGreetingSession();
+    } else {
+        EndGreetingSession();
+    }
     RepaintWelcome();
 }
 
 void TFormTree::RepaintWelcome() {
     Welcome->update();
+    if (QAccessible::isActive() && tree_) {
+        // A screen reader follows the greeting as it is typed.
+        QAccessibleValueChangeEvent changed(Welcome, QString::fromStdString(tree_->WelcomeText));
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TFormTree::WelcomeClick() {
@@ -58,6 +69,8 @@ void TFormTree::WelcomeKeyPress(int key, const QString& text) {
         }
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
         Welcome->Tag = 0;
+        tree_->WelcomeText = greeting.toStdString();
+        EndGreetingSession();
     } else {
         // Control characters would break the greeting's line in the description file.
         for (const QChar c : text) {
@@ -74,6 +87,15 @@ void TFormTree::WelcomeKeyPress(int key, const QString& text) {
 }
 
 void TFormTree::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool undo = mods == Qt::ControlModifier && event->key() == Qt::Key_Z;
+    const bool redo = (mods == (Qt::ControlModifier | Qt::ShiftModifier) && event->key() == Qt::Key_Z) ||
+                      (mods == Qt::ControlModifier && event->key() == Qt::Key_Y);
+    if (undo || redo) {
+        undo ? Undo() : Redo();
+        event->accept();
+        return;
+    }
     // Ctrl+C copies the greeting card, as it is mailed and printed, so it can
     // be pasted into any chat or document.
     if (event->matches(QKeySequence::Copy) && tree_) {
@@ -81,9 +103,16 @@ void TFormTree::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // The controls take no keys, so every key typed while the window is
-    // active comes here. Escape ends editing only; it never closes the window.
-    WelcomeKeyPress(event->key(), event->text());
+    // The controls pass their keys on, so every key typed while the window
+    // is active comes here. While the band is editing the keys are the
+    // greeting's; otherwise they act on the control that has the focus.
+    // Escape never closes the window.
+    if (WelcomeEditing()) {
+        WelcomeKeyPress(event->key(), event->text());
+    } else if (KeyboardAction(event)) {
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;

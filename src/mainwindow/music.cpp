@@ -72,6 +72,7 @@ void TFormTree::bMusicMouseUp(Qt::MouseButton button, int x, int y) {
     if (!tree_ || x < 0 || y < 0 || x > bMusic->width() || y > bMusic->height()) {
         return;
     }
+    const TDecorationSettings before = history_->Settings();
     if (button == Qt::LeftButton) {
         tree_->NextSong();
         RestartMusic();
@@ -79,4 +80,5 @@ void TFormTree::bMusicMouseUp(Qt::MouseButton button, int x, int y) {
         tree_->MusicOff();
         RestartMusic();
     }
+    history_->SettingsChanged(before, "Music");
 }

@@ -15,6 +15,12 @@ void TToy::Detach(rm::Frame& treeFrame) {
     treeFrame.DeleteChild(frame_.get());
 }
 
+void TToy::Attach(rm::Frame& treeFrame) {
+    // The frame keeps its place and turn relative to the tree while it is off.
+    treeFrame.AddChild(frame_);
+    descToy_->Attach(*frame_);
+}
+
 void TToy::BeginLanding(TSoundPlayer* player) {
     descToy_->Detach(*frame_);
     descToy_->AttachLanding(*frame_);

@@ -23,6 +23,8 @@ public:
 
     // Takes the toy's visual off and its frame out of the tree frame.
     void Detach(rm::Frame& treeFrame);
+    // Puts a detached toy back where it hung, as it was.
+    void Attach(rm::Frame& treeFrame);
     // Swaps the toy mesh for the landing mesh and plays the landing sound.
     void BeginLanding(TSoundPlayer* player);
     // The landing at t ms; true (showing the last moment) once t reaches the landing time.

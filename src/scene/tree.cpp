@@ -182,16 +182,37 @@ TToy* TTree::AddToy(TDescToy& descToy, rm::Vector direction, rm::Vector up, rm::
 }
 
 void TTree::RemoveToy(TToy* toy) {
+    // Destroyed here, once it is off the tree.
+    TakeToy(toy);
+}
+
+std::unique_ptr<TToy> TTree::TakeToy(TToy* toy, std::size_t* index) {
     const auto it = std::find_if(toys_.begin(), toys_.end(), [toy](const auto& t) { return t.get() == toy; });
     if (it == toys_.end()) {
-        return;
+        return nullptr;
     }
     toy->Detach(*treeFrame());
     if (fallingToy_ == toy) {
         fallingToy_ = nullptr;
     }
+    if (index) {
+        *index = static_cast<std::size_t>(it - toys_.begin());
+    }
+    std::unique_ptr<TToy> taken = std::move(*it);
     toys_.erase(it);
     Render();
+    return taken;
+}
+
+TToy* TTree::PutToy(std::unique_ptr<TToy> toy, std::size_t index) {
+    if (!toy) {
+        return nullptr;
+    }
+    toy->Attach(*treeFrame());
+    TToy* put = toy.get();
+    toys_.insert(toys_.begin() + static_cast<std::ptrdiff_t>(std::min(index, toys_.size())), std::move(toy));
+    Render();
+    return put;
 }
 
 TPickResult TTree::FindToy(const rm::Frame* frame) const {

@@ -75,6 +75,12 @@ public:
     // Toys.
     TToy* AddToy(TDescToy& descToy, rm::Vector direction, rm::Vector up, rm::Vector position);
     void RemoveToy(TToy* toy);
+    // Takes a hung toy off the tree without destroying it, so that it can be
+    // put back exactly as it hung; `index` receives its place in the list.
+    std::unique_ptr<TToy> TakeToy(TToy* toy, std::size_t* index = nullptr);
+    // Hangs a toy taken off by TakeToy again, at its old place in the list
+    // (clamped to the list's end); returns it.
+    TToy* PutToy(std::unique_ptr<TToy> toy, std::size_t index);
     TPickResult FindToy(const rm::Frame* frame) const;
 
     // Music.
@@ -84,6 +90,10 @@ public:
 
     // Scene operations.
     TPickResult Pick(int x, int y, rm::Vector* hitPoint = nullptr) const;
+    // The hung toy nearest to (x, y) of the tree control as seen: the one
+    // under the point, else the nearest on the camera's side of the tree,
+    // else the nearest of all; null without toys.
+    TToy* NearestToy(int x, int y) const;
     rm::Vector ScreenToTree(int x, int y) const;
     bool FitTop(rm::Vector& point) const;
     void AnimateToys(double time);

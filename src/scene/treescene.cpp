@@ -26,6 +26,38 @@ TPickResult TTree::Pick(int x, int y, rm::Vector* hitPoint) const {
     return result;
 }
 
+TToy* TTree::NearestToy(int x, int y) const {
+    if (const TPickResult under = Pick(x, y); under.kind == TPickResult::Toy) {
+        return under.toy;
+    }
+    const rm::Viewport* view = viewport();
+    if (!view) {
+        return nullptr;
+    }
+    // Toys behind the trunk's axis are hidden by the tree: they count only
+    // when no toy hangs in front.
+    const float axisDepth = view->Transform(treeFrame()->Transform({0, 0, 0})).w;
+    TToy* nearest = nullptr;
+    bool nearestInFront = false;
+    float nearestDistance = 0;
+    for (const auto& toy : toys_) {
+        const glm::vec4 s = view->Transform(toy->frame()->Transform({0, 0, 0}));
+        if (s.w <= 0) {
+            continue;
+        }
+        const float dx = s.x / s.w - static_cast<float>(x);
+        const float dy = s.y / s.w - static_cast<float>(y);
+        const float distance = dx * dx + dy * dy;
+        const bool inFront = s.w <= axisDepth;
+        if (!nearest || (inFront && !nearestInFront) || (inFront == nearestInFront && distance < nearestDistance)) {
+            nearest = toy.get();
+            nearestInFront = inFront;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
 rm::Vector TTree::ScreenToTree(int x, int y) const {
     const rm::Viewport* view = viewport();
     const int width = view ? view->GetWidth() : size().width();

@@ -27,14 +27,14 @@ std::vector<Item> items() {
     return {
         {Tail::None, {90, 66}, 1, 1, "About Pinewick*and its makers"},
         {Tail::None, {550, 66}, 2, 1, "Close the help*Click here"},
-        {Tail::Up, {320, 12}, 0, 0, "Click the ribbon*and type a greeting"},
+        {Tail::Up, {320, 12}, 0, 0, "Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo"},
         {Tail::DownLeft, {80, 200}, 0, 0, "Send your tree*by e-mail or print it"},
         {Tail::DownRight, {560, 200}, 0, 0, "Click: next song*Right click: silence"},
-        {Tail::Down, {320, 218}, 0, 0, "Right-click a toy*to take it off the tree"},
-        {Tail::UpRight, {250, 207}, 0, 0, "Hold the left button*to turn the tree*Double-click: it spins"},
+        {Tail::Down, {320, 218}, 0, 0, "Right-click a toy*to take it off the tree*or press Delete near it"},
+        {Tail::UpRight, {250, 207}, 0, 0, "Hold the left button*or press Page Up/Down*to turn the tree*Double-click: it spins"},
         {Tail::Right, {545, 290}, 0, 0, "Choose the 3D driver*that draws the tree"},
         {Tail::UpLeft, {80, 323}, 0, 0, "Font and colour*of the greeting"},
-        {Tail::Down, {320, 440}, 0, 0, "Open a case and drag*a toy onto the tree"},
+        {Tail::Down, {320, 440}, 0, 0, "Open a case and drag*a toy onto the tree*or Tab to it and Enter"},
         {Tail::DownRight, {605, 440}, 0, 0, "Exit Pinewick"},
     };
 }

@@ -1,0 +1,76 @@
+#include "controls/colourname.h"
+
+#include <QColor>
+#include <array>
+
+namespace {
+
+struct HueName {
+    int upTo; // hue in degrees, exclusive
+    const char* name;
+};
+
+// Hue bands as people name them; red wraps around.
+constexpr HueName hueNames[] = {{12, "Red"},    {38, "Orange"},    {54, "Gold"},  {68, "Yellow"},
+                                {165, "Green"}, {195, "Turquoise"}, {255, "Blue"}, {285, "Purple"},
+                                {340, "Pink"},  {361, "Red"}};
+
+QString nameOfHue(int hue) {
+    for (const HueName& band : hueNames) {
+        if (hue < band.upTo) {
+            return band.name;
+        }
+    }
+    return "Red";
+}
+
+} // namespace
+
+QString ColourName(const QImage& picture, const QRect& area, QRgb transparent) {
+    // Votes of the coloured pixels by hue, weighted by how vivid they are;
+    // grey pixels vote for lightness instead.
+    std::array<double, 360> hueVotes{};
+    double colouredWeight = 0;
+    double greyCount = 0;
+    double greyLightness = 0;
+    const QRect inside = area.intersected(picture.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            if ((pixel & 0xFFFFFF) == (transparent & 0xFFFFFF)) {
+                continue;
+            }
+            const QColor colour = QColor::fromRgb(pixel).toHsv();
+            const double saturation = colour.hsvSaturationF();
+            const double value = colour.valueF();
+            if (saturation > 0.3 && value > 0.25 && colour.hsvHue() >= 0) {
+                hueVotes[static_cast<std::size_t>(colour.hsvHue())] += saturation * value;
+                colouredWeight += 1;
+            } else {
+                greyCount += 1;
+                greyLightness += value;
+            }
+        }
+    }
+    if (colouredWeight == 0 && greyCount == 0) {
+        return {};
+    }
+    if (colouredWeight < greyCount * 0.35) {
+        const double lightness = greyLightness / greyCount;
+        return lightness > 0.85 ? "White" : lightness > 0.4 ? "Silver" : "Dark";
+    }
+    // The strongest 30-degree window of hues.
+    int best = 0;
+    double bestVotes = -1;
+    for (int start = 0; start < 360; ++start) {
+        double votes = 0;
+        for (int k = 0; k < 30; ++k) {
+            votes += hueVotes[static_cast<std::size_t>((start + k) % 360)];
+        }
+        if (votes > bestVotes) {
+            bestVotes = votes;
+            best = (start + 15) % 360;
+        }
+    }
+    return nameOfHue(best);
+}

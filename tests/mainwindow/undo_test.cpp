@@ -1,0 +1,167 @@
+// Undo and redo of every kind of change to the decoration, with real pointer
+// and key events: each restores the description file's text exactly.
+#include "window_fixture.h"
+
+#include <functional>
+
+namespace {
+
+using testsupport::treeOrigin;
+
+class UndoTest : public testsupport::WindowFixture {
+public:
+    void undo() { key(Qt::Key_Z, Qt::ControlModifier); }
+    void redo(bool withY) {
+        withY ? key(Qt::Key_Y, Qt::ControlModifier) : key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    void typeInBand(const QString& text) {
+        click(control("Welcome")->geometry().center());
+        type(text);
+        key(Qt::Key_Return);
+    }
+};
+
+struct Change {
+    const char* name;
+    std::function<void(UndoTest&)> make;
+};
+
+class UndoEachChange : public UndoTest, public ::testing::WithParamInterface<Change> {};
+
+TEST_P(UndoEachChange, UndoRestoresTheFileAndRedoDoesItAgain) {
+    TFormTree& form = open();
+    // Something of each kind to take away.
+    tree().WelcomeText = "Merry";
+    const QByteArray before = savedText();
+    const int steps = form.history()->Count();
+
+    GetParam().make(*this);
+    const QByteArray after = savedText();
+    ASSERT_NE(after, before) << "the change changed nothing";
+    EXPECT_EQ(form.history()->Count(), steps + 1) << "one change, one step";
+
+    undo();
+    EXPECT_EQ(savedText(), before);
+    redo(false);
+    EXPECT_EQ(savedText(), after);
+    undo();
+    redo(true);
+    EXPECT_EQ(savedText(), after);
+    EXPECT_LT(form.InputState, TFormTree::StateFalling);
+}
+
+const Change changes[] = {
+    {"HangAToy",
+     [](UndoTest& t) {
+         const std::optional<QPoint> onTree = t.findOnTree(TPickResult::Tree);
+         ASSERT_TRUE(onTree);
+         t.dragSlot("Toy0", treeOrigin + *onTree);
+     }},
+    {"RemoveAToy",
+     [](UndoTest& t) {
+         // The first toy of the file, so that undo must put it back in its place.
+         const std::optional<QPoint> onToy = t.findOnTree(TPickResult::Toy);
+         ASSERT_TRUE(onToy);
+         t.press(treeOrigin + *onToy, Qt::RightButton);
+         t.release(treeOrigin + *onToy, Qt::RightButton);
+     }},
+    {"TypeInTheBand", [](UndoTest& t) { t.typeInBand(" Christmas"); }},
+    {"EraseInTheBand",
+     [](UndoTest& t) {
+         t.click(t.control("Welcome")->geometry().center());
+         t.key(Qt::Key_Backspace);
+         t.key(Qt::Key_Backspace);
+         t.key(Qt::Key_Escape);
+     }},
+    {"NextSong", [](UndoTest& t) { t.click(t.control("bMusic")->geometry().center()); }},
+    {"MusicOff",
+     [](UndoTest& t) { t.click(t.control("bMusic")->geometry().center(), Qt::RightButton); }},
+    {"EditorFontAndColour",
+     [](UndoTest& t) {
+         // The editor changes the tree's greeting while it is open.
+         t.form_->hooks().EditGreeting = [&t] {
+             t.tree().FontName = "DejaVu Serif";
+             t.tree().FontStyle = "Italic";
+             t.tree().WelcomeColor = 0x0000FF;
+         };
+         t.click(t.control("bWelcome")->geometry().center());
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Changes, UndoEachChange, ::testing::ValuesIn(changes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UndoTest, OneEditingSessionIsOneStepAndUndoEndsTheSessionFirst) {
+    TFormTree& form = open();
+    tree().WelcomeText = "";
+    typeInBand("Joy");
+    click(control("Welcome")->geometry().center());
+    type(" to all");
+    // Still typing: undo takes back what this session typed.
+    undo();
+    EXPECT_EQ(tree().WelcomeText, "Joy");
+    EXPECT_FALSE(form.WelcomeEditing());
+    undo();
+    EXPECT_EQ(tree().WelcomeText, "");
+    EXPECT_FALSE(form.history()->CanUndo());
+    redo(false);
+    redo(false);
+    EXPECT_EQ(tree().WelcomeText, "Joy to all");
+    // A new change drops what could have been redone.
+    undo();
+    typeInBand("!");
+    EXPECT_FALSE(form.history()->CanRedo());
+    EXPECT_EQ(tree().WelcomeText, "Joy!");
+}
+
+TEST_F(UndoTest, KeepsAtLeastAHundredSteps) {
+    TFormTree& form = open();
+    tree().WelcomeText = "";
+    const QByteArray start = savedText();
+    for (int i = 0; i < 120; ++i) {
+        typeInBand(QString(QChar('a' + i % 26)));
+    }
+    int undone = 0;
+    while (form.Undo()) {
+        ++undone;
+    }
+    EXPECT_EQ(undone, 120);
+    EXPECT_EQ(savedText(), start);
+}
+
+TEST_F(UndoTest, AFallingToyIsNoStepAndHoldsTheHistory) {
+    TFormTree& form = open();
+    typeInBand("x");
+    const int steps = form.history()->Count();
+    // Released over the tree control's corner, where there is no tree: it falls.
+    dragSlot("Toy1", treeOrigin + QPoint(2, 2));
+    ASSERT_EQ(form.InputState, TFormTree::StateFalling);
+    const std::string text = tree().WelcomeText;
+    undo();
+    EXPECT_EQ(tree().WelcomeText, text) << "undo waits while a toy is in the air";
+    waitForRest();
+    ASSERT_EQ(form.InputState, TFormTree::StateRest);
+    EXPECT_EQ(form.history()->Count(), steps);
+    undo();
+    EXPECT_NE(tree().WelcomeText, text);
+}
+
+TEST_F(UndoTest, AReplacedTopComesBackWhenUndone) {
+    open();
+    // Two tops hung through the tree; the second replaces the first as one step.
+    TDescToy& top = *tree().descToys()[42];
+    TDecorationHistory& history = *form_->history();
+    TToy* first = tree().AddToy(top, {0, 0, 0.1f}, {0, 1, 0}, {0, 10, 0});
+    history.ToyHung(first);
+    const QByteArray withFirst = savedText();
+    TToy* second = tree().AddToy(top, {0, 0, 0.1f}, {0, 1, 0}, {0, 11, 0});
+    history.TopReplaced(first, second);
+    const QByteArray withSecond = savedText();
+    EXPECT_NE(withSecond, withFirst);
+    undo();
+    EXPECT_EQ(savedText(), withFirst);
+    redo(true);
+    EXPECT_EQ(savedText(), withSecond);
+}
+
+} // namespace
