@@ -113,8 +113,8 @@ void TBorderlessDialog::keyPressEvent(QKeyEvent* event) {
     }
     const bool press =
         event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
-    if (auto* button = qobject_cast<TControl0*>(focusWidget()); press && button && button->OnClick &&
-                                                                 button->isVisible()) {
+    if (auto* button = qobject_cast<TControl0*>(focusWidget());
+        press && button && button->OnClick && button->isVisible()) {
         button->OnClick(button);
         return;
     }

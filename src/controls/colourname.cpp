@@ -11,7 +11,7 @@ struct HueName {
 };
 
 // Hue bands as people name them; red wraps around.
-constexpr HueName hueNames[] = {{12, "Red"},    {38, "Orange"},    {54, "Gold"},  {68, "Yellow"},
+constexpr HueName hueNames[] = {{12, "Red"},    {38, "Orange"},     {54, "Gold"},  {68, "Yellow"},
                                 {165, "Green"}, {195, "Turquoise"}, {255, "Blue"}, {285, "Purple"},
                                 {340, "Pink"},  {361, "Red"}};
 

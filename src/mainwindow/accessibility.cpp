@@ -16,7 +16,8 @@
 namespace {
 
 // What the toys of each case are, one of them.
-constexpr const char* toyKinds[7] = {"big ball", "bell", "icicle", "star", "small ball", "candle", "tree top"};
+constexpr const char* toyKinds[7] = {"big ball",   "bell",   "icicle",  "star",
+                                     "small ball", "candle", "tree top"};
 
 } // namespace
 
@@ -27,7 +28,8 @@ void TFormTree::setupAccessibility() {
                                           "Page Up and Page Down turn the tree");
     Welcome->setAccessibleName("Greeting");
     Welcome->setAccessibleDescription("Enter starts and ends typing; Ctrl+Z undoes");
-    SetAccessibleText(Welcome, [this] { return tree_ ? QString::fromStdString(tree_->WelcomeText) : QString(); });
+    SetAccessibleText(Welcome,
+                      [this] { return tree_ ? QString::fromStdString(tree_->WelcomeText) : QString(); });
     for (TControlNR* box : Cases) {
         SetAccessibleRole(box, QAccessible::PageTab);
         box->setAccessibleDescription("Case of toys: Enter shows its toys");
@@ -43,11 +45,11 @@ void TFormTree::NameSlots() {
     std::map<QString, int> seen;
     for (int n = 0; n < 49; ++n) {
         TControlNR* slot = Toys[static_cast<std::size_t>(n)];
-        QString colour = slot->HasShape() ? ColourName(slot->Picture(), QRect(0, 0, slot->width(), slot->height()),
-                                                       slot->Picture().pixel(0, 0))
-                                          : QString();
-        QString name = colour.isEmpty() ? QString(toyKinds[n / 7])
-                                        : colour + " " + toyKinds[n / 7];
+        QString colour = slot->HasShape()
+                             ? ColourName(slot->Picture(), QRect(0, 0, slot->width(), slot->height()),
+                                          slot->Picture().pixel(0, 0))
+                             : QString();
+        QString name = colour.isEmpty() ? QString(toyKinds[n / 7]) : colour + " " + toyKinds[n / 7];
         name[0] = name[0].toUpper();
         const int count = ++seen[QString::number(n / 7) + name];
         slot->setAccessibleName(count > 1 ? name + " " + QString::number(count) : name);
@@ -56,5 +58,6 @@ void TFormTree::NameSlots() {
 
 void TFormTree::NameTree() {
     const std::size_t count = tree_ ? tree_->toys().size() : 0;
-    TreeControl->setAccessibleName(QString("Fir tree with %1 ornament%2").arg(count).arg(count == 1 ? "" : "s"));
+    TreeControl->setAccessibleName(
+        QString("Fir tree with %1 ornament%2").arg(count).arg(count == 1 ? "" : "s"));
 }

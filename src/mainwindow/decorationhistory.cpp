@@ -18,7 +18,8 @@ class ToyStep : public QUndoCommand {
 public:
     enum Kind { Hang, Remove };
     ToyStep(TTree& tree, TToy* toy, Kind kind, QUndoCommand* parent = nullptr)
-        : QUndoCommand(kind == Hang ? "Hang toy" : "Remove toy", parent), tree_(tree), toy_(toy), kind_(kind) {}
+        : QUndoCommand(kind == Hang ? "Hang toy" : "Remove toy", parent), tree_(tree), toy_(toy),
+          kind_(kind) {}
 
     void undo() override { kind_ == Hang ? takeOff() : putBack(); }
     void redo() override { kind_ == Hang ? putBack() : takeOff(); }
@@ -96,8 +97,8 @@ void TDecorationHistory::TopReplaced(TToy* old, TToy* added) {
 }
 
 TDecorationSettings TDecorationHistory::Settings() const {
-    return {tree_.WelcomeText, tree_.FontName,  tree_.FontStyle,
-            tree_.WelcomeColor, tree_.MusicOn, tree_.SongNumber};
+    return {tree_.WelcomeText,  tree_.FontName, tree_.FontStyle,
+            tree_.WelcomeColor, tree_.MusicOn,  tree_.SongNumber};
 }
 
 void TDecorationHistory::SettingsChanged(const TDecorationSettings& before, const QString& what) {
@@ -105,12 +106,15 @@ void TDecorationHistory::SettingsChanged(const TDecorationSettings& before, cons
     if (after == before) {
         return;
     }
-    stack_.push(new SettingsStep(before, after, what,
-                                 [this](const TDecorationSettings& settings,
-                                        const TDecorationSettings& previous) { applySettings(settings, previous); }));
+    stack_.push(
+        new SettingsStep(before, after, what,
+                         [this](const TDecorationSettings& settings, const TDecorationSettings& previous) {
+                             applySettings(settings, previous);
+                         }));
 }
 
-void TDecorationHistory::applySettings(const TDecorationSettings& settings, const TDecorationSettings& previous) {
+void TDecorationHistory::applySettings(const TDecorationSettings& settings,
+                                       const TDecorationSettings& previous) {
     tree_.WelcomeText = settings.WelcomeText;
     tree_.FontName = settings.FontName;
     tree_.FontStyle = settings.FontStyle;

@@ -19,10 +19,10 @@ void TFormTree::setupKeyboard() {
     setFocusPolicy(Qt::NoFocus);
     std::vector<QWidget*> order(Cases.begin(), Cases.end());
     order.insert(order.end(), Toys.begin(), Toys.end());
-    for (QWidget* control : {static_cast<QWidget*>(TreeControl), static_cast<QWidget*>(Welcome),
-                             static_cast<QWidget*>(bOut), static_cast<QWidget*>(bWelcome),
-                             static_cast<QWidget*>(bMusic), static_cast<QWidget*>(bOptions),
-                             static_cast<QWidget*>(b2Help), static_cast<QWidget*>(b2Quit)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(TreeControl), static_cast<QWidget*>(Welcome), static_cast<QWidget*>(bOut),
+          static_cast<QWidget*>(bWelcome), static_cast<QWidget*>(bMusic), static_cast<QWidget*>(bOptions),
+          static_cast<QWidget*>(b2Help), static_cast<QWidget*>(b2Quit)}) {
         order.push_back(control);
     }
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -176,7 +176,8 @@ void TFormTree::PutBackCarried() {
 
 void TFormTree::SetMarker(QPoint p) {
     // Kept on the tree control, whose every pixel the pointer could reach.
-    marker_ = QPoint(std::clamp(p.x(), 0, TreeControl->width() - 1), std::clamp(p.y(), 0, TreeControl->height() - 1));
+    marker_ = QPoint(std::clamp(p.x(), 0, TreeControl->width() - 1),
+                     std::clamp(p.y(), 0, TreeControl->height() - 1));
     markerOver_ = tree_ ? tree_->Pick(marker_.x(), marker_.y()).kind : TPickResult::Nothing;
     placeCarried();
     TreeControl->update();

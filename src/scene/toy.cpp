@@ -1,7 +1,7 @@
 #include "scene/toy.h"
 
-#include "scene/scenevector.h"
 #include "scene/desctoy.h"
+#include "scene/scenevector.h"
 
 TToy::TToy(const ToyRecord& record, TDescToy& descToy, const std::shared_ptr<rm::Frame>& treeFrame)
     : record_(record), descToy_(&descToy), frame_(rm::Frame::create(treeFrame)) {

@@ -49,7 +49,8 @@ TToy* TTree::NearestToy(int x, int y) const {
         const float dy = s.y / s.w - static_cast<float>(y);
         const float distance = dx * dx + dy * dy;
         const bool inFront = s.w <= axisDepth;
-        if (!nearest || (inFront && !nearestInFront) || (inFront == nearestInFront && distance < nearestDistance)) {
+        if (!nearest || (inFront && !nearestInFront) ||
+            (inFront == nearestInFront && distance < nearestDistance)) {
             nearest = toy.get();
             nearestInFront = inFront;
             nearestDistance = distance;

@@ -28,7 +28,8 @@ protected:
     void arrowTo(QPoint target) {
         while (form_->Marker() != target) {
             const QPoint d = target - form_->Marker();
-            const bool fine = std::abs(d.x()) < TFormTree::MarkerStep && std::abs(d.y()) < TFormTree::MarkerStep;
+            const bool fine =
+                std::abs(d.x()) < TFormTree::MarkerStep && std::abs(d.y()) < TFormTree::MarkerStep;
             const int step = fine ? TFormTree::MarkerFineStep : TFormTree::MarkerStep;
             const Qt::KeyboardModifiers mods = fine ? Qt::ShiftModifier : Qt::NoModifier;
             if (std::abs(d.x()) >= step) {
@@ -50,9 +51,9 @@ TEST_F(KeyboardTest, TabVisitsCasesOpenSlotsTreeBandAndButtonsInOrder) {
         visited << focusName();
         key(Qt::Key_Tab);
     }
-    const QStringList expected = {"Case0",  "Case1",       "Case2",    "Case3",  "Case4",  "Case5",   "Case6",
-                                  "Toy0",   "Toy1",        "Toy2",     "Toy3",   "Toy4",   "Toy5",    "Toy6",
-                                  "TreeControl", "Welcome", "bOut",    "bWelcome", "bMusic", "bOptions"};
+    const QStringList expected = {"Case0",       "Case1",   "Case2", "Case3",    "Case4",  "Case5",   "Case6",
+                                  "Toy0",        "Toy1",    "Toy2",  "Toy3",     "Toy4",   "Toy5",    "Toy6",
+                                  "TreeControl", "Welcome", "bOut",  "bWelcome", "bMusic", "bOptions"};
     EXPECT_EQ(visited, expected);
     key(Qt::Key_Backtab);
     EXPECT_EQ(focusName(), "bOptions");
@@ -222,11 +223,13 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEveryControl) {
     EXPECT_TRUE(names.contains("Send Pinewick"));
     EXPECT_TRUE(names.contains("Big balls"));
     const std::size_t toys = tree().toys().size();
-    EXPECT_TRUE(names.contains(QString("Fir tree with %1 ornaments").arg(toys))) << names.join(", ").toStdString();
+    EXPECT_TRUE(names.contains(QString("Fir tree with %1 ornaments").arg(toys)))
+        << names.join(", ").toStdString();
 
     // The slots are named by colour and kind, each differently within its case.
     QAccessibleInterface* slot = QAccessible::queryAccessibleInterface(control("Toy0"));
-    EXPECT_TRUE(slot->text(QAccessible::Name).endsWith("big ball")) << slot->text(QAccessible::Name).toStdString();
+    EXPECT_TRUE(slot->text(QAccessible::Name).endsWith("big ball"))
+        << slot->text(QAccessible::Name).toStdString();
     QSet<QString> slotNames;
     for (int n = 0; n < 49; ++n) {
         slotNames << control("Toy" + QString::number(n))->accessibleName();

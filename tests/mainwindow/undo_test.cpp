@@ -65,7 +65,10 @@ const Change changes[] = {
          t.press(treeOrigin + *onToy, Qt::RightButton);
          t.release(treeOrigin + *onToy, Qt::RightButton);
      }},
-    {"TypeInTheBand", [](UndoTest& t) { t.typeInBand(" Christmas"); }},
+    {"TypeInTheBand",
+     [](UndoTest& t) {
+         t.typeInBand(" Christmas");
+     }},
     {"EraseInTheBand",
      [](UndoTest& t) {
          t.click(t.control("Welcome")->geometry().center());
@@ -73,9 +76,14 @@ const Change changes[] = {
          t.key(Qt::Key_Backspace);
          t.key(Qt::Key_Escape);
      }},
-    {"NextSong", [](UndoTest& t) { t.click(t.control("bMusic")->geometry().center()); }},
+    {"NextSong",
+     [](UndoTest& t) {
+         t.click(t.control("bMusic")->geometry().center());
+     }},
     {"MusicOff",
-     [](UndoTest& t) { t.click(t.control("bMusic")->geometry().center(), Qt::RightButton); }},
+     [](UndoTest& t) {
+         t.click(t.control("bMusic")->geometry().center(), Qt::RightButton);
+     }},
     {"EditorFontAndColour",
      [](UndoTest& t) {
          // The editor changes the tree's greeting while it is open.
