@@ -87,15 +87,6 @@ void TDecorationHistory::RemoveToy(TToy* toy) {
     }
 }
 
-void TDecorationHistory::TopReplaced(TToy* old, TToy* added) {
-    // Children run in order and undo in reverse: undoing takes the new top
-    // off before the old one is hung again.
-    auto step = std::make_unique<QUndoCommand>("Replace top");
-    new ToyStep(tree_, added, ToyStep::Hang, step.get());
-    new ToyStep(tree_, old, ToyStep::Remove, step.get());
-    stack_.push(step.release());
-}
-
 TDecorationSettings TDecorationHistory::Settings() const {
     return {tree_.WelcomeText,  tree_.FontName, tree_.FontStyle,
             tree_.WelcomeColor, tree_.MusicOn,  tree_.SongNumber};

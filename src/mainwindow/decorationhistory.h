@@ -1,8 +1,8 @@
 #pragma once
 // TDecorationHistory: the undo history of the decoration. Every change the
-// user makes to what is saved is one step: a toy hung or taken off, a tree
-// top that replaces another, one editing session of the greeting (text, font,
-// style, colour), a change of the music. Steps undo and redo exactly, so the
+// user makes to what is saved is one step: a toy hung or taken off, one
+// editing session of the greeting (text, font, style, colour), a change of
+// the music. Steps undo and redo exactly, so the
 // description file written afterwards is the one of that moment. The history
 // lives as long as the window and starts empty; toys that fall and land are
 // never steps.
@@ -48,9 +48,6 @@ public:
     void ToyHung(TToy* toy);
     // Takes a hung toy off the tree as one step.
     void RemoveToy(TToy* toy);
-    // A tree top that has just been hung in place of `old`: takes the old one
-    // off; both are one step.
-    void TopReplaced(TToy* old, TToy* added);
 
     // The tree's settings now.
     TDecorationSettings Settings() const;

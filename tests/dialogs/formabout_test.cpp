@@ -39,6 +39,7 @@ TEST_F(AboutBox, ExitQuestionIsYesOnlyForYes) {
         {"Yes", [](TFormAbout& a) { click(a.Yes); }, true},
         {"No", [](TFormAbout& a) { click(a.No); }, false},
         {"Escape", [](TFormAbout& a) { QTest::keyClick(&a, Qt::Key_Escape); }, false},
+        {"Enter", [](TFormAbout& a) { QTest::keyClick(&a, Qt::Key_Return); }, true},
         {"closed", [](TFormAbout& a) { a.close(); }, false},
     };
     for (const Way& way : ways) {

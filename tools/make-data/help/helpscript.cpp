@@ -35,7 +35,7 @@ std::vector<Item> items() {
          {250, 207},
          0,
          0,
-         "Hold the left button*or press Page Up/Down*to turn the tree*Double-click: it spins"},
+         "Hold the left button*or Page Up/Down: turn*Double-click: it spins"},
         {Tail::Right, {545, 290}, 0, 0, "Choose the 3D driver*that draws the tree"},
         {Tail::UpLeft, {80, 323}, 0, 0, "Font and colour*of the greeting"},
         {Tail::Down, {320, 440}, 0, 0, "Open a case and drag*a toy onto the tree*or Tab to it and Enter"},
