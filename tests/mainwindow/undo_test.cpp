@@ -89,8 +89,8 @@ const Change changes[] = {
      [](UndoTest& t) {
          // The editor changes the tree's greeting while it is open.
          t.form_->hooks().EditGreeting = [&t] {
-             t.tree().FontName = "DejaVu Serif";
-             t.tree().WelcomeColor = 0x0000FF;
+             t.tree().FontName = "DejaVu Sans";
+             t.tree().WelcomeColor = 0xFF0000;
          };
          clickOn(t, "bWelcome");
      }},

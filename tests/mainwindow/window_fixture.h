@@ -57,8 +57,20 @@ public:
             QTest::keyClick(window(), c.toLatin1());
         }
     }
+    // A point of a slot where its picture shows: the middle of the largest
+    // piece of its outline (the toy may be smaller than the slot).
+    QPoint grabPoint(const QString& slotName) const {
+        const QWidget* slot = control(slotName);
+        QRect largest;
+        for (const QRect& r : slot->mask()) {
+            if (r.width() * r.height() > largest.width() * largest.height()) {
+                largest = r;
+            }
+        }
+        return slot->geometry().topLeft() + (largest.isNull() ? slot->rect().center() : largest.center());
+    }
     void dragSlot(const QString& slotName, QPoint to) {
-        const QPoint from = control(slotName)->geometry().center();
+        const QPoint from = grabPoint(slotName);
         move(from + QPoint(1, 0));
         move(from);
         press(from, Qt::LeftButton);

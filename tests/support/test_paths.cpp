@@ -30,7 +30,15 @@ QString programPath() {
 
 QString scratchDir(const QString& name) {
     static std::vector<std::unique_ptr<QTemporaryDir>> folders;
-    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pinewick-" + name + "-XXXXXX");
+    // Parameterised tests are named "Test/Case": one folder, not a folder in a
+    // folder that doesn't exist.
+    QString base = name;
+    base.replace('/', '-');
+    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pinewick-" + base + "-XXXXXX");
+    if (!folder->isValid()) {
+        qFatal("cannot make a scratch folder for %s: %s", qPrintable(name),
+               qPrintable(folder->errorString()));
+    }
     QString path = folder->path();
     folders.push_back(std::move(folder));
     return path;
