@@ -31,6 +31,24 @@ constexpr QPoint buttonFrames{24, 52};
 // The most characters of a server's text a message box shows.
 constexpr qsizetype longestShownReply = 600;
 
+// A box wraps its text only between words: a run of more than `longest`
+// characters without a space (a server's endless token) gets invisible break
+// points, so the box stays on the screen.
+QString Breakable(const QString& text, int longest = 60) {
+    QString result;
+    result.reserve(text.size() + text.size() / longest);
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > longest) {
+            result += QChar(0x200B);
+            run = 1;
+        }
+        result += c;
+    }
+    return result;
+}
+
 void Wipe(std::string& secret) {
     OPENSSL_cleanse(secret.data(), secret.size());
     secret.clear();
@@ -281,7 +299,7 @@ void TFormOut::SendMailDone() {
         Message(QMessageBox::Information, "Mail sended");
         return;
     }
-    Message(QMessageBox::Warning, errorText_);
+    Message(QMessageBox::Warning, Breakable(errorText_));
     if (lastError_ == mail::SendMailError::LoginFailed) {
         OfferOwnMailProgram();
     }

@@ -355,18 +355,21 @@ TEST_F(FormOutTest, ServerTextIsShownAsPlainTextAndShortened) {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString text;
         Qt::TextFormat format = Qt::AutoText;
+        int width = 0;
         ModalSeries series({[&](QWidget* modal) {
             auto* box = static_cast<QMessageBox*>(modal);
             icon = box->icon();
             text = box->text();
             format = box->textFormat();
+            width = box->width();
             box->done(QMessageBox::Ok);
         }});
         QTest::mouseClick(form->Send, Qt::LeftButton);
         ASSERT_TRUE(series.wait([&] { return idle(); }));
         EXPECT_EQ(icon, QMessageBox::Warning);
         EXPECT_EQ(format, Qt::PlainText);
-        EXPECT_EQ(text, shown);
+        EXPECT_EQ(text.remove(QChar(0x200B)), shown); // break points in endless words
+        EXPECT_LT(width, 640);
     }
 }
 
