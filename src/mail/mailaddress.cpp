@@ -1,6 +1,8 @@
 #include "mail/mailaddress.h"
 
 #include <QString>
+#include <QUrl>
+#include <algorithm>
 
 namespace mail {
 
@@ -163,10 +165,30 @@ std::string AddressProblem(std::string_view address) {
     if (std::string problem = LocalPartProblem(address.substr(0, at)); !problem.empty()) {
         return problem;
     }
-    if (std::string problem = DomainProblem(address.substr(at + 1)); !problem.empty()) {
+    const std::string_view domain = address.substr(at + 1);
+    if (std::string problem = DomainProblem(domain); !problem.empty()) {
         return problem;
     }
-    return UnicodeProblem(address);
+    if (std::string problem = UnicodeProblem(address); !problem.empty()) {
+        return problem;
+    }
+    // An international domain goes out in ASCII (IDNA): the limits hold for that
+    // form too, and a name IDNA refuses cannot be sent at all.
+    const bool asciiDomain = std::all_of(domain.begin(), domain.end(),
+                                         [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!asciiDomain) {
+        const QByteArray ace =
+            QUrl::toAce(QString::fromUtf8(domain.data(), static_cast<qsizetype>(domain.size())));
+        if (ace.isEmpty()) {
+            return "its domain cannot be written in ASCII (IDNA): a part holds a character a domain may "
+                   "not, or grows beyond 63 bytes";
+        }
+        if (at + 1 + static_cast<std::size_t>(ace.size()) + 2 > kMaxPath) {
+            return "it is longer than " + std::to_string(kMaxPath - 2) +
+                   " bytes once its domain is written in ASCII";
+        }
+    }
+    return {};
 }
 
 } // namespace mail

@@ -204,6 +204,14 @@ TEST(HostileServer, AddressesAreCheckedWhole) {
         {"ann\u202e@example.org", "it holds an invisible or control character"},
         {"ann\xff@example.org", "it is not valid UTF-8"},
         {"a@[1.2.3.4", "its address literal is not closed"},
+        {"a@" + std::string(45, 'l') + "\u00fc\u00e9\u00e5\u00f1\u00f8\u00e7\u00e0.org",
+         "its domain cannot be written in ASCII (IDNA): a part holds a character a domain may not, or grows "
+         "beyond 63 bytes"},
+        {local64 + "@" + label63 + "." + label63 + ".b\u00fccher." + std::string(50, 'd'),
+         "it is longer than 254 bytes once its domain is written in ASCII"},
+        {"a@\u2ff0.example",
+         "its domain cannot be written in ASCII (IDNA): a part holds a character a domain "
+         "may not, or grows beyond 63 bytes"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.address);
