@@ -1,7 +1,8 @@
 // A song change as the music button makes it: the song player stops and
 // closes, opens the next song and plays it, while the window holds the audio
 // device. Reports the longest and the median time the calling (GUI) thread
-// is blocked, on SDL's dummy audio driver with the program's own songs.
+// is blocked, on SDL's dummy audio driver with the program's own songs. The
+// first song, which meets the soundfont still loading, is reported apart.
 #include "media/audiodevice.h"
 #include "media/mediaplayer.h"
 
@@ -35,7 +36,16 @@ void BM_SongChange(benchmark::State& state) {
     }
     TMediaPlayer player;
     std::vector<double> blocked;
-    int next = 0;
+    QElapsedTimer first;
+    first.start();
+    player.SetFileName(files[0]);
+    if (!player.Open() || !player.Play()) {
+        state.SkipWithError(qPrintable(player.LastError()));
+        return;
+    }
+    const double firstMs = static_cast<double>(first.nsecsElapsed()) / 1e6;
+    QThread::msleep(50);
+    int next = 1;
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
@@ -55,6 +65,7 @@ void BM_SongChange(benchmark::State& state) {
     std::sort(blocked.begin(), blocked.end());
     state.counters["longest_block_ms"] = blocked.back();
     state.counters["median_block_ms"] = blocked[blocked.size() / 2];
+    state.counters["first_song_ms"] = firstMs;
     state.counters["goal_ms"] = 5;
 }
 BENCHMARK(BM_SongChange)->Unit(benchmark::kMillisecond)->Iterations(20);

@@ -4,6 +4,7 @@
 #include <fluidsynth.h>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace media {
 
@@ -19,17 +20,39 @@ struct Synthesiser::State {
     std::condition_variable loadDone;
     enum class Font { Loading, Loaded, Failed } fontState = Font::Loading;
     fluid_player_t* player = nullptr;
+    // A song asked for while the soundfont loads: it starts once the soundfont
+    // is there. (FluidSynth holds the synth for the whole load, so starting it
+    // at once would keep the caller waiting that long.)
+    QByteArray pendingSong;
     std::function<void()> atEnd;
     bool paused = false;
     bool ended = false;
 
+    // With the lock held and the soundfont loaded.
+    bool startPlayer(const QByteArray& song) {
+        player = new_fluid_player(synth);
+        // The player copies the bytes and reads them when the song starts.
+        if (!player ||
+            fluid_player_add_mem(player, song.constData(), static_cast<size_t>(song.size())) ==
+                FLUID_FAILED ||
+            fluid_player_play(player) == FLUID_FAILED) {
+            dropPlayer();
+            return false;
+        }
+        return true;
+    }
+
     void dropPlayer() {
+        pendingSong.clear();
         if (player) {
             fluid_player_stop(player);
             delete_fluid_player(player);
             player = nullptr;
         }
-        fluid_synth_all_sounds_off(synth, -1);
+        // While the soundfont loads nothing sounds, and the synth is busy.
+        if (fontState != Font::Loading) {
+            fluid_synth_all_sounds_off(synth, -1);
+        }
         atEnd = nullptr;
         ended = false;
         paused = false;
@@ -51,6 +74,14 @@ Synthesiser::Synthesiser(const QString& soundFont, int sampleRate) : state_(std:
         const bool loaded = s.synth && fluid_synth_sfload(s.synth, path.constData(), 1) != FLUID_FAILED;
         std::lock_guard guard(s.lock);
         s.fontState = loaded ? State::Font::Loaded : State::Font::Failed;
+        if (!s.pendingSong.isEmpty()) {
+            const QByteArray song = std::exchange(s.pendingSong, {});
+            // Without the soundfont, or when it cannot start, the song stays
+            // silent and never ends.
+            if (loaded) {
+                s.startPlayer(song);
+            }
+        }
         s.loadDone.notify_all();
     });
 }
@@ -95,12 +126,9 @@ bool Synthesiser::play(const QByteArray& song, std::function<void()> atEnd) {
     if (!s.synth || s.fontState == State::Font::Failed) {
         return false;
     }
-    s.player = new_fluid_player(s.synth);
-    // The player copies the bytes and reads them when the song starts.
-    if (!s.player ||
-        fluid_player_add_mem(s.player, song.constData(), static_cast<size_t>(song.size())) == FLUID_FAILED ||
-        fluid_player_play(s.player) == FLUID_FAILED) {
-        s.dropPlayer();
+    if (s.fontState == State::Font::Loading) {
+        s.pendingSong = song;
+    } else if (!s.startPlayer(song)) {
         return false;
     }
     s.atEnd = std::move(atEnd);
@@ -124,7 +152,7 @@ void Synthesiser::resume() {
 
 bool Synthesiser::playing() const {
     std::lock_guard guard(state_->lock);
-    return state_->player && !state_->ended && !state_->paused;
+    return (state_->player || !state_->pendingSong.isEmpty()) && !state_->ended && !state_->paused;
 }
 
 void Synthesiser::render(std::int16_t* stereo, int frames) {

@@ -100,6 +100,32 @@ TEST(Synthesiser, SongsSoundPauseAreCutAndEndOnTheSameSoundfont) {
     EXPECT_EQ(ends, 1);
 }
 
+// A song asked for at once waits for the soundfont instead of holding the
+// caller, then sounds from its beginning and ends once.
+TEST(Synthesiser, ASongStartedWhileTheSoundfontLoadsPlaysOnceItIsThere) {
+    const QString dir = testsupport::scratchDir("synthesiser");
+    const QByteArray note = readFile(mediatest::writeNote(dir + "/note.mid", 0.2));
+    media::Synthesiser synth(TMediaPlayer::SoundFont(), Rate);
+    std::atomic<int> ends{0};
+    ASSERT_TRUE(synth.play(note, [&ends] { ++ends; }));
+    EXPECT_TRUE(synth.playing());
+    ASSERT_TRUE(synth.waitUntilLoaded());
+    EXPECT_GT(peak(synth, 4096), 1000);
+    for (int block = 0; block < 10 * Rate / 4096 && ends == 0; ++block) {
+        peak(synth, 4096);
+    }
+    EXPECT_EQ(ends, 1);
+
+    // Cut short while loading, it never sounds.
+    media::Synthesiser cut(TMediaPlayer::SoundFont(), Rate);
+    ASSERT_TRUE(cut.play(note, [&ends] { ++ends; }));
+    cut.halt();
+    EXPECT_FALSE(cut.playing());
+    ASSERT_TRUE(cut.waitUntilLoaded());
+    EXPECT_EQ(peak(cut, 4096), 0);
+    EXPECT_EQ(ends, 1);
+}
+
 TEST(Synthesiser, ADamagedSoundfontPlaysNothing) {
     const QString dir = testsupport::scratchDir("synthesiser");
     QFile font(dir + "/damaged.sf2");
