@@ -51,7 +51,8 @@ KeyFile KeyFile::Read(const QString& path, bool escapes) {
     }
     std::string group;
     for (const QByteArray& raw : in.readAll().split('\n')) {
-        const std::string line = Trimmed(raw.toStdString());
+        // The files are UTF-8: a damaged byte reads as U+FFFD, never passes on raw.
+        const std::string line = Trimmed(QString::fromUtf8(raw).toStdString());
         if (line.empty() || line.front() == '#' || line.front() == ';') {
             continue;
         }

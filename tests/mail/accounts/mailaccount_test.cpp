@@ -148,11 +148,11 @@ TEST_F(MailAccountTest, EvolutionFollowsAccountIdentityAndTransport) {
     source("c-work", "[Data Source]\nDisplayName=Work\nEnabled=true\n\n[Mail Account]\nBackendName=imapx\n"
                      "IdentityUid=i-work\n");
     source("i-work", "[Data Source]\nParent=c-work\n\n[Mail Identity]\nAddress=robin@work.example\n"
-                     "Name=Robin\\sFir \n\n[Mail Submission]\nTransportUid=t-1\n");
+                     "Name=Robin\\sFir\xff \n\n[Mail Submission]\nTransportUid=t-1\n");
     source("t-1", "[Mail Transport]\nBackendName=smtp\n\n[Authentication]\nHost=smtp.work.example\n"
                   "Port=587\nUser=robin\n\n[Security]\nMethod=starttls-on-standard-port\n");
     const MailAccount account = EvolutionAccount(places);
-    EXPECT_EQ(account.Name, "Robin Fir");
+    EXPECT_EQ(account.Name, "Robin Fir\uFFFD"); // a byte that is not UTF-8 never passes on raw
     EXPECT_EQ(account.Address, "robin@work.example");
     EXPECT_EQ(account.Server, "smtp.work.example");
     EXPECT_EQ(account.Port, 587);
