@@ -59,7 +59,14 @@ bool TControlAccessible::hasText() const {
 QString TControlAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name:
-        return widget()->accessibleName().isEmpty() ? widget()->toolTip() : widget()->accessibleName();
+        // The name given, else the hint, else the caption the control shows.
+        if (!widget()->accessibleName().isEmpty()) {
+            return widget()->accessibleName();
+        }
+        if (!widget()->toolTip().isEmpty()) {
+            return widget()->toolTip();
+        }
+        return static_cast<const TControl0*>(widget())->Caption();
     case QAccessible::Description:
         // The hint when it is not already the name.
         if (!widget()->accessibleDescription().isEmpty()) {

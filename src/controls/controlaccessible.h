@@ -2,9 +2,9 @@
 // TControlAccessible: what a screen reader learns of a TControl0 through Qt's
 // accessibility interface (AT-SPI on Linux). The program's controls are
 // pictures, so each says what it is: a button by default, or the role set with
-// SetAccessibleRole; its name is the accessible name or else its hint. A
-// control given a text source (SetAccessibleText) is read as editable text
-// holding that text, as the greeting band is.
+// SetAccessibleRole; its name is the accessible name, else its hint, else its
+// caption. A control given a text source (SetAccessibleText) is read as
+// editable text holding that text, as the greeting band is.
 //
 //   SetAccessibleRole(tree, QAccessible::Graphic);
 //   SetAccessibleText(band, [] { return greeting(); });

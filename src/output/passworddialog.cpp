@@ -51,6 +51,8 @@ TPasswordDialog::TPasswordDialog(const QString& user, const QString& server, QWi
     ePassword->setObjectName("ePassword");
     ePassword->setGeometry(18, 50, formSize.width() - 36, 24);
     ePassword->setEchoMode(QLineEdit::Password);
+    ePassword->setAccessibleName(tr("Password"));
+    caption->setBuddy(ePassword);
     ePassword->setFrame(false);
     QPalette field = ePassword->palette();
     field.setColor(QPalette::Base, FieldColor());

@@ -5,25 +5,13 @@
 #include "dialogs/formsetup.h"
 #include "dialogs/formwelcome.h"
 #include "scene/d3ddriverlist.h"
+#include "support/accessible_controls.h"
 
 #include <QAccessible>
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Names of the visible controls a person can use under `node`; an unnamed one fails.
-void expectNamed(QAccessibleInterface* node, int& controls) {
-    const QAccessible::State state = node->state();
-    if (!state.invisible && (state.focusable || node->role() == QAccessible::Button)) {
-        ++controls;
-        EXPECT_FALSE(node->text(QAccessible::Name).trimmed().isEmpty())
-            << node->role() << " " << (node->object() ? node->object()->objectName().toStdString() : "");
-    }
-    for (int i = 0; i < node->childCount(); ++i) {
-        expectNamed(node->child(i), controls);
-    }
-}
 
 TEST(DialogAccessibility, EveryControlOfEveryDialogHasAName) {
     TFormWelcome welcome;
@@ -35,9 +23,11 @@ TEST(DialogAccessibility, EveryControlOfEveryDialogHasAName) {
     about.Prepare(dialogtest::resourcePicture("About.bmp"), dialogtest::resourcePicture("Setup.bmp"));
     for (QDialog* dialog : std::initializer_list<QDialog*>{&welcome, &setup, &about}) {
         dialogtest::whileShowing(*dialog, [dialog] {
-            int controls = 0;
-            expectNamed(QAccessible::queryAccessibleInterface(dialog), controls);
-            EXPECT_GE(controls, 2) << dialog->objectName().toStdString();
+            const auto controls = testsupport::accessibleControls(dialog);
+            EXPECT_GE(controls.size(), 2u) << dialog->objectName().toStdString();
+            for (const auto& [object, name] : controls) {
+                EXPECT_FALSE(name.isEmpty()) << object.toStdString();
+            }
             dialog->close();
         });
     }

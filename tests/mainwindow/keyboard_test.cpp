@@ -2,6 +2,7 @@
 #include "controls/focusframe.h"
 #include "scene/scenevector.h"
 #include "scene/toy.h"
+#include "support/accessible_controls.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -23,13 +24,12 @@ protected:
     // Arrow keys (with Shift for single pixels) until the marker is on `target`.
     void arrowTo(QPoint target) {
         for (QPoint d = target - form_->Marker(); !d.isNull(); d = target - form_->Marker()) {
-            const bool fine = d.manhattanLength() < TFormTree::MarkerStep;
-            const Qt::KeyboardModifiers mods = fine ? Qt::ShiftModifier : Qt::NoModifier;
-            if (std::abs(d.x()) >= (fine ? 1 : TFormTree::MarkerStep)) {
-                key(d.x() > 0 ? Qt::Key_Right : Qt::Key_Left, mods);
-            } else {
-                key(d.y() > 0 ? Qt::Key_Down : Qt::Key_Up, mods);
-            }
+            const int step = TFormTree::MarkerStep;
+            const bool alongX = std::abs(d.x()) >= step || (std::abs(d.y()) < step && d.x() != 0);
+            const int along = alongX ? d.x() : d.y();
+            const Qt::KeyboardModifiers mods = std::abs(along) < step ? Qt::ShiftModifier : Qt::NoModifier;
+            key(alongX ? (along > 0 ? Qt::Key_Right : Qt::Key_Left) : (along > 0 ? Qt::Key_Down : Qt::Key_Up),
+                mods);
         }
     }
 };
@@ -139,23 +139,13 @@ TEST_F(KeyboardTest, EnterOnAButtonClicksIt) {
     EXPECT_EQ(tree().MusicOn, 1);
 }
 
-// Every control a person can use has a name a screen reader speaks.
-void collectNames(QAccessibleInterface* node, QStringList& names) {
-    const QAccessible::State state = node->state();
-    if (!state.invisible && (state.focusable || node->role() == QAccessible::Button)) {
-        EXPECT_FALSE(node->text(QAccessible::Name).trimmed().isEmpty())
-            << (node->object() ? node->object()->objectName().toStdString() : "");
-        names << node->text(QAccessible::Name);
-    }
-    for (int i = 0; i < node->childCount(); ++i) {
-        collectNames(node->child(i), names);
-    }
-}
-
 TEST_F(KeyboardTest, AScreenReaderFindsANameForEveryControl) {
     TFormTree& form = open();
     QStringList names;
-    collectNames(QAccessible::queryAccessibleInterface(&form), names);
+    for (const auto& [object, name] : testsupport::accessibleControls(&form)) {
+        EXPECT_FALSE(name.isEmpty()) << object.toStdString();
+        names << name;
+    }
     const QString tree = QString("Fir tree with %1 ornaments").arg(this->tree().toys().size());
     for (const QString& name : {QString("Send Pinewick"), QString("Big balls"), QString("Greeting"), tree}) {
         EXPECT_TRUE(names.contains(name)) << name.toStdString() << " in " << names.join(", ").toStdString();

@@ -16,6 +16,7 @@
 #include "scriptedserver.h"
 #include "securedaemon.h"
 #include "smtpdaemon.h"
+#include "support/accessible_controls.h"
 #include "support/scratch_home.h"
 
 #include <QApplication>
@@ -214,6 +215,18 @@ TEST_F(FormOutTest, OutlineCaptionAndButtons) {
         painter.drawPixmap(20, 20, form->grab());
         painter.end();
         shot.save(qEnvironmentVariable("PINEWICK_SHOTS") + "/formout.png");
+    }
+}
+
+TEST_F(FormOutTest, AScreenReaderFindsANameForEveryControlOfTheDialogAndThePasswordQuestion) {
+    TPasswordDialog password("robin", "mail.example.net");
+    password.show();
+    for (QWidget* dialog : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(&password)}) {
+        const auto controls = testsupport::accessibleControls(dialog);
+        EXPECT_GE(controls.size(), 3u);
+        for (const auto& [object, name] : controls) {
+            EXPECT_FALSE(name.isEmpty()) << object.toStdString();
+        }
     }
 }
 
