@@ -31,7 +31,9 @@ MailAccount GitAccount(const MailAccountPlaces& places) {
     for (const QByteArray& entry : git.readAllStandardOutput().split('\0')) {
         const auto newline = entry.indexOf('\n');
         if (newline > 0) {
-            values[entry.left(newline).toStdString()] = entry.mid(newline + 1).toStdString();
+            // git hands over bytes; settings are UTF-8, a damaged byte reads as U+FFFD.
+            values[entry.left(newline).toStdString()] =
+                QString::fromUtf8(entry.mid(newline + 1)).toStdString();
         }
     }
     if (values.empty()) {

@@ -210,9 +210,9 @@ TEST_F(MailAccountTest, GitUserAndSendEmailServer) {
     write(".gitconfig", "[user]\n\tname = Robin Fir\n[sendemail]\n\tsmtpServer = smtp.git.example:2465\n"
                         "\tsmtpServerPort = 587\n");
     EXPECT_EQ(GitAccount(places).Port, 587);
-    write(".gitconfig", "[user]\n\tname = Robin Fir\n[sendemail]\n\tsmtpServer = /usr/bin/msmtp\n");
+    write(".gitconfig", "[user]\n\tname = Robin Fir\xff\n[sendemail]\n\tsmtpServer = /usr/bin/msmtp\n");
     account = GitAccount(places);
-    EXPECT_EQ(account.Name, "Robin Fir");
+    EXPECT_EQ(account.Name, "Robin Fir\uFFFD");
     EXPECT_FALSE(account.Found());
 }
 
