@@ -36,4 +36,7 @@ struct TFormHooks {
     // Hands the greeting editor's last state to the tree before the decoration
     // is saved.
     std::function<void()> FinishEditing;
+    // Saves the card as a file (Ctrl+S): a file dialog, then the picture or
+    // the animation.
+    std::function<void()> SaveCard;
 };

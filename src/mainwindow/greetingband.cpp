@@ -103,6 +103,11 @@ void TFormTree::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Save) && hooks_.SaveCard) {
+        hooks_.SaveCard();
+        event->accept();
+        return;
+    }
     // The controls pass their keys on, so every key typed while the window
     // is active comes here. While the band is editing the keys are the
     // greeting's; otherwise they act on the control that has the focus.

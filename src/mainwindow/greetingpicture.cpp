@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
+#include <QSaveFile>
 
 GreetingStyle TreeGreetingStyle(const TTree& tree) {
     const TColor c = tree.WelcomeColor;
@@ -46,7 +47,10 @@ QImage GreetingPicture(const QImage& windowBackground, TTree& tree) {
 
 bool SavePicture(const QImage& picture, const QString& file, QString* error) {
     const QString suffix = QFileInfo(file).suffix().toLower();
-    QImageWriter writer(file);
+    // Written beside the file and renamed over it when complete: a failed
+    // write leaves no half picture and keeps the one that was there.
+    QSaveFile out(file);
+    QImageWriter writer;
     if (suffix == "jpg" || suffix == "jpeg") {
         writer.setFormat("jpeg");
         // A moderate file for mail, without visible artefacts.
@@ -57,8 +61,17 @@ bool SavePicture(const QImage& picture, const QString& file, QString* error) {
         *error = file + ": give the picture a .jpg or .png name";
         return false;
     }
+    if (!out.open(QIODevice::WriteOnly)) {
+        *error = file + ": " + out.errorString();
+        return false;
+    }
+    writer.setDevice(&out);
     if (!writer.write(picture)) {
         *error = file + ": " + writer.errorString();
+        return false;
+    }
+    if (!out.commit()) {
+        *error = file + ": " + out.errorString();
         return false;
     }
     return true;

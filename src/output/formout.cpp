@@ -10,6 +10,7 @@
 #include "output/cardmail.h"
 #include "output/passworddialog.h"
 #include "output/printcard.h"
+#include "output/savecard.h"
 #include "platform/visibletext.h"
 #include "scene/tree.h"
 
@@ -89,13 +90,18 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     Print->OnClick = [this](TControl0*) {
         PrintClick();
     };
+    SaveCard = makeButton("SaveCard", "Save card…", "Save the card as a picture or an animation", {169, 86});
+    SaveCard->OnClick = [this](TControl0*) {
+        SaveCardClick(this);
+    };
     Cancel = makeButton("Cancel", "Cancel", QString(), {66, 86});
     Cancel->OnClick = [this](TControl0*) {
         CancelClick();
     };
     setTabOrder(eMail, Send);
     setTabOrder(Send, Print);
-    setTabOrder(Print, Cancel);
+    setTabOrder(Print, SaveCard);
+    setTabOrder(SaveCard, Cancel);
 
     SendMail.OnMailError = [this](mail::SendMail&, mail::SendMailError code, const std::string& text) {
         SendMailMailError(code, text);
@@ -110,6 +116,7 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
     };
+    ChooseCardFile = AskCardFile;
 }
 
 TFormOut::~TFormOut() {
@@ -152,6 +159,9 @@ void TFormOut::Attach(TFormTree& window) {
         CenterOn(&window);
         exec();
     };
+    hooks.SaveCard = [this, &window] {
+        SaveCardClick(&window);
+    };
 }
 
 void TFormOut::ButtonPaint(TControl0* sender) {
@@ -166,6 +176,7 @@ void TFormOut::SetSending(bool sending) {
     // Cancel stays: a send can always be stopped.
     Send->setVisible(!sending);
     Print->setVisible(!sending);
+    SaveCard->setVisible(!sending);
     eMail->setEnabled(!sending);
     if (sending) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -180,6 +191,16 @@ void TFormOut::Message(QMessageBox::Icon icon, const QString& text) {
     box.setTextFormat(Qt::PlainText);
     FitMessageBox(box);
     box.exec();
+}
+
+void TFormOut::SaveCardClick(QWidget* parent) {
+    if (sending_ || tree_ == nullptr) {
+        return;
+    }
+    const QString file = ChooseCardFile(parent);
+    if (!file.isEmpty()) {
+        SaveCardWithProgress(parent, windowBackground_, *tree_, file);
+    }
 }
 
 void TFormOut::SendClick() {

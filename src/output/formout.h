@@ -1,7 +1,8 @@
 #pragma once
 // TFormOut: the output dialog. The user types a recipient address and either
 // mails the decorated tree as a card with its picture inline from the user's own mail account,
-// or prints it on a printer chosen in the print dialog.
+// or prints it on a printer chosen in the print dialog, or saves it as a
+// picture or an animation of the turning tree.
 //
 // States: idle (buttons shown, address editable) -> sending (buttons hidden,
 // address disabled, wait cursor, the dialog refuses to close) -> idle when the
@@ -48,6 +49,7 @@ public:
     QLineEdit* eMail = nullptr;
     TControl0* Send = nullptr;
     TControl0* Print = nullptr;
+    TControl0* SaveCard = nullptr;
     TControl0* Cancel = nullptr;
     mail::SendMail SendMail;
 
@@ -69,10 +71,17 @@ public:
                        std::string* error)>
         StorePassword = mail::KeyringStore;
 
+    // Asks where to save the card (empty: cancelled); the desktop's own file
+    // dialog by default.
+    std::function<QString(QWidget* parent)> ChooseCardFile;
+
     bool Sending() const { return sending_; }
 
     void SendClick();
     void PrintClick();
+    // Saves the card as a picture or an animation, the file dialog and
+    // messages over parent (the output dialog, or the main window for Ctrl+S).
+    void SaveCardClick(QWidget* parent);
 
 protected:
     void CancelClick() override;

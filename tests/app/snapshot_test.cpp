@@ -82,8 +82,8 @@ TEST(Snapshot, JpegForMailAndClearErrors) {
     EXPECT_EQ(QImage(jpeg).size(), QSize(640, 422));
 
     QByteArray err;
-    EXPECT_EQ(runProgram(home, {"--snapshot", home.home + "greeting.gif"}, &err), 1);
-    EXPECT_TRUE(err.contains(".jpg or .png"));
+    EXPECT_EQ(runProgram(home, {"--snapshot", home.home + "greeting.bmp"}, &err), 1);
+    EXPECT_TRUE(err.contains(".jpg, .png, .gif, .webp or .mp4")) << err.toStdString();
     EXPECT_EQ(runProgram(home, {"--snapshot"}, &err), 2);
 }
 
@@ -103,6 +103,19 @@ TEST(Snapshot, WithoutTheTreeMeshThereIsNoCard) {
     EXPECT_EQ(runProgram(home, {"--snapshot", home.home + "card.png"}, &err), 1);
     EXPECT_TRUE(err.contains("tree mesh")) << err.toStdString();
     EXPECT_FALSE(QFile::exists(home.home + "card.png"));
+}
+
+TEST(Snapshot, AnimatedCardWithoutADisplay) {
+    const ScratchHome home = testsupport::makeScratchHome("snapshot-gif");
+    const QByteArray before = fileHash(home.desc);
+    const QString gif = home.home + "card.gif";
+    QByteArray err;
+    ASSERT_EQ(runProgram(home, {"--snapshot", gif}, &err), 0) << err.toStdString();
+    QFile file(gif);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(6), "GIF89a");
+    EXPECT_TRUE(err.contains("card.gif:")) << err.toStdString();
+    EXPECT_EQ(fileHash(home.desc), before);
 }
 
 TEST(Snapshot, BrokenDecorationIsReportedAndKept) {

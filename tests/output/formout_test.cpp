@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -204,6 +205,7 @@ TEST_F(FormOutTest, OutlineCaptionAndButtons) {
     EXPECT_EQ(form->Send->geometry(), QRect(273, 40, 94, 25));
     EXPECT_EQ(form->Print->geometry(), QRect(273, 86, 94, 25));
     EXPECT_EQ(form->Cancel->geometry(), QRect(66, 86, 94, 25));
+    EXPECT_EQ(form->SaveCard->geometry(), QRect(169, 86, 94, 25));
     EXPECT_EQ(form->eMail->geometry(), QRect(24, 39, 239, 25));
     // A look at the dialog as it shows, outline included, on request.
     if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
@@ -228,6 +230,55 @@ TEST_F(FormOutTest, AScreenReaderFindsANameForEveryControlOfTheDialogAndThePassw
             EXPECT_FALSE(name.isEmpty()) << object.toStdString();
         }
     }
+}
+
+// The files in a folder, hidden ones (temporary files) too.
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+TEST_F(FormOutTest, SaveCardWritesTheChosenFileAndCancelLeavesNone) {
+    const QString folder = home.home + "cards/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    struct Case {
+        QString chosen;   // what the file dialog gives back ("" = cancelled)
+        int cancelAt;     // the progress at which Cancel is clicked; 0: never
+        QStringList left; // the files in the folder afterwards
+    };
+    for (const Case& c :
+         {Case{"", 0, {}}, Case{"turn.gif", 5, {}}, Case{"turn.mp4", 40, {}},
+          Case{"still.png", 0, {"still.png"}}, Case{"short.webp", 0, {"short.webp", "still.png"}}}) {
+        SCOPED_TRACE(c.chosen.toStdString());
+        form->ChooseCardFile = [&](QWidget* parent) {
+            EXPECT_EQ(parent, form.get());
+            return c.chosen.isEmpty() ? QString() : folder + c.chosen;
+        };
+        int shown = 0;
+        QTimer poll;
+        poll.setInterval(0);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* progress = form->findChild<QProgressDialog*>("SaveCardProgress");
+            if (!progress || !progress->isVisible()) {
+                return;
+            }
+            shown = std::max(shown, progress->value());
+            if (c.cancelAt > 0 && progress->value() >= c.cancelAt && !progress->wasCanceled()) {
+                QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        poll.start();
+        QTest::mouseClick(form->SaveCard, Qt::LeftButton);
+        poll.stop();
+        EXPECT_EQ(FilesIn(folder), c.left);
+        // Animations show their progress; a cancel stops them where they are.
+        if (c.cancelAt > 0) {
+            EXPECT_GE(shown, c.cancelAt);
+            EXPECT_LT(shown, 100);
+        }
+        EXPECT_TRUE(idle());
+    }
+    const QImage still(folder + "still.png");
+    EXPECT_EQ(still.convertToFormat(QImage::Format_RGB32), GreetingPicture(background, *tree));
 }
 
 TEST_F(FormOutTest, SendDeliversTheCardAndSaysMailSended) {
@@ -705,6 +756,18 @@ TEST_F(OutputOnTheMainWindow, OpensCentredAndEscapeCloses) {
     EXPECT_EQ(at, form->pos() + QPoint((640 - 386) / 2, (480 - 137) / 2));
     EXPECT_FALSE(formOut->isVisible());
     EXPECT_FALSE(formOut->mask().isEmpty());
+}
+
+TEST_F(OutputOnTheMainWindow, CtrlSSavesTheCard) {
+    QWidget* asked = nullptr;
+    formOut->ChooseCardFile = [&](QWidget* parent) {
+        asked = parent;
+        return home.home + "card.jpg";
+    };
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(asked, form.get());
+    EXPECT_EQ(QImage(home.home + "card.jpg").size(), QSize(640, 422));
+    EXPECT_FALSE(formOut->isVisible());
 }
 
 TEST_F(OutputOnTheMainWindow, CtrlCCopiesTheCard) {

@@ -19,7 +19,7 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
         } else if (argument == "--snapshot") {
             command.kind = Command::Snapshot;
             if (!takeFile(true)) {
-                *error = "--snapshot needs a file name (.jpg or .png)";
+                *error = "--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)";
                 return std::nullopt;
             }
         } else if (argument == "--send") {
@@ -53,7 +53,8 @@ void PrintUsage() {
         "  --check [FILE]  read a description file (default: the home folder's Data/desc) and print it\n"
         "                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1\n"
         "  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that\n"
-        "                  Pinewick mails and prints; needs no display\n"
+        "                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE\n"
+        "                  holds the card animated: the tree makes one full turn, in a loop\n"
         "  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,\n"
         "                  Evolution, msmtp, git send-email or a local mail server); prints the\n"
         "                  progress, exit status 0 only when the server accepted the mail\n"

@@ -22,7 +22,8 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
 int RunCheck(const QString& file);
 
 // pinewick --snapshot FILE: writes the greeting picture of the decoration
-// (JPEG or PNG by the file's extension). Needs a QGuiApplication.
+// (JPEG or PNG by the file's extension), or the card animated (GIF, WebP or
+// MP4), with a progress bar on a terminal. Needs a QGuiApplication.
 int RunSnapshot(const QString& file);
 
 // pinewick --send ADDRESS: mails the greeting card to ADDRESS from the user's

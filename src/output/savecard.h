@@ -1,0 +1,31 @@
+#pragma once
+// Saving the card from the windows: the desktop's own file dialog (through Qt,
+// so portals work) offers the still and the animated formats; an animated
+// card is written with a progress dialog whose Cancel stops it and leaves no
+// file behind. The output dialog's "Save card…" and Ctrl+S in the main window
+// both come here.
+#include <QImage>
+#include <QString>
+#include <vector>
+
+class QWidget;
+class TTree;
+
+// Asks where to save the card; empty when the user cancelled. A name without
+// one of the offered extensions gets the chosen type's.
+QString AskCardFile(QWidget* parent);
+
+// Writes the card to file, showing progress for an animation and any error in
+// a message box; true when the file was written.
+bool SaveCardWithProgress(QWidget* parent, const QImage& windowBackground, TTree& tree, const QString& file);
+
+// The file types the dialog offers, the first the default: name filter and extension.
+struct CardFileType {
+    const char* filter;
+    const char* extension;
+};
+const std::vector<CardFileType>& CardFileTypes();
+
+// file with the extension of the chosen filter added when it has none of the
+// known ones.
+QString WithCardExtension(const QString& file, const QString& chosenFilter);
