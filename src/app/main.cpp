@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName("Pinewick");
         std::setlocale(LC_NUMERIC, "C");
-        return command->kind == Command::Send ? RunSend(command->file, command->verbose)
+        return command->kind == Command::Send ? RunSend(command->file, command->verbose, command->animated)
                                               : RunSnapshot(command->file);
     }
     case Command::Window:

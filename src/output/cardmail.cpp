@@ -52,6 +52,18 @@ bool WriteCardInlinePicture(const QImage& windowBackground, TTree& tree, const Q
     return true;
 }
 
+ExportResult AnimateCardInlinePicture(const QImage& windowBackground, TTree& tree, CardInlinePicture* picture,
+                                      const ExportProgress& progress, QString* error) {
+    const QString animation = QFileInfo(picture->File).dir().filePath("Pinewick.gif");
+    const ExportResult result = ExportCard(windowBackground, tree, animation, progress, error);
+    if (result == ExportResult::Written) {
+        picture->StillFile = picture->File;
+        picture->File = animation;
+        picture->MimeType = "image/gif";
+    }
+    return result;
+}
+
 std::vector<std::string> CardPlainText(const std::string& greeting) {
     std::vector<std::string> lines;
     if (!greeting.empty()) {
@@ -107,6 +119,16 @@ void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::stri
     info.Disposition = "inline";
     info.ContentID = contentId;
     mail.SetAttachmentInfo(1, info);
+    if (!picture.StillFile.isEmpty()) {
+        mail.Attachments.push_back(picture.StillFile.toStdString());
+        TAttachmentInfo still;
+        still.FileName = picture.StillFile.toStdString();
+        still.Name = QFileInfo(picture.StillFile).fileName().toStdString();
+        still.Encoding = AttachmentEncoding::Base64;
+        still.ContentType = "image/jpeg";
+        still.Disposition = "attachment";
+        mail.SetAttachmentInfo(2, still);
+    }
 }
 
 } // namespace mail

@@ -3,6 +3,7 @@
 // mail component filled to send it from the user's own account, as a card the
 // reader shows in the body. Shared by the output dialog and the `--send` command.
 #include "mail/accounts/mailaccount.h"
+#include "output/cardexport.h"
 
 #include <QImage>
 #include <QString>
@@ -23,6 +24,9 @@ QString CardPictureFile();
 struct CardInlinePicture {
     QString File;
     std::string MimeType;
+    // The still JPEG that goes along as an attachment when the inline picture
+    // is the turning tree, for readers that show no HTML (empty: none).
+    QString StillFile;
 };
 
 // Composes the card picture of the tree over the window background and
@@ -35,6 +39,12 @@ bool SaveCardPicture(const QImage& windowBackground, TTree& tree, const QString&
 // be written: the card must not go out then.
 bool WriteCardInlinePicture(const QImage& windowBackground, TTree& tree, const QString& folder,
                             CardInlinePicture* picture, QString* error);
+
+// Makes picture, written by WriteCardInlinePicture, the animated card: the
+// turning tree as "Pinewick.gif" beside it is shown inline and the still JPEG
+// goes along as an attachment. A cancel or failure leaves picture as it was.
+ExportResult AnimateCardInlinePicture(const QImage& windowBackground, TTree& tree, CardInlinePicture* picture,
+                                      const ExportProgress& progress, QString* error);
 
 // The texts of the card: the plain one (the greeting and a line saying where
 // it was made) and the HTML one that shows the picture with id contentId.

@@ -15,6 +15,7 @@
 #include "scene/tree.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
@@ -98,7 +99,14 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     Cancel->OnClick = [this](TControl0*) {
         CancelClick();
     };
-    setTabOrder(eMail, Send);
+    Animated = new QCheckBox("Animated card", this);
+    Animated->setObjectName("Animated");
+    Animated->setGeometry(24, 65, 239, 19);
+    Animated->setToolTip("Mail the turning tree as an animated picture");
+    Animated->setCursor(pinewick::pinewickCursor("CLICK"));
+
+    setTabOrder(eMail, Animated);
+    setTabOrder(Animated, Send);
     setTabOrder(Send, Print);
     setTabOrder(Print, SaveCard);
     setTabOrder(SaveCard, Cancel);
@@ -178,6 +186,7 @@ void TFormOut::SetSending(bool sending) {
     Print->setVisible(!sending);
     SaveCard->setVisible(!sending);
     eMail->setEnabled(!sending);
+    Animated->setEnabled(!sending);
     if (sending) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
@@ -221,6 +230,20 @@ void TFormOut::SendClick() {
         error = "There is no card to send.";
     } else {
         mail::WriteCardInlinePicture(windowBackground_, *tree_, cardFolder_->path(), &picture, &error);
+    }
+    if (!picture.File.isEmpty() && Animated->isChecked()) {
+        const ExportResult made =
+            RunWithProgress(this, "Making the animated card…", [&](const ExportProgress& progress) {
+                return mail::AnimateCardInlinePicture(windowBackground_, *tree_, &picture, progress, &error);
+            });
+        if (made == ExportResult::Cancelled) {
+            cardFolder_.reset();
+            SetSending(false);
+            return;
+        }
+        if (made == ExportResult::Failed) {
+            picture.File.clear();
+        }
     }
     if (picture.File.isEmpty()) {
         cardFolder_.reset();

@@ -24,6 +24,7 @@
 #include <memory>
 #include <thread>
 
+class QCheckBox;
 class QLineEdit;
 class QPrinter;
 class TControl0;
@@ -51,6 +52,8 @@ public:
     TControl0* Print = nullptr;
     TControl0* SaveCard = nullptr;
     TControl0* Cancel = nullptr;
+    // Sends the turning tree as the card shown in the mail.
+    QCheckBox* Animated = nullptr;
     mail::SendMail SendMail;
 
     // Where the mail account is looked for (the user's own folders by default).

@@ -47,37 +47,38 @@ QString AskCardFile(QWidget* parent) {
     return WithCardExtension(file, chosen);
 }
 
-bool SaveCardWithProgress(QWidget* parent, const QImage& windowBackground, TTree& tree, const QString& file) {
-    std::unique_ptr<QProgressDialog> progress;
-    if (CardFileKindOf(file) == CardFileKind::Animated) {
-        progress = std::make_unique<QProgressDialog>("Saving " + QFileInfo(file).fileName() + "…", "Cancel",
-                                                     0, 0, parent);
-        progress->setObjectName("SaveCardProgress");
-        progress->setWindowTitle(QApplication::applicationDisplayName());
-        // Modal, so the main window's tree waits while its turn is filmed.
-        progress->setWindowModality(Qt::ApplicationModal);
-        progress->setMinimumDuration(0);
-        progress->setAutoClose(false);
-        progress->setAutoReset(false);
-        progress->show();
-    }
+ExportResult RunWithProgress(QWidget* parent, const QString& label,
+                             const std::function<ExportResult(const ExportProgress&)>& work) {
+    QProgressDialog progress(label, "Cancel", 0, 0, parent);
+    progress.setObjectName("CardProgress");
+    progress.setWindowTitle(QApplication::applicationDisplayName());
+    // Modal, so the main window's tree waits while its turn is filmed.
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString error;
-    const ExportResult result = ExportCard(
-        windowBackground, tree, file,
-        [&progress](int done, int total) {
-            if (!progress) {
-                return true;
-            }
-            progress->setMaximum(total);
-            progress->setValue(done);
-            // Keeps the dialog drawn and its Cancel button working.
-            QApplication::processEvents();
-            return !progress->wasCanceled();
-        },
-        &error);
+    const ExportResult result = work([&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        // Keeps the dialog drawn and its Cancel button working.
+        QApplication::processEvents();
+        return !progress.wasCanceled();
+    });
     QApplication::restoreOverrideCursor();
-    progress.reset();
+    return result;
+}
+
+bool SaveCardWithProgress(QWidget* parent, const QImage& windowBackground, TTree& tree, const QString& file) {
+    QString error;
+    const auto save = [&](const ExportProgress& progress) {
+        return ExportCard(windowBackground, tree, file, progress, &error);
+    };
+    const ExportResult result =
+        CardFileKindOf(file) == CardFileKind::Animated
+            ? RunWithProgress(parent, "Saving " + QFileInfo(file).fileName() + "…", save)
+            : save(nullptr);
     if (result == ExportResult::Failed) {
         QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
                         "The card could not be saved.\n\n" + error, QMessageBox::Ok, parent);

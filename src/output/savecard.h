@@ -4,8 +4,11 @@
 // card is written with a progress dialog whose Cancel stops it and leaves no
 // file behind. The output dialog's "Save card…" and Ctrl+S in the main window
 // both come here.
+#include "output/cardexport.h"
+
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -18,6 +21,11 @@ QString AskCardFile(QWidget* parent);
 // Writes the card to file, showing progress for an animation and any error in
 // a message box; true when the file was written.
 bool SaveCardWithProgress(QWidget* parent, const QImage& windowBackground, TTree& tree, const QString& file);
+
+// Runs work, an animation being written, under a modal progress dialog over
+// parent labelled label; its Cancel button cancels the work.
+ExportResult RunWithProgress(QWidget* parent, const QString& label,
+                             const std::function<ExportResult(const ExportProgress&)>& work);
 
 // The file types the dialog offers, the first the default: name filter and extension.
 struct CardFileType {

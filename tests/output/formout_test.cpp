@@ -257,7 +257,7 @@ TEST_F(FormOutTest, SaveCardWritesTheChosenFileAndCancelLeavesNone) {
         QTimer poll;
         poll.setInterval(0);
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* progress = form->findChild<QProgressDialog*>("SaveCardProgress");
+            auto* progress = form->findChild<QProgressDialog*>("CardProgress");
             if (!progress || !progress->isVisible()) {
                 return;
             }
@@ -311,6 +311,43 @@ TEST_F(FormOutTest, SendDeliversTheCardAndSaysMailSended) {
     EXPECT_EQ(form->eMail->text(), "friend@example.net");
     QTest::keyClick(form.get(), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
+}
+
+// The animated card is made under a progress dialog: Cancel there sends
+// nothing; left to finish, the mail shows the GIF and attaches the still card.
+TEST_F(FormOutTest, AnimatedCardCanBeCancelledWhileMadeAndElseGoesAsAGif) {
+    SmtpDaemon server(home.home + "maildir");
+    ASSERT_TRUE(server.running());
+    WriteMsmtpConfig(home.settings, server.port());
+    form->eMail->setText("friend@example.net");
+    form->Animated->setChecked(true);
+    for (const bool cancel : {true, false}) {
+        SCOPED_TRACE(cancel ? "cancelled" : "sent");
+        QTimer poll;
+        poll.setInterval(0);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* progress = form->findChild<QProgressDialog*>("CardProgress");
+            if (cancel && progress && progress->isVisible() && progress->value() >= 5 &&
+                !progress->wasCanceled()) {
+                QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        poll.start();
+        MessageBoxCatcher box;
+        QTest::mouseClick(form->Send, Qt::LeftButton);
+        poll.stop();
+        if (cancel) {
+            EXPECT_TRUE(idle());
+            continue;
+        }
+        ASSERT_TRUE(box.wait());
+        EXPECT_EQ(box.text, "Mail sended");
+    }
+    const QJsonArray mails = ReadMails(home.home + "maildir");
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_EQ(mails[0]["structure"].toVariant().toStringList().join(" "),
+              "multipart/mixed multipart/alternative text/plain multipart/related text/html image/gif "
+              "image/jpeg");
 }
 
 TEST_F(FormOutTest, EmptyAddressShowsError18AndTheDialogIsUsableAgain) {

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -100,6 +101,46 @@ TEST_F(SendCommand, DeliversTheCardWithTheGreetingAsSubject) {
     EXPECT_GT(ChangedPixels(picture, card, QRect(135, 32, 370, 376)), 15000);
     // The picture's private folder is gone with the send.
     EXPECT_EQ(QDir(home.home + "tmp").entryList({"pinewick-card-*", "Pinewick.jpg"}), QStringList());
+}
+
+// --animated: the HTML shows the turning tree, a GIF inline; the still card
+// goes along as an attachment for readers without HTML.
+TEST_F(SendCommand, AnimatedCardShowsTheGifInlineAndAttachesTheStillPicture) {
+    SmtpDaemon server(maildir);
+    ASSERT_TRUE(server.running()) << server.log().toStdString();
+    WriteMsmtpConfig(home.settings, server.port());
+    const SendRun sent = run("friend@example.net", {"--animated"});
+    ASSERT_EQ(sent.exitCode, 0) << sent.out.toStdString() << sent.err.toStdString();
+    const QJsonArray mails = ReadMails(maildir);
+    ASSERT_EQ(mails.size(), 1);
+    const QJsonObject mail = mails[0].toObject();
+    EXPECT_EQ(mail["defects"].toArray().size(), 0);
+    EXPECT_EQ(mail["structure"].toVariant().toStringList().join(" "),
+              "multipart/mixed multipart/alternative text/plain multipart/related text/html image/gif "
+              "image/jpeg");
+    QString html;
+    QJsonObject gif;
+    QJsonObject still;
+    for (const QJsonValue& part : mail["parts"].toArray()) {
+        const QString type = part["type"].toString();
+        if (type == "text/html") {
+            html = part["text"].toString();
+        } else if (type == "image/gif") {
+            gif = part.toObject();
+        } else if (type == "image/jpeg") {
+            still = part.toObject();
+        }
+    }
+    EXPECT_EQ(gif["disposition"].toString(), "inline");
+    const QString id = gif["content_id"].toString();
+    EXPECT_TRUE(html.contains("src=\"cid:" + id.mid(1, id.size() - 2) + "\"")) << id.toStdString();
+    EXPECT_EQ(still["disposition"].toString(), "attachment");
+    EXPECT_EQ(still["filename"].toString(), "Pinewick.jpg");
+    QImageReader frames(gif["file"].toString(), "GIF");
+    EXPECT_EQ(frames.size(), QSize(640, 422));
+    EXPECT_GE(frames.imageCount(), 80);
+    EXPECT_EQ(CardPicture(mail).size(), QSize(640, 422));
+    EXPECT_EQ(QDir(home.home + "tmp").entryList({"pinewick-card-*"}), QStringList());
 }
 
 TEST_F(SendCommand, VerboseShowsTheWholeDialogue) {

@@ -28,6 +28,8 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
                 *error = "--send needs an e-mail address";
                 return std::nullopt;
             }
+        } else if (argument == "--animated") {
+            command.animated = true;
         } else if (argument == "--verbose" || argument == "-v") {
             command.verbose = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -47,7 +49,7 @@ void PrintUsage() {
         "Usage: pinewick [-DEBUG]\n"
         "       pinewick --check [FILE]\n"
         "       pinewick --snapshot FILE\n"
-        "       pinewick --send ADDRESS [--verbose]\n"
+        "       pinewick --send ADDRESS [--animated] [--verbose]\n"
         "\n"
         "  -DEBUG          skip the title sequence\n"
         "  --check [FILE]  read a description file (default: the home folder's Data/desc) and print it\n"
@@ -58,5 +60,7 @@ void PrintUsage() {
         "  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,\n"
         "                  Evolution, msmtp, git send-email or a local mail server); prints the\n"
         "                  progress, exit status 0 only when the server accepted the mail\n"
+        "  --animated      with --send: the card in the mail is the turning tree (an animated GIF);\n"
+        "                  the still picture goes along as an attachment\n"
         "  --verbose       with --send: show the whole conversation with the mail server");
 }

@@ -11,6 +11,8 @@ struct Command {
     QString file;
     // --verbose: commands tell all they do (--send: the whole dialogue).
     bool verbose = false;
+    // --animated: --send mails the turning tree as the card shown in the mail.
+    bool animated = false;
 };
 
 // The command named by the arguments (without the program name), or an error
@@ -30,6 +32,11 @@ int RunSnapshot(const QString& file);
 // own mail account, printing a few lines of progress (verbose: every event of
 // the mail component, one line each) and the errors; 0 only when the server
 // accepted the mail. Needs a QGuiApplication.
-int RunSend(const QString& address, bool verbose = false);
+// animated: the card shown in the mail is the turning tree (a GIF), the still
+// picture goes along as an attachment.
+int RunSend(const QString& address, bool verbose = false, bool animated = false);
+
+// Draws "[####------]  50/100 frames" in place on standard error.
+void DrawProgressBar(int done, int total);
 
 void PrintUsage();

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <openssl/crypto.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,7 +71,7 @@ void PrintOwnMailProgramOffer(const QString& address, const std::string& greetin
 
 } // namespace
 
-int RunSend(const QString& address, bool verbose) {
+int RunSend(const QString& address, bool verbose, bool animated) {
     const PictureDecoration decoration = LoadPictureDecoration();
     if (!decoration.tree) {
         return 1;
@@ -90,6 +91,25 @@ int RunSend(const QString& address, bool verbose) {
     if (!mail::WriteCardInlinePicture(background, tree, folder.path(), &picture, &error)) {
         std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
         return 1;
+    }
+    if (animated) {
+        const bool terminal = isatty(STDERR_FILENO);
+        const ExportResult made = mail::AnimateCardInlinePicture(
+            background, tree, &picture,
+            [terminal](int done, int total) {
+                if (terminal) {
+                    DrawProgressBar(done, total);
+                }
+                return true;
+            },
+            &error);
+        if (terminal) {
+            std::fputc('\n', stderr);
+        }
+        if (made != ExportResult::Written) {
+            std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
+            return 1;
+        }
     }
 
     mail::MailAccount account = mail::FindMailAccount();
@@ -121,7 +141,8 @@ int RunSend(const QString& address, bool verbose) {
     bool loginRefused = false;
     bool sendingShown = false;
     std::string lastReply;
-    const qint64 pictureBytes = QFileInfo(picture.File).size();
+    const qint64 pictureBytes = QFileInfo(picture.File).size() +
+                                (picture.StillFile.isEmpty() ? 0 : QFileInfo(picture.StillFile).size());
     mail::SendMail mail;
     mail.OnMailInfo = [&](mail::SendMail&, mail::SendMailInfo info, const std::string& addinfo) {
         using I = mail::SendMailInfo;

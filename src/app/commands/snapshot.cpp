@@ -8,9 +8,6 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
-
-// "[##########----------]  50/100 frames" redrawn in place on a terminal.
 void DrawProgressBar(int done, int total) {
     constexpr int Width = 30;
     const int filled = total > 0 ? done * Width / total : Width;
@@ -22,8 +19,6 @@ void DrawProgressBar(int done, int total) {
     std::fprintf(stderr, "\r[%s] %3d/%d frames", bar, done, total);
     std::fflush(stderr);
 }
-
-} // namespace
 
 int RunSnapshot(const QString& file) {
     if (CardFileKindOf(file) == CardFileKind::Unknown) {
