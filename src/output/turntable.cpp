@@ -47,8 +47,7 @@ QImage TTurntable::Frame(int index) {
     // turns, so rounding cannot drift and the last frame leads into the first.
     const auto& frame = tree_.treeFrame();
     frame->SetOrientation(tree_.sceneFrame().get(), direction_, up_);
-    frame->AddRotation(rm::CombineType::After, {0, 1, 0},
-                       static_cast<float>(2 * std::numbers::pi * index / frames_));
+    tree_.Turn(static_cast<float>(2 * std::numbers::pi * index / frames_));
     tree_.Render();
 
     QImage card = still_;
