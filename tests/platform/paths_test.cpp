@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -128,6 +129,9 @@ TEST_F(PathsTest, ReadRegStringCreatesNothing) {
 class DataLookupTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The folder beside the test program is one for all: the test
+        // processes that run at the same time take turns.
+        ASSERT_TRUE(lock_.lock());
         installed_ = InstalledDataFolder();
         ASSERT_FALSE(QFileInfo::exists(installed_)) << "left from another run: " << installed_.toStdString();
     }
@@ -143,6 +147,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     QString installed_;
+    QLockFile lock_{QDir::tempPath() + "/pinewick-installed-data-test.lock"};
 };
 
 TEST_F(DataLookupTest, TheWholeDataSetComesFromOneFolderTheDecorationFromTheHome) {

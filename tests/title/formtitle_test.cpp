@@ -215,14 +215,21 @@ TEST_F(FormTitle, AStepOverrunByALongPauseIsDrawnAtFullStrengthOnce) {
     title.FormShow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return title.MediaPlayer().Display() == nullptr; }, 1000));
 
+    // The step's clock, not the wall clock: on a busy machine the clock's
+    // thread may count behind it.
+    const auto waitForClock = [](int ms) {
+        while (TimeThread->ElapsedMs() < ms) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    };
     // Half-way: neither the desktop nor the sprite.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    waitForClock(500);
     title.AppEventsIdle();
     EXPECT_FALSE(title.StepDone());
     EXPECT_FALSE(spriteShownAtFullStrength(*title.ScreenPicture(), *title.SpritePicture(), 0, 0));
 
     // A pause longer than the step's 1024 ms.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    waitForClock(1700);
     title.AppEventsIdle();
     EXPECT_TRUE(title.StepDone());
     EXPECT_EQ(title.Step(), 0);
