@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -656,6 +657,16 @@ TEST_F(FormTreeTest, Screenshots) {
     if (folder.isEmpty()) {
         GTEST_SKIP() << "set PINEWICK_SCREENSHOTS to a folder to get the pictures";
     }
+    // The whole 3D stack, and a mouse that comes for every fallen toy.
+    DirectXVersion = GetDXVersion();
+    QFile desc(home_.home + "Data/desc");
+    ASSERT_TRUE(desc.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(desc.readAll());
+    desc.close();
+    text.replace(QRegularExpression("\nMouse=[^,]*,"), "\nMouse=0,");
+    ASSERT_TRUE(desc.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    desc.write(text.toUtf8());
+    desc.close();
     TFormTree& form = open();
     tree().WelcomeText = "Merry Christmas!";
     QTest::qWait(300);
@@ -672,6 +683,15 @@ TEST_F(FormTreeTest, Screenshots) {
     QTest::qWait(100);
     form.grab().save(folder + "/dragging.png");
     release(QPoint(330, 150));
+
+    // A toy let go beside the tree falls, shatters on the floor and the
+    // mouse carries it off: a picture every 200 ms.
+    QTest::mouseClick(window(), Qt::LeftButton, {}, control("Case0")->geometry().center());
+    dragSlot("Toy0", QPoint(450, 300));
+    for (int i = 0; i < 40; ++i) {
+        QTest::qWait(200);
+        form.grab().save(folder + QString("/fall-%1.png").arg(i, 2, 10, QChar('0')));
+    }
 
     QTest::mouseClick(window(), Qt::LeftButton, {}, control("b2Help")->geometry().center());
     QTest::qWait(1400);
