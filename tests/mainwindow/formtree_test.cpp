@@ -663,7 +663,7 @@ TEST_F(FormTreeTest, Screenshots) {
     ASSERT_TRUE(desc.open(QIODevice::ReadOnly));
     QString text = QString::fromUtf8(desc.readAll());
     desc.close();
-    text.replace(QRegularExpression("\nMouse=[^,]*,"), "\nMouse=0,");
+    text.replace(QRegularExpression("\nMouse=[^,]*,"), "\nMouse=1,");
     ASSERT_TRUE(desc.open(QIODevice::WriteOnly | QIODevice::Truncate));
     desc.write(text.toUtf8());
     desc.close();
