@@ -1,7 +1,10 @@
 #pragma once
 // Commands that run without a window: they make Pinewick scriptable.
+#include "output/cardexport.h"
+
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct Command {
@@ -36,7 +39,8 @@ int RunSnapshot(const QString& file);
 // picture goes along as an attachment.
 int RunSend(const QString& address, bool verbose = false, bool animated = false);
 
-// Draws "[####------]  50/100 frames" in place on standard error.
-void DrawProgressBar(int done, int total);
+// Runs work with a progress bar, "[####------]  50/100 frames", redrawn in
+// place on standard error when that is a terminal.
+ExportResult WithProgressBar(const std::function<ExportResult(const ExportProgress&)>& work);
 
 void PrintUsage();

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <openssl/crypto.h>
-#include <unistd.h>
 
 namespace {
 
@@ -93,19 +92,9 @@ int RunSend(const QString& address, bool verbose, bool animated) {
         return 1;
     }
     if (animated) {
-        const bool terminal = isatty(STDERR_FILENO);
-        const ExportResult made = mail::AnimateCardInlinePicture(
-            background, tree, &picture,
-            [terminal](int done, int total) {
-                if (terminal) {
-                    DrawProgressBar(done, total);
-                }
-                return true;
-            },
-            &error);
-        if (terminal) {
-            std::fputc('\n', stderr);
-        }
+        const ExportResult made = WithProgressBar([&](const ExportProgress& progress) {
+            return mail::AnimateCardInlinePicture(background, tree, &picture, progress, &error);
+        });
         if (made != ExportResult::Written) {
             std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
             return 1;

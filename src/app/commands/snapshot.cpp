@@ -6,18 +6,25 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <cstdio>
+#include <string>
 #include <unistd.h>
 
-void DrawProgressBar(int done, int total) {
-    constexpr int Width = 30;
-    const int filled = total > 0 ? done * Width / total : Width;
-    char bar[Width + 1];
-    for (int i = 0; i < Width; ++i) {
-        bar[i] = i < filled ? '#' : '-';
+ExportResult WithProgressBar(const std::function<ExportResult(const ExportProgress&)>& work) {
+    const bool terminal = isatty(STDERR_FILENO);
+    const ExportResult result = work([terminal](int done, int total) {
+        if (terminal) {
+            constexpr int Width = 30;
+            const int filled = total > 0 ? done * Width / total : Width;
+            const std::string bar = std::string(filled, '#') + std::string(Width - filled, '-');
+            std::fprintf(stderr, "\r[%s] %3d/%d frames", bar.c_str(), done, total);
+            std::fflush(stderr);
+        }
+        return true;
+    });
+    if (terminal) {
+        std::fputc('\n', stderr);
     }
-    bar[Width] = '\0';
-    std::fprintf(stderr, "\r[%s] %3d/%d frames", bar, done, total);
-    std::fflush(stderr);
+    return result;
 }
 
 int RunSnapshot(const QString& file) {
@@ -31,22 +38,13 @@ int RunSnapshot(const QString& file) {
         return 1;
     }
     const bool animated = CardFileKindOf(file) == CardFileKind::Animated;
-    const bool terminal = animated && isatty(STDERR_FILENO);
     QElapsedTimer clock;
     clock.start();
     QString error;
-    const ExportResult result = ExportCard(
-        decoration.background, *decoration.tree, file,
-        [terminal](int done, int total) {
-            if (terminal) {
-                DrawProgressBar(done, total);
-            }
-            return true;
-        },
-        &error);
-    if (terminal) {
-        std::fputc('\n', stderr);
-    }
+    const auto save = [&](const ExportProgress& progress) {
+        return ExportCard(decoration.background, *decoration.tree, file, progress, &error);
+    };
+    const ExportResult result = animated ? WithProgressBar(save) : save(nullptr);
     if (result != ExportResult::Written) {
         std::fprintf(stderr, "pinewick: %s\n", qPrintable(error));
         return 1;
