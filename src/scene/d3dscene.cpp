@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -22,15 +24,21 @@ QString applicationTitle() {
 } // namespace
 
 TD3DScene::TD3DScene(QWidget* treeControl, const QImage& windowBackground)
-    : treeControl_(treeControl), size_(treeControl ? treeControl->size() : QSize()) {
+    : treeControl_(treeControl), size_(treeControl ? treeControl->size() : QSize()),
+      scale_(treeControl ? std::max<qreal>(1, treeControl->devicePixelRatioF()) : 1) {
     if (treeControl)
         treeControl->setProperty("Tag", QVariant::fromValue(static_cast<void*>(this)));
     buildScene();
-    // The part of the window's background under the control.
+    // The part of the window's background under the control, at the
+    // background's own resolution (a picture drawn for the screen's density
+    // carries its device pixel ratio).
     const QPoint origin = treeControl ? treeControl->mapTo(treeControl->window(), QPoint(0, 0)) : QPoint();
     if (!background_.isNull()) {
+        const qreal from = windowBackground.devicePixelRatio();
         QPainter painter(&background_);
-        painter.drawImage(QPoint(0, 0), windowBackground, QRect(origin, size_));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(0, 0), deviceSize()), windowBackground,
+                          QRectF(QPointF(origin) * from, QSizeF(size_) * from));
     }
 }
 
@@ -50,10 +58,14 @@ TD3DScene::~TD3DScene() {
     device_.reset();
 }
 
+QSize TD3DScene::deviceSize() const {
+    return (QSizeF(size_) * scale_).toSize();
+}
+
 void TD3DScene::buildScene() {
-    background_ = QImage(size_, QImage::Format_RGB32);
+    background_ = QImage(deviceSize(), QImage::Format_RGB32);
     background_.fill(Qt::white);
-    compose_ = QImage(size_, QImage::Format_RGB32);
+    compose_ = QImage(deviceSize(), QImage::Format_RGB32);
     compose_.fill(Qt::white);
 
     sceneFrame_ = rm::Frame::create();
@@ -126,11 +138,12 @@ void TD3DScene::SetDriver(const QString& name) {
         return;
     }
     std::string error;
-    device_ = gl::Device::create(size_.width(), size_.height(), driver, &error);
+    const QSize pixels = deviceSize();
+    device_ = gl::Device::create(pixels.width(), pixels.height(), driver, &error);
     if (!device_) {
         // The chosen driver failed: the default one, and the name is forgotten.
         driverName_.clear();
-        device_ = gl::Device::create(size_.width(), size_.height(), std::nullopt, &error);
+        device_ = gl::Device::create(pixels.width(), pixels.height(), std::nullopt, &error);
     }
     if (!device_) {
         // The user sees the window without a tree: say why, not only on stderr.
@@ -150,7 +163,8 @@ void TD3DScene::Render() {
     sceneFrame_->Move(1.0f);
     lastDamage_ = QRegion();
     for (const QRect& changed : device_->RenderChanges(*viewport_, *sceneFrame_))
-        lastDamage_ += changed;
+        lastDamage_ +=
+            QRectF(QPointF(changed.topLeft()) / scale_, QSizeF(changed.size()) / scale_).toAlignedRect();
     if (treeControl_ && !lastDamage_.isEmpty())
         treeControl_->update(lastDamage_);
 }
@@ -168,17 +182,31 @@ void TD3DScene::PaintTo(int x, int y, QPainter& canvas) {
         area &= canvas.clipBoundingRect().toAlignedRect().translated(-x, -y);
     if (area.isEmpty())
         return;
+    // The same area in the rendering's device pixels.
+    const QRect pixels =
+        QRectF(QPointF(area.topLeft()) * scale_, QSizeF(area.size()) * scale_).toAlignedRect() &
+        compose_.rect();
     // Same size and format: straight copies of the background's rows.
-    const qsizetype rowBytes = static_cast<qsizetype>(area.width()) * 4;
-    for (int row = area.top(); row <= area.bottom(); ++row) {
-        std::memcpy(compose_.scanLine(row) + area.left() * 4,
-                    background_.constScanLine(row) + area.left() * 4, static_cast<std::size_t>(rowBytes));
+    const qsizetype rowBytes = static_cast<qsizetype>(pixels.width()) * 4;
+    for (int row = pixels.top(); row <= pixels.bottom(); ++row) {
+        std::memcpy(compose_.scanLine(row) + pixels.left() * 4,
+                    background_.constScanLine(row) + pixels.left() * 4, static_cast<std::size_t>(rowBytes));
     }
     if (device_) {
         QPainter painter(&compose_);
-        painter.drawImage(area.topLeft(), device_->surface(), area);
+        painter.drawImage(pixels.topLeft(), device_->surface(), pixels);
     }
-    canvas.drawImage(area.topLeft() + QPoint(x, y), compose_, area);
+    if (scale_ == 1) {
+        canvas.drawImage(area.topLeft() + QPoint(x, y), compose_, area);
+    } else {
+        // Device pixels land one to one on a canvas of the same density; a
+        // canvas of another density (the card picture) gets them smoothed.
+        const bool smooth = canvas.renderHints().testFlag(QPainter::SmoothPixmapTransform);
+        canvas.setRenderHint(QPainter::SmoothPixmapTransform,
+                             smooth || !canvas.device() || canvas.device()->devicePixelRatioF() != scale_);
+        canvas.drawImage(QRectF(area.translated(x, y)), compose_, QRectF(pixels));
+        canvas.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    }
 }
 
 float TD3DScene::LoadTreeMesh(const QString& path, float scale) {
@@ -200,7 +228,8 @@ float TD3DScene::LoadTreeMesh(const QString& path, float scale) {
 std::shared_ptr<rm::Frame> TD3DScene::PickFrame(int x, int y, rm::Vector* treePoint) const {
     if (!viewport_)
         return nullptr;
-    const std::vector<rm::PickHit> hits = viewport_->Pick(x, y);
+    const std::vector<rm::PickHit> hits = viewport_->Pick(static_cast<int>(std::floor((x + 0.5) * scale_)),
+                                                          static_cast<int>(std::floor((y + 0.5) * scale_)));
     if (hits.empty() || hits[0].frames.empty())
         return nullptr;
     if (treePoint) {

@@ -12,6 +12,11 @@
 //   QPainter painter(&windowImage);
 //   scene.PaintTo(controlX, controlY, painter);
 //
+// On a high-density screen the scene renders at the tree control's device
+// resolution (a device pixel ratio of 2 renders 740 x 752 pixels for a 370 x
+// 376 control); every coordinate of this interface stays in the control's own
+// (logical) pixels.
+//
 // Render draws only what changed since the last rendering: a still scene costs
 // almost nothing, so a window may call it on every display frame. It repaints
 // only the changed part of the tree control (LastDamage). With the environment
@@ -86,12 +91,15 @@ public:
     std::shared_ptr<rm::Frame> PickFrame(int x, int y, rm::Vector* treePoint = nullptr) const;
 
     QSize size() const { return size_; }
+    // Device pixels per control pixel (1 unless the screen is high-density).
+    qreal scale() const { return scale_; }
     const std::shared_ptr<rm::Frame>& sceneFrame() const { return sceneFrame_; }
     const std::shared_ptr<rm::Frame>& treeFrame() const { return treeFrame_; }
     const std::shared_ptr<rm::Frame>& cameraFrame() const { return cameraFrame_; }
     const std::shared_ptr<rm::Light>& light() const { return light_; }
     rm::Viewport* viewport() const { return viewport_.get(); }
-    // The last rendering (premultiplied ARGB, alpha = coverage); empty without a device.
+    // The last rendering (premultiplied ARGB, alpha = coverage, in device
+    // pixels); empty without a device.
     const QImage& renderSurface() const;
     const QImage& backgroundSurface() const { return background_; }
     QWidget* treeControl() const { return treeControl_; }
@@ -102,8 +110,11 @@ private:
     void reportSurfaceError();
     void printRenderStats() const;
 
+    QSize deviceSize() const;
+
     QPointer<QWidget> treeControl_;
     QSize size_;
+    qreal scale_ = 1;
     QImage background_;
     QImage compose_;
     std::shared_ptr<rm::Frame> sceneFrame_;

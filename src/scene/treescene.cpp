@@ -60,9 +60,10 @@ TToy* TTree::NearestToy(int x, int y) const {
 }
 
 rm::Vector TTree::ScreenToTree(int x, int y) const {
+    // In the control's pixels: the viewport may render at a higher density.
     const rm::Viewport* view = viewport();
-    const int width = view ? view->GetWidth() : size().width();
-    const int height = view ? view->GetHeight() : size().height();
+    const int width = size().width();
+    const int height = size().height();
     const float field = view ? view->GetField() : 0.5f;
     const float front = view ? view->GetFront() : 1.0f;
     const float m = static_cast<float>(std::max(width, height));

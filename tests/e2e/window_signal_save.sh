@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Logging out must not lose the decoration: Pinewick hangs a toy and takes a
 # typed greeting, then gets SIGTERM (what a session manager sends); it ends
-# cleanly with both saved and the old file kept as the backup.
+# cleanly with both saved and the old file kept as the backup. A second start
+# in between leaves the one window.
 set -euo pipefail
 program=$1
 data=$2
@@ -28,6 +29,18 @@ xdotool mouseup 1 sleep 0.3
 xdotool mousemove \$((X + 320)) \$((Y + 16)) sleep 0.2 click 1 sleep 0.3
 xdotool type --delay 40 "Zq logout"
 sleep 0.5
+# A second start on the same decoration brings this window forward and ends.
+"$program" > "$home/second.log" 2>&1 &
+second=\$!
+for i in \$(seq 1 300); do kill -0 "\$second" 2> /dev/null || break; sleep 0.1; done
+if kill -0 "\$second" 2> /dev/null; then
+  echo "second still running" > "$home/second.txt"
+  kill "\$second"
+else
+  wait "\$second"
+  echo "second exit \$?" > "$home/second.txt"
+fi
+xdotool search --onlyvisible --pid "\$pid" 2> /dev/null | wc -l > "$home/windows.txt"
 kill -TERM "\$pid"
 for i in \$(seq 1 300); do kill -0 "\$pid" 2> /dev/null || break; sleep 0.1; done
 wait "\$pid"
@@ -44,4 +57,6 @@ before=$(grep -c '^Toy=' "$data/desc.default")
 after=$(grep -c '^Toy=' "$home/Data/desc")
 [ "$after" -eq $((before + 1)) ] || fail "expected $((before + 1)) toys, found $after"
 grep -q 'Zq logout' "$home/Data/desc" || fail "the typed greeting was not saved"
-echo "ok: $before toys, now $after, greeting saved"
+grep -q '^second exit 0$' "$home/second.txt" || fail "the second start: $(cat "$home/second.txt")"
+[ "$(cat "$home/windows.txt")" = 1 ] || fail "$(cat "$home/windows.txt") windows while a second start ran"
+echo "ok: $before toys, now $after, greeting saved; a second start left one window"
