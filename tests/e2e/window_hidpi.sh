@@ -44,10 +44,10 @@ run_at() {
   "$xprobe" grab "$shots/window-scale$scale.png"
   # The first toy of the open case onto the middle of the tree, in logical
   # pixels times the scale.
-  xdotool mousemove $((X + 91 * scale)) $((Y + 398 * scale)) sleep 0.3 mousemove $((X + 90 * scale)) $((Y + 398 * scale)) sleep 0.3
+  xdotool mousemove $((X + 91 * scale)) $((Y + 389 * scale)) sleep 0.3 mousemove $((X + 90 * scale)) $((Y + 389 * scale)) sleep 0.3
   xdotool mousedown 1 sleep 0.1
   for step in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $((X + (90 + 230 * step / 8) * scale)) $((Y + (398 - 178 * step / 8) * scale)) sleep 0.05
+    xdotool mousemove $((X + (90 + 230 * step / 8) * scale)) $((Y + (389 - 178 * step / 8) * scale)) sleep 0.05
   done
   xdotool mouseup 1 sleep 1
   kill -TERM "$pid"

@@ -53,7 +53,7 @@ for i in $(seq 1 90); do
   read -r x y w h <<< "$("$probe" changed "$home/desktop.png" "$home/now.png" || echo 0 0 0 0)"
   [ "$w" = 640 ] && [ "$h" = 480 ] || { found=0; continue; }
   green=$("$probe" green "$home/now.png" $((x + 135)) $((y + 32)) 370 376)
-  if [ "$green" -gt 20000 ]; then
+  if [ "$green" -gt 5000 ]; then
     found=$((found + 1))
     [ "$found" -ge 2 ] && break
   else
