@@ -20,6 +20,7 @@ foreach(size 16 32 48 64 128 256)
   install(FILES ${PINEWICK_DATA_DIR}/Resource/Icon${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${pw_app_id}.png)
 endforeach()
+install(FILES ${pw_packaging}/${pw_app_id}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${pw_packaging}/${pw_app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pw_packaging}/${pw_app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
