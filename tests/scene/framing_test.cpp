@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <vector>
@@ -155,20 +156,75 @@ TEST_P(Framing, LandingsAboveTheirSlotsAreInSight) {
 
 INSTANTIATE_TEST_SUITE_P(EveryCase, Framing, ::testing::Range(0, 7));
 
-// The mouse at the depth of the tree's axis, where fallen toys lie, stands 30
-// to 40 pixels tall in the tree's view.
-TEST_F(Framing, TheMouseReadsAsAMouse) {
+// The mouse as it fetches a toy let go above a slot: standing at the toy it is
+// 30 to 40 pixels tall, the fetch (mouse, shadow and toy) stays clear of the
+// slot pictures, and in its last moments it visibly takes the toy along.
+TEST_F(Framing, TheMouseFetchingAToyReadsAsAMouse) {
+    DirectXVersion = 0x600;
+    tree_->SetRandom([] { return 0; }); // every landing is a fetch
     ASSERT_TRUE(tree_->mouse() && tree_->mouse()->model());
-    const rm::Viewport* view = tree_->viewport();
-    ASSERT_TRUE(view);
-    const float depth = tree_->treeFrame()->GetPosition(tree_->cameraFrame().get()).z;
-    const float pixelsPerUnit =
-        0.5f * float(std::max(view->GetWidth(), view->GetHeight())) / (view->GetField() * depth);
-    const rm::Box box = tree_->mouse()->model()->GetBox();
-    const float tall = (box.max.y - box.min.y) * pixelsPerUnit;
-    std::printf("the mouse: %.1f pixels tall, %.1f long\n", tall, (box.max.z - box.min.z) * pixelsPerUnit);
-    EXPECT_GE(tall, 30);
-    EXPECT_LE(tall, 40);
+    const rm::Viewport& viewport = *tree_->viewport();
+    const auto screen = [&viewport](const rm::Frame& frame, rm::Vector local) {
+        const glm::vec4 h = viewport.Transform(frame.Transform(local));
+        return QPointF(h.x / h.w, h.y / h.w);
+    };
+    const double T = tree_->mouse()->record().duration;
+    const QImage cover = slotCover(0);
+    for (int slot : {1, 4}) {
+        TDescToy& desc = *tree_->descToys().at(std::size_t(slot));
+        const rm::Vector start = tree_->ScreenToTree(slotCentre(slot) - treeArea.x(), treeArea.height() / 2);
+        TToy* toy = tree_->AddToy(desc, {0, 0, 0.1f}, {0, 1, 0}, start);
+        tree_->StartDrop(start);
+        for (double t = 0; !tree_->DropStep(toy, t); t += 16) {
+            ASSERT_LT(t, 60000);
+        }
+        const QImage landed = view();
+        tree_->StartLanding(toy, nullptr);
+        ASSERT_TRUE(tree_->MouseActive());
+        const auto& children = tree_->treeFrame()->children();
+        const auto mouse = std::find_if(children.begin(), children.end(), [this](const auto& frame) {
+            return !frame->visuals().empty() && frame->visuals().front() == tree_->mouse()->model();
+        });
+        ASSERT_NE(mouse, children.end());
+
+        // Pausing at the toy: how tall it stands, measured through its middle.
+        tree_->LandingStep(0.8 * T);
+        tree_->Render();
+        const rm::Box box = tree_->mouse()->model()->GetBox();
+        const rm::Vector middle = (box.min + box.max) * 0.5f;
+        const double tall = screen(**mouse, {middle.x, box.min.y, middle.z}).y() -
+                            screen(**mouse, {middle.x, box.max.y, middle.z}).y();
+        const QImage pause = view();
+        long shown = 0, covered = 0;
+        for (int y = 0; y < pause.height(); ++y) {
+            for (int x = 0; x < pause.width(); ++x) {
+                if (pause.pixel(x, y) != landed.pixel(x, y)) {
+                    ++shown;
+                    covered += qGray(cover.pixel(x + treeArea.x(), y + treeArea.y())) != 0;
+                }
+            }
+        }
+        // Taking the toy along: how far the toy moves on the screen from the
+        // end of the pause to the end of the fetch.
+        tree_->LandingStep(0.9 * T);
+        const QPointF from = screen(*toy->frame(), {0, 0, 0});
+        tree_->LandingStep(T - 1);
+        const QPointF to = screen(*toy->frame(), {0, 0, 0});
+        const double carried = std::hypot(to.x() - from.x(), to.y() - from.y());
+        std::printf("slot %d: the mouse stands %.1f pixels tall; %.1f %% of %ld fetch pixels covered; "
+                    "the toy carried %.1f pixels\n",
+                    slot, tall, 100.0 * double(covered) / double(std::max(shown, 1L)), shown, carried);
+        EXPECT_GE(tall, 30) << "slot " << slot;
+        EXPECT_LE(tall, 40) << "slot " << slot;
+        EXPECT_LE(covered * 10, shown) << "slot " << slot;
+        EXPECT_GE(carried, 4) << "slot " << slot;
+        if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
+            saveWindowShot(
+                pause, 0,
+                QString("%1/fetch-slot%2.png").arg(qEnvironmentVariable("PINEWICK_SHOTS")).arg(slot));
+        }
+        ASSERT_TRUE(tree_->LandingStep(T));
+    }
 }
 
 } // namespace

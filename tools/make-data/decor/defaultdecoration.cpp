@@ -120,8 +120,9 @@ DescriptionFile defaultDecoration() {
     mouse.frameCount = mouseKeyCount();
     mouse.modelFile = MouseMeshFile;
     mouse.cycleLength = 360; // a quick scurry
-    // About 35 pixels tall at the tree's depth: it reads as a mouse at a glance.
-    mouse.scale = 2.75f;
+    // About 35 pixels tall where it stands at a fallen toy (its body behind the
+    // toy, a little further away than the tree's axis): a mouse at a glance.
+    mouse.scale = 3.0f;
     mouse.duration = 5000;
     mouse.soundFile = "Sound/Squeak.wav";
     file.mouse = mouse;

@@ -1,7 +1,9 @@
 // The mouse that fetches fallen toys: a small grey mouse with pink ears, nose
 // and feet, black eyes, whiskers and a long tail, in a walk cycle of eight
 // poses (the ninth key repeats the first). Its front is at +z, its feet on
-// y = 0; about 10 units long, big enough to push a fallen ball along.
+// y = 0; about 10 units long, big enough to push a fallen ball along. A soft
+// shadow lies on the ground under it: the scene has no floor to stand on, and
+// without one a mouse behind a fallen toy seems to hover over it.
 #include "decor/decornames.h"
 #include "decor/shapes.h"
 #include "generator.h"
@@ -24,6 +26,31 @@ void blob(MeshModel& model, int material, glm::vec3 centre, glm::vec3 radii,
     MeshModel ball;
     sphere(ball, 1.0f, rings, segments, ball.addMaterial(model.materials()[material]));
     model.append(ball, pose * glm::translate(glm::mat4(1.0f), centre) * glm::scale(glm::mat4(1.0f), radii));
+}
+
+// The shadow under the body: flat ellipses on the ground, each smaller and a
+// hair higher than the one before and each darkening what lies under it a
+// little, so that it is darkest under the belly and fades out at its rim. It
+// stays behind the nose, which remains the mouse's front.
+void groundShadow(MeshModel& model) {
+    constexpr int Layers = 3, Segments = 24;
+    const int shade = model.addMaterial(Material{.diffuse = {0.02f, 0.03f, 0.08f, 0.2f}});
+    for (int layer = 0; layer < Layers; ++layer) {
+        const float size = 1.0f - 0.28f * static_cast<float>(layer);
+        const float y = 0.01f * static_cast<float>(layer);
+        const glm::vec3 up(0.0f, 1.0f, 0.0f);
+        const auto centre = model.addVertex({0.0f, y, 0.4f}, up);
+        std::vector<std::uint32_t> rim;
+        for (int i = 0; i < Segments; ++i) {
+            const float a = 2.0f * Pi * static_cast<float>(i) / Segments;
+            rim.push_back(
+                model.addVertex({1.9f * size * std::cos(a), y, 0.4f + 3.4f * size * std::sin(a)}, up));
+        }
+        for (int i = 0; i < Segments; ++i) {
+            model.addTriangle(centre, rim[static_cast<std::size_t>(i)],
+                              rim[static_cast<std::size_t>((i + 1) % Segments)], shade);
+        }
+    }
 }
 
 MeshModel mousePose(int key) {
@@ -80,6 +107,7 @@ MeshModel mousePose(int key) {
         radius.push_back(0.2f * (1.0f - 0.75f * s));
     }
     tube(model, path, radius, 6, fur.pink);
+    groundShadow(model);
     return model;
 }
 
