@@ -31,9 +31,28 @@ void RowRuns(const quint32* row, int width, quint32 key, std::vector<Run>& runs)
     }
 }
 
+// A picture drawn finer than the window (a device pixel ratio above 1) read
+// at the window's pixels: the first pixel of each block.
+QImage WindowPixels(const QImage& bitmap) {
+    const int ratio = int(bitmap.devicePixelRatio());
+    const QImage source = bitmap.convertToFormat(QImage::Format_RGB32);
+    QImage out(source.width() / ratio, source.height() / ratio, QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* in = reinterpret_cast<const quint32*>(source.constScanLine(y * ratio));
+        auto* row = reinterpret_cast<quint32*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            row[x] = in[x * ratio];
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QRegion CreateRegionFromBitmap32(const QImage& bitmap, int width, int height, QRgb transparent) {
+    if (bitmap.devicePixelRatio() >= 2) {
+        return CreateRegionFromBitmap32(WindowPixels(bitmap), width, height, transparent);
+    }
     QImage converted;
     const QImage* picture = &bitmap;
     if (bitmap.format() != QImage::Format_RGB32 && bitmap.format() != QImage::Format_ARGB32) {

@@ -9,5 +9,7 @@
 // (low 24 bits of the pixel word; the alpha byte is ignored) differs from
 // `transparent` belongs to the region; the match is exact. Pixels outside the
 // picture count as transparent. Rows whose runs repeat are merged into one
-// band, so the region is already in Qt's canonical form.
+// band, so the region is already in Qt's canonical form. A picture with a
+// device pixel ratio of 2 or more is read in the coordinates it paints at:
+// the first pixel of each block stands for the block.
 QRegion CreateRegionFromBitmap32(const QImage& bitmap, int width, int height, QRgb transparent);

@@ -1,6 +1,7 @@
 #include "controls/control0.h"
 
 #include "controls/controlaccessible.h"
+#include "platform/picture.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -266,7 +267,7 @@ void TControl0::DrawBk(const QImage& source, bool caption) {
     if (canvas_ == nullptr) {
         return;
     }
-    canvas_->drawImage(QRect(0, 0, width(), height()), source, QRect(x(), y(), width(), height()));
+    canvas_->drawImage(QRect(0, 0, width(), height()), source, PicturePixels(source, geometry()));
     if (caption) {
         CaptionOut();
     }
@@ -304,7 +305,8 @@ void TControl0::DrawButton(int normalX, int normalY, const QImage* normal, int x
         }
         origin = horizontal ? QPoint(x + s * width(), y) : QPoint(x, y + s * height());
     }
-    canvas_->drawImage(QRect(0, 0, width(), height()), *source, QRect(origin, size()));
+    canvas_->drawImage(QRect(0, 0, width(), height()), *source,
+                       PicturePixels(*source, QRect(origin, size())));
     if (caption) {
         CaptionOut();
     }

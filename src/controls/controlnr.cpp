@@ -71,11 +71,12 @@ void TControlNR::Paint() {
     if (hasShape_) {
         const QRect client(0, 0, width(), height());
         const QRect frame(width() * state_, 0, width(), height());
-        if (!picture_.rect().contains(frame)) {
+        const QRectF pixels = PicturePixels(picture_, frame);
+        if (!QRectF(picture_.rect()).contains(pixels)) {
             // A frame the strip lacks shows the control's design colour.
             canvas->fillRect(client, DesignColor());
         }
-        canvas->drawImage(client, picture_, frame);
+        canvas->drawImage(client, picture_, pixels);
     } else if (OnPaint) {
         OnPaint(this);
     } else {

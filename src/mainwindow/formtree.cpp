@@ -52,9 +52,10 @@ constexpr const char* caseHints[7] = {"Big balls",   "Bells",   "Icicles", "Star
 // Frame size of the slots of each case.
 constexpr QSize slotSizes[7] = {{38, 42}, {25, 36}, {8, 49}, {38, 35}, {29, 32}, {6, 49}, {18, 47}};
 
-// A picture of the window; a missing or damaged one stays empty.
-QImage loadPicture(const QString& name) {
-    const QImage picture = LoadPicture(DataFile("Resource/" + name));
+// A picture of the window, drawn for the screen's density when the data has
+// it; a missing or damaged one stays empty.
+QImage loadPicture(const QString& name, qreal devicePixelRatio) {
+    const QImage picture = LoadPicture(DataFile("Resource/" + name), devicePixelRatio);
     return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -270,17 +271,18 @@ void TFormTree::FormShow() {
 }
 
 void TFormTree::loadPictures() {
-    background_ = loadPicture("Bk.bmp");
+    const qreal ratio = devicePixelRatioF();
+    background_ = loadPicture("Bk.bmp", ratio);
     if (background_.isNull()) {
         // Without its face the window is plain dark blue rather than garbage.
         background_ = QImage(layout::Window, QImage::Format_RGB32);
         background_.fill(QColor(12, 20, 48));
     }
-    cases_ = loadPicture("Add.bmp");
-    buttons_ = loadPicture("Welcome.bmp");
-    setup_ = loadPicture("Setup.bmp");
-    about_ = loadPicture("About.bmp");
-    out_ = loadPicture("Out.bmp");
+    cases_ = loadPicture("Add.bmp", ratio);
+    buttons_ = loadPicture("Welcome.bmp", ratio);
+    setup_ = loadPicture("Setup.bmp", ratio);
+    about_ = loadPicture("About.bmp", ratio);
+    out_ = loadPicture("Out.bmp", ratio);
 }
 
 void TFormTree::createTree() {

@@ -21,7 +21,15 @@ QImage CardBackground(const QImage& windowBackground) {
     if (card.width() >= layout::Snapshot.width() && card.height() >= layout::Snapshot.height()) {
         return card.copy(QRect(QPoint(0, 0), layout::Snapshot)).convertToFormat(QImage::Format_RGB32);
     }
-    return windowBackground.copy(QRect(QPoint(0, 0), layout::Snapshot)).convertToFormat(QImage::Format_RGB32);
+    // The window's face at the window's size (a face drawn for a denser screen
+    // is reduced).
+    QImage face = windowBackground;
+    if (face.devicePixelRatio() != 1) {
+        face = face.scaled(face.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+        face.setDevicePixelRatio(1);
+    }
+    return face.copy(QRect(QPoint(0, 0), layout::Snapshot)).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage PrintCardBackground(const QImage& windowBackground) {

@@ -58,16 +58,15 @@ bool wholeBmp(const QByteArray& data) {
     return offset + stride * qAbs(height) <= size;
 }
 
-} // namespace
-
-QImage LoadPicture(const QString& path) {
+// The picture in path, or a null image with the reason in *why (empty for a
+// missing file).
+QImage readPicture(const QString& path, QString* why) {
     QFile file(path);
     if (!file.exists()) {
         return {};
     }
-    const auto fail = [&path](const QString& why) {
-        std::fprintf(stderr, "pinewick: %s: %s; the picture is left blank\n", qPrintable(path),
-                     qPrintable(why));
+    const auto fail = [why](const QString& reason) {
+        *why = reason;
         return QImage();
     };
     // A FIFO or a device would block the program or never end; a folder has
@@ -116,4 +115,41 @@ QImage LoadPicture(const QString& path) {
         return fail("the picture is damaged");
     }
     return image;
+}
+
+} // namespace
+
+QImage LoadPicture(const QString& path) {
+    QString why;
+    QImage picture = readPicture(path, &why);
+    if (!why.isEmpty()) {
+        std::fprintf(stderr, "pinewick: %s: %s; the picture is left blank\n", qPrintable(path),
+                     qPrintable(why));
+    }
+    return picture;
+}
+
+QString FinerPictureName(const QString& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype dot = path.lastIndexOf('.');
+    return path.left(dot > slash ? dot : path.size()) + "@2x.png";
+}
+
+QImage LoadPicture(const QString& path, qreal devicePixelRatio) {
+    QImage picture = LoadPicture(path);
+    if (devicePixelRatio <= 1 || picture.isNull()) {
+        return picture;
+    }
+    QString why;
+    QImage finer = readPicture(FinerPictureName(path), &why);
+    if (finer.isNull() || finer.size() != picture.size() * 2) {
+        return picture;
+    }
+    finer.setDevicePixelRatio(2);
+    return finer;
+}
+
+QRectF PicturePixels(const QImage& picture, const QRectF& logical) {
+    const qreal ratio = picture.devicePixelRatio();
+    return QRectF(logical.topLeft() * ratio, logical.size() * ratio);
 }

@@ -78,6 +78,14 @@ TEST(CreateRegionFromBitmap32, EveryOpaquePixelAndNothingElse) {
         }
     }
     EXPECT_EQ(region, united);
+
+    // The same outline drawn twice as fine, with stray pixels of the key
+    // colour inside blocks: read in window pixels, it gives the same region.
+    QImage finer = picture.scaled(80, 60);
+    finer.setPixel(41, 31, kKey);
+    finer.setDevicePixelRatio(2);
+    EXPECT_EQ(CreateRegionFromBitmap32(finer, 40, 30, kKey), region);
+    EXPECT_EQ(CreateRegionFromBitmap32(finer, 10, 30, kKey), region & QRegion(0, 0, 10, 30));
 }
 
 TEST(CreateRegionFromBitmap32, OnlyTheRequestedCorner) {

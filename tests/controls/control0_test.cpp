@@ -53,6 +53,13 @@ QImage StatesStrip(bool horizontal) {
     return strip;
 }
 
+// The same picture drawn twice as fine, as for a screen of device pixel ratio 2.
+QImage Finer(const QImage& picture) {
+    QImage finer = picture.scaled(picture.size() * 2);
+    finer.setDevicePixelRatio(2);
+    return finer;
+}
+
 enum class Pointer { Away, Inside, Pressed };
 
 struct FrameCase {
@@ -66,26 +73,30 @@ struct FrameCase {
 
 class DrawButtonFrame : public testing::TestWithParam<FrameCase> {};
 
+// Frames are picked in window pixels, also from pictures drawn twice as fine.
 TEST_P(DrawButtonFrame, FollowsSwitchesAndPointer) {
     const FrameCase c = GetParam();
-    ButtonWindow w;
-    const QImage states = StatesStrip(c.horizontal);
-    w.control->bEnterLeaveInvalidate = c.enterLeave;
-    w.control->bDownUpInvalidate = c.downUp;
-    w.control->OnPaint = [&](TControl0* sender) {
-        sender->DrawButton(c.withNormal ? &w.background : nullptr, 5, 3, states, c.horizontal, false);
-    };
-    w.Show();
-    QTest::mouseMove(w.Handle(), w.Outside());
-    if (c.pointer != Pointer::Away) {
-        QTest::mouseMove(w.Handle(), w.Inside());
-    }
-    if (c.pointer == Pointer::Pressed) {
-        QTest::mousePress(w.Handle(), Qt::LeftButton, {}, w.Inside());
-    }
-    EXPECT_EQ(w.Shown(), c.expected);
-    if (c.pointer == Pointer::Pressed) {
-        QTest::mouseRelease(w.Handle(), Qt::LeftButton, {}, w.Inside());
+    for (const bool finer : {false, true}) {
+        ButtonWindow w;
+        const QImage states = finer ? Finer(StatesStrip(c.horizontal)) : StatesStrip(c.horizontal);
+        const QImage normal = finer ? Finer(w.background) : w.background;
+        w.control->bEnterLeaveInvalidate = c.enterLeave;
+        w.control->bDownUpInvalidate = c.downUp;
+        w.control->OnPaint = [&](TControl0* sender) {
+            sender->DrawButton(c.withNormal ? &normal : nullptr, 5, 3, states, c.horizontal, false);
+        };
+        w.Show();
+        QTest::mouseMove(w.Handle(), w.Outside());
+        if (c.pointer != Pointer::Away) {
+            QTest::mouseMove(w.Handle(), w.Inside());
+        }
+        if (c.pointer == Pointer::Pressed) {
+            QTest::mousePress(w.Handle(), Qt::LeftButton, {}, w.Inside());
+        }
+        EXPECT_EQ(w.Shown(), c.expected) << (finer ? "finer picture" : "");
+        if (c.pointer == Pointer::Pressed) {
+            QTest::mouseRelease(w.Handle(), Qt::LeftButton, {}, w.Inside());
+        }
     }
 }
 
@@ -226,13 +237,15 @@ TEST(Control0Paint, DrawBkCopiesTheParentsBackgroundUnderTheControl) {
     ButtonWindow w;
     w.background.setPixel(50, 40, 0xFF123456);
     w.background.setPixel(79, 59, 0xFF654321);
-    w.control->OnPaint = [&](TControl0* sender) {
-        sender->DrawBk(w.background, false);
-    };
-    const QImage shown = w.control->grab().toImage();
-    EXPECT_EQ(shown.pixel(0, 0), 0xFF123456u);
-    EXPECT_EQ(shown.pixel(29, 19), 0xFF654321u);
-    EXPECT_EQ(shown.pixel(10, 10), kNormal);
+    for (const QImage& background : {w.background, Finer(w.background)}) {
+        w.control->OnPaint = [&](TControl0* sender) {
+            sender->DrawBk(background, false);
+        };
+        const QImage shown = w.control->grab().toImage();
+        EXPECT_EQ(shown.pixel(0, 0), 0xFF123456u);
+        EXPECT_EQ(shown.pixel(29, 19), 0xFF654321u);
+        EXPECT_EQ(shown.pixel(10, 10), kNormal);
+    }
 }
 
 // Drops as the desktop sends them: a text/uri-list of local files.

@@ -234,6 +234,38 @@ TEST(WindowPictures, AreUncompressed24BitBitmaps) {
     }
 }
 
+// The window pictures drawn twice as fine for dense screens: the same art at
+// twice the size (reduced, it looks like the ordinary picture, so no frame
+// sits elsewhere), and a face's outline made of whole blocks exactly where the
+// ordinary face has its outline, so the window keeps its shape.
+TEST(WindowPictures, FinerPicturesAreTheSameArtTwiceAsFine) {
+    for (const char* name : {"Bk", "Add", "Welcome", "Setup", "About", "Out"}) {
+        const QImage picture = loadPicture(QString("Resource/%1.bmp").arg(name));
+        const QImage finer = loadPicture(QString("Resource/%1@2x.png").arg(name));
+        ASSERT_FALSE(picture.isNull() || finer.isNull()) << name;
+        ASSERT_EQ(finer.size(), picture.size() * 2) << name;
+        const bool face = QString(name) != "Bk" && QString(name) != "Add";
+        const std::uint32_t key = rgb(picture, 0, 0);
+        const QImage reduced = finer.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double difference = 0;
+        for (int y = 0; y < finer.height(); ++y) {
+            for (int x = 0; x < finer.width(); ++x) {
+                if (face) {
+                    ASSERT_EQ(rgb(finer, x, y) == key, rgb(picture, x / 2, y / 2) == key)
+                        << name << " at " << x << "," << y;
+                }
+                if (x % 2 == 0 && y % 2 == 0) {
+                    const QRgb a = reduced.pixel(x / 2, y / 2), b = picture.pixel(x / 2, y / 2);
+                    difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                  std::abs(qBlue(a) - qBlue(b));
+                }
+            }
+        }
+        difference /= 3.0 * picture.width() * picture.height();
+        EXPECT_LT(difference, 8) << name << ": mean difference per channel";
+    }
+}
+
 TEST(Icons, EverySizeIsASquarePictureWithTransparentCorners) {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon = loadPicture(QString("Resource/Icon%1.png").arg(size));

@@ -2,7 +2,9 @@
 # The window on a high-density screen: at QT_SCALE_FACTOR=2 it is 1280 x 960
 # device pixels and the tree is rendered at that resolution, so its edges are
 # as sharp as at scale 1 (measured along the rows of the tree control, in
-# device pixels), and a toy dragged onto the tree still hangs there.
+# device pixels), the window's art is drawn for that density (the button
+# panels and the cases' labels as sharp as at scale 1), and a toy dragged onto
+# the tree still hangs there.
 # Screenshots at both scales go to SHOTS.
 #   window_hidpi.sh PROGRAM DATA SHOTPROBE XPROBE SHOTS
 set -euo pipefail
@@ -85,4 +87,25 @@ awk -v a="$green1" -v b="$green2" 'BEGIN { exit !(a > 2000 && b > 3 * a && b < 5
   fail "the tree at scale 2 does not cover four times the pixels"
 # ...with edges as narrow as at scale 1 (an enlarged picture would double them).
 awk -v a="$edge1" -v b="$edge2" 'BEGIN { exit !(b <= a * 1.3) }' || fail "the edges at scale 2 are blurred"
+
+# The art: the right button panel and the cases along the bottom (window
+# pixels: 530-616 x 186-337, 57-587 x 427-479), and crops of them and of the
+# ribbon to look at.
+art() {
+  local scale=$1 x y
+  read -r x y < "$home/where-$scale.txt"
+  "$probe" "$2" "$shots/window-scale$scale.png" $((x + $3 * scale)) $((y + $4 * scale)) $(($5 * scale)) $(($6 * scale)) ${7:-}
+}
+for scale in 1 2; do
+  art "$scale" crop 530 186 86 151 "$shots/buttons-scale$scale.png"
+  art "$scale" crop 57 427 230 52 "$shots/cases-scale$scale.png"
+  art "$scale" crop 120 0 400 40 "$shots/ribbon-scale$scale.png"
+done
+read -r panel1 _ <<< "$(art 1 edges 530 186 86 151)"
+read -r panel2 _ <<< "$(art 2 edges 530 186 86 151)"
+read -r cases1 _ <<< "$(art 1 edges 57 427 530 52)"
+read -r cases2 _ <<< "$(art 2 edges 57 427 530 52)"
+echo "art edges: buttons $panel1 px at scale 1, $panel2 px at scale 2; cases $cases1 px, $cases2 px"
+awk -v a="$panel1" -v b="$panel2" -v c="$cases1" -v d="$cases2" 'BEGIN { exit !(b <= a * 1.3 && d <= c * 1.3) }' ||
+  fail "the window's art at scale 2 is an enlarged picture"
 echo "ok: sharp at scale 2"

@@ -44,6 +44,44 @@ TEST(LoadPicture, WholePicturesLoadAndDamagedOnesAreBlank) {
     EXPECT_TRUE(LoadPicture(writePicture("cut.png", png.left(png.size() - 30))).isNull());
 }
 
+// On a dense screen the finer picture beside the file is taken, carrying its
+// device pixel ratio, only when it is whole and exactly twice the size.
+TEST(LoadPicture, FinerPictureForADenseScreen) {
+    const QString dir = testsupport::scratchDir("pictures-finer");
+    const auto save = [&dir](const QString& name, QSize size, QColor colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        EXPECT_TRUE(image.save(dir + "/" + name));
+    };
+    save("Face.bmp", {20, 10}, Qt::red);
+    save("Face@2x.png", {40, 20}, Qt::green);
+    save("Odd.bmp", {20, 10}, Qt::red);
+    save("Odd@2x.png", {30, 20}, Qt::green);
+    save("Cut.bmp", {20, 10}, Qt::red);
+    QFile cut(dir + "/Cut@2x.png");
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    cut.write(encoded("png").left(100));
+    cut.close();
+    save("Alone.bmp", {20, 10}, Qt::red);
+    QFile::remove(dir + "/Alone@2x.png");
+
+    const struct {
+        const char* name;
+        qreal ratio;
+        QColor shown;
+    } cases[] = {{"Face.bmp", 2, Qt::green}, {"Face.bmp", 1.5, Qt::green}, {"Face.bmp", 1, Qt::red},
+                 {"Odd.bmp", 2, Qt::red},    {"Cut.bmp", 2, Qt::red},      {"Alone.bmp", 2, Qt::red}};
+    for (const auto& c : cases) {
+        const QImage picture = LoadPicture(dir + "/" + c.name, c.ratio);
+        const bool finer = c.shown == Qt::green;
+        EXPECT_EQ(picture.pixelColor(0, 0), c.shown) << c.name << " at " << c.ratio;
+        EXPECT_EQ(picture.devicePixelRatio(), finer ? 2 : 1) << c.name << " at " << c.ratio;
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(20, 10)) << c.name << " at " << c.ratio;
+    }
+    EXPECT_EQ(FinerPictureName("Data/Resource/Bk.bmp"), "Data/Resource/Bk@2x.png");
+    EXPECT_EQ(FinerPictureName("Data.d/Help/Balloon"), "Data.d/Help/Balloon@2x.png");
+}
+
 // Names in data files may point anywhere: what is not a plain file of a
 // reasonable size is refused before a byte is read (a FIFO would block).
 TEST(LoadPicture, OnlyRegularFilesOfReasonableSize) {

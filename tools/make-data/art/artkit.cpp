@@ -20,10 +20,45 @@ QColor mix(QRgb a, QRgb b, double t) {
     return QColor(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)), channel(qBlue(a), qBlue(b)));
 }
 
-QImage newLayer(int width, int height) {
-    QImage layer(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage newCanvas(QSize size, int scale, QImage::Format format) {
+    QImage canvas(size * scale, format);
+    canvas.setDevicePixelRatio(scale);
+    return canvas;
+}
+
+QImage newLayer(int width, int height, int scale) {
+    QImage layer = newCanvas(QSize(width, height), scale, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     return layer;
+}
+
+QImage copyPart(const QImage& picture, const QRect& place) {
+    const int scale = int(picture.devicePixelRatio());
+    QImage part = picture.copy(QRect(place.topLeft() * scale, place.size() * scale));
+    part.setDevicePixelRatio(scale);
+    return part;
+}
+
+void matchOutline(QImage& fine, const QImage& coarse, QRgb key) {
+    const int scale = fine.width() / std::max(coarse.width(), 1);
+    if (coarse.isNull() || fine.size() != coarse.size() * scale) {
+        return;
+    }
+    const QImage from = coarse.convertToFormat(QImage::Format_RGB32);
+    fine = fine.convertToFormat(QImage::Format_RGB32);
+    const QRgb keyWord = key | 0xFF000000u;
+    for (int y = 0; y < fine.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(y / scale));
+        auto* row = reinterpret_cast<QRgb*>(fine.scanLine(y));
+        for (int x = 0; x < fine.width(); ++x) {
+            const bool outside = (in[x / scale] & 0xFFFFFF) == (key & 0xFFFFFF);
+            if (outside) {
+                row[x] = keyWord;
+            } else if ((row[x] & 0xFFFFFF) == (key & 0xFFFFFF)) {
+                row[x] = in[x / scale] | 0xFF000000u;
+            }
+        }
+    }
 }
 
 QFont pixelFont(const QString& family, int pixelSize, int weight, bool italic) {
@@ -53,6 +88,7 @@ QRgb avoidKey(QRgb rgb, QRgb key) {
 QImage cutOutline(const QImage& layer, QRgb key) {
     const QImage source = layer.convertToFormat(QImage::Format_ARGB32);
     QImage out(source.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(layer.devicePixelRatio());
     for (int y = 0; y < source.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));

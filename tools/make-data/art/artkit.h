@@ -44,8 +44,23 @@ constexpr QRgb titleKey = qRgb(255, 255, 255);
 QColor colour(QRgb rgb, int alpha = 255);
 QColor mix(QRgb a, QRgb b, double t);
 
+// A canvas of `size` window pixels, `scale` times finer: its device pixel
+// ratio is `scale`, so a painter on it works in window pixels and fills it at
+// its own resolution (how the pictures for high-density screens are drawn).
+QImage newCanvas(QSize size, int scale, QImage::Format format = QImage::Format_RGB32);
+
 // A transparent, premultiplied ARGB canvas to paint a layer on.
-QImage newLayer(int width, int height);
+QImage newLayer(int width, int height, int scale = 1);
+
+// The part of `picture` at `place`, given in window pixels whatever the
+// picture's scale.
+QImage copyPart(const QImage& picture, const QRect& place);
+
+// Gives a finer picture of a cut-out face the outline of the coarse one:
+// each coarse pixel of the key colour becomes a block of key colour, and no
+// other block keeps a key pixel (those take the coarse pixel's colour). So a
+// window shaped by either picture has exactly the same outline.
+void matchOutline(QImage& fine, const QImage& coarse, QRgb key);
 
 // A font of a family with a pixel size; hinting and antialiasing are fixed so
 // every run renders the same pixels.

@@ -183,7 +183,7 @@ void paintCase(QPainter& p, const QRect& place, int k, int state) {
 namespace {
 
 template <typename Paint> QImage frameOver(const QImage& base, const QRect& place, Paint paint) {
-    QImage tile = base.copy(place).convertToFormat(QImage::Format_RGB32);
+    QImage tile = copyPart(base, place).convertToFormat(QImage::Format_RGB32);
     QPainter p(&tile);
     p.translate(-place.topLeft());
     paint(p);

@@ -2,11 +2,11 @@
 // window's buttons under its colour picker), the driver dialog, the About box
 // and the output dialog.
 #include "art/artkit.h"
-#include "art/bmpfile.h"
 #include "art/buttonart.h"
 #include "art/dialogart.h"
 #include "art/mainwindowface.h"
 #include "art/windowlayout.h"
+#include "art/windowpicture.h"
 #include "generator.h"
 
 #include <QPainter>
@@ -22,8 +22,8 @@ constexpr QRect editorPicker{255, 52, 281, 256};
 
 // The main window's button frames, each painted over the part of the window
 // face it covers, so a frame matches its surroundings pixel for pixel.
-void paintButtonSheet(QPainter& p) {
-    const QImage base = paintMainWindowBase();
+void paintButtonSheet(QPainter& p, int scale) {
+    const QImage base = paintMainWindowBase(scale);
     for (int b = 0; b < 4; ++b) {
         for (int state = 0; state < 3; ++state) {
             p.drawImage(layout::bigButtonFrame(b, state), bigButtonFrame(base, b, state));
@@ -68,8 +68,8 @@ void paintEditorSigns(QPainter& p) {
     paintHolly(p, QPointF(557, 285), 0.8, -70);
 }
 
-QImage paintEditorFace() {
-    QImage layer = newLayer(layout::editorFace.width(), layout::editorFace.height());
+QImage paintEditorFace(int scale) {
+    QImage layer = newLayer(layout::editorFace.width(), layout::editorFace.height(), scale);
     QPainter p(&layer);
     paintCard(p, layout::editorFace);
     paintField(p, editorText);
@@ -83,7 +83,7 @@ QImage paintEditorFace() {
     const QImage withoutSheet = layer.copy();
     for (bool pressed : {false, true}) {
         const QPoint frame = pressed ? layout::editorClosePressedFrame : layout::editorCloseFrame;
-        p.drawImage(frame, withoutSheet, layout::editorClose);
+        p.drawImage(frame, copyPart(withoutSheet, layout::editorClose));
         p.save();
         p.translate(frame - layout::editorClose.topLeft());
         p.setClipRect(layout::editorClose);
@@ -91,13 +91,13 @@ QImage paintEditorFace() {
         paintCloseButton(p, layout::editorClose, pressed);
         p.restore();
     }
-    paintButtonSheet(p);
+    paintButtonSheet(p, scale);
     p.end();
     return cutOutline(layer, palette::outline);
 }
 
-QImage paintSetupFace() {
-    QImage layer = newLayer(layout::setupFace.width(), layout::setupFace.height());
+QImage paintSetupFace(int scale) {
+    QImage layer = newLayer(layout::setupFace.width(), layout::setupFace.height(), scale);
     QPainter p(&layer);
     paintCard(p, layout::setupFace);
     paintHolly(p, QPointF(26, 34), 0.55, -30);
@@ -143,8 +143,8 @@ void paintOrnament(QPainter& p, QPointF centre, double radius, QRgb tone) {
     p.restore();
 }
 
-QImage paintAboutFace() {
-    QImage layer = newLayer(layout::aboutFace.width(), layout::aboutFace.height());
+QImage paintAboutFace(int scale) {
+    QImage layer = newLayer(layout::aboutFace.width(), layout::aboutFace.height(), scale);
     QPainter p(&layer);
     p.setRenderHint(QPainter::TextAntialiasing);
     paintCard(p, layout::aboutFace);
@@ -174,8 +174,8 @@ QImage paintAboutFace() {
     return cutOutline(layer, palette::outline);
 }
 
-QImage paintOutFace() {
-    QImage layer = newLayer(layout::outFace.width(), layout::outFace.height());
+QImage paintOutFace(int scale) {
+    QImage layer = newLayer(layout::outFace.width(), layout::outFace.height(), scale);
     QPainter p(&layer);
     paintCard(p, layout::outFace);
     paintText(p, QRectF(24, 14, 239, 20),
@@ -190,10 +190,10 @@ QImage paintOutFace() {
 }
 
 void generateDialogPictures(const Context& context) {
-    writeBmp24(paintEditorFace(), context.file("Resource/Welcome.bmp"));
-    writeBmp24(paintSetupFace(), context.file("Resource/Setup.bmp"));
-    writeBmp24(paintAboutFace(), context.file("Resource/About.bmp"));
-    writeBmp24(paintOutFace(), context.file("Resource/Out.bmp"));
+    writeWindowPicture(context, "Resource/Welcome.bmp", paintEditorFace, palette::outline);
+    writeWindowPicture(context, "Resource/Setup.bmp", paintSetupFace, palette::outline);
+    writeWindowPicture(context, "Resource/About.bmp", paintAboutFace, palette::outline);
+    writeWindowPicture(context, "Resource/Out.bmp", paintOutFace, palette::outline);
 }
 
 } // namespace

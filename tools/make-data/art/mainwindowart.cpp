@@ -1,9 +1,12 @@
 // The main window's pictures: its face (Bk.bmp), the hot and pressed looks of
-// the seven cases (Add.bmp), and the card the greeting picture lies on (Card.bmp).
+// the seven cases (Add.bmp), both also twice as fine, and the card the
+// greeting picture lies on (Card.bmp).
+#include "art/artkit.h"
 #include "art/bmpfile.h"
 #include "art/buttonart.h"
 #include "art/mainwindowface.h"
 #include "art/windowlayout.h"
+#include "art/windowpicture.h"
 #include "generator.h"
 
 #include <QPainter>
@@ -12,9 +15,9 @@
 namespace makedata::art {
 namespace {
 
-QImage paintCaseStates() {
-    const QImage base = paintMainWindowBase();
-    QImage sheet(layout::casesPicture, QImage::Format_RGB32);
+QImage paintCaseStates(int scale) {
+    const QImage base = paintMainWindowBase(scale);
+    QImage sheet = newCanvas(layout::casesPicture, scale);
     sheet.fill(Qt::black);
     QPainter p(&sheet);
     for (int k = 0; k < layout::caseCount; ++k) {
@@ -27,8 +30,8 @@ QImage paintCaseStates() {
 }
 
 void generateMainWindowPictures(const Context& context) {
-    writeBmp24(paintMainWindowFace(), context.file("Resource/Bk.bmp"));
-    writeBmp24(paintCaseStates(), context.file("Resource/Add.bmp"));
+    writeWindowPicture(context, "Resource/Bk.bmp", paintMainWindowFace);
+    writeWindowPicture(context, "Resource/Add.bmp", paintCaseStates);
     writeBmp24(paintCardBackground(), context.file("Resource/Card.bmp"));
 }
 

@@ -201,8 +201,8 @@ void paintScene(QPainter& p) {
     paintShelf(p);
 }
 
-QImage paintScene() {
-    QImage face(layout::window, QImage::Format_RGB32);
+QImage paintScene(int scale) {
+    QImage face = newCanvas(layout::window, scale);
     QPainter p(&face);
     paintScene(p);
     return face;
@@ -220,8 +220,8 @@ void paintCardEdge(QPainter& p, QSizeF card) {
 
 } // namespace
 
-QImage paintMainWindowBase() {
-    QImage face = paintScene();
+QImage paintMainWindowBase(int scale) {
+    QImage face = paintScene(scale);
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
     paintWindowEdge(p);
@@ -231,7 +231,7 @@ QImage paintMainWindowBase() {
 }
 
 QImage paintCardBackground() {
-    QImage card = paintScene().copy(QRect(QPoint(0, 0), layout::card));
+    QImage card = paintScene(1).copy(QRect(QPoint(0, 0), layout::card));
     QPainter p(&card);
     paintCardEdge(p, layout::card);
     return card;
@@ -246,8 +246,8 @@ QImage paintPrintCardBackground(int scale) {
     return card;
 }
 
-QImage paintMainWindowFace() {
-    const QImage base = paintMainWindowBase();
+QImage paintMainWindowFace(int scale) {
+    const QImage base = paintMainWindowBase(scale);
     QImage face = base;
     QPainter p(&face);
     for (int k = 0; k < layout::caseCount; ++k) {

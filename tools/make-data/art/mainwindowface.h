@@ -5,14 +5,15 @@
 
 namespace makedata::art {
 
-// Everything but the buttons and cases: what lies under them.
-QImage paintMainWindowBase();
+// Everything but the buttons and cases: what lies under them; `scale` times
+// finer than the window (a device pixel ratio of `scale`).
+QImage paintMainWindowBase(int scale = 1);
 // The picture that is mailed and printed lies on this card: the window's upper
 // part (the night scene, ribbon and boughs) without the button panels.
 QImage paintCardBackground();
 // The same card painted `scale` times finer, for printing.
 QImage paintPrintCardBackground(int scale);
 // The whole face with every button and case in its normal look.
-QImage paintMainWindowFace();
+QImage paintMainWindowFace(int scale = 1);
 
 } // namespace makedata::art
