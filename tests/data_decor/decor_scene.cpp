@@ -16,6 +16,7 @@ DecorScene buildDecorScene(const DescriptionFile& file, const std::string& dataD
     s.camera = rm::Frame::create(s.scene);
     s.camera->SetPosition(s.scene.get(), {0, 0, 100});
     s.camera->LookAt(*s.tree, s.scene.get(), rm::Constraint::ConstrainZ);
+    s.tree->SetPosition(s.scene.get(), {file.tree.position.x, file.tree.position.y, file.tree.position.z});
 
     s.treeMesh = rm::MeshBuilder::create();
     s.treeMesh->Load(dataDir + file.tree.meshFile);

@@ -1,6 +1,6 @@
 #pragma once
 // The default decoration put together the way the tree builds its scene: the
-// tree mesh standing on y = 0, a point light far up and to the front, a soft
+// tree mesh standing on y = 0 where the file places it, a point light far up and to the front, a soft
 // ambient light, the camera 100 units in front at half the tree's height, and
 // every toy of the file on its frame with its description's mesh.
 #include "scene/descmodel.h"

@@ -80,6 +80,7 @@ TEST(DefaultDescription, StartsWithAFestiveTreeAndOneTopAtTheSnapPoint) {
 
     auto tree = rm::MeshBuilder::create();
     ASSERT_TRUE(tree->Load(dataDir() + file.tree.meshFile));
+    tree->Scale(file.tree.scale, file.tree.scale, file.tree.scale); // as it stands in the scene
     const rm::Box box = tree->GetBox();
     const float height = box.max.y - box.min.y;
     const float radius =
@@ -103,7 +104,7 @@ TEST(DefaultDescription, StartsWithAFestiveTreeAndOneTopAtTheSnapPoint) {
         // On the tree, among its branches.
         const float out = std::hypot(toy.position.x, toy.position.z);
         EXPECT_LT(out, (box.max.x - box.min.x) * 0.5f) << "toy " << toy.descNumber;
-        EXPECT_GT(toy.position.y, 5.0f);
+        EXPECT_GT(toy.position.y, 0.06f * height);
         EXPECT_LT(toy.position.y, lowest);
     }
     EXPECT_EQ(tops, 1);

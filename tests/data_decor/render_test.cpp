@@ -50,16 +50,17 @@ TEST(DefaultDecorationPicture, ShowsADecoratedTreeFillingTheView) {
     painter.end();
     shown.save(testsupport::buildDir() + "/decor-preview.png");
 
-    // The tree covers a good part of the view, and is green.
+    // The tree covers a good part of the view (standing back, as in the
+    // window, so that its foot shows above the cases), and is green.
     const int covered = share(picture, [](QRgb p) { return qAlpha(p) > 128; });
-    EXPECT_GT(covered, 200) << "tree and toys cover too little of the view (per mille)";
+    EXPECT_GT(covered, 100) << "tree and toys cover too little of the view (per mille)";
     EXPECT_LT(covered, 800);
     const int green = share(picture, [](QRgb p) { return qAlpha(p) > 128 && qGreen(p) > qRed(p) + 20; });
-    EXPECT_GT(green, 150);
+    EXPECT_GT(green, 60);
     // The toys show: red ornaments and gold ones among the needles.
     const int red =
         share(picture, [](QRgb p) { return qAlpha(p) > 128 && qRed(p) > 120 && qRed(p) > 2 * qGreen(p); });
-    EXPECT_GT(red, 3);
+    EXPECT_GE(red, 2);
     // Pure white shows the background through the scene: no lit surface may reach it.
     EXPECT_EQ(count(picture, [](QRgb p) { return qAlpha(p) == 255 && (p & 0xFFFFFF) == 0xFFFFFF; }), 0);
     // Nothing is cut off at the top: the first rows are empty.

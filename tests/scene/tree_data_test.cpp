@@ -48,8 +48,8 @@ TEST_F(TreeDataTest, CatalogueAndMeasures) {
     EXPECT_TRUE(tree->loadWarnings().empty());
     EXPECT_EQ(tree->descToys().size(), 49u);
     EXPECT_GE(tree->toys().size(), 20u);
-    EXPECT_GT(tree->TreeHeight(), 80);
-    EXPECT_LT(tree->TreeHeight(), 100);
+    EXPECT_GT(tree->TreeHeight(), 60); // the mesh at the scene's four fifths
+    EXPECT_LT(tree->TreeHeight(), 80);
     ASSERT_TRUE(tree->mouse());
     EXPECT_TRUE(tree->mouse()->model());
 }

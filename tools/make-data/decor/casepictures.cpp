@@ -176,7 +176,7 @@ void writePictures(const makedata::Context& context) {
                  .count = 1,
                  .span = 0,
                  .anchor = AnchorByTop(toy.hangByTop != 0),
-                 .scale = toy.scale,
+                 .scale = toy.record().Scale,
                  .recolour = std::nullopt});
             normal = set.mesh ? keyed(camera->render(set.mesh, toy.hangByTop != 0)) : QImage();
             if (!normal.isNull() && !anyOpaque(normal)) {

@@ -1,4 +1,5 @@
 #include "decor/catalogue.h"
+#include "decor/framing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +35,7 @@ DescToyRecord ToyEntry::record() const {
     r.MeshTime = meshTime;
     r.LandTime = landing->time;
     r.HangByTop = hangByTop;
-    r.Scale = scale;
+    r.Scale = scale * WorldScale;
     r.SoundFile = landing->sound;
     return r;
 }

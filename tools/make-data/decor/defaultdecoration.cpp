@@ -53,7 +53,9 @@ float angleBetween(float a, float b) {
     return std::abs(d);
 }
 
+// A point of the tree mesh as it stands in the scene.
 TVector vec(glm::vec3 v) {
+    v *= WorldScale;
     return {v.x, v.y, v.z};
 }
 
@@ -85,7 +87,7 @@ std::vector<ToyRecord> startingToys(const TreeModel& tree) {
     ToyRecord top;
     top.descNumber = catalogueIndex("Top3");
     const Bounds box = tree.mesh.bounds();
-    top.position = {0.0f, box.max.y - (box.max.y - box.min.y) * TopSnapFactor, 0.0f};
+    top.position = vec({0.0f, box.max.y - (box.max.y - box.min.y) * TopSnapFactor, 0.0f});
     toys.push_back(top);
     return toys;
 }
@@ -107,7 +109,7 @@ DescriptionFile defaultDecoration() {
     file.timeForDrop = 20000;
     file.timeForRotate = 8000;
     file.tree.meshFile = TreeMeshFile;
-    file.tree.scale = 1.0f;
+    file.tree.scale = WorldScale;
     file.tree.position = {0.0f, 0.0f, TreeDepth};
     file.tree.topRadiusFactor = TopRadiusFactor;
     file.tree.topDepthFactor = TopDepthFactor;
@@ -122,7 +124,7 @@ DescriptionFile defaultDecoration() {
     mouse.cycleLength = 360; // a quick scurry
     // About 35 pixels tall where it stands at a fallen toy (its body behind the
     // toy, a little further away than the tree's axis): a mouse at a glance.
-    mouse.scale = 3.0f;
+    mouse.scale = 3.0f * WorldScale;
     mouse.duration = 5000;
     mouse.soundFile = "Sound/Squeak.wav";
     file.mouse = mouse;
