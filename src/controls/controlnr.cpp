@@ -12,7 +12,8 @@ TControlNR::~TControlNR() = default;
 
 bool TControlNR::SetShape(const QString& fileName, int width, int height) {
     resize(width, height);
-    QImage loaded = LoadPicture(fileName);
+    // Drawn for the screen's density when the data has the finer picture.
+    QImage loaded = LoadPicture(fileName, devicePixelRatioF());
     const bool ok = !loaded.isNull();
     if (ok) {
         picture_ = std::move(loaded);

@@ -19,7 +19,8 @@ public:
     explicit TControlNR(QWidget* parent = nullptr);
     ~TControlNR() override;
 
-    // Sizes the control, loads the frames strip from `fileName` (a picture that
+    // Sizes the control, loads the frames strip from `fileName` (drawn twice as
+    // fine for a dense screen when the data has it; a picture that
     // cannot be loaded leaves the previous one), shows frame 0 and cuts the
     // outline of its first width × height pixels by the colour of the top-left
     // pixel. Returns false when the file could not be loaded.

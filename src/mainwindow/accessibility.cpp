@@ -7,6 +7,7 @@
 #include "controls/controlaccessible.h"
 #include "controls/controlnr.h"
 #include "mainwindow/formtree.h"
+#include "platform/picture.h"
 #include "scene/tree.h"
 
 #include <QAccessible>
@@ -45,10 +46,10 @@ void TFormTree::NameSlots() {
     std::map<QString, int> seen;
     for (int n = 0; n < 49; ++n) {
         TControlNR* slot = Toys[static_cast<std::size_t>(n)];
-        QString colour = slot->HasShape()
-                             ? ColourName(slot->Picture(), QRect(0, 0, slot->width(), slot->height()),
-                                          slot->Picture().pixel(0, 0))
-                             : QString();
+        QString colour = slot->HasShape() ? ColourName(slot->Picture(),
+                                                       PicturePixels(slot->Picture(), slot->rect()).toRect(),
+                                                       slot->Picture().pixel(0, 0))
+                                          : QString();
         QString name = colour.isEmpty() ? QString(toyKinds[n / 7]) : colour + " " + toyKinds[n / 7];
         name[0] = name[0].toUpper();
         const int count = ++seen[QString::number(n / 7) + name];

@@ -185,6 +185,7 @@ TEST(DecorGenerator, WritesPlainCasePicturesWhenThereIsNo3DDevice) {
     const QImage strip(dir + "/Shape/BigBall0.bmp");
     ASSERT_EQ(strip.size(), QSize(76, 42));
     EXPECT_NE(strip.pixel(19, 21), strip.pixel(0, 0)) << "the toy's place is filled";
+    EXPECT_EQ(QImage(dir + "/Shape/BigBall0@2x.png").size(), QSize(152, 84));
 }
 
 } // namespace

@@ -50,6 +50,20 @@ TEST(DecorPictures, EveryToyHasAStripOfItsSlotsSizeWithATransparentCorner) {
         EXPECT_LT(opaque, width * height * 9 / 10) << path.toStdString() << ": the slot keeps its outline";
         EXPECT_GT(changed, opaque / 2) << path.toStdString() << ": frame 1 is highlighted";
         EXPECT_EQ(outlineDiffers, 0) << path.toStdString();
+
+        // The strip for dense screens: twice as fine, each frame's outline
+        // made of whole blocks where the ordinary frame has its pixels.
+        const QString finerPath = path.left(path.lastIndexOf('.')) + "@2x.png";
+        const QImage finer(finerPath);
+        ASSERT_EQ(finer.size(), strip.size() * 2) << finerPath.toStdString();
+        int blocksDiffer = 0;
+        for (int y = 0; y < finer.height(); ++y) {
+            for (int x = 0; x < finer.width(); ++x) {
+                blocksDiffer += ((finer.pixel(x, y) & 0xFFFFFF) != transparent) !=
+                                ((strip.pixel(x / 2, y / 2) & 0xFFFFFF) != transparent);
+            }
+        }
+        EXPECT_EQ(blocksDiffer, 0) << finerPath.toStdString();
     }
 }
 

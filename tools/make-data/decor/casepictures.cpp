@@ -2,7 +2,11 @@
 // key mesh 0, rendered through the scene's renderer under the scene's light,
 // at the size the tree view shows it. A strip of two frames of the slot's size: the
 // toy as it rests (frame 0) and highlighted under the pointer (frame 1). The
-// top-left pixel holds the colour that stands for "transparent".
+// top-left pixel holds the colour that stands for "transparent". Beside each,
+// the same strip twice as fine for high-density screens ("Shape/<toy>@2x.png"),
+// with exactly the outline of the ordinary one.
+#include "art/artkit.h"
+#include "art/windowpicture.h"
 #include "decor/catalogue.h"
 #include "decor/framing.h"
 #include "generator.h"
@@ -42,8 +46,9 @@ public:
     // The mesh seen from the front (+z) at the size the tree view shows it,
     // its anchor (the origin: the top of a hanging toy, the foot of a standing
     // one) at the slot's top or bottom centre, where the pointer holds it. A
-    // toy too big for its slot at that size is shrunk to fit.
-    QImage render(const std::shared_ptr<rm::Mesh>& mesh, bool hangByTop) {
+    // toy too big for its slot at that size is shrunk to fit. Each time
+    // rendered at the slot's size times `scale` (at most the oversampling).
+    QImage render(const std::shared_ptr<rm::Mesh>& mesh, bool hangByTop, int scale) {
         toy_->AddVisual(mesh);
         const rm::Box box = mesh->GetBox();
         const rm::Vector size = box.max - box.min;
@@ -63,7 +68,8 @@ public:
         device_->Render(viewport, *scene_);
         device_->Update();
         toy_->DeleteVisual(mesh.get());
-        return device_->surface().scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return device_->surface().scaled(width_ * scale, height_ * scale, Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
     }
 
 private:
@@ -116,8 +122,8 @@ bool anyOpaque(const QImage& picture) {
     return false;
 }
 
-// Brighter, with a golden rim along the outline.
-QImage highlighted(const QImage& normal) {
+// Brighter, with a golden rim along the outline, `scale` pixels wide.
+QImage highlighted(const QImage& normal, int scale) {
     QImage hot = normal;
     auto opaque = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < normal.width() && y < normal.height() &&
@@ -129,7 +135,10 @@ QImage highlighted(const QImage& normal) {
                 continue;
             }
             const QRgb p = normal.pixel(x, y);
-            const bool rim = !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) || !opaque(x, y + 1);
+            bool rim = false;
+            for (int r = 1; r <= scale; ++r) {
+                rim = rim || !opaque(x - r, y) || !opaque(x + r, y) || !opaque(x, y - r) || !opaque(x, y + r);
+            }
             auto lift = [](int c, int toward) {
                 return c + (toward - c) / 4;
             };
@@ -155,6 +164,51 @@ QImage placeholder(int width, int height, TColor color) {
     return image;
 }
 
+std::shared_ptr<rm::Mesh> loadMesh(const makedata::Context& context, const ToyEntry& toy) {
+    const KeyMeshSet set =
+        LoadKeyMeshes({.pattern = (context.dataDir + QString::fromStdString(toy.keyFile(0))).toStdString(),
+                       .count = 1,
+                       .span = 0,
+                       .anchor = AnchorByTop(toy.hangByTop != 0),
+                       .scale = toy.record().Scale,
+                       .recolour = std::nullopt});
+    return set.mesh;
+}
+
+// The toy's two frames side by side, `scale` times the slot's size; a finer
+// strip gets the outline of `ordinary`.
+QImage paintStrip(SlotCamera& camera, const std::shared_ptr<rm::Mesh>& mesh, const ToyEntry& toy, int scale,
+                  const QImage& ordinary) {
+    const SlotSize slot = CaseSlots[toy.caseIndex];
+    QImage normal = mesh ? keyed(camera.render(mesh, toy.hangByTop != 0, scale)) : QImage();
+    if (!normal.isNull() && !anyOpaque(normal)) {
+        if (scale == 1) {
+            std::fprintf(stderr, "make-data: %s rendered empty: a plain disc instead\n", toy.name.c_str());
+        }
+        normal = QImage();
+    }
+    if (normal.isNull()) {
+        normal = placeholder(slot.width * scale, slot.height * scale, toy.landColor);
+    } else if (toy.hangByTop != 0) {
+        drawThread(normal);
+    }
+    if (!ordinary.isNull()) {
+        makedata::art::matchOutline(normal, ordinary.copy(0, 0, slot.width, slot.height), Transparent);
+    }
+    QImage strip(slot.width * 2 * scale, slot.height * scale, QImage::Format_RGB888);
+    QPainter painter(&strip);
+    painter.drawImage(0, 0, normal);
+    painter.drawImage(slot.width * scale, 0, highlighted(normal, scale));
+    painter.end();
+    return strip;
+}
+
+void writeStrip(const QImage& strip, const QString& file) {
+    if (!strip.save(file, file.endsWith(".png") ? "PNG" : "BMP")) {
+        std::fprintf(stderr, "make-data: can't write %s\n", qPrintable(file));
+    }
+}
+
 void writePictures(const makedata::Context& context) {
     std::map<int, std::unique_ptr<SlotCamera>> cameras;
     bool warned = false;
@@ -169,36 +223,12 @@ void writePictures(const makedata::Context& context) {
                              camera->error().c_str());
             }
         }
-        QImage normal;
-        if (camera->ready()) {
-            const KeyMeshSet set = LoadKeyMeshes(
-                {.pattern = (context.dataDir + QString::fromStdString(toy.keyFile(0))).toStdString(),
-                 .count = 1,
-                 .span = 0,
-                 .anchor = AnchorByTop(toy.hangByTop != 0),
-                 .scale = toy.record().Scale,
-                 .recolour = std::nullopt});
-            normal = set.mesh ? keyed(camera->render(set.mesh, toy.hangByTop != 0)) : QImage();
-            if (!normal.isNull() && !anyOpaque(normal)) {
-                std::fprintf(stderr, "make-data: %s rendered empty: a plain disc instead\n",
-                             toy.name.c_str());
-                normal = QImage();
-            }
-        }
-        if (normal.isNull()) {
-            normal = placeholder(slot.width, slot.height, toy.landColor);
-        } else if (toy.hangByTop != 0) {
-            drawThread(normal);
-        }
-        QImage strip(slot.width * 2, slot.height, QImage::Format_RGB888);
-        QPainter painter(&strip);
-        painter.drawImage(0, 0, normal);
-        painter.drawImage(slot.width, 0, highlighted(normal));
-        painter.end();
-        const QString file = context.file(QString::fromStdString(toy.shapeFile()));
-        if (!strip.save(file, "BMP")) {
-            std::fprintf(stderr, "make-data: can't write %s\n", qPrintable(file));
-        }
+        const std::shared_ptr<rm::Mesh> mesh = camera->ready() ? loadMesh(context, toy) : nullptr;
+        // The ordinary strip first: the finer one takes its outline.
+        const QImage strip = paintStrip(*camera, mesh, toy, 1, QImage());
+        writeStrip(strip, context.file(QString::fromStdString(toy.shapeFile())));
+        const QString finer = makedata::art::finerPictureName(QString::fromStdString(toy.shapeFile()));
+        writeStrip(paintStrip(*camera, mesh, toy, 2, strip), context.file(finer));
     }
 }
 
