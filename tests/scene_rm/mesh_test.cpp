@@ -36,6 +36,15 @@ TEST(Mesh, VertexRangesAndGroupProperties) {
     EXPECT_FALSE(mesh->SetVertices(0, 2, two)) << "past the end";
     EXPECT_TRUE(mesh->GetVertices(0, 2, 5).empty());
     EXPECT_TRUE(mesh->GetVertices(1).empty());
+    // Changing vertices in place: the range is checked and the mesh counts as changed.
+    const auto edited = mesh->revision();
+    mesh->EditVertices(0, 0, 3)[0].position = rm::Vector(7, 8, 9);
+    EXPECT_EQ(mesh->GetVertices(0, 0, 1)[0].position, rm::Vector(7, 8, 9));
+    EXPECT_GT(mesh->revision(), edited);
+    EXPECT_EQ(mesh->EditVertices(0, 3, 0).size(), 0u);
+    EXPECT_TRUE(mesh->EditVertices(0, 2, 2).empty()) << "past the end";
+    EXPECT_TRUE(mesh->EditVertices(0, 4, 0).empty()) << "starts past the end";
+    EXPECT_TRUE(mesh->EditVertices(1, 0, 1).empty()) << "no such group";
     EXPECT_TRUE(mesh->SetGroupColorRGB(0, 1, 0.5f, 0));
     EXPECT_EQ(mesh->GetGroupColor(0), 0xFFFF8000u);
     EXPECT_FALSE(mesh->SetGroupColor(3, 0));

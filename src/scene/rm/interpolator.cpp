@@ -88,25 +88,28 @@ void MeshInterpolator::apply(double index, Mesh& mesh, unsigned options) const {
             continue;
         const VertexKey& a = chain.values[blend.from];
         const VertexKey& b = chain.values[blend.to];
-        std::vector<Vertex> current = mesh.GetVertices(group, a.first, static_cast<int>(a.vertices.size()));
+        // Blended straight into the mesh: no copies of its vertices.
+        const std::span<Vertex> current = mesh.EditVertices(group, a.first, a.vertices.size());
         if (current.size() != a.vertices.size())
             continue;
         const bool blendB = b.first == a.first && b.vertices.size() == a.vertices.size();
         const bool colors = options & interpolation::VertexColor;
+        const float t = blend.t;
         for (std::size_t i = 0; i < current.size(); ++i) {
             const Vertex& va = a.vertices[i];
             const Vertex& vb = blendB ? b.vertices[i] : va;
             Vertex& out = current[i];
-            const float t = blend.t;
             out.position = glm::mix(va.position, vb.position, t);
-            Vector n = glm::mix(va.normal, vb.normal, t);
-            out.normal = glm::length(n) > 0.0f ? glm::normalize(n) : va.normal;
+            const Vector n = glm::mix(va.normal, vb.normal, t);
+            const float length2 = glm::dot(n, n);
+            out.normal = length2 > 0.0f ? n * glm::inversesqrt(length2) : va.normal;
             out.u = va.u + (vb.u - va.u) * t;
             out.v = va.v + (vb.v - va.v) * t;
             if (colors)
-                out.color = vec4ToColor(glm::mix(colorToVec4(va.color), colorToVec4(vb.color), t));
+                out.color = va.color == vb.color
+                                ? va.color
+                                : vec4ToColor(glm::mix(colorToVec4(va.color), colorToVec4(vb.color), t));
         }
-        mesh.SetVertices(group, a.first, current);
     }
     for (const auto& [group, chain] : colorChains_) {
         if (!locateKeys(chain.indices, index, options, blend))

@@ -62,6 +62,14 @@ bool Mesh::SetVertices(int group, unsigned first, std::span<const Vertex> vertic
     return true;
 }
 
+std::span<Vertex> Mesh::EditVertices(int group, unsigned first, std::size_t count) {
+    if (!valid(group) || first > groups_[group].vertices.size() ||
+        count > groups_[group].vertices.size() - first)
+        return {};
+    touch();
+    return {groups_[group].vertices.data() + first, count};
+}
+
 Color Mesh::GetGroupColor(int group) const {
     return valid(group) ? groups_[group].color : 0;
 }

@@ -42,6 +42,9 @@ public:
     // count = -1: all vertices from first on. Empty for an unknown group or range.
     std::vector<Vertex> GetVertices(int group, unsigned first = 0, int count = -1) const;
     bool SetVertices(int group, unsigned first, std::span<const Vertex> vertices);
+    // Vertices first .. first + count - 1 of a group, to be changed in place
+    // (the mesh counts as changed); empty for an unknown group or range.
+    std::span<Vertex> EditVertices(int group, unsigned first, std::size_t count);
     Color GetGroupColor(int group) const;
     bool SetGroupColor(int group, Color color);
     bool SetGroupColorRGB(int group, float r, float g, float b);

@@ -126,22 +126,29 @@ void Device::restoreFromCache(const QRect& area) {
                       GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
 }
 
-void Device::resolveAndRead(const QRect& area) {
+void Device::resolveAndRead(const std::vector<QRect>& areas) {
+    // All resolves first, then all reads: the renderer finishes the queued
+    // drawing once, at the first read, instead of once per rectangle.
     glDisable(GL_SCISSOR_TEST);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, multisampleFramebuffer_);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
-    const int x1 = area.x() + area.width(), y1 = area.y() + area.height();
-    glBlitFramebuffer(area.x(), area.y(), x1, y1, area.x(), area.y(), x1, y1, GL_COLOR_BUFFER_BIT,
-                      GL_NEAREST);
+    for (const QRect& area : areas) {
+        const int x1 = area.x() + area.width(), y1 = area.y() + area.height();
+        glBlitFramebuffer(area.x(), area.y(), x1, y1, area.x(), area.y(), x1, y1, GL_COLOR_BUFFER_BIT,
+                          GL_NEAREST);
+    }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer_);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, static_cast<GLint>(surface_.bytesPerLine() / 4));
-    // The projection puts the top row first, and B, G, R, A bytes are the
-    // premultiplied ARGB words of the picture.
-    uchar* target = surface_.bits() + area.y() * surface_.bytesPerLine() + area.x() * 4;
-    glReadPixels(area.x(), area.y(), area.width(), area.height(), GL_BGRA, GL_UNSIGNED_BYTE, target);
+    for (const QRect& area : areas) {
+        // The projection puts the top row first, and B, G, R, A bytes are the
+        // premultiplied ARGB words of the picture.
+        uchar* target = surface_.bits() + area.y() * surface_.bytesPerLine() + area.x() * 4;
+        glReadPixels(area.x(), area.y(), area.width(), area.height(), GL_BGRA, GL_UNSIGNED_BYTE, target);
+        stats_.pixelsRead +=
+            static_cast<std::uint64_t>(area.width()) * static_cast<std::uint64_t>(area.height());
+    }
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    stats_.pixelsRead += static_cast<std::uint64_t>(area.width()) * static_cast<std::uint64_t>(area.height());
 }
 
 std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm::Frame& scene) {
@@ -166,7 +173,7 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
         clearBound(all);
         glDisable(GL_SCISSOR_TEST);
         renderer.draw(now.items());
-        resolveAndRead(all);
+        resolveAndRead({all});
         damage = {all};
         cacheAllStale_ = true;
         staleCache_.clear();
@@ -192,8 +199,7 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
         glEnable(GL_SCISSOR_TEST);
         glScissor(area.x(), area.y(), area.width(), area.height());
         renderer.draw(now.items(), [](const DrawItem& item) { return item.changed; });
-        for (const QRect& r : damage)
-            resolveAndRead(r);
+        resolveAndRead(damage);
     }
     renderer.end();
     if (stats_.renders % 64 == 0)
@@ -227,7 +233,7 @@ void Device::Render(const rm::Viewport& viewport, const rm::Frame& scene) {
 void Device::Update() {
     if (!context_->makeCurrent())
         return;
-    resolveAndRead(QRect(0, 0, width_, height_));
+    resolveAndRead({QRect(0, 0, width_, height_)});
     ++stats_.renders;
     ++stats_.fullRenders;
 }

@@ -81,7 +81,7 @@ private:
     void clearBound(const QRect& area);
     // Copies the cache's colour and depth into the picture being drawn.
     void restoreFromCache(const QRect& area);
-    void resolveAndRead(const QRect& area);
+    void resolveAndRead(const std::vector<QRect>& areas);
 
     std::shared_ptr<EglContext> context_;
     int width_ = 0;

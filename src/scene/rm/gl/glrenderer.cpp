@@ -362,6 +362,7 @@ unsigned Renderer::texture(const std::string& path) {
         image = image.convertToFormat(QImage::Format_RGBA8888);
         glGenTextures(1, &id);
         glBindTexture(GL_TEXTURE_2D, id);
+        boundTexture_ = id;
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         // Row 0 of the picture is texture v = 0, as in the mesh files.
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width(), image.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
@@ -397,16 +398,23 @@ void Renderer::drawBatch(const Batch& batch, std::size_t firstInstance) {
         const glm::vec4 color = rm::colorToVec4(group.color);
         const bool translucent =
             group.useVertexColors ? gpuGroup.translucentVertices : color.a < 1.0f || textureId != 0;
-        if (translucent)
-            glEnable(GL_BLEND);
-        else
-            glDisable(GL_BLEND);
+        // State is set only when it changes: every change costs a software
+        // renderer a look-up of its compiled pipeline.
+        if (translucent != blending_) {
+            if (translucent)
+                glEnable(GL_BLEND);
+            else
+                glDisable(GL_BLEND);
+            blending_ = translucent;
+        }
         glUniform4fv(at.color, 1, glm::value_ptr(color));
         glUniform3fv(at.emissive, 1, glm::value_ptr(group.material.emissive));
         glUniform3fv(at.specular, 1, glm::value_ptr(shiny ? group.material.specular : glm::vec3(0.0f)));
         glUniform1f(at.power, group.material.power);
-        if (textureId)
+        if (textureId && textureId != boundTexture_) {
             glBindTexture(GL_TEXTURE_2D, textureId);
+            boundTexture_ = textureId;
+        }
         glBindVertexArray(gpuGroup.vao);
         glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
         for (GLuint column = 0; column < 4; ++column)
@@ -427,8 +435,11 @@ void Renderer::begin(const rm::Viewport& viewport, const rm::Frame& scene) {
     // Opaque groups are written as they are (their edges still blend through the
     // multisample resolve); translucent ones are blended, premultiplied.
     glDisable(GL_BLEND);
+    blending_ = false;
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    boundTexture_ = 0;
     if (!instanceBuffer_)
         glGenBuffers(1, &instanceBuffer_);
 

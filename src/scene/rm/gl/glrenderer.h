@@ -82,6 +82,8 @@ private:
 
     std::map<unsigned, Program> programs_;
     Program* current_ = nullptr;
+    bool blending_ = false;
+    unsigned boundTexture_ = 0;
     FrameState frameState_;
     std::uint64_t frameStamp_ = 0;
     std::map<const rm::Visual*, GpuVisual> visuals_;
