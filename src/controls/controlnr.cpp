@@ -30,13 +30,16 @@ bool TControlNR::SetShape(const QString& fileName, int width, int height) {
 
 void TControlNR::SetShape(const QImage& source, int width, int height, QRgb transparent) {
     resize(width, height);
-    QImage frame(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    // At the source's density: a picture drawn for a dense screen stays sharp.
+    const qreal ratio = source.isNull() ? 1 : source.devicePixelRatio();
+    QImage frame(QSize(std::max(width, 0), std::max(height, 0)) * ratio, QImage::Format_RGB32);
+    frame.setDevicePixelRatio(ratio);
     // What the source does not cover is transparent.
     frame.fill(transparent | 0xFF000000u);
     {
         QPainter painter(&frame);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QPoint(0, 0), source, QRect(0, 0, width, height));
+        painter.drawImage(QPointF(0, 0), source, PicturePixels(source, QRectF(0, 0, width, height)));
     }
     picture_ = std::move(frame);
     hasShape_ = true;

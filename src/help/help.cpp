@@ -90,9 +90,11 @@ void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* 
     // A picture that cannot be read stays in the list, empty, and is told:
     // its balloons have no size.
     for (const std::string& picture : pictures) {
-        const std::string file =
-            FindFileIgnoringCase((helpFolder + QString::fromStdString(NativeFileName(picture))).toStdString());
-        const QImage image = LoadPicture(QString::fromStdString(file));
+        const std::string file = FindFileIgnoringCase(
+            (helpFolder + QString::fromStdString(NativeFileName(picture))).toStdString());
+        // Drawn for the screen's density when the data has the finer picture.
+        const QImage image = LoadPicture(QString::fromStdString(file),
+                                         mainWindow ? mainWindow->devicePixelRatioF() : qreal(1));
         if (image.isNull()) {
             warnings_.push_back(name + ": " + picture + ": no picture; its balloons are not shown");
             std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());

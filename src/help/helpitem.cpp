@@ -66,11 +66,13 @@ QFont balloonFont(const THelpItemLine& line) {
     return font;
 }
 
-// What the screen shows in the rectangle at `corner` (main window coordinates).
-// Where the screen cannot be read (some compositors refuse), the main window's
-// own rendering of that rectangle stands in.
-QImage captureScreen(QWidget* mainWindow, QPoint corner, QSize size) {
-    QImage picture(size, QImage::Format_RGB32);
+// What the screen shows in the rectangle at `corner` (main window coordinates),
+// at `ratio` pixels per window pixel. Where the screen cannot be read (some
+// compositors refuse), the main window's own rendering of that rectangle
+// stands in.
+QImage captureScreen(QWidget* mainWindow, QPoint corner, QSize size, qreal ratio) {
+    QImage picture(size * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     if (picture.isNull()) {
         return picture;
@@ -178,7 +180,8 @@ void THelpItem::Show() {
         balloonPicture_.fill(Qt::white);
     } else {
         balloonPicture_ = backgrounds_[static_cast<std::size_t>(index)].convertToFormat(QImage::Format_RGB32);
-        size = balloonPicture_.size();
+        // A picture drawn for a dense screen paints at its size in window pixels.
+        size = balloonPicture_.deviceIndependentSize().toSize();
     }
     // Text is measured and written at the same resolution, whatever a picture file says.
     balloonPicture_.setDotsPerMeterX(probe.dotsPerMeterX());
@@ -186,7 +189,7 @@ void THelpItem::Show() {
     const int w = size.width();
     const int h = size.height();
     const QPoint corner(line_.Centre.x - w / 2, line_.Centre.y - h / 2);
-    screenPicture_ = captureScreen(mainWindow_, corner, size);
+    screenPicture_ = captureScreen(mainWindow_, corner, size, balloonPicture_.devicePixelRatio());
 
     if (ellipse) {
         paintEllipse(balloonPicture_, screenPicture_, line_.BalloonColor, widest, halfHeight);

@@ -158,6 +158,16 @@ TEST_F(ShapedWindow, CanvasShapeCopiesTheCorner) {
     // A source smaller than the control leaves the rest cut out.
     shaped->SetShape(source.copy(0, 0, 10, 10), kW, kH, kKey);
     EXPECT_FALSE(shaped->mask().contains(QPoint(20, 20)));
+
+    // A source drawn twice as fine keeps its density, the outline and the look.
+    shaped->SetShape(source, kW, kH, kKey);
+    const QRegion ordinary = shaped->mask();
+    QImage finer = source.scaled(source.size() * 2);
+    finer.setDevicePixelRatio(2);
+    shaped->SetShape(finer, kW, kH, kKey);
+    EXPECT_EQ(shaped->Picture().size(), QSize(kW, kH) * 2);
+    EXPECT_EQ(shaped->mask(), ordinary);
+    EXPECT_EQ(shaped->grab().toImage().pixel(19, 15), kFrame0);
 }
 
 } // namespace

@@ -234,17 +234,20 @@ TEST(WindowPictures, AreUncompressed24BitBitmaps) {
     }
 }
 
-// The window pictures drawn twice as fine for dense screens: the same art at
-// twice the size (reduced, it looks like the ordinary picture, so no frame
-// sits elsewhere), and a face's outline made of whole blocks exactly where the
-// ordinary face has its outline, so the window keeps its shape.
+// The window pictures and help balloons drawn twice as fine for dense
+// screens: the same art at twice the size (reduced, it looks like the
+// ordinary picture, so no frame sits elsewhere), and a face's outline made of
+// whole blocks exactly where the ordinary face has its outline, so the window
+// keeps its shape.
 TEST(WindowPictures, FinerPicturesAreTheSameArtTwiceAsFine) {
-    for (const char* name : {"Bk", "Add", "Welcome", "Setup", "About", "Out"}) {
-        const QImage picture = loadPicture(QString("Resource/%1.bmp").arg(name));
-        const QImage finer = loadPicture(QString("Resource/%1@2x.png").arg(name));
+    for (const char* name : {"Resource/Bk", "Resource/Add", "Resource/Welcome", "Resource/Setup",
+                             "Resource/About", "Resource/Out", "Help/Balloon", "Help/BalloonButton",
+                             "Help/BalloonDownLeft", "Help/BalloonRight"}) {
+        const QImage picture = loadPicture(QString("%1.bmp").arg(name));
+        const QImage finer = loadPicture(QString("%1@2x.png").arg(name));
         ASSERT_FALSE(picture.isNull() || finer.isNull()) << name;
         ASSERT_EQ(finer.size(), picture.size() * 2) << name;
-        const bool face = QString(name) != "Bk" && QString(name) != "Add";
+        const bool face = !QString(name).endsWith("Bk") && !QString(name).endsWith("Add");
         const std::uint32_t key = rgb(picture, 0, 0);
         const QImage reduced = finer.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         double difference = 0;

@@ -125,10 +125,10 @@ int shapeIndex(Tail tail, bool button) {
     return -1;
 }
 
-QImage paintBalloon(const BalloonShape& shape) {
+QImage paintBalloon(const BalloonShape& shape, int scale) {
     namespace palette = art::palette;
     const QSize size = shape.pictureSize();
-    QImage layer = art::newLayer(size.width(), size.height());
+    QImage layer = art::newLayer(size.width(), size.height(), scale);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body = QRectF(shape.body()).adjusted(1.5, 1.5, -1.5, -1.5);

@@ -33,7 +33,8 @@ struct BalloonShape {
 const std::vector<BalloonShape>& balloonShapes();
 int shapeIndex(Tail tail, bool button = false);
 
-// The finished picture; its top-left pixel has the outline colour.
-QImage paintBalloon(const BalloonShape& shape);
+// The finished picture, `scale` times finer than the window; its top-left
+// pixel has the outline colour.
+QImage paintBalloon(const BalloonShape& shape, int scale = 1);
 
 } // namespace makedata::help

@@ -1,7 +1,8 @@
 // The help balloons of the main window: their pictures and the script
 // Data/Help/desc_hlp that places one balloon at each thing worth explaining,
 // its tail pointing at it, no two balloons overlapping.
-#include "art/bmpfile.h"
+#include "art/artkit.h"
+#include "art/windowpicture.h"
 #include "generator.h"
 #include "help/balloonshape.h"
 
@@ -63,7 +64,9 @@ QString itemLine(const Item& item) {
 void generateHelp(const Context& context) {
     QStringList lines;
     for (const BalloonShape& shape : balloonShapes()) {
-        art::writeBmp24(paintBalloon(shape), context.file("Help/" + shape.file));
+        art::writeWindowPicture(
+            context, "Help/" + shape.file, [&shape](int scale) { return paintBalloon(shape, scale); },
+            art::palette::outline);
         lines << "HelpBk=" + shape.file;
     }
     lines << "Debug=0";
