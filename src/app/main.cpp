@@ -63,7 +63,13 @@ void quitWithoutAsking(TFormTree& formTree, const QWidget& title) {
 }
 
 // A second start asked for the running window: to the front, as it is.
-void bringToFront(QWidget& window) {
+// On Wayland the desktop lets a window take the focus only with the
+// activation token of the start the user just made: the second start's token,
+// which Qt's Wayland backend spends on the next activation.
+void bringToFront(QWidget& window, const QString& activationToken) {
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith("wayland")) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
+    }
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.raise();
     window.activateWindow();
@@ -84,8 +90,9 @@ int runWindows(TSingleInstance& instance) {
     auto formOut = std::make_unique<TFormOut>();
     formOut->Attach(*formTree);
 
-    QObject::connect(&instance, &TSingleInstance::raiseRequested, &title,
-                     [&] { bringToFront(formTree->isVisible() ? static_cast<QWidget&>(*formTree) : title); });
+    QObject::connect(&instance, &TSingleInstance::raiseRequested, &title, [&](const QString& token) {
+        bringToFront(formTree->isVisible() ? static_cast<QWidget&>(*formTree) : title, token);
+    });
 
     // Logout and termination signals save as Exit and Yes do; the session
     // manager's request to save (a checkpoint, or before logout) saves now.

@@ -6,11 +6,39 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
+#include <algorithm>
+#include <optional>
 #include <unistd.h>
 
 namespace {
 
-constexpr char raiseRequest[] = "raise\n";
+constexpr char raiseRequest[] = "raise";
+// Activation tokens are short printable words; a longer line is no request.
+constexpr qint64 maxRequestLine = 512;
+
+bool isToken(const QByteArray& word) {
+    return !word.isEmpty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c > ' ' && c < 127; });
+}
+
+// The token of a request line ("raise" or "raise TOKEN"), or nothing when the
+// line is no request.
+std::optional<QString> raiseToken(const QByteArray& line) {
+    if (!line.endsWith('\n')) {
+        return std::nullopt;
+    }
+    const QByteArray request = line.chopped(1);
+    if (request == raiseRequest) {
+        return QString();
+    }
+    const QByteArray prefix = QByteArray(raiseRequest) + ' ';
+    if (!request.startsWith(prefix)) {
+        return std::nullopt;
+    }
+    // A token that is not one still asks to come to the front.
+    const QByteArray token = request.mid(prefix.size());
+    return isToken(token) ? QString::fromLatin1(token) : QString();
+}
 
 QString canonicalFolder(const QString& folder) {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
@@ -90,8 +118,11 @@ bool TSingleInstance::listen(const QString& name) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
             connect(client, &QLocalSocket::readyRead, this, [this, client] {
                 // Only one short request exists; anything else is ignored.
-                if (client->canReadLine() && client->readLine(64) == raiseRequest) {
-                    emit raiseRequested();
+                if (!client->canReadLine() && client->bytesAvailable() < maxRequestLine) {
+                    return; // the rest of the line is on its way
+                }
+                if (const auto token = raiseToken(client->readLine(maxRequestLine))) {
+                    emit raiseRequested(*token);
                 }
                 client->disconnectFromServer();
             });
@@ -106,7 +137,11 @@ bool TSingleInstance::askToRaise(const QString& name) {
     if (!socket.waitForConnected(1000)) {
         return false;
     }
-    socket.write(raiseRequest);
+    QByteArray request = raiseRequest;
+    if (const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN"); isToken(token) && token.size() < 400) {
+        request += ' ' + token;
+    }
+    socket.write(request + '\n');
     const bool sent = socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
     return sent;

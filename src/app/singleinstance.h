@@ -4,6 +4,10 @@
 // socket named after that folder; a second start finds the lock taken, asks
 // the running one through the socket to come to the front, and ends. A lock
 // left by a program that died (crash, kill -9) is stale and taken over.
+//
+// On Wayland a window may take the focus only with an activation token that
+// the desktop gave the start the user made: the second start passes its own
+// (XDG_ACTIVATION_TOKEN) along with the request.
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -30,8 +34,9 @@ public:
     static QString LockFileName(const QString& dataFolder);
 
 signals:
-    // A second start asked this one to come to the front.
-    void raiseRequested();
+    // A second start asked this one to come to the front; `activationToken`
+    // is the token its desktop gave it (empty without one).
+    void raiseRequested(const QString& activationToken);
 
 private:
     bool listen(const QString& name);

@@ -55,6 +55,31 @@ TEST(SingleInstance, ASecondStartOnTheSameDecorationRaisesTheFirst) {
     EXPECT_EQ(raised.count(), 1);
 }
 
+// The second start hands its desktop's activation token over with the
+// request; what cannot be a token is dropped, the request still comes.
+TEST(SingleInstance, TheSecondStartsActivationTokenComesAlong) {
+    const QString folder = testsupport::scratchDir("instance-token") + "/";
+    TSingleInstance first(folder);
+    ASSERT_EQ(first.role(), Role::First);
+    QSignalSpy raised(&first, &TSingleInstance::raiseRequested);
+    const struct {
+        const char* token; // nullptr: none in the environment
+        const char* received;
+    } cases[] = {{nullptr, ""},
+                 {"kwin-12345_Ab.c", "kwin-12345_Ab.c"},
+                 {"two words", ""},
+                 {"tab\tin", ""},
+                 {"\xc3\xa9t\xc3\xa9", ""}};
+    for (const auto& c : cases) {
+        c.token ? qputenv("XDG_ACTIVATION_TOKEN", c.token) : qunsetenv("XDG_ACTIVATION_TOKEN");
+        TSingleInstance second(folder);
+        EXPECT_EQ(second.role(), Role::Second);
+        ASSERT_TRUE(raised.wait(2000)) << (c.token ? c.token : "none");
+        EXPECT_EQ(raised.takeFirst().at(0).toString(), QString(c.received)) << (c.token ? c.token : "none");
+    }
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
 TEST(SingleInstance, ThePlaceIsFreeAgainWhenTheFirstEnds) {
     const QString folder = testsupport::scratchDir("instance-again") + "/";
     { TSingleInstance first(folder); }
