@@ -8,7 +8,8 @@
 //    the same process; the ratio is printed.
 //  - 1,000 toys hung (read from a description file, so the set-up renders
 //    once), turning: the wall median of a step.
-// CPU times are of the whole process, llvmpipe's threads included.
+// CPU times are of the whole process, llvmpipe's threads included. Each goal's
+// figure is also printed as a share of the goal (*_of_goal: 1 or less meets it).
 #include "baredraw.h"
 #include "platform/paths.h"
 #include "scene/descfile.h"
@@ -29,6 +30,14 @@
 namespace {
 
 constexpr double FrameMs = 1000.0 / 60.0;
+
+// The goals: CPU per idle render (under 5 % of a core at 30 renders a second),
+// a turning step against the bare drawing and on the wall clock, and a turning
+// step with 1,000 toys on the wall clock.
+constexpr double IdleRenderGoalMs = 1.7;
+constexpr double TurningRatioGoal = 1.1;
+constexpr double TurningWallGoalMs = 16.7;
+constexpr double ThousandToysGoalMs = 25.0;
 
 double processCpuMs() {
     rusage usage{};
@@ -125,8 +134,12 @@ void BM_IdleTenSeconds(benchmark::State& state) {
         }
         const double seconds = Frames * FrameMs / 1000.0;
         const auto after = tree->renderStats();
-        state.counters["cpu_percent_of_core"] = (processCpuMs() - cpu) / (seconds * 10.0);
-        state.counters["renders_per_s"] = static_cast<double>(after.renders - before.renders) / seconds;
+        const double cpuMs = processCpuMs() - cpu;
+        const auto renders = static_cast<double>(after.renders - before.renders);
+        state.counters["cpu_percent_of_core"] = cpuMs / (seconds * 10.0);
+        state.counters["renders_per_s"] = renders / seconds;
+        state.counters["cpu_ms_per_render"] = renders > 0 ? cpuMs / renders : 0.0;
+        state.counters["per_render_of_goal"] = renders > 0 ? cpuMs / renders / IdleRenderGoalMs : 0.0;
         state.counters["whole_per_s"] =
             static_cast<double>(after.wholeRenders - before.wholeRenders) / seconds;
         state.counters["pixels_read_per_s"] =
@@ -192,6 +205,8 @@ void BM_TurningAgainstBare(benchmark::State& state) {
         state.counters["turning_wall_median_ms"] = median(turning.wall);
         state.counters["bare_wall_median_ms"] = median(bareTimes.wall);
         state.counters["ratio_wall"] = median(turning.wall) / median(bareTimes.wall);
+        state.counters["ratio_of_goal"] = turning.cpu / bareTimes.cpu / TurningRatioGoal;
+        state.counters["wall_of_goal"] = median(turning.wall) / TurningWallGoalMs;
     }
     if (bare.centreAlpha() != 255)
         state.SkipWithError("the bare drawing shows nothing in the middle");
@@ -211,6 +226,7 @@ void BM_ThousandToysTurning(benchmark::State& state) {
         StepTimes turning;
         turningSteps(*tree, window, now, 40, turning);
         state.counters["wall_median_ms"] = median(turning.wall);
+        state.counters["wall_of_goal"] = median(turning.wall) / ThousandToysGoalMs;
         state.counters["cpu_ms"] = turning.cpu / static_cast<double>(turning.wall.size());
     }
     state.counters["toys"] = static_cast<double>(tree->toys().size());
