@@ -2,6 +2,7 @@
 
 #include "controls/messagebox.h"
 #include "platform/paths.h"
+#include "platform/picture.h"
 #include "platform/timethread.h"
 #include "scene/d3dutils.h"
 
@@ -28,11 +29,25 @@ QString resourceFile(const char* name) {
     return DataFile(QStringLiteral("Resource/") + name);
 }
 
-// The picture as a 32-bit image, or nothing when it does not load.
-std::optional<QImage> loadPicture(const char* name) {
-    QImage picture(resourceFile(name));
+// How many picture pixels the title uses per window pixel: 2 on a dense
+// screen, where the data has its pictures twice as fine.
+qreal pictureRatio(const QWidget* window) {
+    return window->devicePixelRatioF() > 1 ? 2 : 1;
+}
+
+// The picture as a 32-bit image at `ratio` pixels per window pixel, or
+// nothing when it does not load. A picture the data lacks at that density is
+// enlarged pixel for pixel (white stays exactly white), so a fade always
+// mixes pictures of one density.
+std::optional<QImage> loadPicture(const char* name, qreal ratio) {
+    QImage picture = LoadPicture(resourceFile(name), ratio);
     if (picture.isNull()) {
         return std::nullopt;
+    }
+    if (picture.devicePixelRatio() != ratio) {
+        picture = picture.scaled((picture.deviceIndependentSize() * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                 Qt::FastTransformation);
+        picture.setDevicePixelRatio(ratio);
     }
     return picture.convertToFormat(QImage::Format_RGB32);
 }
@@ -87,9 +102,11 @@ void TFormTitle::FormCreate() {
                             desktop.y() + (desktop.height() - height()) / 2, width(), height());
     setGeometry(normalGeometry_);
 
-    sprite_ = loadPicture(Fades[0].picture).value_or(QImage(0, 0, QImage::Format_RGB32));
+    const qreal ratio = pictureRatio(this);
+    sprite_ = loadPicture(Fades[0].picture, ratio).value_or(QImage(0, 0, QImage::Format_RGB32));
     // The window is still hidden: the screen where it will appear is the desktop under it.
-    base_ = QImage(size(), QImage::Format_RGB32);
+    base_ = QImage(size() * ratio, QImage::Format_RGB32);
+    base_->setDevicePixelRatio(ratio);
     base_->fill(Qt::black);
     if (screen) {
         const QImage desktopPicture = const_cast<QScreen*>(screen)
@@ -98,7 +115,7 @@ void TFormTitle::FormCreate() {
                                           .toImage();
         if (!desktopPicture.isNull()) {
             QPainter painter(&*base_);
-            painter.drawImage(0, 0, desktopPicture);
+            painter.drawImage(QRect(QPoint(0, 0), size()), desktopPicture);
         }
     }
     screen_ = *base_;
@@ -204,12 +221,13 @@ void TFormTitle::beginStep() {
     const Fade& fade = Fades[step_];
     if (fade.kind == 1) {
         // The piece of the picture that lies at its own place in the window.
-        if (auto picture = loadPicture(fade.picture)) {
+        if (auto picture = loadPicture(fade.picture, pictureRatio(this))) {
             base_ = std::move(*picture);
         }
-        sprite_ = base_->copy(fade.x, fade.y, fade.width, fade.height);
+        sprite_ = base_->copy(PicturePixels(*base_, QRect(fade.x, fade.y, fade.width, fade.height)).toRect());
+        sprite_->setDevicePixelRatio(base_->devicePixelRatio());
     } else {
-        if (auto picture = loadPicture(fade.picture)) {
+        if (auto picture = loadPicture(fade.picture, pictureRatio(this))) {
             sprite_ = std::move(*picture);
         }
         if (fade.kind == 2) {
@@ -234,8 +252,10 @@ void TFormTitle::runFade() {
     const int alpha = t * 1024 / fade.time;
     const int x = fade.kind == 2 ? 0 : fade.x;
     const int y = fade.kind == 2 ? 0 : fade.y;
-    BlendBitmap(x, y, transparentWhite, alpha, *screen_, *sprite_, *base_);
-    update(QRect(x, y, sprite_->width(), sprite_->height()));
+    // The pictures' pixels: the window's, or twice as many on a dense screen.
+    const int ratio = int(screen_->devicePixelRatio());
+    BlendBitmap(x * ratio, y * ratio, transparentWhite, alpha, *screen_, *sprite_, *base_);
+    update(QRect(QPoint(x, y), sprite_->deviceIndependentSize().toSize()));
 }
 
 void TFormTitle::Skip() {
@@ -254,7 +274,8 @@ void TFormTitle::Skip() {
         const Fade& fade = Fades[step_];
         const int x = fade.kind == 2 ? 0 : fade.x;
         const int y = fade.kind == 2 ? 0 : fade.y;
-        BlendBitmap(x, y, transparentWhite, 1024, *screen_, *sprite_, *base_);
+        const int ratio = int(screen_->devicePixelRatio());
+        BlendBitmap(x * ratio, y * ratio, transparentWhite, 1024, *screen_, *sprite_, *base_);
         if (step_ == 4) {
             break;
         }
@@ -330,11 +351,11 @@ void TFormTitle::resetClock() {
 void TFormTitle::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (!player_->Display() && !screen_ && !lastFrame_.isNull()) {
-        painter.drawImage(event->rect(), lastFrame_, event->rect());
+        painter.drawImage(event->rect(), lastFrame_, PicturePixels(lastFrame_, event->rect()));
     } else if (player_->Display() || !screen_) {
         painter.fillRect(event->rect(), Qt::black);
     } else {
-        painter.drawImage(event->rect(), *screen_, event->rect());
+        painter.drawImage(event->rect(), *screen_, PicturePixels(*screen_, event->rect()));
     }
 }
 

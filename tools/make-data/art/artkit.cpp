@@ -102,6 +102,7 @@ QImage cutOutline(const QImage& layer, QRgb key) {
 QImage keyOverBackdrop(const QImage& layer, const QImage& backdrop, QRgb key) {
     QImage composed =
         backdrop.convertToFormat(QImage::Format_RGB32).copy(0, 0, layer.width(), layer.height());
+    composed.setDevicePixelRatio(layer.devicePixelRatio());
     {
         QPainter painter(&composed);
         painter.drawImage(0, 0, layer);

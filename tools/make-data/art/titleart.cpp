@@ -1,13 +1,13 @@
 // The title sequence's pictures: the empty frame that fades in over the
-// desktop, the tree and the lettering. White is transparent in each; every
+// desktop, the tree and the lettering, each also twice as fine. White is transparent in each; every
 // picture is painted over what the screen shows when it fades in, so the
 // edges blend without halos.
 #include "art/artkit.h"
-#include "art/bmpfile.h"
 #include "art/firtree.h"
 #include "art/mainwindowface.h"
 #include "art/nightscene.h"
 #include "art/windowlayout.h"
+#include "art/windowpicture.h"
 #include "generator.h"
 
 #include <QPainter>
@@ -16,8 +16,8 @@
 namespace makedata::art {
 namespace {
 
-QImage paintEmptyFrame(const QImage& scene) {
-    QImage layer = newLayer(640, 480);
+QImage paintEmptyFrame(const QImage& scene, int scale) {
+    QImage layer = newLayer(640, 480, scale);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipPath(roundedRect(QRectF(0, 0, 640, 480), 18));
@@ -29,8 +29,8 @@ QImage paintEmptyFrame(const QImage& scene) {
     return cutOutline(layer, palette::titleKey);
 }
 
-QImage paintTreeLayer() {
-    QImage layer = newLayer(252, 332);
+QImage paintTreeLayer(int scale) {
+    QImage layer = newLayer(252, 332, scale);
     QPainter p(&layer);
     // A soft shadow on the snow, then the tree.
     p.setRenderHint(QPainter::Antialiasing);
@@ -66,8 +66,8 @@ QImage paintTreeLayer() {
     return layer;
 }
 
-QImage paintLettering() {
-    QImage layer = newLayer(292, 318);
+QImage paintLettering(int scale) {
+    QImage layer = newLayer(292, 318, scale);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     // A red ribbon banner across the lower branches.
@@ -115,34 +115,57 @@ QImage paintLettering() {
     return layer;
 }
 
-void generateTitlePictures(const Context& context) {
-    const QImage scene = paintNightScene();
-    const QImage empty = paintEmptyFrame(scene);
-    writeBmp24(empty, context.file("Resource/Empty.bmp"));
+struct TitlePictures {
+    QImage empty, tree, text;
+};
+
+// The three pictures, `scale` times finer than the window.
+TitlePictures paintTitlePictures(int scale) {
+    QImage scene = newCanvas(layout::window, scale);
+    {
+        QPainter p(&scene);
+        paintNightScene(p);
+    }
+    TitlePictures title;
+    title.empty = paintEmptyFrame(scene, scale);
 
     // What the screen holds when the tree fades in: the empty frame and the
     // piece of the window face under the tree.
     QImage screen = scene;
     {
         QPainter p(&screen);
-        p.drawImage(layout::titleFloorPiece.topLeft(), paintMainWindowFace(), layout::titleFloorPiece);
+        p.drawImage(layout::titleFloorPiece.topLeft(),
+                    copyPart(paintMainWindowFace(scale), layout::titleFloorPiece));
     }
     const QRect treePlace(layout::titleTree, QSize(252, 332));
-    const QImage tree = keyOverBackdrop(paintTreeLayer(), screen.copy(treePlace), palette::titleKey);
-    writeBmp24(tree, context.file("Resource/Tree.bmp"));
-    {
-        QPainter p(&screen);
-        for (int y = 0; y < tree.height(); ++y) {
-            for (int x = 0; x < tree.width(); ++x) {
-                if ((tree.pixel(x, y) & 0xFFFFFF) != (palette::titleKey & 0xFFFFFF)) {
-                    screen.setPixel(treePlace.x() + x, treePlace.y() + y, tree.pixel(x, y));
-                }
+    title.tree = keyOverBackdrop(paintTreeLayer(scale), copyPart(screen, treePlace), palette::titleKey);
+    for (int y = 0; y < title.tree.height(); ++y) {
+        for (int x = 0; x < title.tree.width(); ++x) {
+            if ((title.tree.pixel(x, y) & 0xFFFFFF) != (palette::titleKey & 0xFFFFFF)) {
+                screen.setPixel(treePlace.x() * scale + x, treePlace.y() * scale + y, title.tree.pixel(x, y));
             }
         }
     }
     const QRect textPlace(layout::titleText, QSize(292, 318));
-    writeBmp24(keyOverBackdrop(paintLettering(), screen.copy(textPlace), palette::titleKey),
-               context.file("Resource/Text.bmp"));
+    title.text = keyOverBackdrop(paintLettering(scale), copyPart(screen, textPlace), palette::titleKey);
+    return title;
+}
+
+void generateTitlePictures(const Context& context) {
+    const TitlePictures ordinary = paintTitlePictures(1);
+    const TitlePictures finer = paintTitlePictures(2);
+    const struct {
+        const char* file;
+        const QImage& picture;
+        const QImage& finerPicture;
+    } pictures[] = {{"Resource/Empty.bmp", ordinary.empty, finer.empty},
+                    {"Resource/Tree.bmp", ordinary.tree, finer.tree},
+                    {"Resource/Text.bmp", ordinary.text, finer.text}};
+    for (const auto& picture : pictures) {
+        writeWindowPicture(context, picture.file, [&picture](int scale) {
+            return scale == 1 ? picture.picture : picture.finerPicture;
+        });
+    }
 }
 
 } // namespace
