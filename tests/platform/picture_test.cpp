@@ -93,8 +93,8 @@ TEST(LoadPicture, OnlyRegularFilesOfReasonableSize) {
     QImage wide(MaxPictureSide + 1, 1, QImage::Format_RGB32);
     wide.fill(Qt::white);
     ASSERT_TRUE(wide.save(dir + "/wide.png"));
-    for (const QString& name : {"fifo.bmp", "folder.bmp", "wide.png"}) {
-        EXPECT_TRUE(LoadPicture(dir + "/" + name).isNull()) << name.toStdString();
+    for (const char* name : {"fifo.bmp", "folder.bmp", "wide.png"}) {
+        EXPECT_TRUE(LoadPicture(dir + "/" + name).isNull()) << name;
     }
 }
 
