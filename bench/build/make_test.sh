@@ -16,7 +16,8 @@ if [ "${1:-}" = --cold ]; then
 fi
 repo=$(realpath "${1:-$(dirname "$0")/../..}")
 scratch=$(mktemp -d /tmp/pinewick-make-test-XXXXXX)
-trap 'rm -rf "$scratch"' EXIT
+# The scratch clone stays when a phase fails, for its logs.
+trap '[ -f "$scratch/failed" ] || rm -rf "$scratch"' EXIT
 git clone -q "$repo" "$scratch/src"
 cd "$scratch/src"
 [ "$cold" = 1 ] && export CCACHE_DISABLE=1
@@ -28,7 +29,7 @@ phase() {
   local start end
   start=$(date +%s.%N)
   /usr/bin/time -f "%U %S" -o "$scratch/cpu" "$@" > "$scratch/$name.log" 2>&1 ||
-    { echo "$name failed, see below"; tail -30 "$scratch/$name.log"; exit 1; }
+    { touch "$scratch/failed"; echo "$name failed, see $scratch/$name.log"; tail -30 "$scratch/$name.log"; exit 1; }
   end=$(date +%s.%N)
   read -r user sys < "$scratch/cpu"
   printf '%-10s %7.1f s wall %8.1f s CPU\n' "$name" "$(echo "$end - $start" | bc)" "$(echo "$user + $sys" | bc)"
