@@ -66,9 +66,15 @@ function(pw_test name)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
 endfunction()
 
-# pw_bench(NAME SOURCES file... LINK target...)
+# pw_bench(NAME SOURCES file... LINK target... [QT])
+# QT: the program's main is the shared one (bench/support/benchmain.cpp), which
+# runs the benchmarks under an application object.
 function(pw_bench name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LINK" ${ARGN})
+  if(ARG_QT)
+    list(APPEND ARG_SOURCES ${CMAKE_SOURCE_DIR}/bench/support/benchmain.cpp)
+    list(APPEND ARG_LINK Qt6::Widgets)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PRIVATE benchmark::benchmark ${ARG_LINK})

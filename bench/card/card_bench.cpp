@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -67,14 +66,3 @@ BENCHMARK_CAPTURE(Export, webp, "webp")->Unit(benchmark::kSecond)->Iterations(1)
 BENCHMARK_CAPTURE(Export, mp4, "mp4")->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

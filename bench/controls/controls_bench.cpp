@@ -3,10 +3,8 @@
 #include "controls/bitmapregion.h"
 #include "controls/colorselect.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -127,14 +125,3 @@ void BM_ColorSelectStripStep(benchmark::State& state) {
 BENCHMARK(BM_ColorSelectStripStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 #include "scriptedserver.h"
 #include "smtpdaemon.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -160,11 +159,3 @@ void BM_MsmtpToServer(benchmark::State& state) {
 BENCHMARK(BM_MsmtpToServer)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

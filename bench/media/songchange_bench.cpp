@@ -12,7 +12,6 @@
 #include <QThread>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -71,14 +70,3 @@ void BM_SongChange(benchmark::State& state) {
 BENCHMARK(BM_SongChange)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("SDL_AUDIODRIVER")) {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    }
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

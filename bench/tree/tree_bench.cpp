@@ -17,7 +17,6 @@
 #include "scene/tree.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -255,14 +254,3 @@ void BM_PickFullScene(benchmark::State& state) {
 BENCHMARK(BM_PickFullScene)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
