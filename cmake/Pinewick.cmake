@@ -25,12 +25,16 @@ include(GoogleTest)
 # keeps its own flags.
 set(PW_TEST_COMPILE_OPTIONS "$<$<NOT:$<CONFIG:Debug>>:-O0;-g1>" -Winvalid-pch)
 
-# pw_test(NAME SOURCES file... LINK target... [LABELS label...] [QT])
+# pw_test(NAME SOURCES file... LINK target... [LABELS label...] [QT] [COSTS name seconds...])
 # A GoogleTest program registered with CTest, one CTest entry per test case.
 # QT: the program runs under a QApplication on the offscreen platform.
 # CORE: under a QCoreApplication (an event loop without any window library).
+# COSTS: the seconds that the slow cases take, each case named whole or by the
+# start of its name. CTest starts the costliest tests first, so a parallel run
+# does not end with one long test running alone; a fresh build folder has no
+# timings of its own yet and goes by these.
 function(pw_test name)
-  cmake_parse_arguments(ARG "QT;GUI;CORE" "" "SOURCES;LINK;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "QT;GUI;CORE" "" "SOURCES;LINK;LABELS;COSTS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   if(ARG_QT OR ARG_GUI)
@@ -60,9 +64,15 @@ function(pw_test name)
     TEST_LIST ${name}_TESTS)
   # Properties with several values can't pass through gtest_discover_tests:
   # they are set on the discovered tests by a file CTest reads after discovery.
+  set(costs "")
+  while(ARG_COSTS)
+    list(POP_FRONT ARG_COSTS prefix seconds)
+    string(APPEND costs "  string(FIND \"\${test}\" \"${prefix}\" at)\n"
+           "  if(at EQUAL 0)\n    set_tests_properties(\"\${test}\" PROPERTIES COST ${seconds})\n  endif()\n")
+  endwhile()
   set(properties ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
   file(GENERATE OUTPUT ${properties} CONTENT
-       "foreach(test IN LISTS ${name}_TESTS)\n  set_tests_properties(\"\${test}\" PROPERTIES LABELS \"${labels}\" ENVIRONMENT \"${environment}\")\nendforeach()\n")
+       "foreach(test IN LISTS ${name}_TESTS)\n  set_tests_properties(\"\${test}\" PROPERTIES LABELS \"${labels}\" ENVIRONMENT \"${environment}\")\n${costs}endforeach()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})
 endfunction()
 
