@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -250,13 +251,21 @@ TEST_F(SendCommand, HostileServerGetsNoInjectionAndHonestOutcomes) {
         {"QUIT refused", [](ScriptedSmtpServer& s) { s.replies["QUIT"] = "500 what?\r\n"; }, "Robin", 0,
          "info 4: ", true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // The cases run side by side, each with its own server and home: most of
+    // their time is the wait for a QUIT that is never answered.
+    struct Run {
         ScriptedSmtpServer server;
-        c.script(server);
-        const QString profile = home.home + ".thunderbird/p";
+        QProcess process;
+    };
+    std::vector<std::unique_ptr<Run>> runs;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        auto& run = *runs.emplace_back(std::make_unique<Run>());
+        c.script(run.server);
+        const QString caseHome = home.home + QString("case%1/").arg(i);
+        const QString profile = caseHome + ".thunderbird/p";
         QDir().mkpath(profile);
-        QFile ini(home.home + ".thunderbird/profiles.ini");
+        QFile ini(caseHome + ".thunderbird/profiles.ini");
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[Profile0]\nName=default\nIsRelative=1\nPath=p\nDefault=1\n");
         ini.close();
@@ -271,30 +280,39 @@ TEST_F(SendCommand, HostileServerGetsNoInjectionAndHonestOutcomes) {
                     "user_pref(\"mail.identity.id1.smtpServer\", \"smtp1\");\n"
                     "user_pref(\"mail.smtpserver.smtp1.hostname\", \"127.0.0.1\");\n"
                     "user_pref(\"mail.smtpserver.smtp1.port\", " +
-                    QByteArray::number(server.port()) + ");\n");
+                    QByteArray::number(run.server.port()) + ");\n");
         prefs.close();
 
-        QProcess process;
         QProcessEnvironment env = home.environment();
-        env.insert("HOME", home.home);
+        env.insert("HOME", caseHome);
         env.insert("TMPDIR", home.home + "tmp");
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         env.remove("DISPLAY");
-        process.setProcessEnvironment(env);
-        process.start(testsupport::programPath(), {"--send", "friend@example.net", "--verbose"});
-        QElapsedTimer clock;
-        clock.start();
-        while (process.state() != QProcess::NotRunning && clock.elapsed() < 60000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        ASSERT_EQ(process.state(), QProcess::NotRunning);
-        const QByteArray out = process.readAllStandardOutput();
-        EXPECT_EQ(process.exitCode(), c.exitCode) << out.toStdString();
+        run.process.setProcessEnvironment(env);
+        run.process.start(testsupport::programPath(), {"--send", "friend@example.net", "--verbose"});
+    }
+    const auto running = [&] {
+        return std::any_of(runs.begin(), runs.end(),
+                           [](const auto& run) { return run->process.state() != QProcess::NotRunning; });
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (running() && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        Run& run = *runs[i];
+        ASSERT_EQ(run.process.state(), QProcess::NotRunning);
+        const QByteArray out = run.process.readAllStandardOutput();
+        EXPECT_EQ(run.process.exitCode(), c.exitCode) << out.toStdString();
         EXPECT_FALSE(out.contains('\x1b')) << out.toStdString();
         EXPECT_FALSE(out.contains("\xc2\x9b")) << out.toStdString();
         EXPECT_TRUE(QString::fromUtf8(out).contains(c.shown)) << out.toStdString();
-        EXPECT_EQ(server.dataEnded, c.delivered);
-        EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "DATA"), c.delivered ? 1 : 0);
+        EXPECT_EQ(run.server.dataEnded, c.delivered);
+        EXPECT_EQ(std::count(run.server.commands.begin(), run.server.commands.end(), "DATA"),
+                  c.delivered ? 1 : 0);
     }
 }
 
