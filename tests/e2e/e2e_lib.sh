@@ -21,13 +21,36 @@ prepare_home() {
   printf '[General]\nHDPath=%s/\nFirst=0\n' "$home" > "$home/config/Corlune/Pinewick.conf"
 }
 
+# xvfb_run SCREEN COMMAND...: runs the command with DISPLAY on a virtual X
+# server of its own (SCREEN as Xvfb's -screen 0 takes it). The server picks a
+# free display itself (-displayfd), so servers started at the same moment,
+# by this run or by anyone else on the machine, never collide.
+xvfb_run() {
+  local screen=$1 ready xpid display status=0
+  shift
+  ready=$(mktemp /tmp/pinewick-display-XXXXXX)
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$ready" 2> "$ready.log" &
+  xpid=$!
+  if ! wait_until 30 test -s "$ready"; then
+    echo "no X server: $(cat "$ready.log")"
+    kill "$xpid" 2> /dev/null
+    rm -f "$ready" "$ready.log"
+    return 1
+  fi
+  display=$(head -n 1 "$ready")
+  DISPLAY=":$display" "$@" || status=$?
+  kill "$xpid" 2> /dev/null
+  wait "$xpid" 2> /dev/null || true
+  rm -f "$ready" "$ready.log"
+  return "$status"
+}
+
 # x_session [SCREEN]: runs the script read from standard input inside a
 # virtual X server of its own (SCREEN, default 800x600x24) with $home, $program
-# and $data set, QT_QPA_PLATFORM unset and this file sourced. The server
-# picks a free display itself (-displayfd), so sessions started at the same
-# moment never collide. Exported variables reach the session.
+# and $data set, QT_QPA_PLATFORM unset and this file sourced. Exported
+# variables reach the session.
 x_session() {
-  local screen=${1:-800x600x24} session="$home/session.sh" xpid display
+  local screen=${1:-800x600x24} session="$home/session.sh"
   {
     printf '#!/usr/bin/env bash\nset -u\nunset QT_QPA_PLATFORM\n'
     printf 'export XDG_CONFIG_HOME=%q\n' "$home/config"
@@ -36,14 +59,8 @@ x_session() {
     cat
   } > "$session"
   chmod +x "$session"
-  rm -f "$home/display"
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$home/display" 2> "$home/xvfb.log" &
-  xpid=$!
-  wait_until 30 test -s "$home/display" || { echo "no X server: $(cat "$home/xvfb.log")"; kill "$xpid" 2> /dev/null; return 1; }
-  display=$(head -n 1 "$home/display")
-  DISPLAY=":$display" "$session" || true
-  kill "$xpid" 2> /dev/null
-  wait "$xpid" 2> /dev/null || true
+  # What the session found is checked by the caller.
+  xvfb_run "$screen" "$session" || true
 }
 
 # fail MESSAGE: reports a failed check with the program's output and stops.

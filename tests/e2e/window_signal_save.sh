@@ -47,7 +47,7 @@ wait "\$pid"
 echo "exit \$?" > "$home/exit.txt"
 SESSION
 chmod +x "$home/session.sh"
-xvfb-run -a -s '-screen 0 800x600x24' "$home/session.sh" || true
+xvfb_run 800x600x24 "$home/session.sh" || true
 
 fail() { echo "FAIL: $*"; cat "$home/out.log" || true; exit 1; }
 [ -f "$home/exit.txt" ] || fail "the session did not finish"

@@ -10,6 +10,8 @@
 set -euo pipefail
 program=$1
 data=$2
+# Its xvfb_run gives each session an X server on a display of its own.
+source "$(cd "$(dirname "$0")/../e2e" && pwd)/e2e_lib.sh"
 
 work=$(mktemp -d /tmp/pinewick-refusals-XXXXXX)
 trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
@@ -53,7 +55,7 @@ wait \$pid
 echo "exit \$?" > "$home/exit.txt"
 SESSION
   chmod +x "$home/session.sh"
-  xvfb-run -a -s "-screen 0 $screen" "$home/session.sh" || true
+  xvfb_run "$screen" "$home/session.sh" || true
   [ -f "$home/exit.txt" ] || fail "$name: the session did not finish"
   grep -q '^exit 0$' "$home/exit.txt" || fail "$name: $(cat "$home/exit.txt")"
   # Only the first-run flag was written; the decoration is untouched.

@@ -10,6 +10,8 @@ set -euo pipefail
 program=$1
 data=$2
 probe=$3
+# Its xvfb_run gives each session an X server on a display of its own.
+source "$(cd "$(dirname "$0")/../e2e" && pwd)/e2e_lib.sh"
 
 home=$(mktemp -d /tmp/pinewick-title-XXXXXX)
 trap 'rm -rf "$home"' EXIT
@@ -99,7 +101,7 @@ wait "\$pid"
 echo "exit \$?" > "$home/exit.txt"
 SESSION
 chmod +x "$home/session.sh"
-xvfb-run -a -s '-screen 0 800x600x24' "$home/session.sh" || true
+xvfb_run 800x600x24 "$home/session.sh" || true
 
 fail() { echo "FAIL: $*"; cat "$home/steps.txt" "$home/out.log" 2> /dev/null || true; exit 1; }
 [ -f "$home/exit.txt" ] || fail "the session did not finish"
