@@ -12,7 +12,8 @@ prepare_home "$data"
 
 x_session <<'SESSION'
 start_program "$program" || exit 1
-keys() { xdotool key --clearmodifiers --delay 120 "$@"; sleep 0.3; }
+# The program takes key events in the order they come, whatever their pace.
+keys() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.1; }
 # The focus starts on the first case: open it, then Tab to its first toy.
 keys Return
 keys Tab Tab Tab Tab Tab Tab Tab
@@ -27,7 +28,7 @@ keys Delete
 keys ctrl+z
 # The greeting band: Enter starts typing, Enter ends it.
 keys Tab Return
-xdotool type --delay 80 'Merry Christmas'
+xdotool type --delay 30 'Merry Christmas'
 keys Return
 # On to Exit (send, greeting, music, driver, help, exit) and Enter; Enter again is Yes.
 keys Tab Tab Tab Tab Tab Tab Return
