@@ -17,13 +17,20 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/e2e_lib.sh"
 prepare_home "$data"
 mkdir -p "$shots"
-export shots xprobe
+export shots xprobe probe
 
 x_session 1600x1200x24 <<'SESSION'
 for attempt in 1 2 3; do
   openbox > /dev/null 2>&1 &
   wait_until 30 wm_ready && break
 done
+# tree_shown SCALE: a screenshot whose tree control (in the window at $X, $Y)
+# is mostly green.
+tree_shown() {
+  "$xprobe" grab "$shots/window-scale$1.png" &&
+    [ "$("$probe" green "$shots/window-scale$1.png" $((X + 135 * $1)) $((Y + 80 * $1)) $((370 * $1)) $((300 * $1)))" \
+      -gt $((2000 * $1 * $1)) ]
+}
 # run_at SCALE: the main window at that scale, a screenshot, a toy hung, then SIGTERM.
 run_at() {
   local scale=$1 width=$((640 * $1)) height=$((480 * $1)) box w
@@ -41,9 +48,9 @@ run_at() {
   w=$(visible_window "$pid" "$width" "$height")
   eval "$(xdotool getwindowgeometry --shell "$w")"
   xdotool windowactivate --sync "$w" > /dev/null 2>&1 || true
-  sleep 2.5
   echo "$X $Y" > "$home/where-$scale.txt"
-  "$xprobe" grab "$shots/window-scale$scale.png"
+  # The screenshot as soon as the tree is in the window.
+  wait_until 60 tree_shown "$scale" || echo "scale $scale: no tree in the window"
   # The first toy of the open case onto the middle of the tree, in logical
   # pixels times the scale.
   xdotool mousemove $((X + 91 * scale)) $((Y + 389 * scale)) sleep 0.3 mousemove $((X + 90 * scale)) $((Y + 389 * scale)) sleep 0.3
