@@ -1,4 +1,5 @@
 // Films: decoded with FFmpeg and shown in a display widget at their own pace.
+#include "media/animationwriter.h"
 #include "media/filmdecoder.h"
 #include "media/filmsound.h"
 #include "media/mediaplayer.h"
@@ -172,6 +173,42 @@ TEST(FilmPlayer, StopHoldsTheFilmAndCloseTakesItAway) {
     EXPECT_EQ(window.findChildren<QWidget*>().size(), 1);
     ASSERT_TRUE(player.Close());
     EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
+}
+
+// FFmpeg comes as a module the program loads when it needs it. Without a
+// loadable module a film is refused as one that can't be decoded (the title
+// then goes on without it) and an animation names the module.
+TEST(FFmpegModule, WithoutItFilmsAreRefusedAndAnimationsFailClearly) {
+    const QString dir = testsupport::scratchDir("ffmpeg-module");
+    QFile junk(dir + "/libpw_ffmpeg.so");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    for (const QString& module : {dir + "/absent.so", junk.fileName()}) {
+        qputenv("PINEWICK_FFMPEG_MODULE", module.toLocal8Bit());
+        media::FilmDecoder film;
+        QString error;
+        EXPECT_FALSE(film.open(logoFilm(), &error));
+        EXPECT_TRUE(error.startsWith("film: " + logoFilm() + ": the FFmpeg module does not load: "))
+            << qPrintable(error);
+        EXPECT_FALSE(film.next());
+        EXPECT_TRUE(FilmSoundAsWav(logoFilm()).isEmpty());
+
+        TMediaPlayer player;
+        player.SetFileName(logoFilm());
+        EXPECT_FALSE(player.Open());
+        EXPECT_TRUE(player.LastError().contains("FFmpeg module")) << qPrintable(player.LastError());
+
+        TAnimationWriter writer;
+        EXPECT_FALSE(writer.Open(dir + "/card.gif", TAnimationWriter::Format::Gif, {64, 48}, 25, &error));
+        EXPECT_TRUE(error.startsWith("the FFmpeg module does not load: ")) << qPrintable(error);
+        EXPECT_FALSE(writer.AddFrame(QImage(64, 48, QImage::Format_RGB32), &error));
+        EXPECT_FALSE(QFile::exists(dir + "/card.gif"));
+    }
+    qunsetenv("PINEWICK_FFMPEG_MODULE");
+    media::FilmDecoder film;
+    QString error;
+    EXPECT_TRUE(film.open(logoFilm(), &error)) << qPrintable(error);
 }
 
 } // namespace
