@@ -99,16 +99,16 @@ TD3DScene::RenderStats TD3DScene::renderStats() const {
     if (!device_)
         return {};
     const gl::DeviceStats& stats = device_->stats();
-    return {stats.renders, stats.fullRenders, stats.pixelsRead};
+    return {stats.renders, stats.fullRenders, stats.pixelsRead, stats.remembered};
 }
 
 void TD3DScene::printRenderStats() const {
     const RenderStats stats = renderStats();
-    std::fprintf(stderr, "render stats: %lld ms: %llu renders, %llu whole, %llu pixels read\n",
-                 static_cast<long long>(statsClock_.elapsed()),
-                 static_cast<unsigned long long>(stats.renders),
-                 static_cast<unsigned long long>(stats.wholeRenders),
-                 static_cast<unsigned long long>(stats.pixelsRead));
+    std::fprintf(
+        stderr, "render stats: %lld ms: %llu renders, %llu whole, %llu pixels read, %llu remembered\n",
+        static_cast<long long>(statsClock_.elapsed()), static_cast<unsigned long long>(stats.renders),
+        static_cast<unsigned long long>(stats.wholeRenders),
+        static_cast<unsigned long long>(stats.pixelsRead), static_cast<unsigned long long>(stats.remembered));
 }
 
 void TD3DScene::reportSurfaceError() {

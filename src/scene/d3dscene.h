@@ -35,7 +35,6 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
-#include <string>
 #include <memory>
 #include <string>
 
@@ -78,6 +77,7 @@ public:
         std::uint64_t renders = 0;
         std::uint64_t wholeRenders = 0;
         std::uint64_t pixelsRead = 0;
+        std::uint64_t remembered = 0;
     };
     RenderStats renderStats() const;
     // Background with the last rendering laid over it by alpha, drawn at (x, y).

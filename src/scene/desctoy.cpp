@@ -3,6 +3,7 @@
 #include "scene/soundplayer.h"
 
 #include <QVariant>
+#include <cmath>
 
 namespace {
 constexpr unsigned closedLinearVertexColor = 0x46;
@@ -68,6 +69,28 @@ void TDescToy::Animate(double time) {
     if (mesh_.interpolator) {
         mesh_.interpolator->Interpolate(time, nullptr, closedLinearVertexColor);
     }
+}
+
+void TDescToy::AnimateOnGrid(double time, double stepMs) {
+    if (!mesh_.interpolator) {
+        return;
+    }
+    double first = 0, span = 0;
+    if (!mesh_.interpolator->Loop(first, span) || !(stepMs > 0)) {
+        Animate(time);
+        return;
+    }
+    // The loop in a whole number of steps of about stepMs; the place in it
+    // from whole numbers, so that the same step of the loop gives the same
+    // index to the last bit.
+    const double count = std::max(1.0, std::round(span / stepMs));
+    const double step = std::floor((time - first) / (span / count));
+    if (!std::isfinite(step) || std::abs(step) > 1e15) {
+        Animate(time);
+        return;
+    }
+    const double inLoop = step - count * std::floor(step / count);
+    mesh_.interpolator->Interpolate(first + span * inLoop / count, nullptr, closedLinearVertexColor);
 }
 
 void TDescToy::AnimateLanding(double time) {

@@ -35,6 +35,9 @@ public:
     void AttachLanding(rm::Frame& frame);
     // The toy's own animation at time (ms), cycling.
     void Animate(double time);
+    // The same on a grid of steps of about stepMs that divides the loop: the
+    // loop then takes exactly the same states in every round.
+    void AnimateOnGrid(double time, double stepMs);
     // The landing animation at time (ms since landing), holding its last key.
     void AnimateLanding(double time);
     void PlayLandSound(TSoundPlayer& player) const;

@@ -14,7 +14,9 @@
 #include "scene/mouse.h"
 #include "scene/toy.h"
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -97,13 +99,16 @@ public:
     rm::Vector ScreenToTree(int x, int y) const;
     bool FitTop(rm::Vector& point) const;
     void AnimateToys(double time);
-    // The toys' own animations at time, no more often than once per
-    // OwnAnimationPace ms: what a step calls when nothing else moves. True
-    // when they were advanced. At 60 frames a second that is every other
-    // frame (about 31 steps a second): smooth swings and flickers at half the
-    // cost of drawing every frame.
+    // The toys' own animations at time, on a grid of OwnAnimationStep ms:
+    // what a step calls when nothing else moves. True when they were
+    // advanced, that is when time entered another step of the grid. At 60
+    // frames a second that is every other frame (30 steps a second): smooth
+    // swings and flickers at half the cost of drawing every frame. On the
+    // grid a loop that lasts a whole number of steps shows the same pictures
+    // in every round (each toy steps on a grid of about this step that divides
+    // its loop), which the device then copies instead of drawing.
     bool AnimateToysPaced(double time);
-    static constexpr double OwnAnimationPace = 25;
+    static constexpr double OwnAnimationStep = 100.0 / 3.0;
     void Rotate(bool positive, double t);
     // Turns the tree by angle (radians, counter-clockwise seen from above)
     // about the scene's vertical axis through the tree's own foot: a tree
@@ -153,5 +158,6 @@ private:
     float treeHeight_ = 0;
     float dropOffset_ = 0;
     double lastOwnAnimation_ = -1e300;
+    std::int64_t lastOwnStep_ = std::numeric_limits<std::int64_t>::min();
     std::function<int()> random_;
 };

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 constexpr double twoPi = 6.283185307179586;
@@ -94,17 +95,23 @@ bool TTree::FitTop(rm::Vector& point) const {
 
 void TTree::AnimateToys(double time) {
     lastOwnAnimation_ = time;
+    lastOwnStep_ = std::numeric_limits<std::int64_t>::min();
     for (const auto& descToy : descToys_) {
         descToy->Animate(time);
     }
 }
 
 bool TTree::AnimateToysPaced(double time) {
+    const auto step = static_cast<std::int64_t>(std::floor(time / OwnAnimationStep));
     // A clock that went back (the help button resets it) animates at once.
-    if (time >= lastOwnAnimation_ && time - lastOwnAnimation_ < OwnAnimationPace) {
+    if (step == lastOwnStep_ && time >= lastOwnAnimation_) {
         return false;
     }
-    AnimateToys(time);
+    lastOwnAnimation_ = time;
+    lastOwnStep_ = step;
+    for (const auto& descToy : descToys_) {
+        descToy->AnimateOnGrid(time, OwnAnimationStep);
+    }
     return true;
 }
 

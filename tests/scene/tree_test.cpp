@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -319,6 +320,32 @@ TEST_F(TreeTest, ToysOfOneDescriptionShareAndAnimateTheirMesh) {
     const float before = first[0]->GetBox().min.y;
     tree->AnimateToys(450); // halfway through the three keys' cycle
     EXPECT_NE(first[0]->GetBox().min.y, before);
+}
+
+TEST_F(TreeTest, PacedAnimationsStepThirtyTimesASecondAndRepeatEachRoundExactly) {
+    writeDesc("Toy=0,5:40:8,0:0:1,0:1:0\n");
+    auto tree = makeTree();
+    ASSERT_EQ(tree->toys().size(), 1u);
+    const auto mesh = std::dynamic_pointer_cast<rm::Mesh>(tree->toys()[0]->frame()->visuals().at(0));
+    ASSERT_TRUE(mesh);
+    int steps = 0;
+    for (int frame = 1; frame <= 120; ++frame) // two seconds at 60 frames a second
+        steps += tree->AnimateToysPaced(1000.0 + frame * 1000.0 / 60.0);
+    EXPECT_NEAR(steps, 60, 1);
+    // The 900 ms loop, a round later and a round earlier: the same vertices to the last bit.
+    const auto verticesAt = [&](double time) {
+        tree->AnimateToysPaced(time);
+        return mesh->GetVertices(0);
+    };
+    const auto now = verticesAt(5210.37);
+    const auto same = [&now](const std::vector<rm::Vertex>& other) {
+        return other.size() == now.size() &&
+               std::memcmp(other.data(), now.data(), now.size() * sizeof(rm::Vertex)) == 0;
+    };
+    EXPECT_FALSE(same(verticesAt(5260.1)));
+    for (double other : {6110.52, 4310.2, 41210.47}) { // within the same step of the loop
+        EXPECT_TRUE(same(verticesAt(other))) << other;
+    }
 }
 
 TEST_F(TreeTest, BrokenFileIsReportedAndNeverOverwritten) {

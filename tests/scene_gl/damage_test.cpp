@@ -149,6 +149,45 @@ TEST(GlDamage, TurningTheCameraOrTheTreeDrawsEverything) {
     EXPECT_EQ(differing(device->surface(), scene.drawnWhole()), 0);
 }
 
+TEST(GlDamage, ALoopShownAgainIsCopiedAndLooksAsDrawn) {
+    DamageScene scene;
+    // The shared toy mesh swells and shrinks in a loop of six steps.
+    const std::vector<rm::Vertex> rest = scene.toyMesh->GetVertices(0);
+    const auto show = [&](int step) {
+        std::vector<rm::Vertex> vertices = rest;
+        for (auto& v : vertices)
+            v.position *= 1.0f + 0.08f * static_cast<float>(step % 6 < 3 ? step % 6 : 6 - step % 6);
+        scene.toyMesh->SetVertices(0, 0, vertices);
+    };
+    auto device = gl::Device::create(200, 160, std::nullopt);
+    ASSERT_TRUE(device);
+    device->RenderChanges(*scene.viewport, *scene.root);
+    // step: what it shows; moved: a still toy moves first (the still part
+    // changes, and what was remembered is forgotten); remembered: copied from
+    // the device's memory. A picture's rectangles include where the toys were
+    // before, so a step is remembered when it and the step before were seen.
+    struct Step {
+        int step;
+        bool moved;
+        bool remembered;
+    };
+    const std::vector<Step> steps{
+        {0, false, false}, {1, false, false}, {2, false, false}, {3, false, false}, {4, false, false},
+        {5, false, false}, {0, false, false}, {1, false, true},  {2, false, true},  {3, true, false},
+        {4, false, false}, {5, false, false}, {0, false, false}, {1, false, false}, {2, false, false},
+        {3, false, false}, {4, false, true},  {5, false, true},
+    };
+    for (const Step& s : steps) {
+        if (s.moved)
+            scene.toys[0]->SetPosition(scene.tree.get(), {-28, -18, 26});
+        show(s.step);
+        const std::uint64_t before = device->stats().remembered;
+        EXPECT_FALSE(device->RenderChanges(*scene.viewport, *scene.root).empty()) << s.step;
+        EXPECT_EQ(device->stats().remembered - before, s.remembered ? 1u : 0u) << s.step;
+        EXPECT_EQ(differing(device->surface(), scene.drawnWhole()), 0) << s.step;
+    }
+}
+
 TEST(GlDamage, DamageRectanglesAreMergedWhereTheyMeet) {
     std::vector<QRect> rects;
     gl::addDamage(rects, QRect(0, 0, 10, 10));

@@ -81,6 +81,30 @@ void MeshInterpolator::Interpolate(double index, Mesh* target, unsigned options)
         apply(index, *mesh, options);
 }
 
+bool MeshInterpolator::Loop(double& first, double& span) const {
+    bool found = false;
+    auto check = [&](const std::vector<double>& indices) {
+        if (indices.empty())
+            return true;
+        const double f = indices.front(), s = indices.back() - indices.front();
+        if (found && (f != first || s != span))
+            return false;
+        first = f;
+        span = s;
+        found = true;
+        return true;
+    };
+    for (const auto& [group, chain] : vertexChains_) {
+        if (!check(chain.indices))
+            return false;
+    }
+    for (const auto& [group, chain] : colorChains_) {
+        if (!check(chain.indices))
+            return false;
+    }
+    return found && span > 0.0;
+}
+
 void MeshInterpolator::apply(double index, Mesh& mesh, unsigned options) const {
     KeyBlend blend;
     for (const auto& [group, chain] : vertexChains_) {

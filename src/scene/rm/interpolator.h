@@ -68,6 +68,9 @@ public:
     void DetachObject(const Mesh* mesh);
     // Applies the keys at index to target, or to the attached meshes when target is null.
     void Interpolate(double index, Mesh* target, unsigned options);
+    // The first index and the span of the keys when every chain has the same
+    // ones (the period of a closed interpolation); false otherwise.
+    bool Loop(double& first, double& span) const;
 
 private:
     struct VertexKey {

@@ -8,8 +8,29 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <glm/gtc/type_ptr.hpp>
+#include <string_view>
 
 namespace gl {
+
+namespace {
+
+// Mixes value into seed (boost's combination, then MurmurHash3's finaliser).
+std::uint64_t mix(std::uint64_t seed, std::uint64_t value) {
+    std::uint64_t h = seed ^ (value + 0x9E3779B97F4A7C15ULL + (seed << 6) + (seed >> 2));
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ULL;
+    h ^= h >> 33;
+    return h;
+}
+
+std::uint64_t hashOf(const void* data, std::size_t size) {
+    return std::hash<std::string_view>{}(std::string_view(static_cast<const char*>(data), size));
+}
+
+} // namespace
 
 namespace {
 
@@ -166,9 +187,9 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
     Renderer& renderer = context_->state<Renderer>();
     const QRect all(0, 0, width_, height_);
     glViewport(0, 0, width_, height_);
-    renderer.begin(viewport, scene);
     std::vector<QRect> damage;
     if (changes.global || changes.damagedArea() > FullRedrawShare * width_ * height_) {
+        renderer.begin(viewport, scene);
         glBindFramebuffer(GL_FRAMEBUFFER, multisampleFramebuffer_);
         clearBound(all);
         glDisable(GL_SCISSOR_TEST);
@@ -178,11 +199,26 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
         cacheAllStale_ = true;
         staleCache_.clear();
         ++stats_.fullRenders;
+        memory_.forget();
     } else {
         // The still part (what did not change now) is drawn again into the
         // cache only where it differs from what the cache holds.
         for (const QRect& r : changes.stillDamage)
             addDamage(staleCache_, r);
+        if (!changes.stillDamage.empty())
+            memory_.forget(); // drawn over another still part
+        damage = std::move(changes.damage);
+        // Rectangles drawn before as they are now are copied; the rest are drawn.
+        const std::vector<PictureMemory::Key> keys = keysOf(now, damage);
+        std::vector<QRect> drawn;
+        for (std::size_t i : memory_.recall(keys, damage, surface_))
+            drawn.push_back(damage[i]);
+        if (drawn.empty()) {
+            ++stats_.remembered;
+            finishRender(renderer, std::move(now));
+            return damage;
+        }
+        renderer.begin(viewport, scene);
         if (cacheAllStale_ || !staleCache_.empty()) {
             glBindFramebuffer(GL_FRAMEBUFFER, cacheFramebuffer_);
             clearBound(cacheAllStale_ ? all : bounding(staleCache_));
@@ -190,24 +226,77 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
             cacheAllStale_ = false;
             staleCache_.clear();
         }
-        damage = std::move(changes.damage);
-        for (const QRect& r : damage)
+        for (const QRect& r : drawn)
             restoreFromCache(r);
         // What changed lies inside the damage: drawn over the restored still part.
         glBindFramebuffer(GL_FRAMEBUFFER, multisampleFramebuffer_);
-        const QRect area = bounding(damage);
+        const QRect area = bounding(drawn);
         glEnable(GL_SCISSOR_TEST);
         glScissor(area.x(), area.y(), area.width(), area.height());
-        renderer.draw(now.items(), [](const DrawItem& item) { return item.changed; });
-        resolveAndRead(damage);
+        renderer.draw(now.items(),
+                      [&area](const DrawItem& item) { return item.changed && item.rect.intersects(area); });
+        resolveAndRead(drawn);
+        for (std::size_t i = 0; i < damage.size(); ++i) {
+            if (std::find(drawn.begin(), drawn.end(), damage[i]) != drawn.end())
+                memory_.remember(keys[i], damage[i], surface_);
+        }
     }
+    finishRender(renderer, std::move(now));
+    return damage;
+}
+
+void Device::finishRender(Renderer& renderer, DrawList&& now) {
     renderer.end();
-    if (stats_.renders % 64 == 0)
+    if (stats_.renders % 64 == 0) {
         boxes_.purge();
+        std::erase_if(contents_, [](const auto& entry) { return entry.second.owner.expired(); });
+    }
     ++stats_.renders;
     previous_ = std::move(now);
     havePrevious_ = true;
-    return damage;
+}
+
+std::uint64_t Device::contentOf(const std::shared_ptr<rm::Visual>& visual) {
+    Content& content = contents_[visual.get()];
+    if (content.owner.lock() == visual && content.revision == visual->revision())
+        return content.hash;
+    // Vertices have no padding, so their bytes are their values.
+    static_assert(sizeof(rm::Vertex) == 9 * sizeof(float));
+    std::uint64_t hash = 0;
+    for (const rm::MeshGroup& group : visual->groups()) {
+        hash = mix(hash, hashOf(group.vertices.data(), group.vertices.size() * sizeof(rm::Vertex)));
+        hash = mix(hash, hashOf(group.indices.data(), group.indices.size() * sizeof(unsigned)));
+        hash = mix(hash, (static_cast<std::uint64_t>(group.color) << 1) | (group.useVertexColors ? 1 : 0));
+        const rm::Material& m = group.material;
+        const float material[7] = {m.specular.x, m.specular.y, m.specular.z, m.power,
+                                   m.emissive.x, m.emissive.y, m.emissive.z};
+        hash = mix(hash, hashOf(material, sizeof material));
+        hash = mix(hash, hashOf(group.texture.data(), group.texture.size()));
+    }
+    content = {visual, visual->revision(), hash};
+    return hash;
+}
+
+std::vector<PictureMemory::Key> Device::keysOf(const DrawList& now, const std::vector<QRect>& damage) {
+    std::vector<PictureMemory::Key> keys;
+    keys.reserve(damage.size());
+    for (const QRect& rect : damage) {
+        const auto word = [](int low, int high) {
+            return static_cast<std::uint64_t>(static_cast<std::uint32_t>(low)) |
+                   static_cast<std::uint64_t>(static_cast<std::uint32_t>(high)) << 32;
+        };
+        std::uint64_t key = mix(word(rect.x(), rect.y()), word(rect.width(), rect.height()));
+        // The still part under the rectangle is the same until the memory is
+        // forgotten; what moved there, in drawing order, makes the rest.
+        for (const DrawItem& item : now.items()) {
+            if (!item.changed || !item.rect.intersects(rect))
+                continue;
+            key = mix(key, contentOf(item.visual));
+            key = mix(key, hashOf(glm::value_ptr(item.model), sizeof(glm::mat4)));
+        }
+        keys.push_back(key);
+    }
+    return keys;
 }
 
 void Device::Clear() {

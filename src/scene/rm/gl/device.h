@@ -16,9 +16,13 @@
 // when nothing moved; when only some visuals changed (own animations, a toy
 // added), the still part of the picture comes from a multisampled cache of
 // colour and depth, and only the changed rectangles are drawn, resolved and
-// read back. Clear(), Render() and Update() draw the whole picture every time.
+// read back. A changed rectangle that shows what it showed before, over the
+// same still part (a looping animation in its next round), is copied from a
+// picture memory instead of being drawn. Clear(), Render() and Update() draw
+// the whole picture every time.
 #include "scene/rm/frame.h"
 #include "scene/rm/gl/drawlist.h"
+#include "scene/rm/gl/picturememory.h"
 #include "scene/rm/viewport.h"
 
 #include <QImage>
@@ -27,6 +31,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace gl {
@@ -39,6 +44,7 @@ struct DeviceStats {
     std::uint64_t renders = 0;     // pictures that changed (by RenderChanges or Update)
     std::uint64_t fullRenders = 0; // of which the whole picture was drawn
     std::uint64_t pixelsRead = 0;  // read back from the renderer into surface()
+    std::uint64_t remembered = 0;  // renders whose pixels came from the picture memory
 };
 
 class Device {
@@ -82,6 +88,11 @@ private:
     // Copies the cache's colour and depth into the picture being drawn.
     void restoreFromCache(const QRect& area);
     void resolveAndRead(const std::vector<QRect>& areas);
+    // The picture memory's key of each damaged rectangle: what moved there, and how.
+    std::vector<PictureMemory::Key> keysOf(const DrawList& now, const std::vector<QRect>& damage);
+    // Ends a render that changed the picture: now becomes the scene as last drawn.
+    void finishRender(Renderer& renderer, DrawList&& now);
+    std::uint64_t contentOf(const std::shared_ptr<rm::Visual>& visual);
 
     std::shared_ptr<EglContext> context_;
     int width_ = 0;
@@ -103,6 +114,15 @@ private:
     BoxCache boxes_;
     std::vector<QRect> staleCache_;
     bool cacheAllStale_ = true;
+    // Rectangles drawn over the current still part, and the contents of the
+    // visuals that moved in them.
+    PictureMemory memory_;
+    struct Content {
+        std::weak_ptr<rm::Visual> owner;
+        std::uint64_t revision = 0;
+        std::uint64_t hash = 0;
+    };
+    std::unordered_map<const rm::Visual*, Content> contents_;
 };
 
 } // namespace gl
