@@ -68,6 +68,11 @@ Synthesiser::Synthesiser(const QString& soundFont, int sampleRate) : state_(std:
     fluid_settings_setnum(s.settings, "synth.gain", 1.0);
     // The mixer's hook drives the synth: no audio driver or threads of its own.
     fluid_settings_setint(s.settings, "synth.cpu-cores", 1);
+    // Only the samples of the instruments a song uses are in memory: they
+    // load when a channel selects the instrument and go when none uses it any
+    // more. A General MIDI soundfont holds tens of megabytes of samples (the
+    // larger ones well over a hundred), of which a carol uses a few.
+    fluid_settings_setint(s.settings, "synth.dynamic-sample-loading", 1);
     s.synth = new_fluid_synth(s.settings);
     // Loading a large soundfont takes a while: the window does not wait for it.
     s.loader = std::thread([&s, path = soundFont.toLocal8Bit()] {
