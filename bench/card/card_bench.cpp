@@ -10,6 +10,7 @@
 #include "platform/picture.h"
 #include "scene/openglprobe.h"
 #include "scene/tree.h"
+#include "support/benchhome.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ struct Decoration {
 
 Decoration& Default() {
     static Decoration decoration = [] {
-        Paths.HDPath = PINEWICK_BENCH_HOME;
+        Paths.HDPath = BenchHome();
         DirectXVersion = GetDXVersion();
         Decoration d;
         d.window = LoadPicture(DataFile("Resource/Bk.bmp")).convertToFormat(QImage::Format_RGB32);

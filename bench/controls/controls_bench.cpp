@@ -2,6 +2,7 @@
 // frames, a worst-case speckled picture) and the colour picker's drag steps.
 #include "controls/bitmapregion.h"
 #include "controls/colorselect.h"
+#include "support/benchhome.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -66,7 +67,7 @@ BENCHMARK(BM_RegionWindowFace)->Unit(benchmark::kMicrosecond);
 
 // The generated window background, when the Data folder has been built.
 void BM_RegionBackgroundPicture(benchmark::State& state) {
-    const QImage picture(QStringLiteral(PINEWICK_BENCH_HOME "Data/Resource/Bk.bmp"));
+    const QImage picture(QString(BenchHome()) + "Data/Resource/Bk.bmp");
     if (picture.isNull()) {
         state.SkipWithError("Data/Resource/Bk.bmp not built");
         return;

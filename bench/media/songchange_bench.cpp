@@ -5,6 +5,7 @@
 // first song, which meets the soundfont still loading, is reported apart.
 #include "media/audiodevice.h"
 #include "media/mediaplayer.h"
+#include "support/benchhome.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +18,7 @@
 namespace {
 
 QStringList songs() {
-    const QDir dir(QStringLiteral(PINEWICK_BENCH_HOME "Data/Resource"));
+    const QDir dir(QString(BenchHome()) + "Data/Resource");
     QStringList files;
     for (const QString& name : dir.entryList({"Song*.mid"}, QDir::Files, QDir::Name)) {
         files << dir.filePath(name);

@@ -7,6 +7,7 @@
 //   build/bench/render_pictures OUTFOLDER [EARLIERFOLDER]
 #include "platform/paths.h"
 #include "scene/tree.h"
+#include "support/benchhome.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -62,10 +63,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    Paths.HDPath = PINEWICK_BENCH_HOME;
+    Paths.HDPath = BenchHome();
     QImage window(DataFile("Resource/Bk.bmp"));
     if (window.isNull()) {
-        std::fprintf(stderr, "render_pictures: no window picture under %s\n", PINEWICK_BENCH_HOME);
+        std::fprintf(stderr, "render_pictures: no window picture under %s\n", BenchHome());
         return 1;
     }
     const QImage background = window.convertToFormat(QImage::Format_RGB32).copy(135, 32, 370, 376);

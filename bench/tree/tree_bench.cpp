@@ -15,6 +15,7 @@
 #include "scene/descfile.h"
 #include "scene/scenevector.h"
 #include "scene/tree.h"
+#include "support/benchhome.h"
 
 #include <QFile>
 #include <QPainter>
@@ -67,7 +68,7 @@ QImage treeBackground() {
 
 // The default decoration, with extraToys more toys spread over the tree.
 std::unique_ptr<TTree> makeTree(int extraToys) {
-    Paths.HDPath = PINEWICK_BENCH_HOME;
+    Paths.HDPath = BenchHome();
     QString name = "desc.default";
     if (extraToys > 0) {
         DescriptionFile file =

@@ -1,0 +1,5 @@
+#include "support/benchhome.h"
+
+const char* BenchHome() {
+    return PINEWICK_BENCH_HOME;
+}
