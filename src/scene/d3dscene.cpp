@@ -176,10 +176,26 @@ const QImage& TD3DScene::renderSurface() const {
 
 void TD3DScene::PaintTo(int x, int y, QPainter& canvas) {
     // Only what the canvas lets through is composed: a repaint of the
-    // rectangles the last render changed costs what they cover.
-    QRect area(QPoint(0, 0), size_);
-    if (canvas.hasClipping())
-        area &= canvas.clipBoundingRect().toAlignedRect().translated(-x, -y);
+    // rectangles the last render changed costs what they cover. Each
+    // rectangle on its own, as the parts a render changed are often far apart
+    // and the box around them all much larger (a clip of very many pieces is
+    // taken whole).
+    const QRect whole(QPoint(0, 0), size_);
+    if (!canvas.hasClipping()) {
+        paintArea(whole, x, y, canvas);
+        return;
+    }
+    const QRegion clip = canvas.clipRegion().translated(-x, -y) & whole;
+    if (clip.rectCount() > 64) {
+        paintArea(clip.boundingRect(), x, y, canvas);
+        return;
+    }
+    for (const QRect& area : clip) {
+        paintArea(area, x, y, canvas);
+    }
+}
+
+void TD3DScene::paintArea(const QRect& area, int x, int y, QPainter& canvas) {
     if (area.isEmpty())
         return;
     // The same area in the rendering's device pixels.

@@ -105,6 +105,8 @@ public:
     QWidget* treeControl() const { return treeControl_; }
 
 private:
+    // PaintTo for one rectangle of the scene (scene pixels).
+    void paintArea(const QRect& area, int x, int y, QPainter& canvas);
     std::string treeMeshError_;
     void buildScene();
     void reportSurfaceError();
