@@ -399,6 +399,9 @@ void TFormTree::FormActivate() {
 void TFormTree::FormDestroy() {
     stepping_ = false;
     frameTimer_.stop();
+    if (TimeThread) {
+        TimeThread->SetResting(false);
+    }
     help_.reset();
     // The history holds toys taken off, which show the tree's meshes.
     history_.reset();

@@ -1,8 +1,9 @@
 // TFormTree: the frame timer that drives IdleStep. It runs once per display
 // frame while some of the window can be seen; minimised, covered or on another
-// workspace, the window costs nothing. The time thread counts on meanwhile, so
-// the first step after the window shows again moves everything by the time
-// that passed: a fall in progress lands where it would have.
+// workspace, the window costs nothing. The time thread counts on meanwhile (at
+// rest, without waking), so the first step after the window shows again moves
+// everything by the time that passed: a fall in progress lands where it would
+// have.
 #include "mainwindow/formtree.h"
 #include "platform/timethread.h"
 #include "platform/windowcover.h"
@@ -38,6 +39,11 @@ void TFormTree::followExposure() {
         frameTimer_.start();
     } else if (!run && frameTimer_.isActive()) {
         frameTimer_.stop();
+    }
+    // Unseen, nothing here needs the clock's thread to wake: it rests, and
+    // still answers with the count it would have reached.
+    if (TimeThread) {
+        TimeThread->SetResting(stepping_ && !run);
     }
 }
 
