@@ -142,7 +142,10 @@ void TTree::StartDrop(const rm::Vector& start) {
         dropOffset_ = 0;
         return;
     }
-    dropOffset_ = static_cast<float>(std::trunc((1 - start.y / treeHeight_) * timeForDrop_ + 0.5));
+    // Let go above the tip, a toy starts from rest: a negative offset would
+    // send it up, out of sight, for seconds before it came back down.
+    dropOffset_ =
+        static_cast<float>(std::max(0.0, std::trunc((1 - start.y / treeHeight_) * timeForDrop_ + 0.5)));
 }
 
 bool TTree::DropStep(TToy* toy, double t) {

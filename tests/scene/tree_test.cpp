@@ -175,25 +175,32 @@ TEST_F(TreeTest, FallStartsWithItsOffsetAndStopsExactlyOnTheFloor) {
     EXPECT_EQ(tree->DropTimeOffset(), 30000);
     tree->StartDrop({0, 20, 0}); // (1 - 20/80) × 30000 + 0.5
     EXPECT_EQ(tree->DropTimeOffset(), 22500);
+    tree->StartDrop({0, 1.5f * tree->TreeHeight(), 0}); // above the tip: from rest
+    EXPECT_EQ(tree->DropTimeOffset(), 0);
 
-    // Released beside the tip: the fall takes a few steps. (Released lower, the
-    // offset makes the first step cover most of the way.)
-    const rm::Vector start = tree->ScreenToTree(300, 40);
-    TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, start);
-    tree->StartDrop(start);
-    float previous = start.y;
-    bool landed = false;
-    int steps = 0;
-    for (double t = 16; !landed && steps < 1000; t += 16, ++steps) {
-        landed = tree->DropStep(toy, t);
-        const float y = toy->frame()->GetPosition(tree->treeFrame().get()).y;
-        ASSERT_GE(y, 0);
-        EXPECT_LE(y, previous);
-        previous = y;
+    // Released beside the tip, and above it at the control's top edge: the
+    // fall takes a few steps and never goes up. (Released lower, the offset
+    // makes the first step cover most of the way.)
+    for (const QPoint release : {QPoint(300, 40), QPoint(300, 1)}) {
+        SCOPED_TRACE(release.y());
+        const rm::Vector start = tree->ScreenToTree(release.x(), release.y());
+        TToy* toy = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, start);
+        tree->StartDrop(start);
+        float previous = start.y;
+        bool landed = false;
+        int steps = 0;
+        for (double t = 16; !landed && steps < 1000; t += 16, ++steps) {
+            landed = tree->DropStep(toy, t);
+            const float y = toy->frame()->GetPosition(tree->treeFrame().get()).y;
+            ASSERT_GE(y, 0);
+            ASSERT_LE(y, previous);
+            previous = y;
+        }
+        EXPECT_TRUE(landed);
+        EXPECT_EQ(previous, 0);
+        EXPECT_GT(steps, 3);
     }
-    EXPECT_TRUE(landed);
-    EXPECT_EQ(previous, 0);
-    EXPECT_GT(steps, 3);
+    EXPECT_GT(tree->ScreenToTree(300, 1).y, tree->TreeHeight());
 }
 
 TEST_F(TreeTest, LandingPlaysThenRemovesTheToy) {
