@@ -36,10 +36,11 @@ TEST(XLoader, FacesAreGroupedByMaterialWithTheirProperties) {
     ASSERT_TRUE(builder->Load(dataFile("two_materials.x"))) << builder->lastError();
     auto mesh = builder->CreateMesh();
     ASSERT_EQ(mesh->GetGroupCount(), 2);
-    // Faces 0 and 2 use the red material, face 1 the blue one; a vertex per face corner.
+    // Faces 0 and 2 use the red material, face 1 the blue one; the two red
+    // faces share the corners with the same point and normal.
     rm::GroupInfo red = mesh->GetGroup(0);
     EXPECT_EQ(red.faceCount, 2u);
-    EXPECT_EQ(red.vertexCount, 6u);
+    EXPECT_EQ(red.vertexCount, 4u);
     EXPECT_EQ(mesh->GetGroupColor(0), 0xFFFF0000u);
     EXPECT_FLOAT_EQ(mesh->GetGroupMaterial(0).power, 20.0f);
     EXPECT_FLOAT_EQ(mesh->GetGroupMaterial(0).specular.x, 1.0f);
@@ -51,7 +52,7 @@ TEST(XLoader, FacesAreGroupedByMaterialWithTheirProperties) {
     EXPECT_EQ(vertices[0].position, rm::Vector(-1, 0, 0));
     EXPECT_EQ(vertices[1].position, rm::Vector(0, 1, 0));
     EXPECT_EQ(vertices[0].normal, rm::Vector(0, 0, -1));
-    EXPECT_EQ(red.faceData, (std::vector<unsigned>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(red.faceData, (std::vector<unsigned>{0, 1, 2, 1, 0, 3}));
     rm::Box box = builder->GetBox();
     EXPECT_EQ(box.min, rm::Vector(-1, -1, 0));
     EXPECT_EQ(box.max, rm::Vector(1, 1, 0.5f));
@@ -348,6 +349,44 @@ TEST(XLoader, PolygonsFanOutAndShortMaterialListsRepeatTheirLastEntry) {
     EXPECT_EQ(groups[1].texture, "") << "a texture that is nowhere is no texture";
     // Smooth normals face the viewer of clockwise faces (towards -z).
     EXPECT_NEAR(groups[1].vertices[0].normal.z, -1.0f, 1e-6);
+}
+
+// Corners share a vertex when they name the same point and the same normal,
+// whatever the values: two key meshes of one shape get the same vertices in
+// the same order even where one of them has two points in one place.
+TEST(XLoader, CornersShareAVertexByPointAndNormalNumbers) {
+    struct Case {
+        const char* name;
+        const char* points;
+        const char* normals; // empty: none in the file
+        std::size_t vertices;
+        std::vector<unsigned> indices;
+    };
+    const Case cases[] = {
+        {"one normal per point",
+         "0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;;",
+         " MeshNormals {\n 4;\n 0;0;-1;, 0;0;-1;, 0;0;-1;, 0;0;-1;;\n 2;\n 3;0,1,2;, 3;0,2,3;;\n }\n",
+         4,
+         {0, 1, 2, 0, 2, 3}},
+        {"a crease: one point, two normals",
+         "0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;;",
+         " MeshNormals {\n 2;\n 0;0;-1;, 0;-1;0;;\n 2;\n 3;0,0,0;, 3;1,1,1;;\n }\n",
+         6,
+         {0, 1, 2, 3, 4, 5}},
+        {"no normals", "0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;;", "", 4, {0, 1, 2, 0, 2, 3}},
+        {"two points in one place stay two", "0;0;0;, 1;0;0;, 1;1;0;, 1;1;0;;", "", 4, {0, 1, 2, 0, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = std::string(header) + "Mesh Quad {\n 4;\n " + c.points +
+                                 "\n 2;\n 3;0,1,2;, 3;0,2,3;;\n" + c.normals + "}\n";
+        std::vector<rm::MeshGroup> groups;
+        std::string error;
+        ASSERT_TRUE(rm::loadXData(text, ".", groups, &error)) << error;
+        ASSERT_EQ(groups.size(), 1u);
+        EXPECT_EQ(groups[0].vertices.size(), c.vertices);
+        EXPECT_EQ(groups[0].indices, c.indices);
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "scene/rm/xloaderparser.h"
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <glm/gtc/type_ptr.hpp>
@@ -291,19 +292,31 @@ private:
             const std::size_t firstIndex = group.indices.size();
             if (!colors.empty())
                 group.useVertexColors = true;
+            // Corners with the same point and the same normal are one vertex:
+            // every attribute follows from those two numbers, so the keyframes
+            // of one shape keep the same vertices in the same order.
+            std::unordered_map<std::uint64_t, unsigned> vertexOf;
+            std::vector<unsigned> corners;
             for (const std::size_t f : facesOf[material]) {
                 const auto& face = faces[f];
-                const unsigned base = static_cast<unsigned>(group.vertices.size());
+                corners.clear();
                 for (std::size_t k = 0; k < face.size(); ++k) {
                     const std::size_t v = face[k];
+                    const std::size_t n = normals.empty() ? 0 : normalFaces[f][k];
+                    const auto [at, added] = vertexOf.try_emplace(
+                        static_cast<std::uint64_t>(v) << 32 | static_cast<std::uint32_t>(n),
+                        static_cast<unsigned>(group.vertices.size()));
+                    corners.push_back(at->second);
+                    if (!added)
+                        continue;
                     Vertex vertex;
                     vertex.position = Vector(transform * glm::vec4(positions[v], 1.0f));
                     if (!finite(vertex.position))
                         damaged(what + ": vertex " + std::to_string(v) + " is not a finite point");
                     if (!normals.empty()) {
-                        const Vector n = normalMatrix * normals[normalFaces[f][k]];
-                        const float length = glm::length(n);
-                        vertex.normal = length > 0 && std::isfinite(length) ? n / length : Vector(0.0f);
+                        const Vector normal = normalMatrix * normals[n];
+                        const float length = glm::length(normal);
+                        vertex.normal = length > 0 && std::isfinite(length) ? normal / length : Vector(0.0f);
                     }
                     if (!uv.empty()) {
                         vertex.u = std::isfinite(uv[2 * v]) ? uv[2 * v] : 0.0f;
@@ -313,10 +326,10 @@ private:
                         vertex.color = colors[v];
                     group.vertices.push_back(vertex);
                 }
-                for (std::size_t k = 1; k + 1 < face.size(); ++k) {
-                    group.indices.push_back(base);
-                    group.indices.push_back(base + static_cast<unsigned>(k));
-                    group.indices.push_back(base + static_cast<unsigned>(k + 1));
+                for (std::size_t k = 1; k + 1 < corners.size(); ++k) {
+                    group.indices.push_back(corners[0]);
+                    group.indices.push_back(corners[k]);
+                    group.indices.push_back(corners[k + 1]);
                 }
             }
             if (normals.empty())
