@@ -373,7 +373,6 @@ TEST(XLoader, CornersShareAVertexByPointAndNormalNumbers) {
          " MeshNormals {\n 2;\n 0;0;-1;, 0;-1;0;;\n 2;\n 3;0,0,0;, 3;1,1,1;;\n }\n",
          6,
          {0, 1, 2, 3, 4, 5}},
-        {"no normals", "0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;;", "", 4, {0, 1, 2, 0, 2, 3}},
         {"two points in one place stay two", "0;0;0;, 1;0;0;, 1;1;0;, 1;1;0;;", "", 4, {0, 1, 2, 0, 2, 3}},
     };
     for (const Case& c : cases) {
