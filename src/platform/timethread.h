@@ -30,7 +30,6 @@ public:
     void Reset();
     // Rests the thread (no wakeups) or sets it counting again.
     void SetResting(bool resting);
-    bool Resting() const { return resting_.load(std::memory_order_acquire); }
 
 private:
     void Execute();
