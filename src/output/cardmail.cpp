@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QUuid>
 
-namespace mail {
+namespace output {
 
 namespace {
 
@@ -88,7 +88,7 @@ std::vector<std::string> CardHtml(const std::string& greeting, const std::string
     };
 }
 
-void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::string& recipient,
+void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, const std::string& recipient,
                      const std::string& greeting, const CardInlinePicture& picture) {
     mail.ListTo.clear();
     mail.Attachments.clear();
@@ -102,7 +102,7 @@ void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::stri
     mail.Subject = greeting;
 
     // The picture's id is unique and names the sender's domain, as a message id does.
-    const std::string from = AsciiAddress(account.Address);
+    const std::string from = mail::AsciiAddress(account.Address);
     const std::size_t at = from.rfind('@');
     const std::string domain =
         at == std::string::npos ? std::string("pinewick.invalid") : from.substr(at + 1);
@@ -111,24 +111,24 @@ void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::stri
     mail.MailText = CardPlainText(greeting);
     mail.HtmlText = CardHtml(greeting, contentId);
     mail.Attachments.push_back(picture.File.toStdString());
-    TAttachmentInfo info;
+    mail::TAttachmentInfo info;
     info.FileName = picture.File.toStdString();
     info.Name = QFileInfo(picture.File).fileName().toStdString();
-    info.Encoding = AttachmentEncoding::Base64;
+    info.Encoding = mail::AttachmentEncoding::Base64;
     info.ContentType = picture.MimeType;
     info.Disposition = "inline";
     info.ContentID = contentId;
     mail.SetAttachmentInfo(1, info);
     if (!picture.StillFile.isEmpty()) {
         mail.Attachments.push_back(picture.StillFile.toStdString());
-        TAttachmentInfo still;
+        mail::TAttachmentInfo still;
         still.FileName = picture.StillFile.toStdString();
         still.Name = QFileInfo(picture.StillFile).fileName().toStdString();
-        still.Encoding = AttachmentEncoding::Base64;
+        still.Encoding = mail::AttachmentEncoding::Base64;
         still.ContentType = "image/jpeg";
         still.Disposition = "attachment";
         mail.SetAttachmentInfo(2, still);
     }
 }
 
-} // namespace mail
+} // namespace output

@@ -12,8 +12,10 @@
 class TTree;
 
 namespace mail {
-
 class SendMail;
+} // namespace mail
+
+namespace output {
 
 // The temporary folder + "Pinewick.jpg", the picture handed to the user's own
 // mail program.
@@ -55,7 +57,7 @@ std::vector<std::string> CardHtml(const std::string& greeting, const std::string
 // (with its encryption and login), the typed text as the recipient, the
 // greeting as subject, and the card as plain text and HTML with the picture
 // inline.
-void PrepareCardMail(SendMail& mail, const MailAccount& account, const std::string& recipient,
+void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, const std::string& recipient,
                      const std::string& greeting, const CardInlinePicture& picture);
 
-} // namespace mail
+} // namespace output

@@ -221,7 +221,7 @@ void TFormOut::SendClick() {
     // The picture goes into a folder of its own that only this user can read,
     // made fresh for this send: nothing else can be mailed in its place.
     cardFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pinewick-card-XXXXXX");
-    mail::CardInlinePicture picture;
+    output::CardInlinePicture picture;
     QString error;
     if (!cardFolder_->isValid()) {
         error = "No private folder for the card picture could be made in " + QDir::tempPath() + ": " +
@@ -229,12 +229,13 @@ void TFormOut::SendClick() {
     } else if (tree_ == nullptr) {
         error = "There is no card to send.";
     } else {
-        mail::WriteCardInlinePicture(windowBackground_, *tree_, cardFolder_->path(), &picture, &error);
+        output::WriteCardInlinePicture(windowBackground_, *tree_, cardFolder_->path(), &picture, &error);
     }
     if (!picture.File.isEmpty() && Animated->isChecked()) {
         const ExportResult made =
             RunWithProgress(this, "Making the animated card…", [&](const ExportProgress& progress) {
-                return mail::AnimateCardInlinePicture(windowBackground_, *tree_, &picture, progress, &error);
+                return output::AnimateCardInlinePicture(windowBackground_, *tree_, &picture, progress,
+                                                        &error);
             });
         if (made == ExportResult::Cancelled) {
             cardFolder_.reset();
@@ -258,7 +259,7 @@ void TFormOut::SendClick() {
         OfferOwnMailProgram();
         return;
     }
-    mail::PrepareCardMail(SendMail, account, eMail->text().toStdString(), tree_->WelcomeText, picture);
+    output::PrepareCardMail(SendMail, account, eMail->text().toStdString(), tree_->WelcomeText, picture);
     account_ = account;
     Wipe(account_.Security.Password);
     if (account.Security.NeedsPassword() && account.Security.Password.empty()) {
@@ -369,9 +370,9 @@ void TFormOut::OfferOwnMailProgram() {
     const QString subject = tree_ != nullptr ? QString::fromStdString(tree_->WelcomeText) : QString();
     // The mail program reads the picture after we are gone: it lies in the
     // temporary folder, written anew now.
-    const QString picture = mail::CardPictureFile();
+    const QString picture = output::CardPictureFile();
     QString error;
-    if (tree_ == nullptr || !mail::SaveCardPicture(windowBackground_, *tree_, picture, &error)) {
+    if (tree_ == nullptr || !output::SaveCardPicture(windowBackground_, *tree_, picture, &error)) {
         Message(QMessageBox::Warning, "The card picture could not be written: " + error);
         return;
     }
@@ -396,8 +397,8 @@ void TFormOut::PrintClick() {
     const bool started = canvas.begin(&printer);
     if (started) {
         const auto page =
-            mail::TPrintLayout::ForPage(printer.width(), printer.logicalDpiX(), printer.logicalDpiY());
-        mail::PrintCard(canvas, page, PrintCardBackground(windowBackground_), *tree_);
+            output::TPrintLayout::ForPage(printer.width(), printer.logicalDpiX(), printer.logicalDpiY());
+        output::PrintCard(canvas, page, PrintCardBackground(windowBackground_), *tree_);
         canvas.end();
     }
     QApplication::restoreOverrideCursor();

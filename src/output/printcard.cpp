@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <cmath>
 
-namespace mail {
+namespace output {
 
 TPrintLayout TPrintLayout::ForPage(int pageWidth, int dpiX, int dpiY) {
     TPrintLayout page;
@@ -49,4 +49,4 @@ void PrintCard(QPainter& canvas, const TPrintLayout& page, const QImage& cardBac
     canvas.restore();
 }
 
-} // namespace mail
+} // namespace output

@@ -10,7 +10,7 @@ class QImage;
 class QPainter;
 class TTree;
 
-namespace mail {
+namespace output {
 
 // Where the 640-pixel-wide window's rectangles land on a page, in printer
 // pixels. Every step divides as integers (truncating), in the order below, so
@@ -33,4 +33,4 @@ struct TPrintLayout {
 // tree's picture into the tree's rectangle.
 void PrintCard(QPainter& canvas, const TPrintLayout& page, const QImage& cardBackground, TTree& tree);
 
-} // namespace mail
+} // namespace output

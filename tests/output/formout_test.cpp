@@ -726,7 +726,7 @@ TEST_F(FormOutTest, PrintDrawsTheCardOnThePageAndCancelPrintsNothing) {
         ASSERT_FALSE(page.isNull());
         // Everything printed lies in the card's rectangle, 10 mm from the
         // paper's left and top edges and as wide as the paper inside them.
-        const mail::TPrintLayout layout = mail::TPrintLayout::ForPage(page.width(), 100, 100);
+        const output::TPrintLayout layout = output::TPrintLayout::ForPage(page.width(), 100, 100);
         const QRect want = layout.Map({0, 0, 640, 422});
         ASSERT_EQ(want.topLeft(), QPoint(39, 39));
         int left = page.width(), top = page.height(), right = -1, bottom = -1;

@@ -13,7 +13,7 @@
 
 namespace {
 
-using mail::TPrintLayout;
+using output::TPrintLayout;
 
 TEST(PrintLayout, PlacesOfA600DpiPage) {
     const TPrintLayout page = TPrintLayout::ForPage(4960, 600, 600);
@@ -106,7 +106,7 @@ TEST(PrintCard, PdfAt600DpiShowsTheRectanglesOfTheLayout) {
         QPainter canvas(&printer);
         const TPrintLayout page = TPrintLayout::ForPage(4960, printer.logicalDpiX(), printer.logicalDpiY());
         ASSERT_EQ(page.dpiX, 600);
-        mail::PrintCard(canvas, page, card, tree);
+        output::PrintCard(canvas, page, card, tree);
     }
     QProcess render;
     render.start("pdftoppm", {"-r", "600", "-x", "0", "-y", "0", "-W", "4960", "-H", "3400", "-png",

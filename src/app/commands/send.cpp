@@ -53,9 +53,9 @@ void PrintOwnMailProgramOffer(const QString& address, const std::string& greetin
                               TTree& tree) {
     // The mail program reads the picture after we are gone: it lies in the
     // temporary folder, written anew now.
-    const QString picture = mail::CardPictureFile();
+    const QString picture = output::CardPictureFile();
     QString error;
-    if (!mail::SaveCardPicture(background, tree, picture, &error)) {
+    if (!output::SaveCardPicture(background, tree, picture, &error)) {
         std::fprintf(stderr, "pinewick: the card picture could not be written: %s\n", qPrintable(error));
         return;
     }
@@ -80,20 +80,20 @@ int RunSend(const QString& address, bool verbose, bool animated) {
     // The card picture lies in a folder of its own that only this user can
     // read, made for this send and removed after it; no picture, no mail.
     QTemporaryDir folder(QDir::tempPath() + "/pinewick-card-XXXXXX");
-    mail::CardInlinePicture picture;
+    output::CardInlinePicture picture;
     QString error;
     if (!folder.isValid()) {
         std::fprintf(stderr, "pinewick: the card was not sent: no private folder could be made in %s: %s\n",
                      qPrintable(QDir::tempPath()), qPrintable(folder.errorString()));
         return 1;
     }
-    if (!mail::WriteCardInlinePicture(background, tree, folder.path(), &picture, &error)) {
+    if (!output::WriteCardInlinePicture(background, tree, folder.path(), &picture, &error)) {
         std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
         return 1;
     }
     if (animated) {
         const ExportResult made = WithProgressBar([&](const ExportProgress& progress) {
-            return mail::AnimateCardInlinePicture(background, tree, &picture, progress, &error);
+            return output::AnimateCardInlinePicture(background, tree, &picture, progress, &error);
         });
         if (made != ExportResult::Written) {
             std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
@@ -172,7 +172,7 @@ int RunSend(const QString& address, bool verbose, bool animated) {
     mail.OnDone = [](mail::SendMail&) {
         QCoreApplication::quit();
     };
-    mail::PrepareCardMail(mail, account, address.toStdString(), tree.WelcomeText, picture);
+    output::PrepareCardMail(mail, account, address.toStdString(), tree.WelcomeText, picture);
     std::printf("Connecting to %s:%u ...\n", VisibleText(account.Server).c_str(), unsigned(account.Port));
     std::fflush(stdout);
     mail.SetAction(mail::TMailAction::Send_Mail);
