@@ -67,6 +67,47 @@ std::string Quoted(const std::string& value) {
 
 } // namespace
 
+std::string SendMail::ComposeReadyMessage() {
+    std::string message;
+    // The headers name the first recipient as a request would: in front of To.
+    const std::vector<std::string> listTo = ListTo;
+    if (!TO_Address.empty()) {
+        ListTo.insert(ListTo.begin(), TO_Address + "|" + TO_Name);
+    }
+    const bool cancelled = cancelled_;
+    const bool inMessageText = inMessageText_;
+    cancelled_ = false;
+    capture_ = &message;
+    ComposeMessage();
+    capture_ = nullptr;
+    cancelled_ = cancelled;
+    inMessageText_ = inMessageText;
+    ListTo = listTo;
+    return message;
+}
+
+// After the server's go-ahead: the message, made now or before, and the end line.
+void SendMail::SendMessageText() {
+    if (ReadyMessage.empty()) {
+        ComposeMessage();
+    } else {
+        inMessageText_ = true;
+        atLineStart_ = true;
+        Info(SendMailInfo::BodyStart, std::to_string(ReadyMessage.size()));
+        SendText(ReadyMessage);
+        if (!ReadyMessage.ends_with("\r\n")) {
+            SendText("\r\n");
+        }
+        Info(SendMailInfo::BodyProgress, std::to_string(ReadyMessage.size()));
+    }
+    if (cancelled_) {
+        return;
+    }
+    // The end of the data is the one line that is never dot-stuffed.
+    inMessageText_ = false;
+    SendLine(".");
+}
+
 void SendMail::ComposeMessage() {
     std::string body;
     for (const std::string& line : MailText) {
@@ -213,12 +254,6 @@ void SendMail::ComposeMessage() {
         SendLine(std::string("--") + kBoundary + "--");
         SendLine("");
     }
-    if (cancelled_) {
-        return;
-    }
-    // The end of the data is the one line that is never dot-stuffed.
-    inMessageText_ = false;
-    SendLine(".");
 }
 
 // Text the caller feeds in, sent as it comes.

@@ -98,6 +98,8 @@ void SendMail::StartRequest() {
     mailSent_ = false;
     lastError_ = SendMailError::None;
     skip_ = {0, 0, 0};
+    // Commands go out at once, even after a request cancelled in its message text.
+    inMessageText_ = false;
     acceptedRecipients_ = 0;
     lastRefusal_.clear();
 
@@ -119,23 +121,30 @@ void SendMail::StartRequest() {
         lastError_ = SendMailError::MailDestination;
         Error(SendMailError::MailDestination,
               problem.empty() ? "Mail Destination Error" : "Mail Destination Error: " + problem);
-        Abort();
+        // A kept connection stays for the next mail: nothing was said on it.
+        if (Connected() && step_ == kIdle) {
+            KeepIdle();
+        } else {
+            Abort();
+        }
         return;
     }
 
-    if (Connected()) {
-        // Still connected from the previous mail: go straight to MAIL FROM.
-        step_ = kHelo;
+    reconnected_ = false;
+    if (Connected() && step_ == kIdle) {
+        // Still connected from the previous mail: RSET clears whatever that
+        // transaction left, and its answer shows the connection still works.
+        step_ = kReset;
         replies_.Clear();
         replyLines_ = 0;
         TouchReplyTimer();
-        inReply_ = true;
-        Info(SendMailInfo::ReplyLine, " ");
-        ActOnReply(" ");
-        inReply_ = false;
+        SendCommand("RSET");
         return;
     }
+    OpenConnection();
+}
 
+void SendMail::OpenConnection() {
     SetWinsockStarted(true);
     if (!WinsockStarted()) {
         lastError_ = SendMailError::WinsockNotInitialized;
@@ -171,6 +180,54 @@ void SendMail::StartRequest() {
         ResolveHost(KnownHostName);
     }
     CheckSocketError();
+}
+
+// A kept connection that the server closed meanwhile (or that answers RSET
+// with a refusal such as 421): nothing of this mail has gone out yet, so it
+// starts again on a new connection, once per request.
+bool SendMail::ReconnectAfterDrop() {
+    if (step_ != kReset || reconnected_ || cancelled_) {
+        return false;
+    }
+    reconnected_ = true;
+    replyTimer_.stop();
+    outgoing_.clear();
+    outgoingSent_ = 0;
+    CloseSocket();
+    LastError = 0;
+    Info(SendMailInfo::ServerClosed);
+    // Connected anew from the event loop: the stream that noticed the drop may
+    // still be on the call stack.
+    step_ = kGreeting;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!cancelled_) {
+                OpenConnection();
+            }
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+void SendMail::CloseKeptConnection() {
+    if (busy_ || step_ != kIdle) {
+        return;
+    }
+    if (Connected()) {
+        SendCommand("QUIT");
+    }
+    step_ = kQuit;
+    cancelled_ = true;
+    replyTimer_.stop();
+    CloseSocket();
+}
+
+// The request ends with the connection kept for the next one.
+void SendMail::KeepIdle() {
+    step_ = kIdle;
+    replyTimer_.stop();
+    PostMessage(kDoneMessage);
 }
 
 // Every address goes out whole or not at all: the first one unfit to send, and why.
@@ -227,14 +284,14 @@ void SendMail::ConnectedHandler() {
 }
 
 void SendMail::DisconnectHandler() {
-    if (CheckSocketError()) {
+    if (ReconnectAfterDrop() || CheckSocketError()) {
         return;
     }
     Info(SendMailInfo::ServerClosed);
     if (step_ == kTlsHandshake && !mailSent_) {
         lastError_ = SendMailError::TlsHandshakeFailed;
         Error(lastError_, SecureMailErrorText(lastError_, "the server closed the connection"));
-    } else if (!mailSent_) {
+    } else if (!mailSent_ && step_ != kIdle) {
         lastError_ = SendMailError::PrematurelyDisconnected;
         Error(SendMailError::PrematurelyDisconnected, "Prematurely Disconnected");
     }
@@ -265,6 +322,9 @@ bool SendMail::CheckSocketError() {
     if (socketError == 0) {
         lastError_ = SendMailError::None;
         return false;
+    }
+    if (ReconnectAfterDrop()) {
+        return true;
     }
     if (mailSent_) {
         // The server took the mail; what becomes of QUIT changes nothing.
@@ -340,6 +400,11 @@ void SendMail::DoneMessage(int message) {
 }
 
 void SendMail::Info(SendMailInfo info, const std::string& addinfo) {
+    // While a message is only composed, nothing goes to a server: only a
+    // picture left out is worth telling.
+    if (capture_ && info != SendMailInfo::AttachmentSkipped) {
+        return;
+    }
     if (OnMailInfo) {
         OnMailInfo(*this, info, addinfo);
     }
@@ -375,6 +440,10 @@ void SendMail::SendHeader(std::string_view text) {
 }
 
 void SendMail::SendText(std::string_view text) {
+    if (capture_) {
+        capture_->append(text);
+        return;
+    }
     if (cancelled_) {
         return;
     }

@@ -60,8 +60,19 @@ public:
     // The Date and Message-ID values; empty = the time of sending and a new id.
     std::string DateHeader;
     std::string MessageId;
+    // A message composed before (ComposeReadyMessage): when set, it goes out
+    // after DATA as it stands, instead of one composed from the properties
+    // above. Only the envelope (FROM_Address, TO_Address and the lists) counts.
+    std::string ReadyMessage;
 
-    // After an accepted mail, keep the connection for the next request.
+    // The message the properties describe, as the bytes that would follow DATA
+    // (CR LF lines, not dot-stuffed, without the final "." line). Needs no
+    // connection; a request may be running meanwhile only on another SendMail.
+    std::string ComposeReadyMessage();
+
+    // After a mail, accepted or with every recipient refused, keep the
+    // connection for the next request, which starts with RSET (and connects
+    // anew when the server has closed the connection meanwhile).
     bool KeepConnectionOpen = false;
     // Seconds a whole reply may take to arrive, counted from the command it
     // answers (or the last bytes the server took); 0 = no limit.
@@ -79,6 +90,9 @@ public:
     const TAttachmentInfo* AttachmentInfo(int position) const;
 
     bool Busy() const { return busy_; }
+    // Ends a kept connection between requests: QUIT, then the socket closes.
+    // No request runs, so no event follows.
+    void CloseKeptConnection();
     SendMailError LastMailError() const { return lastError_; }
 
     // Cuts an entry at its first "|" into address and display name.
@@ -110,6 +124,8 @@ private:
         kData = 5,       // 354, the go-ahead for the message text
         kEndOfData = 6,  // the answer to the "." line
         kQuit = 7,       // QUIT and after: nothing more to do
+        kReset = 8,      // the answer to RSET on a kept connection
+        kIdle = 9,       // a kept connection between requests: nothing is waited for
         // The encrypted and logged-in part, between the greeting and MAIL FROM.
         kEhlo = 20,              // the answer to EHLO: the server's extensions
         kStartTls = 21,          // the answer to STARTTLS
@@ -128,6 +144,9 @@ private:
 
     // Request lifecycle (sendmail.cpp).
     void StartRequest();
+    void OpenConnection();
+    bool ReconnectAfterDrop();
+    void KeepIdle();
     std::string AddressesProblem() const;
     bool CheckSocketError();
     void Abort();
@@ -176,6 +195,7 @@ private:
     void SendSecretLine(std::string_view line, std::string_view shown);
 
     // The message (composemessage.cpp).
+    void SendMessageText();
     void ComposeMessage();
     void SendFedText();
     void SendBody(const std::string& body, bool quotedPrintable);
@@ -203,6 +223,8 @@ private:
     bool cancelled_ = false;
     bool inReply_ = false;
     bool mailSent_ = false;
+    bool reconnected_ = false;       // this request has connected anew after a drop once
+    std::string* capture_ = nullptr; // where composed text goes instead of the socket
     SendMailError lastError_ = SendMailError::None;
 
     // Recipient walk: list 1 = ListTo, 2 = Listcc, 3 = ListBcc, 4 = all done.

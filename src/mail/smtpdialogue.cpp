@@ -33,7 +33,8 @@ void SendMail::Reader() {
             inReply_ = true;
             HandleReply(line);
             inReply_ = false;
-            if (cancelled_) {
+            // Ended, or the connection given up for a new one.
+            if (cancelled_ || !HasSocket()) {
                 return;
             }
             if (step_ == kTlsHandshake) {
@@ -52,8 +53,8 @@ void SendMail::Reader() {
 
 void SendMail::HandleReply(const std::string& line) {
     Info(SendMailInfo::ReplyLine, line);
-    if (mailSent_) {
-        return; // the answer to QUIT, whatever it is, changes nothing now
+    if (mailSent_ || step_ == kIdle) {
+        return; // the answer to QUIT, or a word between mails: it changes nothing now
     }
     if (const std::string problem = TReplyReader::LineProblem(line); !problem.empty()) {
         ProtocolError(line.empty() ? "an empty reply line" : line);
@@ -74,6 +75,12 @@ void SendMail::ActOnReply(const std::string& line) {
             // A refused recipient: the others still get their RCPT.
             Info(SendMailInfo::RecipientRefused, currentRecipient_);
             lastRefusal_ = line;
+        } else if (step_ == kReset) {
+            // A kept connection the server no longer serves (421): a new one.
+            if ((line.size() < 4 || line[3] != '-') && !ReconnectAfterDrop()) {
+                ProtocolError(line);
+            }
+            return;
         } else if (step_ >= kEhlo) {
             SecureRefusal(line);
             return;
@@ -118,11 +125,14 @@ void SendMail::ActOnReply(const std::string& line) {
             return;
         }
         NextRecipient(); // sends the next RCPT, or DATA (step 4) after the last
+        if (step_ == kIdle) {
+            return; // nobody accepted: the connection waits for the next mail
+        }
         break;
     case kDataSent:
         break;
     case kData:
-        ComposeMessage();
+        SendMessageText();
         break;
     case kEndOfData:
         if (cancelled_) {
@@ -132,8 +142,7 @@ void SendMail::ActOnReply(const std::string& line) {
         mailSent_ = true;
         if (KeepConnectionOpen) {
             // The request ends here; the connection waits for the next one.
-            replyTimer_.stop();
-            PostMessage(kDoneMessage);
+            KeepIdle();
             return;
         }
         SendCommand("QUIT");
@@ -150,6 +159,9 @@ void SendMail::ActOnReply(const std::string& line) {
         return;
     case kTlsHandshake:
         return; // the handshake takes the bytes; no line gets here
+    case kReset:
+        SendMailFrom();
+        return;
     case kAuthLoginUser:
         SendCommand(Base64Encode(Security.User));
         step_ = kAuthLoginPassword;
@@ -211,6 +223,10 @@ void SendMail::NextRecipient() {
         lastError_ = SendMailError::MailDestination;
         Error(SendMailError::MailDestination,
               "Mail Destination Error: the server accepted no recipient (" + lastRefusal_ + ")");
+        if (KeepConnectionOpen && !cancelled_) {
+            KeepIdle(); // the next mail's RSET ends this transaction
+            return;
+        }
         SendCommand("QUIT");
         Abort();
         return;

@@ -381,7 +381,7 @@ TEST(SendMailDialogue, SecondRequestWhileOneRunsIsRefusedWithoutDisturbingIt) {
     EXPECT_EQ(server.connections, 1);
 }
 
-TEST(SendMailDialogue, KeptConnectionCarriesTheNextMailWithoutHello) {
+TEST(SendMailDialogue, KeptConnectionCarriesTheNextMailAfterRsetWithoutHello) {
     ScriptedSmtpServer server;
     SendMail mail;
     Transcript t;
@@ -401,7 +401,7 @@ TEST(SendMailDialogue, KeptConnectionCarriesTheNextMailWithoutHello) {
     EXPECT_EQ(server.connections, 1);
     EXPECT_EQ(server.commands,
               (Commands{"HELO " + hostName(), "MAIL FROM:<a@example.org>", "RCPT TO:<t1@x.org>", "DATA",
-                        "MAIL FROM:<a@example.org>", "RCPT TO:<t2@x.org>", "DATA"}));
+                        "RSET", "MAIL FROM:<a@example.org>", "RCPT TO:<t2@x.org>", "DATA"}));
     EXPECT_TRUE(t.errors.empty());
 
     // The server later closes the idle connection: reported, and one more done.

@@ -8,7 +8,8 @@ namespace mailtest {
 
 ScriptedSmtpServer::ScriptedSmtpServer() {
     replies = {{"HELO", "250 hello\r\n"},    {"MAIL", "250 sender ok\r\n"}, {"RCPT", "250 recipient ok\r\n"},
-               {"DATA", "354 go ahead\r\n"}, {".", "250 queued\r\n"},       {"QUIT", "221 bye\r\n"}};
+               {"DATA", "354 go ahead\r\n"}, {".", "250 queued\r\n"},       {"QUIT", "221 bye\r\n"},
+               {"RSET", "250 reset\r\n"}};
     server_.listen(QHostAddress::LocalHost, 0);
     connect(&server_, &QTcpServer::newConnection, this, &ScriptedSmtpServer::onConnection);
 }
