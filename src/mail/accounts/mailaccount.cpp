@@ -16,6 +16,10 @@ MailAccountPlaces MailAccountPlaces::FromEnvironment() {
     if (places.ConfigHome.isEmpty()) {
         places.ConfigHome = places.Home + "/.config";
     }
+    places.DataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (places.DataHome.isEmpty()) {
+        places.DataHome = places.Home + "/.local/share";
+    }
     if (const passwd* user = getpwuid(getuid())) {
         places.LoginName = QString::fromLocal8Bit(user->pw_name);
         // The first field of the account's comment is the full name.

@@ -35,6 +35,7 @@ struct MailAccount {
 struct MailAccountPlaces {
     QString Home;       // $HOME
     QString ConfigHome; // $XDG_CONFIG_HOME, or Home + "/.config"
+    QString DataHome;   // $XDG_DATA_HOME, or Home + "/.local/share"
     QString LoginName;  // the user's login name
     QString RealName;   // the user's full name from the account database (may be empty)
     QString HostName;   // this machine's name

@@ -1,12 +1,10 @@
 // Thunderbird's account: the default profile's prefs.js, read as Thunderbird
 // writes it (user_pref("key", value); one per line).
 #include "mail/accounts/accountsecurity.h"
-#include "mail/accounts/keyfile.h"
 #include "mail/accounts/mailaccountsources.h"
+#include "mail/accounts/thunderbirdprofile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <map>
 
@@ -128,53 +126,11 @@ std::string FirstItem(const std::string& list) {
     return first.toStdString();
 }
 
-// The folder of the default profile named by profiles.ini, or empty. An
-// install's default profile comes first (what current versions start),
-// then the profile marked Default=1, then the first profile.
-QString DefaultProfile(const QString& folder) {
-    const KeyFile ini = KeyFile::Read(folder + "/profiles.ini");
-    const auto resolve = [&](const std::string& path, bool relative) {
-        const QString p = QString::fromStdString(path);
-        return relative || QDir::isRelativePath(p) ? folder + "/" + p : p;
-    };
-    for (const std::string& group : ini.Groups()) {
-        if (group.rfind("Install", 0) == 0 && !ini.Value(group, "Default").empty()) {
-            return resolve(ini.Value(group, "Default"), false);
-        }
-    }
-    std::string chosen;
-    for (const std::string& group : ini.Groups()) {
-        if (group.rfind("Profile", 0) != 0 || ini.Value(group, "Path").empty()) {
-            continue;
-        }
-        if (chosen.empty() || ini.Value(group, "Default") == "1") {
-            chosen = group;
-        }
-        if (ini.Value(group, "Default") == "1") {
-            break;
-        }
-    }
-    if (chosen.empty()) {
-        return {};
-    }
-    return resolve(ini.Value(chosen, "Path"), ini.Value(chosen, "IsRelative") == "1");
-}
-
 } // namespace
 
 MailAccount ThunderbirdAccount(const MailAccountPlaces& places) {
     MailAccount account;
-    // The classic folder first, then the places of the sandboxed packages.
-    const QStringList folders{places.Home + "/.thunderbird", places.ConfigHome + "/thunderbird",
-                              places.Home + "/snap/thunderbird/common/.thunderbird",
-                              places.Home + "/.var/app/org.mozilla.Thunderbird/.thunderbird"};
-    QString profile;
-    for (const QString& folder : folders) {
-        if (QFileInfo::exists(folder + "/profiles.ini")) {
-            profile = DefaultProfile(folder);
-            break;
-        }
-    }
+    const QString profile = ThunderbirdProfile(places);
     if (profile.isEmpty()) {
         return account;
     }
