@@ -29,12 +29,13 @@ QString SqliteBook::Open(const QString& path) {
     return {};
 }
 
-QStringList SqliteBook::Tables() {
+QStringList SqliteBook::Tables(QString& error) {
     QStringList tables;
-    Query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"), [&](sqlite3_stmt* s) {
-        tables << Text(s, 0);
-        return tables.size() < 1000;
-    });
+    error =
+        Query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"), [&](sqlite3_stmt* s) {
+            tables << Text(s, 0);
+            return tables.size() < 1000;
+        });
     return tables;
 }
 

@@ -34,8 +34,9 @@ public:
     // Opens the database; empty when it opened, otherwise why not.
     QString Open(const QString& path);
 
-    // The names of the tables, and the columns of one table.
-    QStringList Tables();
+    // The names of the tables (empty, with error set, when the database can't
+    // be read), and the columns of one table.
+    QStringList Tables(QString& error);
     QStringList Columns(const QString& table);
 
     // Runs the query and calls row for each result row while it returns true.
