@@ -1,5 +1,6 @@
 #include "mail/mailaddress.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 #include <algorithm>
@@ -189,6 +190,19 @@ std::string AddressProblem(std::string_view address) {
         }
     }
     return {};
+}
+
+QString TypedAddressProblem(const QString& typed) {
+    const QString address = typed.trimmed();
+    if (address.isEmpty()) {
+        return QCoreApplication::translate("mail", "Type the address the card goes to.");
+    }
+    const std::string problem = AddressProblem(address.toStdString());
+    if (problem.empty()) {
+        return {};
+    }
+    return QCoreApplication::translate("mail", "The card cannot go to this address: %1.")
+        .arg(QString::fromStdString(problem));
 }
 
 } // namespace mail

@@ -4,6 +4,7 @@
 // name or an address literal; UTF-8 letters allowed as in internationalised
 // mail) and the size limits servers rely on. An address is never shortened: one
 // that breaks a rule is refused, and the reason says which rule.
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,10 @@ constexpr std::size_t kMaxPath = 256;
 // Empty when the address is fit to send; otherwise what is wrong with it, as a
 // short English sentence fragment ("its local part is longer than 64 bytes").
 std::string AddressProblem(std::string_view address);
+
+// A recipient's address as a person typed it, the spaces around it ignored:
+// empty when a card can go to it, otherwise a short sentence for the person
+// who typed it ("Type the address the card goes to.").
+QString TypedAddressProblem(const QString& typed);
 
 } // namespace mail

@@ -5,6 +5,7 @@
 #include "controls/messagebox.h"
 #include "mail/accounts/keyring.h"
 #include "mail/accounts/ownmailprogram.h"
+#include "mail/mailaddress.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/greetingpicture.h"
 #include "output/cardmail.h"
@@ -22,6 +23,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <memory>
 #include <openssl/crypto.h>
 
@@ -68,6 +70,7 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     fieldPalette.setColor(QPalette::Base, FieldColor());
     fieldPalette.setColor(QPalette::Disabled, QPalette::Base, FieldColor());
     eMail->setPalette(fieldPalette);
+    connect(eMail, &QLineEdit::textEdited, this, [this] { MarkAddress(QString()); });
 
     const auto makeButton = [this](const char* name, const QString& caption, const QString& hint, QPoint at) {
         auto* button = new TControl0(this);
@@ -216,6 +219,14 @@ void TFormOut::SendClick() {
     if (sending_) {
         return;
     }
+    // An address no card can go to is caught here, before any account is looked for.
+    if (const QString problem = mail::TypedAddressProblem(eMail->text()); !problem.isEmpty()) {
+        MarkAddress(problem);
+        Message(QMessageBox::Warning, problem);
+        eMail->setFocus();
+        eMail->selectAll();
+        return;
+    }
     stopped_ = false;
     SetSending(true);
     // The picture goes into a folder of its own that only this user can read,
@@ -255,11 +266,15 @@ void TFormOut::SendClick() {
     const mail::MailAccount account = mail::FindMailAccount(AccountPlaces());
     if (!account.Found()) {
         SetSending(false);
-        Message(QMessageBox::Warning, mail::NoMailAccountMessage());
-        OfferOwnMailProgram();
+        if (ExplainNoAccount()) {
+            SaveCardClick(this);
+        } else {
+            OfferOwnMailProgram();
+        }
         return;
     }
-    output::PrepareCardMail(SendMail, account, eMail->text().toStdString(), tree_->WelcomeText, picture);
+    output::PrepareCardMail(SendMail, account, eMail->text().trimmed().toStdString(), tree_->WelcomeText,
+                            picture);
     account_ = account;
     Wipe(account_.Security.Password);
     if (account.Security.NeedsPassword() && account.Security.Password.empty()) {
@@ -376,9 +391,39 @@ void TFormOut::OfferOwnMailProgram() {
         Message(QMessageBox::Warning, "The card picture could not be written: " + error);
         return;
     }
-    if (!mail::OpenOwnMailProgram(eMail->text(), subject, picture)) {
-        Message(QMessageBox::Warning, "Your mail program could not be opened (xdg-email is missing).");
+    mail::OpenOwnMailProgram(eMail->text(), subject, picture, this, [this, picture](const QString& problem) {
+        if (!problem.isEmpty()) {
+            Message(QMessageBox::Warning,
+                    tr("Your mail program could not be opened: %1\n\nThe card is saved as %2; you can attach "
+                       "it to a mail yourself.")
+                        .arg(problem, QDir::toNativeSeparators(picture)));
+        }
+    });
+}
+
+bool TFormOut::ExplainNoAccount() {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                    mail::NoMailAccountMessage() + "\n\n" +
+                        tr("Set up your account in one of these, or save the card and attach it to a mail "
+                           "yourself."),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* save = box.addButton(tr("Save card…"), QMessageBox::ActionRole);
+    save->setObjectName("SaveCard");
+    FitMessageBox(box);
+    box.exec();
+    return box.clickedButton() == save;
+}
+
+void TFormOut::MarkAddress(const QString& problem) {
+    if (problem.isEmpty() == eMail->styleSheet().isEmpty()) {
+        return;
     }
+    // Marked: outlined in the red of the dialog's frame, the reason on the field for a screen reader.
+    eMail->setStyleSheet(problem.isEmpty() ? QString()
+                                           : QString("QLineEdit { border: 2px solid %1; background: %2; }")
+                                                 .arg(AddressMarkColor.name(), FieldColor().name()));
+    eMail->setAccessibleDescription(problem);
 }
 
 void TFormOut::PrintClick() {

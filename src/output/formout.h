@@ -79,6 +79,8 @@ public:
     std::function<QString(QWidget* parent)> ChooseCardFile;
 
     bool Sending() const { return sending_; }
+    // The outline of an address field that holds no address a card can go to.
+    static constexpr QColor AddressMarkColor{0xb0, 0x18, 0x24};
 
     void SendClick();
     void PrintClick();
@@ -102,6 +104,12 @@ private:
     void SendMailMailError(mail::SendMailError code, const std::string& text);
     void Message(QMessageBox::Icon icon, const QString& text);
     void OfferOwnMailProgram();
+    // The no-account box: what is looked for and what to do. True when the
+    // user chose to save the card.
+    bool ExplainNoAccount();
+    // Outlines the address field while problem is not empty (an address no
+    // card can go to); typing takes the mark away.
+    void MarkAddress(const QString& problem);
     // Runs work on the worker thread, after the previous work has ended.
     void RunInBackground(std::function<void()> work);
 

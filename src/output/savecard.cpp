@@ -1,14 +1,18 @@
 #include "output/savecard.h"
 
+#include "controls/messagebox.h"
 #include "output/cardexport.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QUrl>
 #include <memory>
 
 const std::vector<CardFileType>& CardFileTypes() {
@@ -32,11 +36,17 @@ QString WithCardExtension(const QString& file, const QString& chosenFilter) {
     return file + "." + CardFileTypes().front().extension;
 }
 
-QString AskCardFile(QWidget* parent) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QDir::homePath();
+QString CardStartFolder() {
+    // The desktop's Pictures folder is made when it is named but not there yet.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QDir().mkpath(pictures)) {
+        return pictures;
     }
+    return QDir::homePath();
+}
+
+QString AskCardFile(QWidget* parent) {
+    const QString folder = CardStartFolder();
     QStringList filters;
     for (const CardFileType& type : CardFileTypes()) {
         filters << type.filter;
@@ -84,5 +94,24 @@ bool SaveCardWithProgress(QWidget* parent, const QImage& windowBackground, TTree
                         "The card could not be saved.\n\n" + error, QMessageBox::Ok, parent);
         box.exec();
     }
+    if (result == ExportResult::Written) {
+        ConfirmCardSaved(parent, file);
+    }
     return result == ExportResult::Written;
+}
+
+void ConfirmCardSaved(QWidget* parent, const QString& file) {
+    QMessageBox box(
+        QMessageBox::Information, QApplication::applicationDisplayName(),
+        QApplication::translate("SaveCard", "Saved the card as %1.").arg(QDir::toNativeSeparators(file)),
+        QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* open =
+        box.addButton(QApplication::translate("SaveCard", "Open folder"), QMessageBox::ActionRole);
+    open->setObjectName("OpenFolder");
+    FitMessageBox(box);
+    box.exec();
+    if (box.clickedButton() == open) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
+    }
 }

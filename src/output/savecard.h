@@ -14,13 +14,21 @@
 class QWidget;
 class TTree;
 
+// Where the file dialog starts: the desktop's Pictures folder (made when it
+// is named but missing), else the home folder.
+QString CardStartFolder();
+
 // Asks where to save the card; empty when the user cancelled. A name without
 // one of the offered extensions gets the chosen type's.
 QString AskCardFile(QWidget* parent);
 
-// Writes the card to file, showing progress for an animation and any error in
-// a message box; true when the file was written.
+// Writes the card to file, showing progress for an animation, and then where
+// the card went or any error in a message box; true when the file was written.
 bool SaveCardWithProgress(QWidget* parent, const QImage& windowBackground, TTree& tree, const QString& file);
+
+// Says where the card went, with a button that opens its folder in the
+// desktop's file manager.
+void ConfirmCardSaved(QWidget* parent, const QString& file);
 
 // Runs work, an animation being written, under a modal progress dialog over
 // parent labelled label; its Cancel button cancels the work.

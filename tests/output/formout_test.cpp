@@ -267,9 +267,17 @@ TEST_F(FormOutTest, SaveCardWritesTheChosenFileAndCancelLeavesNone) {
             }
         });
         poll.start();
+        MessageBoxCatcher saved;
         QTest::mouseClick(form->SaveCard, Qt::LeftButton);
         poll.stop();
         EXPECT_EQ(FilesIn(folder), c.left);
+        // A written card says where it went; nothing else says anything.
+        const bool written = c.left.contains(c.chosen);
+        EXPECT_EQ(saved.wait(written ? 60000 : 300), written);
+        if (written) {
+            EXPECT_EQ(saved.text, "Saved the card as " + folder + c.chosen + ".");
+            EXPECT_EQ(saved.icon, QMessageBox::Information);
+        }
         // Animations show their progress; a cancel stops them where they are.
         if (c.cancelAt > 0) {
             EXPECT_GE(shown, c.cancelAt);
@@ -350,20 +358,54 @@ TEST_F(FormOutTest, AnimatedCardCanBeCancelledWhileMadeAndElseGoesAsAGif) {
               "image/jpeg");
 }
 
-TEST_F(FormOutTest, EmptyAddressShowsError18AndTheDialogIsUsableAgain) {
+TEST_F(FormOutTest, AnAddressNoCardCanGoToIsRefusedAtSendWithTheFieldMarked) {
     SmtpDaemon server(home.home + "maildir");
     ASSERT_TRUE(server.running());
     WriteMsmtpConfig(home.settings, server.port());
-    MessageBoxCatcher box;
-    QTest::mouseClick(form->Send, Qt::LeftButton);
-    ASSERT_TRUE(box.wait());
-    EXPECT_EQ(box.text, "Mail Destination Error");
-    EXPECT_EQ(box.icon, QMessageBox::Warning);
-    // The end of the failed request shows nothing more.
-    MessageBoxCatcher none;
-    EXPECT_FALSE(none.wait(500));
-    EXPECT_TRUE(idle());
+    int searches = 0;
+    form->AccountPlaces = [&] {
+        ++searches;
+        return places;
+    };
+    // The field's outline, just inside its edge.
+    const auto outline = [this] {
+        return form->eMail->grab().toImage().pixelColor(0, 12);
+    };
+    const QColor unmarked = outline();
+    ASSERT_NE(unmarked, TFormOut::AddressMarkColor);
+    struct Case {
+        QString typed, reason;
+    };
+    for (const Case& c :
+         {Case{"", "Type the address the card goes to."}, Case{" \t ", "Type the address the card goes to."},
+          Case{"friend.example.net", "The card cannot go to this address: it has no @."},
+          Case{"friend@", "The card cannot go to this address: its domain (after the @) is empty."}}) {
+        SCOPED_TRACE(c.typed.toStdString());
+        form->eMail->setText(c.typed);
+        MessageBoxCatcher box;
+        QTest::mouseClick(form->Send, Qt::LeftButton);
+        ASSERT_TRUE(box.wait());
+        EXPECT_EQ(box.text, c.reason);
+        EXPECT_EQ(box.icon, QMessageBox::Warning);
+        EXPECT_EQ(outline(), TFormOut::AddressMarkColor);
+        if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
+            form->grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/marked.png");
+        }
+        EXPECT_EQ(form->eMail->accessibleDescription(), c.reason);
+        EXPECT_EQ(searches, 0);
+        EXPECT_TRUE(idle());
+        // Typing takes the mark away.
+        QTest::keyClick(form->eMail, Qt::Key_A);
+        EXPECT_EQ(outline(), unmarked);
+    }
     EXPECT_EQ(ReadMails(home.home + "maildir").size(), 0);
+    // Spaces around a good address are no reason to refuse it.
+    form->eMail->setText("  friend@example.net ");
+    MessageBoxCatcher sent;
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(sent.wait());
+    EXPECT_EQ(sent.text, "Mail sended");
+    EXPECT_EQ(searches, 1);
 }
 
 TEST_F(FormOutTest, RefusedConnectionShowsError12) {
@@ -486,8 +528,33 @@ TEST_F(FormOutTest, NoAccountShowsTheCompatibilityMessage) {
     ASSERT_TRUE(boxes.wait());
     EXPECT_EQ(boxes.texts.value(0),
               "Sorry, but this software is compatible with:\n * Thunderbird\n * Evolution\n * msmtp\n"
-              " * git send-email\n * a local mail server");
+              " * git send-email\n * a local mail server\n\nSet up your account in one of these, or save the "
+              "card and attach it to a mail yourself.");
     EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_TRUE(idle());
+
+    // Save card… beside OK goes on to saving the card, and asks nothing more.
+    QString saved;
+    form->ChooseCardFile = [&](QWidget*) {
+        return saved = home.home + "card.png";
+    };
+    ModalSeries save({[](QWidget* modal) {
+                          auto* button = modal->findChild<QPushButton*>("SaveCard");
+                          ASSERT_NE(button, nullptr);
+                          EXPECT_EQ(button->text(), "Save card…");
+                          if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
+                              modal->grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/noaccount.png");
+                          }
+                          QTest::mouseClick(button, Qt::LeftButton);
+                      },
+                      Answer(QMessageBox::Ok)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(save.wait());
+    EXPECT_EQ(saved, home.home + "card.png");
+    EXPECT_EQ(QImage(saved).size(), QSize(640, 422));
+    EXPECT_TRUE(save.texts.value(1).startsWith("Saved")) << save.texts.value(1).toStdString();
+    MessageBoxCatcher none;
+    EXPECT_FALSE(none.wait(500));
     EXPECT_TRUE(idle());
 }
 
@@ -520,6 +587,30 @@ TEST_F(FormOutTest, NoAccountOffersTheOwnMailProgramWithTheCardAttached) {
     EXPECT_EQ(query.queryItemValue("attach", QUrl::FullyDecoded), home.home + "tmp/Pinewick.jpg");
     EXPECT_TRUE(QImage(home.home + "tmp/Pinewick.jpg").width() > 0);
     qunsetenv("MAILER");
+}
+
+TEST_F(FormOutTest, AnOwnMailProgramThatCannotBeOpenedSaysSoWithTheCardsFile) {
+    // An xdg-email that finds no mail program, first on the path.
+    const QString bin = home.home + "bin";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    QFile script(bin + "/xdg-email");
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho 'xdg-email: no method available for opening' >&2\nexit 3\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ":" + path);
+    form->eMail->setText("friend@example.net");
+    ModalSeries boxes({Answer(QMessageBox::Ok), Answer(QMessageBox::Yes), Answer(QMessageBox::Ok)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    const bool shown = boxes.wait();
+    qputenv("PATH", path);
+    ASSERT_TRUE(shown) << boxes.texts.join(" | ").toStdString();
+    EXPECT_EQ(boxes.texts[2], "Your mail program could not be opened: no mail program is set up on this "
+                              "desktop.\n\nThe card is saved as " +
+                                  home.home + "tmp/Pinewick.jpg; you can attach it to a mail yourself.");
+    EXPECT_EQ(QImage(home.home + "tmp/Pinewick.jpg").size(), QSize(640, 422));
+    EXPECT_TRUE(idle());
 }
 
 // An account that logs in over STARTTLS and keeps no password.
@@ -801,7 +892,9 @@ TEST_F(OutputOnTheMainWindow, CtrlSSavesTheCard) {
         asked = parent;
         return home.home + "card.jpg";
     };
+    MessageBoxCatcher saved;
     QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(saved.wait());
     EXPECT_EQ(asked, form.get());
     EXPECT_EQ(QImage(home.home + "card.jpg").size(), QSize(640, 422));
     EXPECT_FALSE(formOut->isVisible());
