@@ -2,6 +2,7 @@
 
 #include "mail/addressbooks/addressbooksources.h"
 #include "mail/addressbooks/booktext.h"
+#include "mail/addressbooks/problemlog.h"
 
 #include <QHash>
 #include <algorithm>
@@ -9,8 +10,11 @@
 namespace mail {
 namespace {
 
-// The most addresses kept from all books together.
+// The most addresses kept from all books together, the longest name kept
+// whole, and the most warnings told.
 constexpr std::size_t kMaxContacts = 250000;
+constexpr qsizetype kMaxName = 256;
+constexpr qsizetype kMaxWarnings = 100;
 
 // How good a contact's name is: a real name beats one that is the address
 // (or any address) and an empty one.
@@ -93,9 +97,15 @@ AddressBooks ReadAddressBooks(const MailAccountPlaces& places) {
     }
     // One entry per address, the first book's place kept.
     AddressBooks books;
-    books.Warnings = all.Warnings;
+    ProblemLog warnings(kMaxWarnings);
+    for (const QString& warning : all.Warnings) {
+        warnings.Add(warning);
+    }
     QHash<QString, std::size_t> seen;
     for (Contact& c : all.Contacts) {
+        if (c.Name.size() > kMaxName) {
+            c.Name.truncate(c.Name[kMaxName - 1].isHighSurrogate() ? kMaxName - 1 : kMaxName);
+        }
         const QString key = c.Address.toLower();
         const auto found = seen.constFind(key);
         if (found != seen.constEnd()) {
@@ -104,12 +114,12 @@ AddressBooks ReadAddressBooks(const MailAccountPlaces& places) {
             seen.insert(key, books.Contacts.size());
             books.Contacts.push_back(std::move(c));
         } else {
-            books.Warnings << BookTr::tr(
-                                  "More than %1 addresses in the address books: the rest are left out.")
-                                  .arg(kMaxContacts);
+            warnings.Add(BookTr::tr("More than %1 addresses in the address books: the rest are left out.")
+                             .arg(kMaxContacts));
             break;
         }
     }
+    books.Warnings = warnings.Lines();
     // The most used first: Thunderbird's popularity, then the most recently
     // collected, then by name (or address where there is no name).
     std::vector<std::pair<QString, std::size_t>> keys;

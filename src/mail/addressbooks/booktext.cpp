@@ -1,6 +1,7 @@
 #include "mail/addressbooks/booktext.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace mail {
 
@@ -45,6 +46,10 @@ QString Shortened(const QString& text) {
 }
 
 QString Folded(const QString& text) {
+    // Most names and every plain address are ASCII: lower case is all they need.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        return text.toLower();
+    }
     const QString decomposed = text.normalized(QString::NormalizationForm_KD).toLower();
     QString out;
     out.reserve(decomposed.size());

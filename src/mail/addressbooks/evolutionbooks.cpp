@@ -35,8 +35,8 @@ void ReadBook(const QString& path, AddressBooks& books) {
             continue;
         }
         // The columns this table has, in a fixed order.
-        const QStringList wanted{"vcard",   "full_name", "given_name", "nickname",
-                                 "email_1", "email_2",   "email_3",    "email_4"};
+        const QStringList wanted{"vcard",   "full_name", "given_name", "nickname", "email_1",
+                                 "email_2", "email_3",   "email_4",    "is_list"};
         QStringList select;
         for (const QString& column : wanted) {
             select << (columns.contains(column, Qt::CaseInsensitive) ? SqliteBook::Quoted(column)
@@ -62,7 +62,7 @@ void ReadBook(const QString& path, AddressBooks& books) {
                     if (!parsed.empty()) {
                         card = std::move(parsed[0]);
                     }
-                } else {
+                } else if (SqliteBook::Text(s, 8) != QLatin1String("1")) { // a list names its members
                     card.Name = SqliteBook::Text(s, 1).simplified();
                     card.FirstName = SqliteBook::Text(s, 2).simplified();
                     card.Nick = SqliteBook::Text(s, 3).simplified();

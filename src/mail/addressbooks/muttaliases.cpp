@@ -126,12 +126,13 @@ private:
     void Source(const QString& arguments) {
         qsizetype pos = 0;
         for (QString path = Token(arguments, pos); !path.isEmpty(); path = Token(arguments, pos)) {
-            // A command's output, or a path made by running a command: never run.
-            if (path.endsWith('|') || path.contains('`')) {
-                continue;
-            }
             path.replace(QLatin1String("${alias_file}"), aliasFile_);
             path.replace(QLatin1String("$alias_file"), aliasFile_);
+            // A command's output, or a path made by running a command: never
+            // run. An unset $alias_file names nothing.
+            if (path.isEmpty() || path.endsWith('|') || path.contains('`')) {
+                continue;
+            }
             file_.Sources << path;
         }
     }

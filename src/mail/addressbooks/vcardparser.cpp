@@ -211,16 +211,18 @@ std::vector<VCardEntry> ParseVCards(QByteArrayView text, QStringList& problems) 
     qsizetype cardLine = 0;
     VCardEntry card;
     QStringList names; // the card's N: family, given, additional, prefixes, suffixes
+    bool group = false;
     const auto finish = [&] {
         if (card.Name.isEmpty() && names.size() >= 2) {
             card.Name = (names.value(1) + ' ' + names.value(2) + ' ' + names.value(0)).simplified();
         }
-        if (!card.Emails.isEmpty()) {
+        if (!card.Emails.isEmpty() && !group) {
             cards.push_back(std::move(card));
         }
         card = {};
         names.clear();
         inCard = false;
+        group = false;
     };
     while (reader.Next(line, number, overlong)) {
         if (overlong) {
@@ -261,10 +263,19 @@ std::vector<VCardEntry> ParseVCards(QByteArrayView text, QStringList& problems) 
             card.FirstName = names.value(1).section(',', 0, 0).simplified();
         } else if (p.Name == "NICKNAME" && card.Nick.isEmpty()) {
             card.Nick = Components(ValueText(p), ',').value(0).simplified();
+        } else if ((p.Name == "KIND" || p.Name == "X-ADDRESSBOOKSERVER-KIND") && value == "GROUP") {
+            group = true;
+        } else if (p.Name == "X-EVOLUTION-LIST" && value == "TRUE") {
+            group = true;
         } else if (p.Name == "EMAIL") {
             QString address = Unescape(ValueText(p)).trimmed();
             if (address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
                 address = address.mid(7);
+            }
+            // Some programs write the address with a name: "Name <address>".
+            const qsizetype open = address.lastIndexOf('<');
+            if (open >= 0 && address.endsWith('>')) {
+                address = address.mid(open + 1, address.size() - open - 2).trimmed();
             }
             if (address.isEmpty()) {
                 continue;

@@ -19,6 +19,10 @@ struct VCardEntry {
     QStringList Emails; // every EMAIL, in the card's order
 };
 
+// A card that stands for a group (KIND:group, or the marks of Evolution's and
+// Apple's lists) is not returned: its addresses are its members', named by the
+// group.
+
 // The bounds of one vCard text.
 inline constexpr qsizetype kMaxVCardLine = 1 << 20; // bytes of one unfolded line
 inline constexpr qsizetype kMaxVCards = 100000;     // cards read from one text

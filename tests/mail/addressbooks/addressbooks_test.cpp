@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -34,8 +35,8 @@ protected:
     void thunderbird(const QString& file, const QString& inserts, const QString& pragmas = {}) {
         write(".thunderbird/profiles.ini",
               "[Profile0]\nName=default\nIsRelative=1\nPath=abc.default\nDefault=1\n");
-        testbooks::RunSql(dir.path() + "/.thunderbird/abc.default/" + file, testbooks::kThunderbirdSchema + inserts,
-                          pragmas);
+        testbooks::RunSql(dir.path() + "/.thunderbird/abc.default/" + file,
+                          testbooks::kThunderbirdSchema + inserts, pragmas);
     }
 
     QTemporaryDir dir;
@@ -64,12 +65,16 @@ TEST_F(AddressBooksTest, VCardFoldersOfTheDesktopAndOfKhard) {
     write(".contacts/friends/a.vcf", "BEGIN:VCARD\nFN:Anna Tanne\nEMAIL:anna@example.org\nEND:VCARD\n");
     write("work/b.vcf", "BEGIN:VCARD\nFN:Bob\nEMAIL:bob@example.com\nEND:VCARD\n");
     write("wrong/c.vcf", "BEGIN:VCARD\nFN:Wrong\nEMAIL:wrong@example.com\nEND:VCARD\n");
+    // A name is kept up to 256 characters.
+    write(".local/share/contacts/long.vcf",
+          "BEGIN:VCARD\nFN:" + QByteArray(300, 'y') + "\nEMAIL:y@example.org\nEND:VCARD\n");
     const AddressBooks books = ReadAddressBooks(places);
-    EXPECT_EQ(
-        Listed(books.Contacts),
-        (std::vector<std::string>{"Anna Tanne <anna@example.org> [vCard]", "Bob <bob@example.com> [vCard]",
-                                  "Oma Ilse <ilse@example.org> [vCard]", "Zoë Weiß <zoe@example.org> [vCard]",
-                                  "Zoë Weiß <zoe@work.example> [vCard]"}));
+    EXPECT_EQ(Listed(books.Contacts),
+              (std::vector<std::string>{
+                  "Anna Tanne <anna@example.org> [vCard]", "Bob <bob@example.com> [vCard]",
+                  "Oma Ilse <ilse@example.org> [vCard]",
+                  QString(256, 'y').toStdString() + " <y@example.org> [vCard]",
+                  "Zoë Weiß <zoe@example.org> [vCard]", "Zoë Weiß <zoe@work.example> [vCard]"}));
     EXPECT_EQ(books.Contacts[2].FirstName, "Ilse");
     EXPECT_TRUE(books.Warnings.isEmpty()) << books.Warnings.join('\n').toStdString();
 }
@@ -83,6 +88,19 @@ QString TbCard(const QString& uid, const std::vector<std::pair<QString, QString>
                    .arg(uid, name, QString(value).replace("'", "''"));
     }
     return sql;
+}
+
+TEST_F(AddressBooksTest, FoldersAreSearchedEightDeepAndALinkLoopOnce) {
+    const QString root = dir.path() + "/.local/share/contacts";
+    write(".local/share/contacts/1/2/3/4/5/6/7/8/deep.vcf",
+          "BEGIN:VCARD\nEMAIL:deep@example.org\nEND:VCARD\n");
+    write(".local/share/contacts/1/2/3/4/5/6/7/8/9/deeper.vcf",
+          "BEGIN:VCARD\nEMAIL:no@example.org\nEND:VCARD\n");
+    ASSERT_TRUE(QFile::link(root, root + "/1/loop"));
+    const AddressBooks books = ReadAddressBooks(places);
+    EXPECT_EQ(Listed(books.Contacts), std::vector<std::string>{"deep@example.org [vCard]"});
+    EXPECT_EQ(books.Warnings,
+              QStringList{root + "/1/2/3/4/5/6/7/8: folders nested deeper than 8 are not searched"});
 }
 
 TEST_F(AddressBooksTest, EveryBookMergedOneEntryPerAddressMostUsedFirst) {
@@ -108,7 +126,9 @@ TEST_F(AddressBooksTest, EveryBookMergedOneEntryPerAddressMostUsedFirst) {
                                   {"PrimaryEmail", "ilse@example.org"},
                                   {"PopularityIndex", "2"},
                                   {"LastModifiedDate", "1800000000"}}) +
-                    TbCard("h3", {{"PrimaryEmail", "anna@example.org"}, {"LastModifiedDate", "1750000000"}}));
+                    TbCard("h3", {{"DisplayName", "anna@example.org"},
+                                  {"PrimaryEmail", "anna@example.org"},
+                                  {"LastModifiedDate", "1750000000"}}));
     testbooks::RunSql(
         dir.path() + "/.local/share/evolution/addressbook/system/contacts.db",
         QString(testbooks::kEvolutionSchema) +
@@ -235,6 +255,36 @@ TEST_F(AddressBooksTest, DamagedBooksAreToldAndEveryOtherContactFound) {
                                          a + ": sources itself (a loop), not read again",
                                          dir.path() + "/.abook/addressbook: not a regular file, skipped",
                                      }));
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(AddressBooksTest, ReadWhileTheMailProgramWritesAndNothingOfItsFilesChanges) {
+    thunderbird("abook.sqlite",
+                TbCard("c1", {{"DisplayName", "Oma Ilse"}, {"PrimaryEmail", "ilse@example.org"}}));
+    const QString folder = dir.path() + "/.thunderbird/abc.default";
+    // The mail program is in the middle of a write: it holds the database's
+    // exclusive lock, and its journal is beside the file.
+    sqlite3* program = nullptr;
+    ASSERT_EQ(sqlite3_open((folder + "/abook.sqlite").toUtf8().constData(), &program), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(
+                  program,
+                  "BEGIN EXCLUSIVE; INSERT INTO properties VALUES ('c2', 'PrimaryEmail', 'new@example.org');",
+                  nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const QByteArray before = Bytes(folder + "/abook.sqlite");
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    const AddressBooks books = ReadAddressBooks(places);
+    EXPECT_EQ(Listed(books.Contacts), std::vector<std::string>{"Oma Ilse <ilse@example.org> [Thunderbird]"});
+    EXPECT_TRUE(books.Warnings.isEmpty()) << books.Warnings.join('\n').toStdString();
+    EXPECT_EQ(Bytes(folder + "/abook.sqlite"), before);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), files);
+    // The program's transaction is still its own to finish.
+    EXPECT_EQ(sqlite3_exec(program, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(program);
 }
 
 TEST(Completion, AnyWordsStartOrTheAddressesStartIgnoringCaseAndAccents) {

@@ -48,6 +48,7 @@ TEST(MuttAliases, CommandsAsPeopleWriteThem) {
          {"~/.mutt/al", "/a b", "x"},
          {}},
         {"source \"~/my file\" 'gpg -d secret |' `echo x` ~/ok # not/this", {}, {"~/my file", "~/ok"}, {}},
+        {"source $alias_file\nset alias_file='cmd |'\nsource $alias_file", {}, {}, {}},
         {"\nalias bad Not an address\nalias\n",
          {},
          {},
@@ -105,6 +106,31 @@ TEST(ContactText, NamesQuotedWhereTheAddressSyntaxNeedsIt) {
     for (const auto& c : cases) {
         EXPECT_EQ(ContactText({c.name, "", "z@example.org"}), c.text) << c.name.toStdString();
     }
+}
+
+TEST(BookText, WhatPassesForAnAddress) {
+    const QString longest = QString(64, 'l') + '@' + QString(189, 'd');
+    const struct {
+        QString text;
+        bool address;
+    } cases[] = {
+        {"a@b", true},
+        {"zoë@example.org", true},
+        {"\"a b\"@example.org", false},
+        {"@example.org", false},
+        {"a@", false},
+        {"a@b@c", true},
+        {"a <a@b>", false},
+        {"a@b,c@d", false},
+        {longest, true},
+        {longest + 'd', false},
+        {"a\t@b", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LooksLikeAddress(c.text), c.address) << c.text.toStdString();
+    }
+    EXPECT_EQ(Folded("Zoë Weiß ÆØŁ straße"), "zoe weiss aeol strasse");
 }
 
 // One random change of text: a byte changed, bytes cut or repeated, or a

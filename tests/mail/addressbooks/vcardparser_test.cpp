@@ -71,6 +71,14 @@ TEST(VCardParser, NamesAndAddressesAsEachVersionWritesThem) {
          "",
          "",
          {"jose@example.es"}},
+        {"an address written with a name; a group card skipped",
+         "BEGIN:VCARD\nKIND:group\nFN:Family\nEMAIL:ilse@example.org\nEND:VCARD\n"
+         "BEGIN:VCARD\nX-EVOLUTION-LIST:TRUE\nFN:Friends\nEMAIL:Anna <anna@example.org>\nEND:VCARD\n"
+         "BEGIN:VCARD\nFN:Anna\nEMAIL;X-EVOLUTION-DEST-NAME=Anna:Anna T. <anna@example.org>\nEND:VCARD\n",
+         "Anna",
+         "",
+         "",
+         {"anna@example.org"}},
         {"upper- and lower-case keywords, text around the card",
          "junk before\nbegin:vcard\nfn:Lower Case\nemail:lc@example.org\nend:vcard\nafter\n",
          "Lower Case",
