@@ -21,7 +21,10 @@ bool ReadBookFile(const QString& path, QByteArray& bytes, QStringList& warnings)
         warnings << BookWarning(path, reason);
         return false;
     };
-    if (!info.isFile()) {
+    // The kernel's files pass for regular ones but may block a read forever.
+    const QString real = info.canonicalFilePath();
+    const bool kernel = real.startsWith(QLatin1String("/proc/")) || real.startsWith(QLatin1String("/sys/"));
+    if (!info.isFile() || kernel) {
         return warn(BookTr::tr("not a regular file, skipped"));
     }
     if (info.size() > kMaxBookFile) {

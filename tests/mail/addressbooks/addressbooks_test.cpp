@@ -226,7 +226,8 @@ TEST_F(AddressBooksTest, DamagedBooksAreToldAndEveryOtherContactFound) {
     const QString vcf = write(".local/share/contacts/huge.vcf", huge);
     const QString muttrc = write(".muttrc", "source ~/.mutt/a\nalias x X <x@example.org>\n");
     const QString a =
-        write(".mutt/a", "source ../.muttrc\nsource a\nalias y Y <y@example.org>\nalias broken\n");
+        write(".mutt/a", "source ../.muttrc\nsource a\nalias y Y <y@example.org>\nalias broken\n"
+                         "source /proc/self/status\n");
     QDir().mkpath(dir.path() + "/.abook/addressbook");
 
     const AddressBooks books = ReadAddressBooks(places);
@@ -244,7 +245,7 @@ TEST_F(AddressBooksTest, DamagedBooksAreToldAndEveryOtherContactFound) {
                                                                    "x@example.org",
                                                                    "y@example.org",
                                                                }));
-    ASSERT_EQ(books.Warnings.size(), 7) << books.Warnings.join('\n').toStdString();
+    ASSERT_EQ(books.Warnings.size(), 8) << books.Warnings.join('\n').toStdString();
     EXPECT_TRUE(books.Warnings[0].startsWith(abook + ": cannot be read (database disk image is malformed"))
         << books.Warnings[0].toStdString();
     EXPECT_EQ(books.Warnings.mid(1), (QStringList{
@@ -253,6 +254,7 @@ TEST_F(AddressBooksTest, DamagedBooksAreToldAndEveryOtherContactFound) {
                                          a + ": line 4: an alias without an address, skipped",
                                          muttrc + ": sources itself (a loop), not read again",
                                          a + ": sources itself (a loop), not read again",
+                                         "/proc/self/status: not a regular file, skipped",
                                          dir.path() + "/.abook/addressbook: not a regular file, skipped",
                                      }));
 }
