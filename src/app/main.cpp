@@ -131,12 +131,15 @@ int main(int argc, char** argv) {
     }
     // A user without a decoration of their own starts from the one that comes
     // with the program.
-    if (command->kind != Command::Help && !SeedUserData()) {
+    if (command->kind != Command::Help && command->kind != Command::Version && !SeedUserData()) {
         std::fprintf(stderr, "pinewick: %s: could not be created\n", qPrintable(UserDataFile("desc")));
     }
     switch (command->kind) {
     case Command::Help:
         PrintUsage();
+        return 0;
+    case Command::Version:
+        PrintVersion();
         return 0;
     case Command::Check:
         return RunCheck(command->file);

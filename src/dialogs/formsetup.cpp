@@ -52,7 +52,7 @@ TFormSetup::TFormSetup(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     lDrivers = new TControl0(this);
     lDrivers->setObjectName("lDrivers");
     lDrivers->setGeometry(45, 20, 184, 28);
-    lDrivers->SetCaption("Drives");
+    lDrivers->SetCaption("Drivers");
     lDrivers->flClipChildren = true;
     lDrivers->OnPaint = [this](TControl0* sender) {
         sender->DrawBk(Face(), true);

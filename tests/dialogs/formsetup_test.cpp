@@ -35,7 +35,7 @@ TEST_F(DriverDialog, ListsTheDriversInTableOrder) {
     ASSERT_EQ(dialog.DriversList->count(), 2);
     EXPECT_EQ(dialog.DriversList->item(0)->text(), "llvmpipe (LLVM 15.0.6, 256 bits)");
     EXPECT_EQ(dialog.DriversList->item(1)->text(), "Mesa Intel(R) UHD Graphics");
-    EXPECT_EQ(dialog.lDrivers->Caption(), "Drives");
+    EXPECT_EQ(dialog.lDrivers->Caption(), "Drivers");
 }
 
 TEST_F(DriverDialog, ConfirmingTheCurrentDriverIsNoChange) {

@@ -34,6 +34,8 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
             command.verbose = true;
         } else if (argument == "--help" || argument == "-h") {
             command.kind = Command::Help;
+        } else if (argument == "--version") {
+            command.kind = Command::Version;
         } else if (argument.compare("-DEBUG", Qt::CaseInsensitive) == 0) {
             // Read with the paths at start-up.
         } else if (argument.startsWith("--")) {
@@ -50,6 +52,7 @@ void PrintUsage() {
         "       pinewick --check [FILE]\n"
         "       pinewick --snapshot FILE\n"
         "       pinewick --send ADDRESS [--animated] [--verbose]\n"
+        "       pinewick --version\n"
         "\n"
         "  -DEBUG          skip the title sequence\n"
         "  --check [FILE]  read a description file (default: the home folder's Data/desc) and print it\n"
@@ -62,5 +65,11 @@ void PrintUsage() {
         "                  progress, exit status 0 only when the server accepted the mail\n"
         "  --animated      with --send: the card in the mail is the turning tree (an animated GIF);\n"
         "                  the still picture goes along as an attachment\n"
-        "  --verbose       with --send: show the whole conversation with the mail server");
+        "  --verbose       with --send: show the whole conversation with the mail server\n"
+        "  --version       print the version of Pinewick");
+}
+
+void PrintVersion() {
+    // The version is the build's, as the build files name it.
+    std::puts("pinewick " PINEWICK_VERSION);
 }

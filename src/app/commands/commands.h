@@ -8,7 +8,7 @@
 #include <optional>
 
 struct Command {
-    enum Kind { Window, Check, Snapshot, Send, Help } kind = Window;
+    enum Kind { Window, Check, Snapshot, Send, Help, Version } kind = Window;
     // The file a command works on (may be empty: the command's default); for
     // Send, the recipient's address.
     QString file;
@@ -44,3 +44,5 @@ int RunSend(const QString& address, bool verbose = false, bool animated = false)
 ExportResult WithProgressBar(const std::function<ExportResult(const ExportProgress&)>& work);
 
 void PrintUsage();
+// "pinewick 1.0.0": the program's name and version, one line on standard output.
+void PrintVersion();
