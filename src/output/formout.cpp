@@ -431,6 +431,8 @@ void TFormOut::PrintClick() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
+    // The card is wider than tall: the dialog proposes a landscape page.
+    printer.setPageOrientation(QPageLayout::Landscape);
     if (!ChoosePrinter || !ChoosePrinter(printer)) {
         return;
     }

@@ -795,10 +795,17 @@ TEST_F(FormOutTest, PrintDrawsTheCardOnThePageAndCancelPrintsNothing) {
     struct Case {
         QPageSize::PageSizeId paper;
         bool fullPage; // as the print dialog left it
+        bool portrait; // the user turned the page
     };
-    for (const Case c : {Case{QPageSize::A4, false}, Case{QPageSize::Letter, true}}) {
+    for (const Case c : {Case{QPageSize::A4, false, false}, Case{QPageSize::Letter, true, false},
+                         Case{QPageSize::A4, false, true}}) {
         QFile::remove(pdf);
         form->ChoosePrinter = [&](QPrinter& printer) {
+            // Proposed: landscape, as the card is.
+            EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+            if (c.portrait) {
+                printer.setPageOrientation(QPageLayout::Portrait);
+            }
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             printer.setResolution(300);
@@ -815,6 +822,10 @@ TEST_F(FormOutTest, PrintDrawsTheCardOnThePageAndCancelPrintsNothing) {
         ASSERT_TRUE(render.waitForFinished(120000));
         const QImage page = QImage(home.home + "page.png").convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(page.isNull());
+        EXPECT_EQ(page.width() > page.height(), !c.portrait);
+        if (qEnvironmentVariableIsSet("PINEWICK_SHOTS") && !c.portrait) {
+            page.save(qEnvironmentVariable("PINEWICK_SHOTS") + "/print-" + QString::number(c.paper) + ".png");
+        }
         // Everything printed lies in the card's rectangle, 10 mm from the
         // paper's left and top edges and as wide as the paper inside them.
         const output::TPrintLayout layout = output::TPrintLayout::ForPage(page.width(), 100, 100);
