@@ -9,6 +9,7 @@
 #include "output/formout.h"
 #include "output/passworddialog.h"
 #include "output/printcard.h"
+#include "output/savecard.h"
 #include "platform/paths.h"
 #include "platform/timethread.h"
 #include "scene/openglprobe.h"
@@ -18,10 +19,12 @@
 #include "smtpdaemon.h"
 #include "support/accessible_controls.h"
 #include "support/scratch_home.h"
+#include "support/test_paths.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPainter>
@@ -42,6 +45,16 @@
 namespace {
 
 using namespace mailtest;
+
+// Notes the addresses the desktop is asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { urls << url; }
+
+public:
+    QList<QUrl> urls;
+};
 
 // Watches for the next message box from the moment it is made (a box can
 // open inside the click that causes it), notes its icon and text and closes it.
@@ -287,6 +300,36 @@ TEST_F(FormOutTest, SaveCardWritesTheChosenFileAndCancelLeavesNone) {
     }
     const QImage still(folder + "still.png");
     EXPECT_EQ(still.convertToFormat(QImage::Format_RGB32), GreetingPicture(background, *tree));
+}
+
+TEST(SaveCard, StartsInThePicturesFolderMadeWhenMissingElseTheHomeFolder) {
+    const QString home = testsupport::scratchDir("savecard-start");
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());
+    struct Case {
+        QString picturesDir; // the user-dirs entry; empty: none
+        QString start;
+    };
+    for (const Case& c : {Case{"", home + "/Pictures"}, Case{"$HOME/Bilder", home + "/Bilder"},
+                          Case{"/proc/pinewick-nowhere", home}}) {
+        SCOPED_TRACE(c.picturesDir.toStdString());
+        QDir(home + "/config").removeRecursively();
+        if (!c.picturesDir.isEmpty()) {
+            QDir().mkpath(home + "/config");
+            QFile dirs(home + "/config/user-dirs.dirs");
+            ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+            dirs.write(("XDG_PICTURES_DIR=\"" + c.picturesDir + "\"\n").toUtf8());
+        }
+        EXPECT_EQ(CardStartFolder(), c.start);
+        EXPECT_TRUE(QFileInfo(c.start).isDir());
+    }
+    qputenv("HOME", oldHome);
+    if (oldConfig.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
 }
 
 TEST_F(FormOutTest, SendDeliversTheCardAndSaysMailSended) {
@@ -547,9 +590,23 @@ TEST_F(FormOutTest, NoAccountShowsTheCompatibilityMessage) {
                           }
                           QTest::mouseClick(button, Qt::LeftButton);
                       },
-                      Answer(QMessageBox::Ok)});
+                      [](QWidget* modal) {
+                          // "Open folder" hands the card's folder to the desktop.
+                          auto* button = modal->findChild<QPushButton*>("OpenFolder");
+                          ASSERT_NE(button, nullptr);
+                          if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
+                              modal->grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/saved.png");
+                          }
+                          QTest::mouseClick(button, Qt::LeftButton);
+                      }});
+    // What the desktop is asked to open.
+    UrlRecorder opened;
+    QDesktopServices::setUrlHandler("file", &opened, "open");
     QTest::mouseClick(form->Send, Qt::LeftButton);
-    ASSERT_TRUE(save.wait());
+    const bool answered = save.wait();
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(QDir(home.home).absolutePath())});
     EXPECT_EQ(saved, home.home + "card.png");
     EXPECT_EQ(QImage(saved).size(), QSize(640, 422));
     EXPECT_TRUE(save.texts.value(1).startsWith("Saved")) << save.texts.value(1).toStdString();
@@ -923,3 +980,5 @@ TEST_F(OutputOnTheMainWindow, CtrlCCopiesTheCard) {
 }
 
 } // namespace
+
+#include "formout_test.moc"
