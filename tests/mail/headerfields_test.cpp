@@ -2,6 +2,7 @@
 #include "mail/headerfields.h"
 
 #include <QTimeZone>
+#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace mail;
@@ -102,9 +103,36 @@ TEST(MailDate, DayMonthAndZoneOffset) {
     const Case cases[] = {
         {3600, "Mon, 07 Dec 2026 16:22:29 +0100"},
         {-(5 * 3600 + 30 * 60), "Mon, 07 Dec 2026 16:22:29 -0530"},
+        {0, "Mon, 07 Dec 2026 16:22:29 +0000"},
     };
     for (const Case& c : cases) {
         const QDateTime time(QDate(2026, 12, 7), QTime(16, 22, 29), QTimeZone(c.offsetSeconds));
         EXPECT_EQ(MailDate(time), c.want);
+    }
+    // The local time of the machine, as a mail is dated, in and out of UTC.
+    const QByteArray zone = qgetenv("TZ");
+    for (const auto& [tz, want] : {std::pair{"UTC", "+0000"}, std::pair{"Asia/Kolkata", "+0530"}}) {
+        qputenv("TZ", tz);
+        tzset();
+        EXPECT_EQ(MailDate(QDateTime(QDate(2026, 12, 7), QTime(16, 22, 29))),
+                  std::string("Mon, 07 Dec 2026 16:22:29 ") + want);
+    }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    tzset();
+}
+
+TEST(MessageId, NamesTheSendersDomainAfterItsOneAt) {
+    const struct {
+        const char* from;
+        const char* domain;
+    } cases[] = {{"robin@example.org", "example.org"},
+                 {"j\xc3\xb6rg@b\xc3\xbc"
+                  "cher.example",
+                  "xn--bcher-kva.example"},
+                 {"robin@", "host.example"},
+                 {"robin", "host.example"}};
+    for (const auto& c : cases) {
+        const std::string id = MakeMessageId(c.from, "host.example");
+        EXPECT_EQ(id.substr(id.find('@')), std::string("@") + c.domain + ">") << id;
     }
 }

@@ -2,6 +2,7 @@
 // bytes, replies without a code, refusals of every recipient, a QUIT that goes
 // wrong after the mail was accepted, and addresses that break the limits.
 #include "mail/mailaddress.h"
+#include "mail/replyreader.h"
 #include "scriptedserver.h"
 
 #include <QElapsedTimer>
@@ -106,6 +107,30 @@ TEST(HostileServer, BrokenRepliesEndTheRequestInBoundedTime) {
         EXPECT_EQ(t.done, 1);
         EXPECT_FALSE(hasCommand(server, "DATA"));
         EXPECT_FALSE(mail.HasSocket());
+    }
+}
+
+// A line of exactly 4096 bytes is a reply line; one byte more is too long,
+// ended or not (a CR alone may still be the start of its line end).
+TEST(HostileServer, AReplyLineOfTheLimitIsTakenOneByteMoreIsNot) {
+    using Fault = mail::TReplyReader::Fault;
+    const struct {
+        std::size_t length;
+        const char* end;
+        bool taken;
+        Fault fault;
+    } cases[] = {{4096, "\r\n", true, Fault::None},
+                 {4097, "\r\n", false, Fault::LineTooLong},
+                 {4096, "\r", false, Fault::None},
+                 {4098, "", false, Fault::LineTooLong}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        mail::TReplyReader reader;
+        reader.Append("250 " + std::string(c.length - 4, 'y') + c.end);
+        std::string line;
+        EXPECT_EQ(reader.NextLine(line), c.taken);
+        EXPECT_EQ(line.size(), c.taken ? c.length : 0u);
+        EXPECT_EQ(reader.PendingFault(), c.fault);
     }
 }
 

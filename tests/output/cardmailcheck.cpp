@@ -100,7 +100,9 @@ QString CheckCardMail(const QJsonObject& mail, const QString& from, const QStrin
     if (!mail["date_ok"].toBool()) {
         problems << "the Date is not a date with a zone";
     }
-    static const QRegularExpression messageId("^<[^<>@ ]+@[A-Za-z0-9.-]+>$");
+    // The ids name the sender's domain after their one "@".
+    const QString domain = QRegularExpression::escape(from.section('@', -1).remove('>'));
+    const QRegularExpression messageId("^<[^<>@ ]+@" + domain + ">$");
     if (!messageId.match(mail["message_id"].toString()).hasMatch()) {
         problems << "Message-ID \"" + mail["message_id"].toString() + "\" is not well-formed";
     }
@@ -119,7 +121,7 @@ QString CheckCardMail(const QJsonObject& mail, const QString& from, const QStrin
     expect("picture disposition", picture["disposition"].toString(), "inline");
     expect("picture name", picture["filename"].toString(), "Pinewick.jpg");
     const QString id = picture["content_id"].toString();
-    if (!id.startsWith('<') || !id.endsWith('>') ||
+    if (!QRegularExpression("^<card\\.[0-9a-f]{32}@" + domain + ">$").match(id).hasMatch() ||
         !PartOfType(mail, "text/html")["text"].toString().contains("src=\"cid:" + id.mid(1, id.size() - 2) +
                                                                    "\"")) {
         problems << "the HTML does not show the picture " + id;
