@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -59,8 +60,10 @@ QString ColourName(const QImage& picture, const QRect& area, QRgb transparent) {
         const double lightness = greyLightness / greyCount;
         return lightness > 0.85 ? "White" : lightness > 0.4 ? "Silver" : "Dark";
     }
-    // The strongest 30-degree window of hues.
-    int best = 0;
+    // The strongest 30-degree window of hues, named by the mean hue of its
+    // votes (not by its middle: one pure colour fills the first window that
+    // reaches it at the window's far end).
+    int bestStart = 0;
     double bestVotes = -1;
     for (int start = 0; start < 360; ++start) {
         double votes = 0;
@@ -69,8 +72,12 @@ QString ColourName(const QImage& picture, const QRect& area, QRgb transparent) {
         }
         if (votes > bestVotes) {
             bestVotes = votes;
-            best = (start + 15) % 360;
+            bestStart = start;
         }
     }
-    return nameOfHue(best);
+    double offset = 0;
+    for (int k = 0; k < 30; ++k) {
+        offset += k * hueVotes[static_cast<std::size_t>((bestStart + k) % 360)];
+    }
+    return nameOfHue((bestStart + static_cast<int>(std::lround(offset / bestVotes))) % 360);
 }

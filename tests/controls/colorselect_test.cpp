@@ -1,6 +1,7 @@
 // TColorSelect under real mouse events: values from positions, clamping while
 // dragging, the markers and the size rule.
 #include "controls/colorselect.h"
+#include "controls/colourname.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -128,6 +129,28 @@ TEST_F(ColorSelect, ScaledAtSmallHeight) {
     EXPECT_EQ(select.Shown().pixel(51 - 2, 10), Invert(qRgb(245, 50, 0)));
     Click(QPoint(53, 51));
     EXPECT_EQ(Blue(), 255);
+}
+
+// The name a screen reader says for a toy's colour: a pure colour names
+// itself (hues 11 and 12 are either side of red's end), and the transparent
+// pixels around the toy say nothing.
+TEST(ColourName, PureColoursNameThemselves) {
+    const std::pair<QRgb, const char*> cases[] = {
+        {qRgb(255, 0, 0), "Red"},        {qRgb(255, 47, 0), "Red"},        {qRgb(255, 52, 0), "Orange"},
+        {qRgb(255, 128, 0), "Orange"},   {qRgb(255, 215, 0), "Gold"},      {qRgb(255, 255, 0), "Yellow"},
+        {qRgb(0, 255, 0), "Green"},      {qRgb(0, 255, 255), "Turquoise"}, {qRgb(0, 0, 255), "Blue"},
+        {qRgb(128, 0, 255), "Purple"},   {qRgb(255, 0, 128), "Pink"},      {qRgb(255, 255, 255), "White"},
+        {qRgb(160, 160, 160), "Silver"}, {qRgb(40, 40, 40), "Dark"}};
+    for (const auto& [colour, name] : cases) {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        for (int y = 2; y < 6; ++y) {
+            for (int x = 2; x < 6; ++x) {
+                picture.setPixel(x, y, colour);
+            }
+        }
+        EXPECT_EQ(ColourName(picture, picture.rect(), qRgb(0, 0, 0)).toStdString(), name);
+    }
 }
 
 } // namespace
