@@ -84,7 +84,13 @@ TEST(Snapshot, JpegForMailAndClearErrors) {
     QByteArray err;
     EXPECT_EQ(runProgram(home, {"--snapshot", home.home + "greeting.bmp"}, &err), 1);
     EXPECT_TRUE(err.contains(".jpg, .png, .gif, .webp or .mp4")) << err.toStdString();
-    EXPECT_EQ(runProgram(home, {"--snapshot"}, &err), 2);
+    // A switch where the file belongs is no file name.
+    for (const QStringList& args : {QStringList{"--snapshot"}, QStringList{"--snapshot", "--verbose"}}) {
+        EXPECT_EQ(runProgram(home, args, &err), 2);
+        EXPECT_TRUE(err.contains("--snapshot needs a file name")) << err.toStdString();
+    }
+    EXPECT_EQ(runProgram(home, {"--send", "-v"}, &err), 2);
+    EXPECT_TRUE(err.contains("--send needs an e-mail address")) << err.toStdString();
 }
 
 // A card without its tree is refused: a missing mesh is an error, not a

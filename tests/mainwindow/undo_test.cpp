@@ -99,6 +99,22 @@ const Change changes[] = {
 INSTANTIATE_TEST_SUITE_P(Changes, UndoEachChange, ::testing::ValuesIn(changes),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(UndoTest, ChoosingWhatIsThereAgainIsNoStep) {
+    TFormTree& form = open();
+    tree().WelcomeText = "Merry";
+    form.hooks().EditGreeting = [this, font = tree().FontName, colour = tree().WelcomeColor] {
+        tree().FontName = font;
+        tree().WelcomeColor = colour;
+    };
+    clickOn(*this, "bWelcome");
+    typeInBand("");
+    click(control("Welcome")->geometry().center());
+    type("!");
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form.history()->Count(), 0);
+}
+
 TEST_F(UndoTest, OneEditingSessionIsOneStepAndUndoEndsTheSessionFirst) {
     TFormTree& form = open();
     tree().WelcomeText = "";
@@ -154,6 +170,53 @@ TEST_F(UndoTest, AFallingToyIsNoStepAndHoldsTheHistory) {
     EXPECT_EQ(form.history()->Count(), steps);
     undo();
     EXPECT_NE(tree().WelcomeText, text);
+}
+
+// A toy held by the pointer or carried by the keys may still land on the
+// tree: undo and redo wait until it is let go.
+TEST_F(UndoTest, UndoAndRedoWaitWhileAToyIsHeld) {
+    TFormTree& form = open();
+    tree().WelcomeText = "";
+    typeInBand("a");
+    typeInBand("b");
+    undo();
+    const struct {
+        const char* how;
+        std::function<void()> take, letGo;
+    } holds[] = {
+        {"dragged",
+         [this] {
+             const QPoint from = grabPoint("Toy0");
+             move(from + QPoint(1, 0));
+             move(from);
+             press(from, Qt::LeftButton);
+             move(QPoint(20, 200));
+         },
+         // Let go beside the tree: the toy goes back to its case.
+         [this] {
+             release(QPoint(20, 200), Qt::LeftButton);
+         }},
+        {"carried",
+         [this] {
+             control("Toy0")->setFocus();
+             key(Qt::Key_Space);
+             key(Qt::Key_Up);
+         },
+         [this] {
+             key(Qt::Key_Escape);
+         }},
+    };
+    for (const auto& hold : holds) {
+        hold.take();
+        ASSERT_TRUE(form.DraggedSlot || form.CarriedSlot()) << hold.how;
+        undo();
+        EXPECT_EQ(tree().WelcomeText, "a") << hold.how;
+        redo(false);
+        EXPECT_EQ(tree().WelcomeText, "a") << hold.how;
+        hold.letGo();
+    }
+    redo(false);
+    EXPECT_EQ(tree().WelcomeText, "ab");
 }
 
 } // namespace

@@ -104,6 +104,24 @@ TEST(Turntable, OwnAnimationsCloseTheirLoopsWithTheTurn) {
     EXPECT_DOUBLE_EQ(TTurntable::ToyTime(1234, 4000, 0), 1234);
 }
 
+// Frame i of n is the tree turned by i/n of a turn: the same moment of a loop
+// twice as long looks the same, and the last frame leads into the first.
+TEST(Turntable, FrameIOfNShowsTheTreeTurnedByIOverN) {
+    Card card = MakeCard("turntable-moments");
+    std::vector<QImage> four;
+    {
+        TTurntable turntable(card.window, *card.tree, 4);
+        for (int i = 0; i < 4; ++i) {
+            four.push_back(turntable.Frame(i));
+        }
+    }
+    TTurntable eight(card.window, *card.tree, 8);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(eight.Frame(2 * i), four[i]) << "frame " << i;
+    }
+    EXPECT_GT(MeanDifference(four[3], four[0], layout::TreeControl), 1.0);
+}
+
 class AnimatedCard : public testing::TestWithParam<const char*> {};
 
 TEST_P(AnimatedCard, DecodesToOneSeamlessTurnOverTheStillCard) {

@@ -205,6 +205,17 @@ TEST_F(DataLookupTest, AFirstStartGetsItsOwnWritableCopyOfTheShippedDecoration) 
     ASSERT_TRUE(SeedUserData());
     EXPECT_EQ(read(UserDataFile("desc")), "mine");
 
+    // A dangling link where the decoration goes is the user's: neither
+    // followed (which would make its target) nor replaced.
+    Paths.HDPath = testsupport::scratchDir("seed-link") + "/home/";
+    const QString target = Paths.HDPath + "elsewhere/desc";
+    QDir().mkpath(Paths.HDPath + "elsewhere");
+    QDir().mkpath(Paths.HDPath + "Data");
+    ASSERT_TRUE(QFile::link(target, UserDataFile("desc")));
+    ASSERT_TRUE(SeedUserData());
+    EXPECT_EQ(QFileInfo(UserDataFile("desc")).symLinkTarget(), target);
+    EXPECT_FALSE(QFileInfo::exists(target));
+
     // A home that can't be made is told, and the shipped one is read.
     Paths.HDPath = "/proc/no-such-home/";
     EXPECT_FALSE(SeedUserData());

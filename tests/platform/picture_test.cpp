@@ -90,11 +90,18 @@ TEST(LoadPicture, OnlyRegularFilesOfReasonableSize) {
     QFile::remove(fifo);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QDir(dir).mkpath("folder.bmp");
-    QImage wide(MaxPictureSide + 1, 1, QImage::Format_RGB32);
-    wide.fill(Qt::white);
-    ASSERT_TRUE(wide.save(dir + "/wide.png"));
-    for (const char* name : {"fifo.bmp", "folder.bmp", "wide.png"}) {
+    for (const char* name : {"fifo.bmp", "folder.bmp"}) {
         EXPECT_TRUE(LoadPicture(dir + "/" + name).isNull()) << name;
+    }
+    // 4096 pixels a side at most.
+    const std::pair<QSize, bool> sides[] = {
+        {{4096, 1}, true}, {{1, 4096}, true}, {{4097, 1}, false}, {{1, 4097}, false}};
+    for (const auto& [size, loads] : sides) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        ASSERT_TRUE(picture.save(dir + "/side.png"));
+        EXPECT_EQ(LoadPicture(dir + "/side.png").size(), loads ? size : QSize(0, 0))
+            << size.width() << " x " << size.height();
     }
 }
 

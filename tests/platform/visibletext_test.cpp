@@ -14,6 +14,7 @@ TEST(VisibleText, InvisibleCharactersAreEscapedAndEverythingElseKept) {
         {"c1 \xc2\x9b"
          "31m",
          "c1 \\x9b31m"},
+        {"\x7f\xc2\x80\xc2\x9f\xc2\xa0.", "\\x7f\\x80\\x9f\xc2\xa0."}, // DEL, C1's ends; no-break space kept
         {"Ren\xc3\xa9"
          "e \xf0\x9f\x8c\xb2",
          "Ren\xc3\xa9"

@@ -123,6 +123,21 @@ TEST_F(TreeTest, PickFindsSkyTreeAndAToyInFront) {
     EXPECT_EQ(tree->FindToy(tree->cameraFrame().get()).kind, TPickResult::Nothing);
 }
 
+// The toy nearest a point of the screen: one behind the axis, though nearer
+// on the screen, only when none hangs on the camera's side.
+TEST_F(TreeTest, NearestToyTakesTheCameraSideFirst) {
+    writeDesc("");
+    auto tree = makeTree();
+    tree->KeepFileUnchanged();
+    EXPECT_EQ(tree->NearestToy(185, 188), nullptr);
+    // Right behind the middle of the screen, and in front but off to the side.
+    TToy* behind = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {0, 40, -10});
+    EXPECT_EQ(tree->NearestToy(185, 188), behind);
+    TToy* front = tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {20, 40, 10});
+    tree->AddToy(*tree->descToys()[0], {0, 0, 0.1f}, {0, 1, 0}, {-28, 52, 10});
+    EXPECT_EQ(tree->NearestToy(185, 188), front);
+}
+
 TEST_F(TreeTest, ScreenToTreeLiesOnThePlaneOfTheAxis) {
     writeDesc("");
     auto tree = makeTree();

@@ -4,8 +4,10 @@
 #include "gl_pictures.h"
 #include "scene/rm/gl/device.h"
 #include "scene/rm/gl/drawlist.h"
+#include "scene/rm/gl/picturememory.h"
 #include "scene/rm/shapes.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -186,6 +188,24 @@ TEST(GlDamage, ALoopShownAgainIsCopiedAndLooksAsDrawn) {
         EXPECT_EQ(device->stats().remembered - before, s.remembered ? 1u : 0u) << s.step;
         EXPECT_EQ(differing(device->surface(), scene.drawnWhole()), 0) << s.step;
     }
+}
+
+// A remembered picture goes back only where it was drawn: the same key over
+// another rectangle is drawn afresh, and nothing is copied there.
+TEST(GlDamage, ARememberedPictureIsCopiedOnlyIntoItsOwnRectangle) {
+    QImage surface(40, 20, QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::red);
+    const QRect here(2, 3, 8, 6), there(20, 3, 8, 6);
+    gl::PictureMemory memory;
+    memory.remember(7, here, surface);
+    surface.fill(Qt::blue);
+    EXPECT_EQ(memory.recall({7}, {there}, surface), std::vector<std::size_t>{0});
+    EXPECT_EQ(differing(surface.copy(here), surface.copy(there)), 0) << "nothing was copied";
+    EXPECT_TRUE(memory.recall({7}, {here}, surface).empty());
+    QImage expected(surface.size(), surface.format());
+    expected.fill(Qt::blue);
+    QPainter(&expected).fillRect(here, Qt::red);
+    EXPECT_EQ(differing(surface, expected), 0);
 }
 
 TEST(GlDamage, DamageRectanglesAreMergedWhereTheyMeet) {
