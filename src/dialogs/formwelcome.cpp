@@ -6,8 +6,12 @@
 #include "controls/fontslistbox.h"
 #include "controls/fontstyleslistbox.h"
 #include "controls/utf8limitvalidator.h"
+#include "mainwindow/greetinglayout.h"
+#include "mainwindow/greetingpicture.h"
+#include "mainwindow/layout.h"
 #include "scene/tree.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -57,6 +61,23 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     // Typing stops where the description file would cut the greeting.
     WelcomeText->setValidator(new TUtf8LimitValidator(MaxGreetingLength, WelcomeText));
     connect(WelcomeText, &QLineEdit::textChanged, this, [this] { WelcomeChange(); });
+
+    // A quiet note inside the field's right end, in the field's own font.
+    TooLongHint = new QLabel(tr("too long for the ribbon"), WelcomeText);
+    TooLongHint->setObjectName("TooLongHint");
+    TooLongHint->setTextFormat(Qt::PlainText);
+    TooLongHint->setToolTip(tr("This greeting is too long to read well on the ribbon."));
+    QFont hintFont = DialogFont();
+    hintFont.setPixelSize(11);
+    hintFont.setItalic(true);
+    TooLongHint->setFont(hintFont);
+    QPalette hintPalette = TooLongHint->palette();
+    hintPalette.setColor(QPalette::WindowText, QColor(140, 40, 40));
+    TooLongHint->setPalette(hintPalette);
+    TooLongHint->adjustSize();
+    TooLongHint->move(WelcomeText->width() - TooLongHint->width() - 6,
+                      (WelcomeText->height() - TooLongHint->height()) / 2);
+    TooLongHint->hide();
 
     FontsListBox = new TFontsListBox(this);
     FontsListBox->setObjectName("FontsListBox");
@@ -227,4 +248,14 @@ void TFormWelcome::repaintBand() {
     if (band_ != nullptr) {
         band_->update();
     }
+    updateHint();
+}
+
+void TFormWelcome::updateHint() {
+    const bool tooLong =
+        tree_ != nullptr &&
+        TGreetingLayout(WelcomeText->text(), TreeGreetingStyle(*tree_), layout::WelcomeText).TooLong();
+    TooLongHint->setVisible(tooLong);
+    // The text keeps clear of the note.
+    WelcomeText->setTextMargins(0, 0, tooLong ? TooLongHint->width() + 10 : 0, 0);
 }

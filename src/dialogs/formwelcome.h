@@ -13,6 +13,7 @@
 
 #include <QPointer>
 
+class QLabel;
 class QLineEdit;
 class TColorSelect;
 class TControl0;
@@ -44,6 +45,9 @@ public:
     void Execute();
 
     QLineEdit* WelcomeText = nullptr;
+    // Shown at the end of the text field while the greeting is too long to
+    // read on the ribbon.
+    QLabel* TooLongHint = nullptr;
     TFontsListBox* FontsListBox = nullptr;
     TFontStylesListBox* FontStylesListBox = nullptr;
     TColorSelect* ColorSelect = nullptr;
@@ -63,6 +67,7 @@ private:
     // the last write: no family or no style chosen gives empty names for both.
     void writeGreeting(bool final);
     void repaintBand();
+    void updateHint();
     void fillFromTree();
 
     TTree* tree_ = nullptr;

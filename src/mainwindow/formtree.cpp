@@ -101,9 +101,10 @@ void TFormTree::createComponents() {
     Welcome->OnClick = [this](TControl0*) {
         WelcomeClick();
     };
-    Welcome->OnDblClick = [this](TControl0*) {
-        bWelcomeClick();
-    };
+    // The band is a text field: its presses, double and triple clicks place
+    // the caret and select (WelcomeMouse); the greeting button opens the editor.
+    Welcome->installEventFilter(this);
+    createWelcomeHint();
 
     TreeControl = control0("TreeControl", layout::TreeControl, 0);
     TreeControl->OnPaint = [this](TControl0*) {

@@ -14,6 +14,7 @@
 //   undo.cpp            undo and redo of the decoration's changes
 #include "mainwindow/decorationhistory.h"
 #include "mainwindow/formhooks.h"
+#include "mainwindow/greetingcursor.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -30,6 +31,8 @@ class THelpItem;
 class TControlNR;
 class TFocusFrame;
 class QKeyEvent;
+class QLabel;
+class QMouseEvent;
 class QPainter;
 class TDescToy;
 class TMediaPlayer;
@@ -130,6 +133,13 @@ public:
     void Control0NotWelcomeClick();
     void WelcomeClick();
     void WelcomeKeyPress(int key, const QString& text);
+    // The band as a text field: the keys that move the caret, select and go
+    // through the clipboard (true when the key was the band's), and the
+    // presses, double and triple clicks and drags on it.
+    bool WelcomeEditKey(QKeyEvent* event);
+    void WelcomeMouse(QMouseEvent* event);
+    // The band's caret and selection in the greeting as it is now.
+    const TGreetingCursor& WelcomeCursor();
     void bOutClick();
     void bWelcomeClick();
     void bMusicMouseUp(Qt::MouseButton button, int x, int y);
@@ -238,6 +248,10 @@ private:
     void CasePaint(TControl0* sender);
     void TreePaint();
     void WelcomePaint();
+    void createWelcomeHint();
+    QString welcomeText() const;
+    // Puts an edit of the band into the tree and repaints.
+    void setWelcomeText(const QString& text);
 
     TFormHooks hooks_;
 
@@ -268,6 +282,21 @@ private:
     std::shared_ptr<media::AudioDevice> audio_;
     std::unique_ptr<TDecorationHistory> history_;
     std::optional<TDecorationSettings> greetingBefore_;
+
+    // The band's caret and selection, and the text they were set in.
+    TGreetingCursor greetingCursor_;
+    QString cursorText_;
+    // The last double click on the band (a press soon after it is a triple click).
+    struct BandClick {
+        quint64 time = 0;
+        QPoint at;
+    };
+    std::optional<BandClick> lastDoubleClick_;
+    // A press (not a double or triple click) may be dragged to select.
+    bool selectingByDrag_ = false;
+    bool tripleClick_ = false;
+    // Shown under the band while a greeting too long to read is edited.
+    QLabel* welcomeHint_ = nullptr;
     std::array<QCursor, 5> cursors_;
 
     // Where the dragged slot sat, and its point that follows the pointer.

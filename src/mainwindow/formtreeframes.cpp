@@ -4,11 +4,13 @@
 // rest, without waking), so the first step after the window shows again moves
 // everything by the time that passed: a fall in progress lands where it would
 // have.
+#include "controls/control0.h"
 #include "mainwindow/formtree.h"
 #include "platform/timethread.h"
 #include "platform/windowcover.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -48,6 +50,11 @@ void TFormTree::followExposure() {
 }
 
 bool TFormTree::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Welcome &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
+         event->type() == QEvent::MouseButtonDblClick)) {
+        WelcomeMouse(static_cast<QMouseEvent*>(event));
+    }
     // Qt has updated isExposed() when the window's expose event arrives.
     if (event->type() == QEvent::Expose && watched == windowHandle()) {
         // A window made again has a new id to watch.

@@ -1,19 +1,35 @@
-// TFormTree: the greeting band across the top. A click on it starts editing
-// (the caret shows), typing then changes the greeting, and a press anywhere
-// else, Enter or Escape ends it. The greeting and its font are the tree's.
+// TFormTree: the greeting band across the top, a text field on the ribbon. A
+// press on it starts editing with the caret where it was pressed; dragging,
+// Shift with the arrows, Home and End, Ctrl+A, a double click (a word) and a
+// triple click (everything) select; typing, Backspace and Delete replace the
+// selection; Ctrl+C, Ctrl+X and Ctrl+V go through the clipboard. A press
+// anywhere else, Enter or Escape ends editing. The greeting and its font are
+// the tree's; a greeting too long to read on the ribbon shows a hint under it.
 #include "controls/control0.h"
-#include "controls/utf8limitvalidator.h"
 #include "mainwindow/formtree.h"
+#include "mainwindow/greetinglayout.h"
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/textfit.h"
 #include "scene/tree.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
+
+namespace {
+
+// Where the greeting lies in the band.
+QRect bandTextRect() {
+    return layout::WelcomeText.translated(-layout::Welcome.topLeft());
+}
+
+} // namespace
 
 bool TFormTree::WelcomeEditing() const {
     return Welcome->Tag != 0;
@@ -23,10 +39,33 @@ void TFormTree::SetWelcomeEditing(bool editing) {
     Welcome->Tag = editing ? 1 : 0;
     if (editing) {
         BeginGreetingSession();
+        greetingCursor_.Reset(welcomeText());
     } else {
         EndGreetingSession();
     }
     RepaintWelcome();
+}
+
+QString TFormTree::welcomeText() const {
+    return tree_ ? QString::fromStdString(tree_->WelcomeText) : QString();
+}
+
+void TFormTree::setWelcomeText(const QString& text) {
+    if (tree_) {
+        tree_->WelcomeText = text.toStdString();
+    }
+    cursorText_ = text;
+    RepaintWelcome();
+}
+
+const TGreetingCursor& TFormTree::WelcomeCursor() {
+    // The editor, undo or a load may have changed the text: the caret goes to its end.
+    const QString text = welcomeText();
+    if (text != cursorText_) {
+        greetingCursor_.Reset(text);
+        cursorText_ = text;
+    }
+    return greetingCursor_;
 }
 
 void TFormTree::RepaintWelcome() {
@@ -61,28 +100,132 @@ void TFormTree::WelcomeKeyPress(int key, const QString& text) {
     if (!WelcomeEditing() || !tree_) {
         return;
     }
-    QString greeting = QString::fromStdString(tree_->WelcomeText);
+    WelcomeCursor();
+    QString greeting = welcomeText();
     if (key == Qt::Key_Backspace) {
-        if (!greeting.isEmpty()) {
-            // One character, even when it takes two UTF-16 units.
-            greeting.chop(greeting.size() >= 2 && greeting.back().isLowSurrogate() ? 2 : 1);
-        }
+        greetingCursor_.Backspace(greeting);
+    } else if (key == Qt::Key_Delete) {
+        greetingCursor_.Delete(greeting);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
         Welcome->Tag = 0;
-        tree_->WelcomeText = greeting.toStdString();
         EndGreetingSession();
-    } else {
-        // Control characters would break the greeting's line in the description file.
-        for (const QChar c : text) {
-            if (c.unicode() >= 0x20 && c.unicode() != 0x7F) {
-                greeting.append(c);
-            }
-        }
+    } else if (!TGreetingCursor::Printable(text).isEmpty()) {
         // The description file keeps a greeting of a bounded length: typing
         // stops there rather than losing the end at the next start.
-        greeting = Utf8Prefix(greeting, MaxGreetingLength);
+        greetingCursor_.Insert(greeting, text, static_cast<qsizetype>(MaxGreetingLength));
     }
-    tree_->WelcomeText = greeting.toStdString();
+    setWelcomeText(greeting);
+}
+
+bool TFormTree::WelcomeEditKey(QKeyEvent* event) {
+    using Step = TGreetingCursor::Step;
+    struct Motion {
+        QKeySequence::StandardKey move;
+        QKeySequence::StandardKey select;
+        Step step;
+    };
+    static constexpr Motion motions[] = {
+        {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, Step::Left},
+        {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, Step::Right},
+        {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, Step::WordLeft},
+        {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, Step::WordRight},
+        {QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine, Step::Home},
+        {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, Step::End},
+        {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, Step::Home},
+        {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Step::End},
+    };
+    WelcomeCursor();
+    QString greeting = welcomeText();
+    for (const Motion& motion : motions) {
+        const bool select = event->matches(motion.select);
+        if (select || event->matches(motion.move)) {
+            greetingCursor_.Move(greeting, motion.step, select);
+            RepaintWelcome();
+            return true;
+        }
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        greetingCursor_.SelectAll(greeting);
+        RepaintWelcome();
+        return true;
+    }
+    // Without a selection Ctrl+C copies the card, as outside the band.
+    if ((event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) &&
+        greetingCursor_.HasSelection()) {
+        QGuiApplication::clipboard()->setText(greetingCursor_.SelectedText(greeting));
+        if (event->matches(QKeySequence::Cut)) {
+            greetingCursor_.Backspace(greeting);
+            setWelcomeText(greeting);
+        }
+        return true;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        greetingCursor_.Insert(greeting, QGuiApplication::clipboard()->text(),
+                               static_cast<qsizetype>(MaxGreetingLength));
+        setWelcomeText(greeting);
+        return true;
+    }
+    // Ctrl+S, Ctrl+C and the like are the window's (Ctrl with Alt may be a
+    // keyboard's way to a letter).
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier) &&
+        event->key() != Qt::Key_Backspace && event->key() != Qt::Key_Delete) {
+        return false;
+    }
+    WelcomeKeyPress(event->key(), event->text());
+    return true;
+}
+
+void TFormTree::WelcomeMouse(QMouseEvent* event) {
+    const bool move = event->type() == QEvent::MouseMove;
+    if (IsHelpShowing() || !tree_ || event->button() > Qt::LeftButton ||
+        (move && (!(event->buttons() & Qt::LeftButton) || !WelcomeEditing()))) {
+        return;
+    }
+    if (!WelcomeEditing()) {
+        SetWelcomeEditing(true);
+    }
+    WelcomeCursor();
+    const QString text = welcomeText();
+    const QPoint at = event->position().toPoint();
+    const TGreetingLayout layout(text, TreeGreetingStyle(*tree_), bandTextRect());
+    const int position = layout.CursorAt(at);
+    const auto* hints = QGuiApplication::styleHints();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // A third press soon after a double click, near it, selects everything.
+        if (lastDoubleClick_ &&
+            event->timestamp() - lastDoubleClick_->time <=
+                static_cast<quint64>(hints->mouseDoubleClickInterval()) &&
+            (at - lastDoubleClick_->at).manhattanLength() < hints->startDragDistance()) {
+            greetingCursor_.SelectAll(text);
+            tripleClick_ = true;
+        } else {
+            greetingCursor_.SetCaret(text, position, event->modifiers().testFlag(Qt::ShiftModifier));
+            tripleClick_ = false;
+        }
+        selectingByDrag_ = !tripleClick_;
+        lastDoubleClick_.reset();
+        break;
+    case QEvent::MouseButtonDblClick:
+        // The window system may also call a triple click's press a double one.
+        if (!tripleClick_) {
+            greetingCursor_.SelectWord(text, position);
+            lastDoubleClick_ = BandClick{event->timestamp(), at};
+            selectingByDrag_ = false;
+        }
+        break;
+    case QEvent::MouseMove:
+        if (selectingByDrag_) {
+            greetingCursor_.SetCaret(text, position, true);
+        }
+        break;
+    default:
+        return;
+    }
     RepaintWelcome();
 }
 
@@ -93,6 +236,11 @@ void TFormTree::keyPressEvent(QKeyEvent* event) {
                       (mods == Qt::ControlModifier && event->key() == Qt::Key_Y);
     if (undo || redo) {
         undo ? Undo() : Redo();
+        event->accept();
+        return;
+    }
+    // While the band is editing the keys are the greeting's first.
+    if (WelcomeEditing() && WelcomeEditKey(event)) {
         event->accept();
         return;
     }
@@ -109,12 +257,9 @@ void TFormTree::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // The controls pass their keys on, so every key typed while the window
-    // is active comes here. While the band is editing the keys are the
-    // greeting's; otherwise they act on the control that has the focus.
+    // is active comes here; they act on the control that has the focus.
     // Escape never closes the window.
-    if (WelcomeEditing()) {
-        WelcomeKeyPress(event->key(), event->text());
-    } else if (KeyboardAction(event)) {
+    if (!WelcomeEditing() && KeyboardAction(event)) {
         event->accept();
         return;
     }
@@ -131,8 +276,41 @@ void TFormTree::WelcomePaint() {
         return;
     }
     Welcome->DrawBk(background_, false);
-    const QRect text = layout::WelcomeText.translated(-layout::Welcome.topLeft());
-    TextFit(*canvas, text.x(), text.y(), text.width(), text.height(), WelcomeEditing());
+    if (!tree_) {
+        return;
+    }
+    const TGreetingCursor& cursor = WelcomeCursor();
+    const TGreetingLayout layout(welcomeText(), TreeGreetingStyle(*tree_), bandTextRect());
+    GreetingMarks marks;
+    if (WelcomeEditing()) {
+        marks = {cursor.Caret(), cursor.SelectionStart(), cursor.SelectionEnd()};
+    }
+    layout.Draw(*canvas, marks);
+    // The hint under the band follows; shown outside this paint.
+    const bool hint = WelcomeEditing() && layout.TooLong();
+    if (hint != welcomeHint_->isVisibleTo(this)) {
+        QMetaObject::invokeMethod(
+            welcomeHint_,
+            [label = welcomeHint_, hint] {
+                label->setVisible(hint);
+                label->raise(); // over the tree
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void TFormTree::createWelcomeHint() {
+    welcomeHint_ = new QLabel(tr("This greeting is too long to read well on the ribbon."), this);
+    welcomeHint_->setObjectName("WelcomeHint");
+    welcomeHint_->setTextFormat(Qt::PlainText);
+    // Gold on the ribbon's dark red, as the band's ends are.
+    welcomeHint_->setStyleSheet("QLabel { color: rgb(252, 230, 160); background: rgba(70, 6, 14, 220);"
+                                " border: 1px solid rgb(150, 104, 34); border-radius: 4px;"
+                                " padding: 1px 8px; font-size: 11px; }");
+    welcomeHint_->adjustSize();
+    welcomeHint_->move(layout::Welcome.center().x() - welcomeHint_->width() / 2,
+                       layout::Welcome.bottom() + 2);
+    welcomeHint_->hide();
 }
 
 void TFormTree::TextFit(QPainter& canvas, int x, int y, int width, int height, bool caret) const {

@@ -1,10 +1,12 @@
 #include "mainwindow/textfit.h"
 
 #include "controls/fontfaces.h"
+#include "mainwindow/greetinglayout.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QPainter>
+#include <QTextLayout>
+#include <cmath>
 
 namespace {
 
@@ -12,14 +14,21 @@ namespace {
 constexpr int startPixelSize = 20;
 constexpr int largestPixelSize = 1000;
 
-QSize textExtent(const QString& text, const QFont& font) {
+bool fits(const QString& text, const GreetingStyle& style, int pixelSize, int breakAt, const QSize& box) {
+    const QFont font = GreetingFont(style, pixelSize);
     const QFontMetrics metrics(font);
-    return {metrics.horizontalAdvance(text), metrics.height()};
-}
-
-bool fits(const QString& text, const GreetingStyle& style, int pixelSize, const QSize& box) {
-    const QSize extent = textExtent(text, GreetingFont(style, pixelSize));
-    return extent.width() <= box.width() && extent.height() <= box.height();
+    const int height = breakAt > 0 ? TwoLineHeight(font) : metrics.height();
+    if (height > box.height()) {
+        return false;
+    }
+    QTextLayout layout(text, font);
+    LayOutLines(layout, breakAt);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        if (std::ceil(layout.lineAt(i).naturalTextWidth()) > box.width()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -35,15 +44,32 @@ QFont GreetingFont(const GreetingStyle& style, int pixelSize) {
     return font;
 }
 
-int FittedPixelSize(const QString& text, const GreetingStyle& style, const QSize& size) {
+void LayOutLines(QTextLayout& layout, int breakAt) {
+    const int length = static_cast<int>(layout.text().size());
+    layout.beginLayout();
+    if (breakAt > 0 && breakAt < length) {
+        layout.createLine().setNumColumns(breakAt);
+        layout.createLine().setNumColumns(length - breakAt);
+    } else {
+        layout.createLine().setNumColumns(length);
+    }
+    layout.endLayout();
+}
+
+int TwoLineHeight(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return 2 * metrics.ascent() + metrics.descent();
+}
+
+int FittedPixelSize(const QString& text, const GreetingStyle& style, const QSize& size, int breakAt) {
     int pixelSize = startPixelSize;
-    while (pixelSize > 0 && !fits(text, style, pixelSize, size)) {
+    while (pixelSize > 0 && !fits(text, style, pixelSize, breakAt, size)) {
         --pixelSize;
     }
     if (pixelSize <= 0) {
         return 0;
     }
-    while (pixelSize < largestPixelSize && fits(text, style, pixelSize + 1, size)) {
+    while (pixelSize < largestPixelSize && fits(text, style, pixelSize + 1, breakAt, size)) {
         ++pixelSize;
     }
     return pixelSize;
@@ -51,31 +77,11 @@ int FittedPixelSize(const QString& text, const GreetingStyle& style, const QSize
 
 int TextFit(QPainter& painter, const QRect& rect, const QString& text, const GreetingStyle& style,
             bool caret) {
-    painter.save();
-    painter.setPen(style.color);
-    int pixelSize = 0;
-    if (text.isEmpty()) {
-        if (caret) {
-            const int x = rect.x() + rect.width() / 2;
-            painter.drawLine(x, rect.y(), x, rect.y() + rect.height());
-        }
-    } else {
-        pixelSize = FittedPixelSize(text, style, rect.size());
-        if (pixelSize > 0) {
-            const QFont font = GreetingFont(style, pixelSize);
-            const QSize extent = textExtent(text, font);
-            const int left = rect.x() + (rect.width() - extent.width()) / 2;
-            const int top = rect.y() + (rect.height() - extent.height()) / 2;
-            painter.setFont(font);
-            painter.setRenderHint(QPainter::TextAntialiasing);
-            painter.drawText(QRect(left, top, extent.width(), extent.height()), Qt::AlignLeft | Qt::AlignTop,
-                             text);
-            if (caret) {
-                painter.drawLine(left + extent.width(), rect.y(), left + extent.width(),
-                                 rect.y() + rect.height());
-            }
-        }
+    const TGreetingLayout layout(text, style, rect);
+    GreetingMarks marks;
+    if (caret) {
+        marks.Caret = static_cast<int>(text.size());
     }
-    painter.restore();
-    return pixelSize;
+    layout.Draw(painter, marks);
+    return layout.PixelSize();
 }

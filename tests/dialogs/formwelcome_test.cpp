@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
@@ -194,6 +195,31 @@ TEST_F(GreetingEditor, InputStopsWhereTheFileWouldCutTheGreeting) {
     }
     stop();
     EXPECT_EQ(savedLine("WelcomeText="), std::end(cases)[-1].after) << "comes back whole after a restart";
+}
+
+TEST_F(GreetingEditor, AGreetingTooLongForTheRibbonShowsAQuietHintAndIsKept) {
+    const QString twoLines =
+        QString::fromUtf8("Liebe Oma, lieber Opa, wir wünschen euch frohe Weihnachten, viel "
+                          "Gesundheit und ein gutes neues Jahr 2027! Eure Lena :)");
+    writeGreeting(twoLines, "Dancing Script,Bold,FA:CC:4D");
+    start();
+    whileShowing(*editor, [&] {
+        EXPECT_FALSE(editor->TooLongHint->isVisible()) << "two lines of 12 px read well";
+        editor->WelcomeText->end(false);
+        typeText(editor->WelcomeText,
+                 " Wir freuen uns schon auf den Sommer bei euch am See und auf viele Spiele!");
+        EXPECT_TRUE(editor->TooLongHint->isVisible());
+        EXPECT_GT(editor->WelcomeText->textMargins().right(), editor->TooLongHint->width());
+        QTest::keyClick(editor->WelcomeText, Qt::Key_A, Qt::ControlModifier);
+        typeText(editor->WelcomeText, "Hi");
+        EXPECT_FALSE(editor->TooLongHint->isVisible());
+        EXPECT_EQ(editor->WelcomeText->textMargins().right(), 0);
+        typeText(editor->WelcomeText, QString(250, 'm'));
+        EXPECT_TRUE(editor->TooLongHint->isVisible());
+        click(editor->Cancel);
+    });
+    editor->Execute();
+    EXPECT_EQ(tree->WelcomeText, "Hi" + std::string(240, 'm')) << "kept up to the file's limit";
 }
 
 TEST_F(GreetingEditor, FamilyAndStyleChangeTheBandAndSurviveARestart) {
