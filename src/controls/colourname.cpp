@@ -11,10 +11,11 @@ struct HueName {
     const char* name;
 };
 
-// Hue bands as people name them; red wraps around.
+// Hue bands as people name them; red wraps around. Pink reaches to 350: a
+// rose candle (hue 342) is pink to anyone, a red ball (hue 358) red.
 constexpr HueName hueNames[] = {{12, "Red"},    {38, "Orange"},     {54, "Gold"},  {68, "Yellow"},
                                 {165, "Green"}, {195, "Turquoise"}, {255, "Blue"}, {285, "Purple"},
-                                {340, "Pink"},  {361, "Red"}};
+                                {350, "Pink"},  {361, "Red"}};
 
 QString nameOfHue(int hue) {
     for (const HueName& band : hueNames) {

@@ -136,11 +136,11 @@ TEST_F(ColorSelect, ScaledAtSmallHeight) {
 // pixels around the toy say nothing.
 TEST(ColourName, PureColoursNameThemselves) {
     const std::pair<QRgb, const char*> cases[] = {
-        {qRgb(255, 0, 0), "Red"},        {qRgb(255, 47, 0), "Red"},        {qRgb(255, 52, 0), "Orange"},
-        {qRgb(255, 128, 0), "Orange"},   {qRgb(255, 215, 0), "Gold"},      {qRgb(255, 255, 0), "Yellow"},
-        {qRgb(0, 255, 0), "Green"},      {qRgb(0, 255, 255), "Turquoise"}, {qRgb(0, 0, 255), "Blue"},
-        {qRgb(128, 0, 255), "Purple"},   {qRgb(255, 0, 128), "Pink"},      {qRgb(255, 255, 255), "White"},
-        {qRgb(160, 160, 160), "Silver"}, {qRgb(40, 40, 40), "Dark"}};
+        {qRgb(255, 0, 0), "Red"},       {qRgb(255, 47, 0), "Red"},        {qRgb(255, 52, 0), "Orange"},
+        {qRgb(255, 128, 0), "Orange"},  {qRgb(255, 215, 0), "Gold"},      {qRgb(255, 255, 0), "Yellow"},
+        {qRgb(0, 255, 0), "Green"},     {qRgb(0, 255, 255), "Turquoise"}, {qRgb(0, 0, 255), "Blue"},
+        {qRgb(128, 0, 255), "Purple"},  {qRgb(255, 0, 128), "Pink"},      {qRgb(230, 128, 158), "Pink"},
+        {qRgb(255, 255, 255), "White"}, {qRgb(160, 160, 160), "Silver"},  {qRgb(40, 40, 40), "Dark"}};
     for (const auto& [colour, name] : cases) {
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::black);
