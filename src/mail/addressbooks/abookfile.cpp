@@ -34,7 +34,8 @@ void ReadAbook(const MailAccountPlaces& places, AddressBooks& books) {
     const auto finish = [&] {
         if (inContact) {
             if (entry.Emails.isEmpty()) {
-                log.Add(BookTr::tr("line %1: a contact without an address, skipped").arg(entry.Line));
+                log.Add(
+                    AddressBookText::tr("line %1: a contact without an address, skipped").arg(entry.Line));
             }
             for (const QString& address : entry.Emails) {
                 books.Contacts.push_back(
@@ -55,7 +56,7 @@ void ReadAbook(const MailAccountPlaces& places, AddressBooks& books) {
             bool number = false;
             line.mid(1, line.size() - 2).toInt(&number);
             if (number && ++count > kMaxAbookContacts) {
-                log.Add(BookTr::tr("line %1: more than %2 contacts, the rest skipped")
+                log.Add(AddressBookText::tr("line %1: more than %2 contacts, the rest skipped")
                             .arg(QString::number(i + 1), QString::number(kMaxAbookContacts)));
                 break;
             }
@@ -80,7 +81,7 @@ void ReadAbook(const MailAccountPlaces& places, AddressBooks& books) {
                     continue;
                 }
                 if (!LooksLikeAddress(address)) {
-                    log.Add(BookTr::tr("line %1: \"%2\" is no mail address, skipped")
+                    log.Add(AddressBookText::tr("line %1: \"%2\" is no mail address, skipped")
                                 .arg(QString::number(i + 1), Shortened(address)));
                 } else if (entry.Emails.size() < kMaxAbookEmails) {
                     entry.Emails << address;

@@ -114,8 +114,9 @@ AddressBooks ReadAddressBooks(const MailAccountPlaces& places) {
             seen.insert(key, books.Contacts.size());
             books.Contacts.push_back(std::move(c));
         } else {
-            warnings.Add(BookTr::tr("More than %1 addresses in the address books: the rest are left out.")
-                             .arg(kMaxContacts));
+            warnings.Add(
+                AddressBookText::tr("More than %1 addresses in the address books: the rest are left out.")
+                    .arg(kMaxContacts));
             break;
         }
     }

@@ -25,20 +25,20 @@ bool ReadBookFile(const QString& path, QByteArray& bytes, QStringList& warnings)
     const QString real = info.canonicalFilePath();
     const bool kernel = real.startsWith(QLatin1String("/proc/")) || real.startsWith(QLatin1String("/sys/"));
     if (!info.isFile() || kernel) {
-        return warn(BookTr::tr("not a regular file, skipped"));
+        return warn(AddressBookText::tr("not a regular file, skipped"));
     }
     if (info.size() > kMaxBookFile) {
-        return warn(BookTr::tr("larger than 64 MiB, skipped"));
+        return warn(AddressBookText::tr("larger than 64 MiB, skipped"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return warn(BookTr::tr("cannot be read"));
+        return warn(AddressBookText::tr("cannot be read"));
     }
     // Read at most one byte past the bound: the file may grow meanwhile.
     bytes = file.read(kMaxBookFile + 1);
     if (bytes.size() > kMaxBookFile) {
         bytes.clear();
-        return warn(BookTr::tr("larger than 64 MiB, skipped"));
+        return warn(AddressBookText::tr("larger than 64 MiB, skipped"));
     }
     return true;
 }

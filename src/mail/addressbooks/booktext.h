@@ -6,9 +6,10 @@
 
 namespace mail {
 
-// The translation context of the address books' warnings: BookTr::tr("...").
-struct BookTr {
-    Q_DECLARE_TR_FUNCTIONS(AddressBooks)
+// The translation context of the address books' warnings: AddressBookText::tr("...")
+// (lupdate and the program both name it after the class).
+struct AddressBookText {
+    Q_DECLARE_TR_FUNCTIONS(AddressBookText)
 };
 
 // Bytes from a book as text: UTF-8, or Latin-1 when they are not valid UTF-8

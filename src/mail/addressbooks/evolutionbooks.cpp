@@ -57,7 +57,8 @@ void ReadBook(const QString& path, AddressBooks& books) {
                     QStringList problems;
                     std::vector<VCardEntry> parsed = ParseVCards(vcard.toUtf8(), problems);
                     for (const QString& problem : problems) {
-                        log.Add(BookTr::tr("contact %1: %2").arg(QString::number(rows + 1), problem));
+                        log.Add(
+                            AddressBookText::tr("contact %1: %2").arg(QString::number(rows + 1), problem));
                     }
                     if (!parsed.empty()) {
                         card = std::move(parsed[0]);
@@ -79,7 +80,7 @@ void ReadBook(const QString& path, AddressBooks& books) {
                 if (++rows < kMaxRows) {
                     return true;
                 }
-                log.Add(BookTr::tr("more than %1 contacts, the rest skipped").arg(kMaxRows));
+                log.Add(AddressBookText::tr("more than %1 contacts, the rest skipped").arg(kMaxRows));
                 return false;
             });
         if (!error.isEmpty()) {
@@ -87,9 +88,9 @@ void ReadBook(const QString& path, AddressBooks& books) {
         }
     }
     if (!error.isEmpty()) {
-        books.Warnings << BookWarning(path, BookTr::tr("cannot be read (%1)").arg(error));
+        books.Warnings << BookWarning(path, AddressBookText::tr("cannot be read (%1)").arg(error));
     } else if (!found) {
-        books.Warnings << BookWarning(path, BookTr::tr("holds no contacts table"));
+        books.Warnings << BookWarning(path, AddressBookText::tr("holds no contacts table"));
     }
     for (const QString& problem : log.Lines()) {
         books.Warnings << BookWarning(path, problem);
@@ -110,7 +111,8 @@ void ReadEvolutionBooks(const MailAccountPlaces& places, AddressBooks& books) {
             }
             if (++count > kMaxBooks) {
                 books.Warnings << BookWarning(
-                    folder, BookTr::tr("more than %1 address books, the rest skipped").arg(kMaxBooks));
+                    folder,
+                    AddressBookText::tr("more than %1 address books, the rest skipped").arg(kMaxBooks));
                 return;
             }
             ReadBook(path, books);

@@ -110,12 +110,12 @@ private:
         }
         const auto mailboxes = ParseMailboxes(rest.mid(pos));
         if (key.isEmpty() || mailboxes.empty()) {
-            log_.Add(BookTr::tr("line %1: an alias without an address, skipped").arg(number));
+            log_.Add(AddressBookText::tr("line %1: an alias without an address, skipped").arg(number));
             return;
         }
         for (const auto& [name, address] : mailboxes) {
             if (qsizetype(file_.Aliases.size()) >= kMaxMuttAliases) {
-                log_.Add(BookTr::tr("line %1: more than %2 aliases, the rest skipped")
+                log_.Add(AddressBookText::tr("line %1: more than %2 aliases, the rest skipped")
                              .arg(QString::number(number), QString::number(kMaxMuttAliases)));
                 return;
             }
@@ -237,7 +237,7 @@ MuttFile ParseMuttFile(QByteArrayView text, QString& aliasFile) {
             line.chop(1);
         }
         if (command.size() + line.size() > kMaxCommand) {
-            parser.Problem(BookTr::tr("line %1: longer than 64 KiB, skipped").arg(first));
+            parser.Problem(AddressBookText::tr("line %1: longer than 64 KiB, skipped").arg(first));
             command.clear();
             // The rest of an overlong command is skipped with it.
             while (i + 1 < lines.size() && lines[i].endsWith('\\')) {

@@ -27,7 +27,8 @@ public:
             return; // mutt too goes on past a missing file
         }
         if (chain_.contains(canonical)) {
-            books_.Warnings << BookWarning(path, BookTr::tr("sources itself (a loop), not read again"));
+            books_.Warnings << BookWarning(path,
+                                           AddressBookText::tr("sources itself (a loop), not read again"));
             return;
         }
         if (read_.contains(canonical)) {
@@ -35,7 +36,7 @@ public:
         }
         if (depth > kMaxSourceDepth || read_.size() >= kMaxSourceFiles) {
             books_.Warnings << BookWarning(
-                path, BookTr::tr("sourced more than %1 files deep or beyond %2 files, not read")
+                path, AddressBookText::tr("sourced more than %1 files deep or beyond %2 files, not read")
                           .arg(QString::number(kMaxSourceDepth), QString::number(kMaxSourceFiles)));
             return;
         }

@@ -24,7 +24,7 @@ public:
     QStringList Lines() const {
         QStringList lines = told_;
         if (untold_ > 0) {
-            lines << BookTr::tr("%n more problem(s) not shown", "", int(untold_));
+            lines << AddressBookText::tr("%n more problem(s) not shown", "", int(untold_));
         }
         return lines;
     }

@@ -75,12 +75,13 @@ void ReadBook(const QString& path, bool collected, AddressBooks& books) {
                     return true;
                 }
                 books.Warnings << BookWarning(
-                    path, BookTr::tr("more than %1 entries, the rest skipped").arg(kMaxPropertyRows));
+                    path,
+                    AddressBookText::tr("more than %1 entries, the rest skipped").arg(kMaxPropertyRows));
                 return false;
             });
     }
     if (!error.isEmpty()) {
-        books.Warnings << BookWarning(path, BookTr::tr("cannot be read (%1)").arg(error));
+        books.Warnings << BookWarning(path, AddressBookText::tr("cannot be read (%1)").arg(error));
     }
     // What was read before a damaged page still counts.
     const QString book = QStringLiteral("Thunderbird");
@@ -95,7 +96,7 @@ void ReadBook(const QString& path, bool collected, AddressBooks& books) {
             QStringList problems;
             const std::vector<VCardEntry> parsed = ParseVCards(card.VCard.toUtf8(), problems);
             for (const QString& problem : problems) {
-                log.Add(BookTr::tr("card %1: %2").arg(id, problem));
+                log.Add(AddressBookText::tr("card %1: %2").arg(id, problem));
             }
             if (!parsed.empty()) {
                 name = name.isEmpty() ? parsed[0].Name : name;

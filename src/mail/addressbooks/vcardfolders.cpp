@@ -86,16 +86,17 @@ private:
             }
             if (entry.isDir()) {
                 if (depth + 1 > kMaxFolderDepth) {
-                    Tell(folder,
-                         BookTr::tr("folders nested deeper than %1 are not searched").arg(kMaxFolderDepth));
+                    Tell(folder, AddressBookText::tr("folders nested deeper than %1 are not searched")
+                                     .arg(kMaxFolderDepth));
                 } else {
                     Walk(entry.filePath(), depth + 1);
                 }
             } else if (entry.suffix().compare(QLatin1String("vcf"), Qt::CaseInsensitive) == 0) {
                 if (files_ >= kMaxFolderFiles || bytes_ + entry.size() > kMaxFolderBytes) {
                     books_.Warnings << BookWarning(
-                        folder, BookTr::tr("more than %1 files or 256 MiB of contacts, the rest skipped")
-                                    .arg(kMaxFolderFiles));
+                        folder,
+                        AddressBookText::tr("more than %1 files or 256 MiB of contacts, the rest skipped")
+                            .arg(kMaxFolderFiles));
                     full_ = true;
                 }
                 if (full_) {

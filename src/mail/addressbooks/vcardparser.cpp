@@ -226,24 +226,24 @@ std::vector<VCardEntry> ParseVCards(QByteArrayView text, QStringList& problems) 
     };
     while (reader.Next(line, number, overlong)) {
         if (overlong) {
-            log.Add(BookTr::tr("line %1: longer than 1 MiB, skipped").arg(number));
+            log.Add(AddressBookText::tr("line %1: longer than 1 MiB, skipped").arg(number));
             continue;
         }
         Property p;
         if (!ParseProperty(line, p)) {
             if (inCard) {
-                log.Add(BookTr::tr("line %1: not a vCard line, skipped").arg(number));
+                log.Add(AddressBookText::tr("line %1: not a vCard line, skipped").arg(number));
             }
             continue;
         }
         const QByteArray value = p.Value.trimmed().toUpper();
         if (p.Name == "BEGIN" && value == "VCARD") {
             if (inCard) {
-                log.Add(BookTr::tr("line %1: the card has no END:VCARD").arg(cardLine));
+                log.Add(AddressBookText::tr("line %1: the card has no END:VCARD").arg(cardLine));
                 finish();
             }
             if (qsizetype(cards.size()) >= kMaxVCards) {
-                log.Add(BookTr::tr("line %1: more than %2 cards, the rest skipped")
+                log.Add(AddressBookText::tr("line %1: more than %2 cards, the rest skipped")
                             .arg(QString::number(number), QString::number(kMaxVCards)));
                 break;
             }
@@ -281,7 +281,7 @@ std::vector<VCardEntry> ParseVCards(QByteArrayView text, QStringList& problems) 
                 continue;
             }
             if (!LooksLikeAddress(address)) {
-                log.Add(BookTr::tr("line %1: \"%2\" is no mail address, skipped")
+                log.Add(AddressBookText::tr("line %1: \"%2\" is no mail address, skipped")
                             .arg(QString::number(number), Shortened(address)));
             } else if (card.Emails.size() < kMaxVCardEmails) {
                 card.Emails << address;
@@ -289,7 +289,7 @@ std::vector<VCardEntry> ParseVCards(QByteArrayView text, QStringList& problems) 
         }
     }
     if (inCard) {
-        log.Add(BookTr::tr("line %1: the card has no END:VCARD").arg(cardLine));
+        log.Add(AddressBookText::tr("line %1: the card has no END:VCARD").arg(cardLine));
         finish();
     }
     problems << log.Lines();
