@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QStyleHints>
 #include <QTextLayout>
 
 // Test failures show texts as text.
@@ -191,18 +192,26 @@ TEST_F(GreetingBandTest, ShiftArrowsHomeEndAndCtrlASelectAndTypingReplaces) {
 TEST_F(GreetingBandTest, DoubleClickSelectsAWordTripleClickEverythingAndADragSelects) {
     TFormTree& form = openWith("Frohe Weihnachten euch allen");
     const QPoint inWeihnachten = pointBefore(9);
-    click(inWeihnachten);
-    QTest::mouseDClick(window(), Qt::LeftButton, {}, inWeihnachten);
-    EXPECT_EQ(selected(), "Weihnachten");
-    // The third press comes right after the double click (the test's clock
-    // adds the double-click interval after each release).
-    QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
-    click(inWeihnachten);
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    // A third press `after` ms after the double click's press. (The test's
+    // clock adds the double-click interval after each release, and one
+    // millisecond before each press.)
+    const auto tripleClick = [&](int after) {
+        click(inWeihnachten);
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, inWeihnachten);
+        EXPECT_EQ(selected(), "Weihnachten");
+        QTest::lastMouseTimestamp += after - 1 - QTest::mouseDoubleClickInterval;
+        click(inWeihnachten);
+    };
+    tripleClick(interval);
     EXPECT_EQ(selected(), "Frohe Weihnachten euch allen");
     // A press later than that is a press: the caret, no selection.
-    click(inWeihnachten);
+    tripleClick(interval + 1);
     EXPECT_FALSE(form.WelcomeCursor().HasSelection());
     EXPECT_EQ(form.WelcomeCursor().Caret(), 9);
+    // Just after a word's last letter, a double click takes that word.
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, pointBefore(22));
+    EXPECT_EQ(selected(), "euch");
 
     // Pressed before "euch", dragged to its end; Shift+click extends.
     press(pointBefore(18), Qt::LeftButton);
