@@ -1,5 +1,7 @@
 // Fitting the greeting: the largest size whose lines fit the box, the box's
 // own edge included.
+#include "mainwindow/greetinglayout.h"
+#include "mainwindow/layout.h"
 #include "mainwindow/textfit.h"
 
 #include <QFontMetrics>
@@ -60,6 +62,34 @@ TEST(TextFit, NothingFitsABoxSmallerThanTheSmallestSize) {
     const QSize one = extent("Hi", style, 1, 0);
     EXPECT_EQ(FittedPixelSize("Hi", style, one), 1);
     EXPECT_EQ(FittedPixelSize("Hi", style, one - QSize(0, 1)), 0);
+}
+
+// The lines are chosen at the ribbon's size, so a larger or finer picture of
+// the ribbon breaks the greeting where the window does and fits it anew.
+TEST(TextFit, TheCardAndThePrintBreakAGreetingWhereTheRibbonDoes) {
+    const GreetingStyle style{"Dancing Script", "Bold", Qt::black};
+    const QString greeting =
+        QString::fromUtf8("Liebe Oma, lieber Opa, wir wünschen euch frohe Weihnachten, viel "
+                          "Gesundheit und ein gutes neues Jahr 2027! Eure Lena :)");
+    const TGreetingLayout ribbon(greeting, style, layout::WelcomeText);
+    ASSERT_EQ(ribbon.LineCount(), 2);
+    struct Case {
+        const char* what;
+        QRect rect;
+        int pixelSize;
+    };
+    const Case cases[] = {
+        {"the band", QRect(QPoint(18, 3), layout::WelcomeText.size()), ribbon.PixelSize()},
+        // The ribbon's flat part on an A4 page at 600 dpi, where one line
+        // would read well.
+        {"the print", QRect(1308, 257, 2342, 175), 83},
+        {"a ribbon half as large", QRect(0, 0, 167, 13), 5},
+    };
+    for (const Case& c : cases) {
+        const TGreetingLayout drawn(greeting, style, c.rect);
+        EXPECT_EQ(drawn.BreakAt(), ribbon.BreakAt()) << c.what;
+        EXPECT_EQ(drawn.PixelSize(), c.pixelSize) << c.what;
+    }
 }
 
 } // namespace
