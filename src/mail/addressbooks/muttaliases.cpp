@@ -3,6 +3,8 @@
 #include "mail/addressbooks/booktext.h"
 #include "mail/addressbooks/problemlog.h"
 
+#include <algorithm>
+
 namespace mail {
 namespace {
 
@@ -108,18 +110,25 @@ private:
             Token(rest, pos);
             key = Token(rest, pos);
         }
-        const auto mailboxes = ParseMailboxes(rest.mid(pos));
-        if (key.isEmpty() || mailboxes.empty()) {
+        QStringList others;
+        const auto mailboxes = ParseMailboxes(rest.mid(pos), &others);
+        // A word without "@" names another alias ("alias family oma, paul"):
+        // its people are in the book under their own alias.
+        const qsizetype aliases = std::count_if(others.begin(), others.end(), [](const QString& item) {
+            return !item.contains('@') && !item.contains(' ') && !item.contains('\t');
+        });
+        if (key.isEmpty() || (mailboxes.empty() && (aliases == 0 || aliases < others.size()))) {
             log_.Add(AddressBookText::tr("line %1: an alias without an address, skipped").arg(number));
             return;
         }
+        const bool list = qsizetype(mailboxes.size()) + aliases > 1;
         for (const auto& [name, address] : mailboxes) {
             if (qsizetype(file_.Aliases.size()) >= kMaxMuttAliases) {
                 log_.Add(AddressBookText::tr("line %1: more than %2 aliases, the rest skipped")
                              .arg(QString::number(number), QString::number(kMaxMuttAliases)));
                 return;
             }
-            file_.Aliases.push_back({key, name, address});
+            file_.Aliases.push_back({key, name, address, list});
         }
     }
 
@@ -162,7 +171,7 @@ private:
 
 } // namespace
 
-std::vector<std::pair<QString, QString>> ParseMailboxes(const QString& list) {
+std::vector<std::pair<QString, QString>> ParseMailboxes(const QString& list, QStringList* others) {
     std::vector<std::pair<QString, QString>> out;
     qsizetype start = 0;
     while (start < list.size()) {
@@ -212,6 +221,8 @@ std::vector<std::pair<QString, QString>> ParseMailboxes(const QString& list) {
         }
         if (LooksLikeAddress(address)) {
             out.emplace_back(name, address);
+        } else if (others && !item.isEmpty()) {
+            *others << item;
         }
     }
     return out;

@@ -12,9 +12,10 @@
 namespace mail {
 
 struct MuttAlias {
-    QString Key;     // the alias ("oma")
-    QString Name;    // the display name, may be empty
-    QString Address; // one address of the alias
+    QString Key;       // the alias ("oma")
+    QString Name;      // the display name, may be empty
+    QString Address;   // one address of the alias
+    bool List = false; // the alias stands for several people (addresses or other aliases)
 };
 
 struct MuttFile {
@@ -31,7 +32,8 @@ inline constexpr qsizetype kMaxMuttAliases = 100000;
 MuttFile ParseMuttFile(QByteArrayView text, QString& aliasFile);
 
 // The mailboxes of an address list ("Name <a@b>, c@d (Other), \"Last, First\" <e@f>"):
-// pairs of display name and address; entries that hold no address are left out.
-std::vector<std::pair<QString, QString>> ParseMailboxes(const QString& list);
+// pairs of display name and address. The entries that hold no address are
+// left out and, when others is given, added to it (trimmed).
+std::vector<std::pair<QString, QString>> ParseMailboxes(const QString& list, QStringList* others = nullptr);
 
 } // namespace mail

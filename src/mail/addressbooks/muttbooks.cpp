@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QSet>
 
 namespace mail {
@@ -49,14 +48,10 @@ public:
         for (const QString& problem : file.Problems) {
             books_.Warnings << BookWarning(path, problem);
         }
-        QHash<QString, int> addresses;
         for (const MuttAlias& alias : file.Aliases) {
-            ++addresses[alias.Key];
-        }
-        for (const MuttAlias& alias : file.Aliases) {
-            // The alias names the contact only when it stands for one address
+            // The alias names the contact only when it stands for one person
             // (an alias of a list names the list).
-            const QString nick = addresses.value(alias.Key) == 1 ? alias.Key : QString();
+            const QString nick = alias.List ? QString() : alias.Key;
             books_.Contacts.push_back({alias.Name, {}, alias.Address, 0, 0, QStringLiteral("mutt"), nick});
         }
         chain_.insert(canonical);

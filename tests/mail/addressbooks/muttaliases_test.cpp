@@ -30,7 +30,7 @@ TEST(MuttAliases, CommandsAsPeopleWriteThem) {
         {"alias p paul@example.com (Paul Kiefer)", {"p|Paul Kiefer|paul@example.com"}, {}, {}},
         {"alias -group friends -group work bob bob@example.com", {"bob||bob@example.com"}, {}, {}},
         {"alias fam a@example.org, \"B, Bee\" <b@example.org>,, nobody",
-         {"fam||a@example.org", "fam|B, Bee|b@example.org"},
+         {"fam||a@example.org|list", "fam|B, Bee|b@example.org|list"},
          {},
          {}},
         {"  alias long Long \\\r\n   Name <l@example.org>\r\n", {"long|Long Name|l@example.org"}, {}, {}},
@@ -49,6 +49,7 @@ TEST(MuttAliases, CommandsAsPeopleWriteThem) {
          {}},
         {"source \"~/my file\" 'gpg -d secret |' `echo x` ~/ok # not/this", {}, {"~/my file", "~/ok"}, {}},
         {"source $alias_file\nset alias_file='cmd |'\nsource $alias_file", {}, {}, {}},
+        {"alias family oma, paul\nalias mixed oma, m@example.org", {"mixed||m@example.org|list"}, {}, {}},
         {"\nalias bad Not an address\nalias\n",
          {},
          {},
@@ -60,7 +61,7 @@ TEST(MuttAliases, CommandsAsPeopleWriteThem) {
         const MuttFile file = ParseMuttFile(c.text, aliasFile);
         QStringList aliases;
         for (const MuttAlias& a : file.Aliases) {
-            aliases << a.Key + '|' + a.Name + '|' + a.Address;
+            aliases << a.Key + '|' + a.Name + '|' + a.Address + (a.List ? "|list" : "");
         }
         EXPECT_EQ(aliases, c.aliases);
         EXPECT_EQ(file.Sources, c.sources);
