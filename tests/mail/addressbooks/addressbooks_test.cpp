@@ -135,7 +135,11 @@ TEST_F(AddressBooksTest, EveryBookMergedOneEntryPerAddressMostUsedFirst) {
             "INSERT INTO folder_id (uid, full_name, email_1, vcard) VALUES ('e1', 'Paul Kiefer', "
             "'Paul@Example.com', 'BEGIN:VCARD\nVERSION:3.0\nUID:e1\nFN:Paul Kiefer\nN:Kiefer;Paul;;;\n"
             "EMAIL;TYPE=WORK:Paul@Example.com\nEND:VCARD');"
-            "INSERT INTO folder_id_email_list VALUES ('e1', 'paul@example.com');"
+            "INSERT INTO folder_id_email_list VALUES ('e1', 'paul@example.com');");
+    // A remote book's cache, written by an older version (no vCard).
+    testbooks::RunSql(
+        dir.path() + "/.cache/evolution/addressbook/carddav/contacts.db",
+        QString(testbooks::kEvolutionSchema) +
             "INSERT INTO folder_id (uid, full_name, given_name, email_1) VALUES ('e2', 'Old Summary', "
             "'Old', 'old@example.org');");
     write(".local/share/contacts/anna.vcf",
