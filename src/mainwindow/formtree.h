@@ -249,6 +249,7 @@ private:
     void TreePaint();
     void WelcomePaint();
     void createWelcomeHint();
+    void showWelcomeCursor();
     QString welcomeText() const;
     // Puts an edit of the band into the tree and repaints.
     void setWelcomeText(const QString& text);

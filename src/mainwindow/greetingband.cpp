@@ -37,6 +37,7 @@ bool TFormTree::WelcomeEditing() const {
 
 void TFormTree::SetWelcomeEditing(bool editing) {
     Welcome->Tag = editing ? 1 : 0;
+    showWelcomeCursor();
     if (editing) {
         BeginGreetingSession();
         greetingCursor_.Reset(welcomeText());
@@ -44,6 +45,12 @@ void TFormTree::SetWelcomeEditing(bool editing) {
         EndGreetingSession();
     }
     RepaintWelcome();
+}
+
+void TFormTree::showWelcomeCursor() {
+    // The text cursor over the band while it takes text, the wand while a
+    // click starts editing.
+    Welcome->setCursor(WelcomeEditing() ? QCursor(Qt::IBeamCursor) : cursors_[crClick]);
 }
 
 QString TFormTree::welcomeText() const {
@@ -108,6 +115,7 @@ void TFormTree::WelcomeKeyPress(int key, const QString& text) {
         greetingCursor_.Delete(greeting);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
         Welcome->Tag = 0;
+        showWelcomeCursor();
         EndGreetingSession();
     } else if (!TGreetingCursor::Printable(text).isEmpty()) {
         // The description file keeps a greeting of a bounded length: typing
