@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName("Pinewick");
         std::setlocale(LC_NUMERIC, "C");
-        return command->kind == Command::Send ? RunSend(command->file, command->verbose, command->animated)
+        return command->kind == Command::Send ? RunSend(*command)
                                               : RunSnapshot(command->file);
     }
     case Command::Window:

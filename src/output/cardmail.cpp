@@ -3,11 +3,18 @@
 #include "mail/headerfields.h"
 #include "mail/sendmail.h"
 #include "mainwindow/greetingpicture.h"
+#include "mainwindow/layout.h"
+#include "output/printcard.h"
 #include "platform/paths.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
 #include <QUuid>
 
 namespace output {
@@ -20,7 +27,42 @@ std::string HtmlEscaped(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped().toStdString();
 }
 
+// The JPEG of picture at the best quality that stays within kMaxMailPictureBytes
+// (the lowest tried when none does).
+QByteArray MailJpeg(const QImage& picture) {
+    QByteArray bytes;
+    for (const int quality : {82, 75, 68, 60, 50}) {
+        bytes.clear();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(quality);
+        writer.setOptimizedWrite(true);
+        if (!writer.write(picture)) {
+            return {};
+        }
+        if (bytes.size() <= kMaxMailPictureBytes) {
+            break;
+        }
+    }
+    return bytes;
+}
+
 } // namespace
+
+QImage SharpCardPicture(const QImage& windowBackground, TTree& tree) {
+    QImage picture(layout::Snapshot * 2, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter canvas(&picture);
+    // The printed card's drawing, on a "page" of the picture's own pixels
+    // without margins: the greeting fitted and the tree rendered at this size.
+    TPrintLayout page;
+    page.dpiX = 1;
+    page.dpiY = 1;
+    page.W = picture.width();
+    PrintCard(canvas, page, PrintCardBackground(windowBackground), tree);
+    return picture;
+}
 
 QString CardPictureFile() {
     return GetTempFolder() + "Pinewick.jpg";
@@ -35,15 +77,14 @@ bool WriteCardInlinePicture(const QImage& windowBackground, TTree& tree, const Q
     const QString file = QDir(folder).filePath("Pinewick.jpg");
     // Only a picture this send wrote goes out: whatever lay there before is gone.
     QFile::remove(file);
-    if (folder.isEmpty() || !SaveCardPicture(windowBackground, tree, file, error)) {
-        if (error && error->isEmpty()) {
-            *error = "The card picture could not be written to " + file + ".";
-        }
-        return false;
-    }
-    if (!QFileInfo(file).isFile()) {
+    const QByteArray jpeg =
+        folder.isEmpty() ? QByteArray() : MailJpeg(SharpCardPicture(windowBackground, tree));
+    QSaveFile out(file);
+    if (jpeg.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(jpeg) != jpeg.size() ||
+        !out.commit() || !QFileInfo(file).isFile()) {
         if (error) {
-            *error = "The card picture could not be written to " + file + ".";
+            *error = QCoreApplication::translate("CardMail", "The card picture could not be written to %1.")
+                         .arg(file);
         }
         return false;
     }
@@ -64,41 +105,65 @@ ExportResult AnimateCardInlinePicture(const QImage& windowBackground, TTree& tre
     return result;
 }
 
-std::vector<std::string> CardPlainText(const std::string& greeting) {
+std::vector<std::string> CardPlainText(const std::string& greeting, const std::string& note) {
     std::vector<std::string> lines;
     if (!greeting.empty()) {
         lines.push_back(greeting);
+        lines.emplace_back();
+    }
+    if (!note.empty()) {
+        for (const QString& line : QString::fromStdString(note).split('\n')) {
+            lines.push_back(line.toStdString());
+        }
         lines.emplace_back();
     }
     lines.emplace_back(kMadeWith);
     return lines;
 }
 
-std::vector<std::string> CardHtml(const std::string& greeting, const std::string& contentId) {
+std::vector<std::string> CardHtml(const std::string& greeting, const std::string& contentId,
+                                  const std::string& note) {
     const std::string text = HtmlEscaped(greeting);
-    return {
+    std::vector<std::string> html = {
         "<!DOCTYPE html>",
-        "<html><head><meta charset=\"utf-8\"><title>" + text + "</title></head>",
+        "<html><head><meta charset=\"utf-8\">"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"><title>" +
+            text + "</title></head>",
         "<body style=\"margin:0;padding:16px;background:#f3efe6;font-family:sans-serif\">",
         "<p style=\"font-size:20px;margin:0 0 12px\">" + text + "</p>",
-        "<img src=\"cid:" + contentId + "\" width=\"640\" height=\"422\" alt=\"" + text +
-            "\" style=\"display:block;max-width:100%;height:auto;border:0\">",
-        "<p style=\"font-size:12px;color:#6b6358;margin:12px 0 0\">" + HtmlEscaped(kMadeWith) + "</p>",
-        "</body></html>",
+        // The picture in a block of its own: readers that don't know "display"
+        // would otherwise set it in the greeting's line.
+        "<div><img src=\"cid:" + contentId + "\" width=\"640\" height=\"422\" alt=\"" + text +
+            "\" style=\"display:block;max-width:100%;height:auto;border:0\"></div>",
     };
+    if (!note.empty()) {
+        // The user's own words: escaped, their line breaks kept.
+        html.push_back("<p style=\"font-size:16px;line-height:1.45;color:#2b2722;margin:16px 0 0\">" +
+                       QString::fromStdString(HtmlEscaped(note)).replace("\n", "<br>").toStdString() +
+                       "</p>");
+    }
+    html.push_back("<p style=\"font-size:12px;color:#6b6358;margin:12px 0 0\">" + HtmlEscaped(kMadeWith) +
+                   "</p>");
+    html.push_back("</body></html>");
+    return html;
 }
 
-void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, const std::string& recipient,
-                     const std::string& greeting, const CardInlinePicture& picture) {
-    mail.ListTo.clear();
-    mail.Attachments.clear();
+void PrepareCardSender(mail::SendMail& mail, const mail::MailAccount& account) {
     mail.FROM_Name = account.Name;
     mail.FROM_Address = account.Address;
     mail.SetSMTP_Server(account.Server);
     mail.SMTP_Port = account.Port;
     mail.Security = account.Security;
+}
+
+void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, const std::string& recipient,
+                     const std::string& greeting, const CardInlinePicture& picture, const std::string& name,
+                     const std::string& note) {
+    mail.ListTo.clear();
+    mail.Attachments.clear();
+    PrepareCardSender(mail, account);
     mail.TO_Address = recipient;
-    mail.TO_Name = recipient;
+    mail.TO_Name = name.empty() ? recipient : name;
     mail.Subject = greeting;
 
     // The picture's id is unique and names the sender's domain, as a message id does.
@@ -108,8 +173,8 @@ void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, con
         at == std::string::npos ? std::string("pinewick.invalid") : from.substr(at + 1);
     const std::string contentId =
         "card." + QUuid::createUuid().toString(QUuid::Id128).toStdString() + "@" + domain;
-    mail.MailText = CardPlainText(greeting);
-    mail.HtmlText = CardHtml(greeting, contentId);
+    mail.MailText = CardPlainText(greeting, note);
+    mail.HtmlText = CardHtml(greeting, contentId, note);
     mail.Attachments.push_back(picture.File.toStdString());
     mail::TAttachmentInfo info;
     info.FileName = picture.File.toStdString();

@@ -36,9 +36,17 @@ struct CardInlinePicture {
 // and is described in *error.
 bool SaveCardPicture(const QImage& windowBackground, TTree& tree, const QString& file, QString* error);
 
-// Writes the card's inline picture (a JPEG named "Pinewick.jpg") into folder,
-// a private folder made for this send. False, with *error, when it could not
-// be written: the card must not go out then.
+// The largest card picture a mail carries.
+inline constexpr qsizetype kMaxMailPictureBytes = 200 * 1024;
+
+// The card for the mail, drawn at twice its size (1280 × 844) so that it stays
+// sharp on phones and HiDPI screens, which show it at 640 × 422.
+QImage SharpCardPicture(const QImage& windowBackground, TTree& tree);
+
+// Writes the card's inline picture (SharpCardPicture as a JPEG of at most
+// kMaxMailPictureBytes named "Pinewick.jpg") into folder, a private folder
+// made for this send. False, with *error, when it could not be written: the
+// card must not go out then.
 bool WriteCardInlinePicture(const QImage& windowBackground, TTree& tree, const QString& folder,
                             CardInlinePicture* picture, QString* error);
 
@@ -48,16 +56,22 @@ bool WriteCardInlinePicture(const QImage& windowBackground, TTree& tree, const Q
 ExportResult AnimateCardInlinePicture(const QImage& windowBackground, TTree& tree, CardInlinePicture* picture,
                                       const ExportProgress& progress, QString* error);
 
-// The texts of the card: the plain one (the greeting and a line saying where
-// it was made) and the HTML one that shows the picture with id contentId.
-std::vector<std::string> CardPlainText(const std::string& greeting);
-std::vector<std::string> CardHtml(const std::string& greeting, const std::string& contentId);
+// The texts of the card: the plain one (the greeting, the personal note and a
+// line saying where it was made) and the HTML one that shows the picture with
+// id contentId and the note, escaped, under it.
+std::vector<std::string> CardPlainText(const std::string& greeting, const std::string& note = {});
+std::vector<std::string> CardHtml(const std::string& greeting, const std::string& contentId,
+                                  const std::string& note = {});
 
-// Fills the mail component for one card: sender and server from the account
-// (with its encryption and login), the typed text as the recipient, the
+// Sender, server, encryption and login from the account.
+void PrepareCardSender(mail::SendMail& mail, const mail::MailAccount& account);
+
+// Fills the mail component for one card: the sender as PrepareCardSender does,
+// the recipient (with the name, else the address, beside it in To), the
 // greeting as subject, and the card as plain text and HTML with the picture
-// inline.
+// inline and the note (already made out to this recipient) under it.
 void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, const std::string& recipient,
-                     const std::string& greeting, const CardInlinePicture& picture);
+                     const std::string& greeting, const CardInlinePicture& picture,
+                     const std::string& name = {}, const std::string& note = {});
 
 } // namespace output

@@ -64,11 +64,14 @@ QImage CardPicture(const QJsonObject& mail) {
     }
     QFile file(part["file"].toString());
     file.open(QIODevice::ReadOnly);
-    return QImage::fromData(file.readAll(), "JPEG");
+    const QImage sharp = QImage::fromData(file.readAll(), "JPEG");
+    // As the reader shows it: a picture drawn finer is shown at the card's size.
+    return sharp.width() > 640 ? sharp.scaled(640, 422, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               : sharp;
 }
 
 QString CheckCardMail(const QJsonObject& mail, const QString& from, const QString& to,
-                      const QString& greeting) {
+                      const QString& greeting, const QString& note) {
     QStringList problems;
     const auto expect = [&](const QString& what, const QString& got, const QString& want) {
         if (got != want) {
@@ -115,8 +118,13 @@ QString CheckCardMail(const QJsonObject& mail, const QString& from, const QStrin
            "multipart/alternative text/plain multipart/related text/html image/jpeg");
     const QJsonObject text = PartOfType(mail, "text/plain");
     const QString made = "Made with Pinewick, the greeting tree for your desktop.\n";
+    const QString noted = note.isEmpty() ? made : note + "\n\n" + made;
     expect("text", text["text"].toString().replace("\r\n", "\n"),
-           greeting.isEmpty() ? made : greeting + "\n\n" + made);
+           greeting.isEmpty() ? noted : greeting + "\n\n" + noted);
+    if (!note.isEmpty() && !PartOfType(mail, "text/html")["text"].toString().contains(
+                               note.toHtmlEscaped().replace("\n", "<br>"))) {
+        problems << "the HTML does not hold the note";
+    }
     const QJsonObject picture = PartOfType(mail, "image/jpeg");
     expect("picture disposition", picture["disposition"].toString(), "inline");
     expect("picture name", picture["filename"].toString(), "Pinewick.jpg");
@@ -126,9 +134,20 @@ QString CheckCardMail(const QJsonObject& mail, const QString& from, const QStrin
                                                                    "\"")) {
         problems << "the HTML does not show the picture " + id;
     }
-    const QImage image = CardPicture(mail);
-    if (image.size() != QSize(640, 422)) {
+    // Drawn at twice the size it is shown at, for phones and HiDPI screens, and
+    // still a small file.
+    QFile file(picture["file"].toString());
+    file.open(QIODevice::ReadOnly);
+    const QByteArray jpeg = file.readAll();
+    const QImage image = QImage::fromData(jpeg, "JPEG");
+    if (image.size() != QSize(1280, 844)) {
         problems << QString("the picture is %1 x %2").arg(image.width()).arg(image.height());
+    }
+    if (jpeg.size() > 200 * 1024) {
+        problems << QString("the picture has %1 bytes").arg(jpeg.size());
+    }
+    if (!PartOfType(mail, "text/html")["text"].toString().contains("width=\"640\" height=\"422\"")) {
+        problems << "the HTML does not show the picture at 640 x 422";
     }
     return problems.join("\n");
 }

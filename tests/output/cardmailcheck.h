@@ -25,10 +25,10 @@ QImage CardPicture(const QJsonObject& mail);
 // Checks a delivered card: no defects, Date, From, To (the recipient alone),
 // Subject (none when greeting is empty), Message-ID and MIME-Version in that
 // order, header lines within 78 characters, text and HTML alternatives with
-// the picture inline and shown by the HTML; returns what differs ("" when all
-// is well).
+// the picture inline and shown by the HTML, the note (when given) in the text
+// and, escaped, in the HTML; returns what differs ("" when all is well).
 QString CheckCardMail(const QJsonObject& mail, const QString& from, const QString& to,
-                      const QString& greeting);
+                      const QString& greeting, const QString& note = {});
 
 // Replaces the greeting line of a description file.
 void SetGreeting(const QString& descFile, const QByteArray& greeting);

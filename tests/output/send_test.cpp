@@ -3,6 +3,7 @@
 // lines, and the errors of a bad address and a refused connection.
 #include "cardmailcheck.h"
 #include "mail/accounts/mailaccount.h"
+#include "mail/addressbooks/sqlitefiles.h"
 #include "mail/base64.h"
 #include "scriptedserver.h"
 #include "securedaemon.h"
@@ -53,6 +54,8 @@ protected:
         QProcessEnvironment env = home.environment();
         env.insert("HOME", home.home);
         env.insert("TMPDIR", home.home + "tmp");
+        // Address books only in the test's home.
+        env.insert("XDG_DATA_HOME", home.home + ".local/share");
         // Trust and keyring only as the test sets them up.
         env.remove("SSL_CERT_FILE");
         env.remove("SSL_CERT_DIR");
@@ -60,7 +63,14 @@ protected:
         env.remove("DISPLAY");
         process.setProcessEnvironment(env);
         process.start(testsupport::programPath(), QStringList{"--send", address} + more);
-        EXPECT_TRUE(process.waitForFinished(120000));
+        // The event loop runs meanwhile: a scripted server of the test answers.
+        QElapsedTimer clock;
+        clock.start();
+        while (process.state() != QProcess::NotRunning && clock.elapsed() < 120000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            process.waitForFinished(20);
+        }
+        EXPECT_EQ(process.state(), QProcess::NotRunning);
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
@@ -151,7 +161,7 @@ TEST_F(SendCommand, VerboseShowsTheWholeDialogue) {
     const SendRun run = this->run("friend@example.net", {"--verbose"});
     ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
     for (const char* line : {"\ninfo 1: 220 ", "\ninfo 2: HELO [", "\ninfo 2: MAIL FROM:<robin@example.org>",
-                             "\ninfo 2: DATA\\r\\n", "\ninfo 7: ", "\ninfo 4: \n"}) {
+                             "\ninfo 2: DATA\\r\\n", "\ninfo 11: ", "\ninfo 4: \n"}) {
         EXPECT_TRUE(run.out.contains(line)) << line << "\n" << run.out.toStdString();
     }
 }
@@ -407,6 +417,35 @@ TEST_F(SendCommand, NoAccountMentionsTheOwnMailProgram) {
     EXPECT_TRUE(run.err.contains(" mailto:ann%20o%27neil@example.net\n")) << run.err.toStdString();
 }
 
+// Address books of three programs in the test's home: Thunderbird's personal
+// book (with no account of its own), an Evolution book and a vCard folder.
+void WriteAddressBooks(const QString& home) {
+    QDir().mkpath(home + ".thunderbird/abc.default");
+    QFile ini(home + ".thunderbird/profiles.ini");
+    ini.open(QIODevice::WriteOnly);
+    ini.write("[Profile0]\nName=default\nIsRelative=1\nPath=abc.default\nDefault=1\n");
+    ini.close();
+    testbooks::RunSql(home + ".thunderbird/abc.default/abook.sqlite",
+                      QString(testbooks::kThunderbirdSchema) +
+                          "INSERT INTO cards VALUES ('c1', 1), ('c2', 2);"
+                          "INSERT INTO properties VALUES ('c1', 'DisplayName', 'Oma Ilse'),"
+                          " ('c1', 'FirstName', 'Ilse'), ('c1', 'PrimaryEmail', 'ilse@example.org'),"
+                          " ('c2', 'DisplayName', 'Zoë Weiß'), ('c2', 'FirstName', 'Zoë'),"
+                          " ('c2', 'PrimaryEmail', 'zoe@example.org');");
+    testbooks::RunSql(home + ".local/share/evolution/addressbook/system/contacts.db",
+                      QString(testbooks::kEvolutionSchema) +
+                          "INSERT INTO folder_id (uid, full_name, given_name, email_1, vcard) VALUES"
+                          " ('e1', 'Paul Kiefer', 'Paul', 'paul@example.com', 'BEGIN:VCARD\nVERSION:3.0\n"
+                          "FN:Paul Kiefer\nN:Kiefer;Paul;;;\nEMAIL:paul@example.com\nEND:VCARD'),"
+                          " ('e2', 'Oma Grete', 'Grete', 'grete@example.org', 'BEGIN:VCARD\nVERSION:3.0\n"
+                          "FN:Oma Grete\nN:;Grete;;;\nEMAIL:grete@example.org\nEND:VCARD');");
+    QDir().mkpath(home + ".local/share/contacts");
+    QFile vcf(home + ".local/share/contacts/anna.vcf");
+    vcf.open(QIODevice::WriteOnly);
+    vcf.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna Tanne\r\nN:Tanne;Anna;;;\r\nEMAIL:anna@example.org\r\n"
+              "END:VCARD\r\n");
+}
+
 } // namespace
 
 // Receiving servers score mail with fixed rules: the card scores no worse than
@@ -426,4 +465,100 @@ TEST_F(SendCommand, SpamScoreNoWorseThanALibraryComposedCard) {
     const QString report = QString::fromUtf8(scorer.readAllStandardOutput() + scorer.readAllStandardError());
     EXPECT_EQ(scorer.exitCode(), 0) << report.toStdString();
     std::printf("%s", qPrintable(report));
+}
+
+// Five recipients, four by name from three books and one typed: each gets a
+// card of their own with only their own address in To, the note made out to
+// them, and a strict reader finds nothing wrong.
+TEST_F(SendCommand, FiveRecipientsFromThreeBooksEachGetTheirOwnCard) {
+    SmtpDaemon server(maildir);
+    ASSERT_TRUE(server.running()) << server.log().toStdString();
+    WriteMsmtpConfig(home.settings, server.port());
+    WriteAddressBooks(home.home);
+    const SendRun sent =
+        run("Oma Ilse, zoe weiss; Paul Kiefer", {"--send", "anna tanne, Bob <bob@example.com>", "--note",
+                                                 "Dear {name},\nHave a merry Christmas!"});
+    ASSERT_EQ(sent.exitCode, 0) << sent.out.toStdString() << sent.err.toStdString();
+    EXPECT_TRUE(sent.out.contains("\n1 of 5: Oma Ilse <ilse@example.org>\n")) << sent.out.toStdString();
+    EXPECT_TRUE(sent.out.contains("\n5 of 5: Bob <bob@example.com>\n")) << sent.out.toStdString();
+    EXPECT_TRUE(sent.out.contains("\nThe card went to 5 of 5 recipients.\n")) << sent.out.toStdString();
+    EXPECT_EQ(sent.out.count("Connected to "), 1);
+
+    const QJsonArray mails = ReadMails(maildir);
+    ASSERT_EQ(mails.size(), 5);
+    const std::vector<std::tuple<QString, QString, QString>> want = {
+        {"Oma Ilse <ilse@example.org>", "ilse@example.org", "Ilse"},
+        {QString::fromUtf8("Zoë Weiß <zoe@example.org>"), "zoe@example.org", QString::fromUtf8("Zoë")},
+        {"Paul Kiefer <paul@example.com>", "paul@example.com", "Paul"},
+        {"Anna Tanne <anna@example.org>", "anna@example.org", "Anna"},
+        {"Bob <bob@example.com>", "bob@example.com", "Bob"},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const auto& [to, address, first] = want[i];
+        SCOPED_TRACE(to.toStdString());
+        const QJsonObject mail = mails[i].toObject();
+        EXPECT_EQ(CheckCardMail(mail, sender(), to, "Merry Christmas and a Happy New Year!",
+                                "Dear " + first + ",\nHave a merry Christmas!"),
+                  "");
+        EXPECT_EQ(mail["to"].toVariant().toStringList(), QStringList{address});
+        EXPECT_EQ(mail["to_headers"].toInt(), 1);
+    }
+}
+
+// One recipient refused by the server: the other four get their cards over the
+// same connection, the summary names the refused one with the server's
+// reason, and sending again goes to it alone.
+TEST_F(SendCommand, ARefusedRecipientStopsNobodyAndIsTheOnlyOneToSendAgain) {
+    ScriptedSmtpServer server;
+    server.custom = [](const std::string& command, QTcpSocket& client) {
+        if (command == "RCPT TO:<tom@x.org>") {
+            client.write("550 5.1.1 <tom@x.org>: mailbox unavailable\r\n");
+            return true;
+        }
+        return false;
+    };
+    WriteMsmtpConfig(home.settings, server.port());
+    const SendRun first = run("a@x.org, Tom <tom@x.org>, b@x.org; c@x.org, d@x.org");
+    EXPECT_EQ(first.exitCode, 1) << first.out.toStdString();
+    EXPECT_EQ(server.connections, 1);
+    EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "DATA"), 4);
+    EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "RSET"), 4);
+    EXPECT_TRUE(
+        first.out.contains("\nThe card went to 4 of 5 recipients.\n"
+                           "  Not sent to Tom <tom@x.org>: 550 5.1.1 <tom@x.org>: mailbox unavailable\n"
+                           "To send it again to those only:\n"
+                           "  pinewick --send 'Tom <tom@x.org>'\n"))
+        << first.out.toStdString();
+
+    server.custom = nullptr;
+    server.commands.clear();
+    const SendRun again = run("Tom <tom@x.org>");
+    EXPECT_EQ(again.exitCode, 0) << again.out.toStdString();
+    EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "DATA"), 1);
+    EXPECT_NE(std::find(server.commands.begin(), server.commands.end(), "RCPT TO:<tom@x.org>"),
+              server.commands.end());
+}
+
+// Names that can't be sent to, and a note too long, stop the send before
+// anything goes out.
+TEST_F(SendCommand, AnAmbiguousOrUnknownNameIsAnErrorAndNothingIsSent) {
+    SmtpDaemon server(maildir);
+    ASSERT_TRUE(server.running());
+    WriteMsmtpConfig(home.settings, server.port());
+    WriteAddressBooks(home.home);
+    const SendRun ambiguous = run("Oma, Paul Kiefer");
+    EXPECT_EQ(ambiguous.exitCode, 1);
+    EXPECT_TRUE(ambiguous.err.contains("pinewick: \"Oma\" could be any of these:\n"))
+        << ambiguous.err.toStdString();
+    EXPECT_TRUE(ambiguous.err.contains("\n  Oma Ilse <ilse@example.org>\n")) << ambiguous.err.toStdString();
+    EXPECT_TRUE(ambiguous.err.contains("\n  Oma Grete <grete@example.org>\n")) << ambiguous.err.toStdString();
+    const SendRun unknown = run("Nobody Known");
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.contains("Nobody in your address books is called \"Nobody Known\"."))
+        << unknown.err.toStdString();
+    const SendRun tooLong = run("a@x.org", {"--note", QString(2001, 'n')});
+    EXPECT_EQ(tooLong.exitCode, 1);
+    EXPECT_TRUE(tooLong.err.contains("The note has 2001 characters; a note holds at most 2000."))
+        << tooLong.err.toStdString();
+    EXPECT_EQ(ReadMails(maildir).size(), 0);
 }

@@ -24,8 +24,21 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
             }
         } else if (argument == "--send") {
             command.kind = Command::Send;
-            if (!takeFile(true)) {
+            // Each --send adds its list; an empty one still counts (and is refused later).
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith('-')) {
                 *error = "--send needs an e-mail address";
+                return std::nullopt;
+            }
+            command.recipients << arguments[++i];
+        } else if (argument == "--note" || argument == "--note-file") {
+            // A note may start with anything, even a dash.
+            if (i + 1 >= arguments.size()) {
+                *error = argument + " needs " + (argument == "--note" ? "a text" : "a file name");
+                return std::nullopt;
+            }
+            (argument == "--note" ? command.note : command.noteFile) = arguments[++i];
+            if (!command.note.isEmpty() && !command.noteFile.isEmpty()) {
+                *error = "give either --note or --note-file, not both";
                 return std::nullopt;
             }
         } else if (argument == "--animated") {
@@ -51,7 +64,7 @@ void PrintUsage() {
         "Usage: pinewick [-DEBUG]\n"
         "       pinewick --check [FILE]\n"
         "       pinewick --snapshot FILE\n"
-        "       pinewick --send ADDRESS [--animated] [--verbose]\n"
+        "       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--animated] [--verbose]\n"
         "       pinewick --version\n"
         "\n"
         "  -DEBUG          skip the title sequence\n"
@@ -60,9 +73,16 @@ void PrintUsage() {
         "  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that\n"
         "                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE\n"
         "                  holds the card animated: the tree makes one full turn, in a loop\n"
-        "  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,\n"
-        "                  Evolution, msmtp, git send-email or a local mail server); prints the\n"
-        "                  progress, exit status 0 only when the server accepted the mail\n"
+        "  --send RECIPIENTS\n"
+        "                  mail that picture from your own mail account (Thunderbird, Evolution,\n"
+        "                  msmtp, git send-email or a local mail server); RECIPIENTS: addresses,\n"
+        "                  \"Name <address>\" or names from your address books, separated by commas\n"
+        "                  or semicolons, --send may be given several times; each recipient gets a\n"
+        "                  mail of their own. Prints the progress and who got the card; exit\n"
+        "                  status 0 only when every recipient's mail was accepted\n"
+        "  --note TEXT, --note-file FILE\n"
+        "                  with --send: a personal note under the card (at most 2,000 characters);\n"
+        "                  {name} becomes each recipient's first name\n"
         "  --animated      with --send: the card in the mail is the turning tree (an animated GIF);\n"
         "                  the still picture goes along as an attachment\n"
         "  --verbose       with --send: show the whole conversation with the mail server\n"

@@ -9,9 +9,14 @@
 
 struct Command {
     enum Kind { Window, Check, Snapshot, Send, Help, Version } kind = Window;
-    // The file a command works on (may be empty: the command's default); for
-    // Send, the recipient's address.
+    // The file a command works on (may be empty: the command's default).
     QString file;
+    // --send: each argument a list of recipients (addresses, "Name <address>",
+    // names from the address books).
+    QStringList recipients;
+    // --note TEXT, --note-file FILE: the personal note under the card.
+    QString note;
+    QString noteFile;
     // --verbose: commands tell all they do (--send: the whole dialogue).
     bool verbose = false;
     // --animated: --send mails the turning tree as the card shown in the mail.
@@ -31,13 +36,16 @@ int RunCheck(const QString& file);
 // MP4), with a progress bar on a terminal. Needs a QGuiApplication.
 int RunSnapshot(const QString& file);
 
-// pinewick --send ADDRESS: mails the greeting card to ADDRESS from the user's
-// own mail account, printing a few lines of progress (verbose: every event of
-// the mail component, one line each) and the errors; 0 only when the server
-// accepted the mail. Needs a QGuiApplication.
+// pinewick --send RECIPIENTS [--note TEXT | --note-file FILE]: mails the
+// greeting card from the user's own mail account, a mail of its own to each
+// recipient over one connection, printing a few lines of progress (verbose:
+// every event of the mail component, one line each), the errors and, for
+// several recipients, who got it; 0 only when every recipient's mail was
+// accepted. A name that is unknown or could mean several contacts stops it
+// before anything is sent. Needs a QGuiApplication.
 // animated: the card shown in the mail is the turning tree (a GIF), the still
 // picture goes along as an attachment.
-int RunSend(const QString& address, bool verbose = false, bool animated = false);
+int RunSend(const Command& command);
 
 // Runs work with a progress bar, "[####------]  50/100 frames", redrawn in
 // place on standard error when that is a terminal.

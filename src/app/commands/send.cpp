@@ -4,15 +4,20 @@
 #include "mail/accounts/mailaccount.h"
 #include "mail/accounts/ownmailprogram.h"
 #include "mail/accounts/passwordsource.h"
+#include "mail/addressbooks/addressbook.h"
+#include "mail/mailbatch.h"
 #include "mail/sendmail.h"
-#include "output/cardmail.h"
+#include "output/cardletters.h"
+#include "output/cardnote.h"
 #include "platform/visibletext.h"
 #include "scene/tree.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -68,9 +73,119 @@ void PrintOwnMailProgramOffer(const QString& address, const std::string& greetin
                  qPrintable(line));
 }
 
+// The note of --note or --note-file, made fit to send; false (told on standard
+// error) when it can't be: a note that is not what the user meant must not go out.
+bool ReadNote(const Command& command, QString* note) {
+    QString text = command.note;
+    if (!command.noteFile.isEmpty()) {
+        // Far more than a note of 2,000 characters can take, however it is written.
+        constexpr qint64 longestFile = 64 * 1024;
+        QFile file(command.noteFile);
+        if (!QFileInfo(command.noteFile).isFile() || !file.open(QIODevice::ReadOnly)) {
+            std::fprintf(
+                stderr, "pinewick: %s\n",
+                qPrintable(QCoreApplication::translate("SendCommand", "The note file %1 cannot be read.")
+                               .arg(command.noteFile)));
+            return false;
+        }
+        const QByteArray bytes = file.read(longestFile + 1);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        text = utf8.decode(bytes);
+        if (bytes.size() > longestFile || utf8.hasError()) {
+            std::fprintf(stderr, "pinewick: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "SendCommand", "The note file %1 is not a short text in UTF-8.")
+                                        .arg(command.noteFile)));
+            return false;
+        }
+    }
+    QString error;
+    if (!output::CleanNote(text, note, &error)) {
+        std::fprintf(stderr, "pinewick: %s\n", qPrintable(error));
+        return false;
+    }
+    return true;
+}
+
+// The recipients of --send, names looked up in the address books; false (told
+// on standard error) when a name is unknown or could mean several people.
+bool ResolveRecipients(const Command& command, std::vector<output::CardRecipient>* recipients) {
+    const mail::AddressBooks books = mail::ReadAddressBooks();
+    if (command.verbose) {
+        for (const QString& warning : books.Warnings) {
+            std::fprintf(stderr, "pinewick: address book: %s\n", VisibleText(warning.toStdString()).c_str());
+        }
+    }
+    const output::ResolvedRecipients resolved = output::ResolveRecipients(command.recipients, books.Contacts);
+    for (const auto& ambiguous : resolved.AmbiguousNames) {
+        std::fprintf(stderr, "pinewick: %s\n",
+                     qPrintable(QCoreApplication::translate("SendCommand", "\"%1\" could be any of these:")
+                                    .arg(ambiguous.Typed)));
+        for (const QString& match : ambiguous.Matches) {
+            std::fprintf(stderr, "  %s\n", VisibleText(match.toStdString()).c_str());
+        }
+    }
+    for (const QString& problem : resolved.Problems) {
+        std::fprintf(stderr, "pinewick: %s\n", VisibleText(problem.toStdString()).c_str());
+    }
+    *recipients = resolved.Recipients;
+    return resolved.Ok();
+}
+
+// The end of a send: to several people, who got the card and who did not,
+// with the server's reason, and how to send it again to those only. True
+// when everyone got it.
+bool PrintSummary(const std::vector<mail::DeliveryOutcome>& outcomes) {
+    using State = mail::DeliveryOutcome::State;
+    const auto delivered =
+        std::count_if(outcomes.begin(), outcomes.end(),
+                      [](const mail::DeliveryOutcome& o) { return o.Result == State::Delivered; });
+    if (outcomes.size() > 1) {
+        std::printf("%s\n", qPrintable(QCoreApplication::translate("SendCommand",
+                                                                   "The card went to %1 of %n recipients.",
+                                                                   nullptr, static_cast<int>(outcomes.size()))
+                                           .arg(delivered)));
+        QStringList again;
+        for (const mail::DeliveryOutcome& o : outcomes) {
+            const QString who = output::RecipientText(o.Name, o.Address);
+            if (o.Result == State::NotSent) {
+                again << who;
+                std::printf("  %s\n",
+                            VisibleText(QCoreApplication::translate("SendCommand", "Not sent to %1: %2")
+                                            .arg(who, QString::fromStdString(o.Reason))
+                                            .toStdString())
+                                .c_str());
+            } else if (o.Result == State::Unknown) {
+                std::printf("  %s\n",
+                            VisibleText(QCoreApplication::translate(
+                                            "SendCommand",
+                                            "No answer after the card to %1: it may have arrived, so it "
+                                            "is not sent again.")
+                                            .arg(who)
+                                            .toStdString())
+                                .c_str());
+            }
+        }
+        if (!again.isEmpty()) {
+            std::printf(
+                "%s\n  pinewick --send %s\n",
+                qPrintable(QCoreApplication::translate("SendCommand", "To send it again to those only:")),
+                qPrintable(ShellQuoted(again.join(", "))));
+        }
+    }
+    return !outcomes.empty() && delivered == static_cast<long>(outcomes.size());
+}
+
 } // namespace
 
-int RunSend(const QString& address, bool verbose, bool animated) {
+int RunSend(const Command& command) {
+    const bool verbose = command.verbose;
+    // What the card says and who it goes to come first: a mistake there costs
+    // no picture and no connection.
+    QString note;
+    if (!ReadNote(command, &note)) {
+        return 1;
+    }
     const PictureDecoration decoration = LoadPictureDecoration();
     if (!decoration.tree) {
         return 1;
@@ -91,7 +206,7 @@ int RunSend(const QString& address, bool verbose, bool animated) {
         std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
         return 1;
     }
-    if (animated) {
+    if (command.animated) {
         const ExportResult made = WithProgressBar([&](const ExportProgress& progress) {
             return output::AnimateCardInlinePicture(background, tree, &picture, progress, &error);
         });
@@ -105,12 +220,23 @@ int RunSend(const QString& address, bool verbose, bool animated) {
     if (!account.Found()) {
         std::fprintf(stderr, "pinewick: no mail account found. %s\n",
                      qPrintable(mail::NoMailAccountMessage()));
-        PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
+        PrintOwnMailProgramOffer(command.recipients.join(", "), tree.WelcomeText, background, tree);
         return 1;
     }
     std::printf("account: %s <%s> through %s:%u (%s)\n", VisibleText(account.Name).c_str(),
                 VisibleText(account.Address).c_str(), VisibleText(account.Server).c_str(),
                 unsigned(account.Port), qPrintable(account.Source));
+
+    std::vector<output::CardRecipient> recipients;
+    if (!ResolveRecipients(command, &recipients)) {
+        return 1;
+    }
+    if (recipients.empty()) {
+        std::printf("error %d: Mail Destination Error\n",
+                    static_cast<int>(mail::SendMailError::MailDestination));
+        return 1;
+    }
+    const QString firstAddress = recipients[0].Address;
 
     // A login's password comes from the account's settings or the keyring, never
     // from a prompt: the command may run where nobody can answer one.
@@ -118,24 +244,23 @@ int RunSend(const QString& address, bool verbose, bool animated) {
         mail::PasswordResult password = mail::FindPassword(account.Security, account.Server);
         if (!password.Found()) {
             std::fprintf(stderr, "pinewick: cannot log in: %s\n", VisibleText(password.Problem).c_str());
-            PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
+            PrintOwnMailProgramOffer(firstAddress, tree.WelcomeText, background, tree);
             return 1;
         }
         account.Security.Password = password.Password;
         OPENSSL_cleanse(password.Password.data(), password.Password.size());
     }
 
-    bool accepted = false;
-    bool failed = false;
     bool loginRefused = false;
     bool sendingShown = false;
     std::string lastReply;
     const qint64 pictureBytes = QFileInfo(picture.File).size() +
                                 (picture.StillFile.isEmpty() ? 0 : QFileInfo(picture.StillFile).size());
     mail::SendMail mail;
-    mail.OnMailInfo = [&](mail::SendMail&, mail::SendMailInfo info, const std::string& addinfo) {
+    output::PrepareCardSender(mail, account);
+    mail::MailBatch batch(mail);
+    batch.OnMailInfo = [&](mail::SendMailInfo info, const std::string& addinfo) {
         using I = mail::SendMailInfo;
-        accepted = accepted || info == I::MailAccepted;
         if (info == I::ReplyLine) {
             lastReply = addinfo;
         }
@@ -163,23 +288,34 @@ int RunSend(const QString& address, bool verbose, bool animated) {
         }
         std::fflush(stdout);
     };
-    mail.OnMailError = [&](mail::SendMail&, mail::SendMailError code, const std::string& text) {
-        failed = true;
+    batch.OnMailError = [&](mail::SendMailError code, const std::string& text) {
         loginRefused = loginRefused || code == mail::SendMailError::LoginFailed;
         std::printf("error %d: %s\n", static_cast<int>(code), OneLine(text).c_str());
         std::fflush(stdout);
     };
-    mail.OnDone = [](mail::SendMail&) {
+    batch.OnProgress = [](int number, int count, const mail::ReadyMessage& message) {
+        if (count > 1) {
+            //: The card's progress on the command line: "2 of 5: Oma Ilse <ilse@example.org>"
+            std::printf("%s\n", qPrintable(QCoreApplication::translate("SendCommand", "%1 of %2: %3")
+                                               .arg(number)
+                                               .arg(count)
+                                               .arg(output::RecipientText(message.Name, message.Address))));
+            std::fflush(stdout);
+        }
+    };
+    batch.OnFinished = [] {
         QCoreApplication::quit();
     };
-    output::PrepareCardMail(mail, account, address.toStdString(), tree.WelcomeText, picture);
     std::printf("Connecting to %s:%u ...\n", VisibleText(account.Server).c_str(), unsigned(account.Port));
     std::fflush(stdout);
-    mail.SetAction(mail::TMailAction::Send_Mail);
+    batch.Start(output::ComposeCardMessages(account, recipients, tree.WelcomeText, note, picture));
     OPENSSL_cleanse(account.Security.Password.data(), account.Security.Password.size());
-    QCoreApplication::exec();
-    if (loginRefused) {
-        PrintOwnMailProgramOffer(address, tree.WelcomeText, background, tree);
+    if (batch.Running()) {
+        QCoreApplication::exec();
     }
-    return accepted && !failed ? 0 : 1;
+    OPENSSL_cleanse(mail.Security.Password.data(), mail.Security.Password.size());
+    if (loginRefused) {
+        PrintOwnMailProgramOffer(firstAddress, tree.WelcomeText, background, tree);
+    }
+    return PrintSummary(batch.Outcomes()) ? 0 : 1;
 }
