@@ -42,43 +42,51 @@ ResolvedRecipients ResolveRecipients(const QStringList& lists, const std::vector
         }
         result.Recipients.push_back(std::move(recipient));
     };
+    std::vector<mail::TypedRecipient> items;
     for (const QString& list : lists) {
-        for (const mail::TypedRecipient& typed : mail::ParseAddressList(list)) {
-            if (typed.Address.isEmpty()) {
-                const std::vector<mail::Contact> found = mail::FindByName(contacts, typed.Name);
-                if (found.empty()) {
-                    result.Problems << QCoreApplication::translate(
-                                           "CardRecipients", "Nobody in your address books is called \"%1\".")
-                                           .arg(typed.Name);
-                } else if (found.size() > 1) {
-                    ResolvedRecipients::Ambiguous ambiguous{typed.Name, {}};
-                    for (const mail::Contact& contact : found) {
-                        ambiguous.Matches << mail::ContactText(contact);
-                    }
-                    result.AmbiguousNames.push_back(ambiguous);
-                } else {
-                    const mail::Contact& contact = found.front();
-                    add({contact.Name, FirstNameOf(contact.FirstName, contact.Name), contact.Address});
-                }
-                continue;
-            }
-            if (const std::string problem = mail::AddressProblem(typed.Address.toStdString());
-                !problem.empty()) {
-                result.Problems << QCoreApplication::translate(
-                                       "CardRecipients", "\"%1\" is not an address a card can go to: %2.")
-                                       .arg(typed.Address, QString::fromStdString(problem));
-                continue;
-            }
-            CardRecipient recipient{typed.Name, {}, typed.Address};
-            const mail::Contact* known = ContactByAddress(contacts, typed.Address);
-            if (recipient.Name.isEmpty() && known) {
-                recipient.Name = known->Name;
-            }
-            recipient.FirstName = FirstNameOf(
-                known && (typed.Name.isEmpty() || typed.Name == known->Name) ? known->FirstName : QString(),
-                recipient.Name);
-            add(recipient);
+        for (mail::TypedRecipient& typed : mail::ParseAddressList(list)) {
+            items.push_back(std::move(typed));
         }
+    }
+    // Each problem names its recipient when there are several.
+    const auto problem = [&](const mail::TypedRecipient& typed, const QString& text) {
+        result.Problems << (items.size() > 1 ? QString("\"%1\": %2").arg(typed.Text, text) : text);
+    };
+    for (const mail::TypedRecipient& typed : items) {
+        if (typed.Address.isEmpty()) {
+            const std::vector<mail::Contact> found = mail::FindByName(contacts, typed.Name);
+            if (found.empty() && !typed.Name.contains(' ') && typed.Name.contains('.')) {
+                // One word with dots: an address without its "@" rather than a name.
+                problem(typed, mail::TypedAddressProblem(typed.Name));
+            } else if (found.empty()) {
+                problem(typed, QCoreApplication::translate("CardRecipients",
+                                                           "Nobody in your address books is called \"%1\".")
+                                   .arg(typed.Name));
+            } else if (found.size() > 1) {
+                ResolvedRecipients::Ambiguous ambiguous{typed.Name, {}};
+                for (const mail::Contact& contact : found) {
+                    ambiguous.Matches << mail::ContactText(contact);
+                }
+                result.AmbiguousNames.push_back(ambiguous);
+            } else {
+                const mail::Contact& contact = found.front();
+                add({contact.Name, FirstNameOf(contact.FirstName, contact.Name), contact.Address});
+            }
+            continue;
+        }
+        if (const QString unfit = mail::TypedAddressProblem(typed.Address); !unfit.isEmpty()) {
+            problem(typed, unfit);
+            continue;
+        }
+        CardRecipient recipient{typed.Name, {}, typed.Address};
+        const mail::Contact* known = ContactByAddress(contacts, typed.Address);
+        if (recipient.Name.isEmpty() && known) {
+            recipient.Name = known->Name;
+        }
+        recipient.FirstName = FirstNameOf(
+            known && (typed.Name.isEmpty() || typed.Name == known->Name) ? known->FirstName : QString(),
+            recipient.Name);
+        add(recipient);
     }
     if (tooMany) {
         result.Problems << QCoreApplication::translate(

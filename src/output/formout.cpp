@@ -8,10 +8,12 @@
 #include "mail/mailaddress.h"
 #include "mainwindow/formtree.h"
 #include "mainwindow/greetingpicture.h"
+#include "output/cardletters.h"
 #include "output/cardmail.h"
 #include "output/passworddialog.h"
 #include "output/printcard.h"
 #include "output/savecard.h"
+#include "platform/settings.h"
 #include "platform/visibletext.h"
 #include "scene/tree.h"
 
@@ -19,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
@@ -104,23 +107,30 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     };
     Animated = new QCheckBox("Animated card", this);
     Animated->setObjectName("Animated");
-    Animated->setGeometry(24, 65, 239, 19);
+    Animated->setGeometry(24, 65, 112, 19);
     Animated->setToolTip("Mail the turning tree as an animated picture");
     Animated->setCursor(pinewick::pinewickCursor("CLICK"));
+    SetUpRecipients();
 
     setTabOrder(eMail, Animated);
-    setTabOrder(Animated, Send);
+    setTabOrder(Animated, NoteButton);
+    setTabOrder(NoteButton, PreviewButton);
+    setTabOrder(PreviewButton, Send);
     setTabOrder(Send, Print);
     setTabOrder(Print, SaveCard);
     setTabOrder(SaveCard, Cancel);
 
-    SendMail.OnMailError = [this](mail::SendMail&, mail::SendMailError code, const std::string& text) {
+    // The mail component is driven by the batch: one card per recipient.
+    batch_.OnMailError = [this](mail::SendMailError code, const std::string& text) {
         SendMailMailError(code, text);
     };
-    SendMail.OnMailInfo = [this](mail::SendMail&, mail::SendMailInfo info, const std::string&) {
+    batch_.OnMailInfo = [this](mail::SendMailInfo info, const std::string&) {
         loggedIn_ = loggedIn_ || info == mail::SendMailInfo::LoggedIn;
     };
-    SendMail.OnDone = [this](mail::SendMail&) {
+    batch_.OnProgress = [this](int number, int count, const mail::ReadyMessage&) {
+        lProgress->setText(count > 1 ? tr("Sending %1 of %2…").arg(number).arg(count) : tr("Sending…"));
+    };
+    batch_.OnFinished = [this] {
         SendMailDone();
     };
     ChoosePrinter = [this](QPrinter& printer) {
@@ -167,6 +177,7 @@ void TFormOut::Attach(TFormTree& window) {
         SetMainWindow(&window);
     };
     hooks.Output = [this, &window] {
+        RestoreRemembered();
         CenterOn(&window);
         exec();
     };
@@ -190,6 +201,10 @@ void TFormOut::SetSending(bool sending) {
     SaveCard->setVisible(!sending);
     eMail->setEnabled(!sending);
     Animated->setEnabled(!sending);
+    NoteButton->setEnabled(!sending);
+    PreviewButton->setEnabled(!sending);
+    lProgress->setVisible(sending);
+    lProgress->clear();
     if (sending) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
@@ -219,14 +234,11 @@ void TFormOut::SendClick() {
     if (sending_) {
         return;
     }
-    // An address no card can go to is caught here, before any account is looked for.
-    if (const QString problem = mail::TypedAddressProblem(eMail->text()); !problem.isEmpty()) {
-        MarkAddress(problem);
-        Message(QMessageBox::Warning, problem);
-        eMail->setFocus();
-        eMail->selectAll();
+    std::vector<output::CardRecipient> recipients;
+    if (!ResolveTyped(&recipients)) {
         return;
     }
+    Remember();
     stopped_ = false;
     SetSending(true);
     // The picture goes into a folder of its own that only this user can read,
@@ -273,8 +285,10 @@ void TFormOut::SendClick() {
         }
         return;
     }
-    output::PrepareCardMail(SendMail, account, eMail->text().trimmed().toStdString(), tree_->WelcomeText,
-                            picture);
+    output::PrepareCardSender(SendMail, account);
+    messages_ = output::ComposeCardMessages(account, recipients, tree_->WelcomeText, Note, picture);
+    // The messages hold the picture now: its folder can go.
+    cardFolder_.reset();
     account_ = account;
     Wipe(account_.Security.Password);
     if (account.Security.NeedsPassword() && account.Security.Password.empty()) {
@@ -333,7 +347,7 @@ void TFormOut::StartSending() {
     errorText_.clear();
     loggedIn_ = false;
     lastError_ = mail::SendMailError::None;
-    SendMail.SetAction(mail::TMailAction::Send_Mail);
+    batch_.Start(messages_);
 }
 
 void TFormOut::SendMailDone() {
@@ -355,6 +369,10 @@ void TFormOut::SendMailDone() {
         return;
     }
     SetSending(false);
+    if (batch_.Outcomes().size() > 1) {
+        ShowSummary();
+        return;
+    }
     if (!failed_) {
         Message(QMessageBox::Information, "Mail sended");
         return;
@@ -466,6 +484,7 @@ void TFormOut::StopSending() {
     }
     stopped_ = true;
     Wipe(remember_);
+    batch_.Cancel();
     SendMail.SetAction(mail::TMailAction::Cancel_SendMail);
     Wipe(SendMail.Security.Password);
     SetSending(false);

@@ -1,12 +1,16 @@
 #pragma once
-// TFormOut: the output dialog. The user types a recipient address and either
-// mails the decorated tree as a card with its picture inline from the user's own mail account,
+// TFormOut: the output dialog. The user types recipients (addresses, or names
+// the address books complete) and either mails the decorated tree as a card
+// with its picture inline from the user's own mail account, a mail of its own
+// to each recipient with an optional personal note (seen first in a preview),
 // or prints it on a printer chosen in the print dialog, or saves it as a
 // picture or an animation of the turning tree.
 //
 // States: idle (buttons shown, address editable) -> sending (buttons hidden,
 // address disabled, wait cursor, the dialog refuses to close) -> idle when the
-// mail component reports its error or its end, each shown in a message box.
+// mail component reports its error or its end, each shown in a message box;
+// for several recipients a summary names who got the card and who did not,
+// and "Send again" sends it to those only.
 // An account that logs in and has no password in its settings first has one
 // looked up in the keyring (on a worker thread, the dialog already sending),
 // else asked for in a password dialog. When no account is found or the login
@@ -15,17 +19,26 @@
 #include "mail/accounts/keyring.h"
 #include "mail/accounts/mailaccount.h"
 #include "mail/accounts/passwordsource.h"
+#include "mail/addressbooks/addressbook.h"
+#include "mail/mailbatch.h"
 #include "mail/sendmail.h"
+#include "output/cardrecipients.h"
 
 #include <QImage>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class QCheckBox;
+class QCompleter;
+class QLabel;
 class QLineEdit;
+class QPushButton;
+class QStringListModel;
 class QPrinter;
 class TControl0;
 class TFormTree;
@@ -54,10 +67,30 @@ public:
     TControl0* Cancel = nullptr;
     // Sends the turning tree as the card shown in the mail.
     QCheckBox* Animated = nullptr;
+    // The personal note's editor, and the mail as its first recipient sees it.
+    QPushButton* NoteButton = nullptr;
+    QPushButton* PreviewButton = nullptr;
+    // "Sending 2 of 5…" while a card goes out.
+    QLabel* lProgress = nullptr;
+    // Offers "Name <address>" from the address books for the recipient being typed.
+    QCompleter* Completer = nullptr;
     mail::SendMail SendMail;
+    // The personal note under the card ({name}: each recipient's first name).
+    QString Note;
+
+    // Where the recipients and the note are remembered for the next opening,
+    // as long as the card's greeting stays the same.
+    std::function<std::unique_ptr<QSettings>()> Settings;
+    // Puts the remembered recipients and note back when the card is the one
+    // they were for, and forgets them when the greeting has changed.
+    void RestoreRemembered();
 
     // Where the mail account is looked for (the user's own folders by default).
     std::function<mail::MailAccountPlaces()> AccountPlaces = [] {
+        return mail::MailAccountPlaces::FromEnvironment();
+    };
+    // Where the address books are looked for (the user's own folders by default).
+    std::function<mail::MailAccountPlaces()> BookPlaces = [] {
         return mail::MailAccountPlaces::FromEnvironment();
     };
     // Lets the user choose and set up the printer; false when cancelled. The
@@ -84,6 +117,8 @@ public:
 
     void SendClick();
     void PrintClick();
+    void NoteClick();
+    void PreviewClick();
     // Saves the card as a picture or an animation, the file dialog and
     // messages over parent (the output dialog, or the main window for Ctrl+S).
     void SaveCardClick(QWidget* parent);
@@ -110,6 +145,18 @@ private:
     // Outlines the address field while problem is not empty (an address no
     // card can go to); typing takes the mark away.
     void MarkAddress(const QString& problem);
+    // The recipients' side of the dialog (formoutrecipients.cpp): completion,
+    // note, preview, the summary and what is remembered.
+    void SetUpRecipients();
+    void ShowSummary();
+    void Remember();
+    // The address field's recipients, names looked up; false (after telling
+    // the user, or offering the matches of an ambiguous name) when they are
+    // not all clear.
+    bool ResolveTyped(std::vector<output::CardRecipient>* recipients);
+    const std::vector<mail::Contact>& Contacts();
+    void Complete();
+    void InsertCompletion(const QString& text);
     // Runs work on the worker thread, after the previous work has ended.
     void RunInBackground(std::function<void()> work);
 
@@ -131,5 +178,11 @@ private:
     bool loggedIn_ = false; // the server accepted the login of the running request
     // The private folder of the running request's card picture.
     std::unique_ptr<QTemporaryDir> cardFolder_;
+    // The cards of the running send, one per recipient.
+    mail::MailBatch batch_{SendMail};
+    std::vector<mail::ReadyMessage> messages_;
+    // The address books, read when first needed.
+    std::optional<mail::AddressBooks> books_;
+    QStringListModel* completions_ = nullptr; // owned through Qt parenthood
     std::thread worker_;
 };

@@ -1,49 +1,26 @@
 #include "output/passworddialog.h"
 
+#include "output/panelface.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 namespace {
 
 constexpr QSize formSize{300, 132};
-const QColor textColor(240, 230, 200);
-
-// The face: a rounded panel in the program's night green with a gold rim, on a
-// key colour that the outline leaves out.
-QImage PasswordFace() {
-    QImage face(formSize, QImage::Format_RGB32);
-    face.fill(QColor(255, 0, 255));
-    QPainter painter(&face);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QLinearGradient shade(0, 0, 0, formSize.height());
-    shade.setColorAt(0, QColor(28, 72, 46));
-    shade.setColorAt(1, QColor(10, 34, 24));
-    QPainterPath panel;
-    panel.addRoundedRect(QRectF(1, 1, formSize.width() - 2, formSize.height() - 2), 14, 14);
-    painter.fillPath(panel, shade);
-    painter.setPen(QPen(QColor(200, 168, 88), 2));
-    painter.drawPath(panel);
-    return face;
-}
 
 } // namespace
 
 TPasswordDialog::TPasswordDialog(const QString& user, const QString& server, QWidget* parent)
     : TBorderlessDialog(formSize, parent) {
-    PrepareFace(PasswordFace());
-    QPalette light = palette();
-    light.setColor(QPalette::WindowText, textColor);
+    PrepareFace(PanelFace(formSize));
 
     auto* caption = new QLabel(this);
     caption->setGeometry(18, 12, formSize.width() - 36, 36);
     caption->setWordWrap(true);
-    caption->setPalette(light);
-    caption->setFont(DialogFont());
+    UsePanelText(caption);
     caption->setTextFormat(Qt::PlainText);
     caption->setText(tr("Password for %1 at %2:").arg(user, server));
 
@@ -61,8 +38,7 @@ TPasswordDialog::TPasswordDialog(const QString& user, const QString& server, QWi
     cRemember = new QCheckBox(tr("Remember"), this);
     cRemember->setObjectName("cRemember");
     cRemember->setGeometry(18, 86, 100, 24);
-    cRemember->setPalette(light);
-    cRemember->setFont(DialogFont());
+    UsePanelText(cRemember);
     cRemember->setToolTip(tr("Keep the password in the desktop keyring"));
 
     Ok = new QPushButton(tr("Ok"), this);

@@ -58,8 +58,11 @@ TEST(CardRecipients, AmbiguousUnknownAndUnfitAreEachNamed) {
     EXPECT_EQ(got.AmbiguousNames[0].Matches,
               (QStringList{"Tom Berg <tom@berg.example>", "Tom Kahn <tom@kahn.example>"}));
     ASSERT_EQ(got.Problems.size(), 2);
-    EXPECT_EQ(got.Problems[0], "Nobody in your address books is called \"Nobody Here\".");
-    EXPECT_TRUE(got.Problems[1].startsWith("\"bad@@x.org\" is not an address a card can go to: "));
+    EXPECT_EQ(got.Problems[0], "\"Nobody Here\": Nobody in your address books is called \"Nobody Here\".");
+    EXPECT_TRUE(got.Problems[1].startsWith("\"bad@@x.org\": The card cannot go to this address: "));
+    // Alone, an item's problem needs no name in front; one word with dots is an address.
+    EXPECT_EQ(ResolveRecipients({"friend.example.net"}, Contacts()).Problems,
+              QStringList{"The card cannot go to this address: it has no @."});
     EXPECT_EQ(got.Recipients.size(), 1u);
 }
 

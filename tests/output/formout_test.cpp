@@ -21,9 +21,11 @@
 #include "support/scratch_home.h"
 #include "support/test_paths.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCompleter>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -32,6 +34,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTest>
@@ -193,6 +196,9 @@ protected:
         places.HostName = "cabin";
         places.LocalPort = ClosedPort();
         form->AccountPlaces = [this] {
+            return places;
+        };
+        form->BookPlaces = [this] {
             return places;
         };
         form->show();
@@ -980,5 +986,98 @@ TEST_F(OutputOnTheMainWindow, CtrlCCopiesTheCard) {
 }
 
 } // namespace
+
+// The dialog's recipients: a card each, the note made out to each, a summary
+// that names the refused one, and "Send again" to it alone.
+TEST_F(FormOutTest, SeveralRecipientsGetTheirOwnCardAndSendAgainCoversOnlyTheRefused) {
+    ScriptedSmtpServer server;
+    bool refused = false;
+    server.custom = [&refused](const std::string& command, QTcpSocket& client) {
+        if (command == "RCPT TO:<tom@x.org>" && !refused) {
+            refused = true;
+            client.write("550 5.1.1 mailbox unavailable\r\n");
+            return true;
+        }
+        return false;
+    };
+    WriteMsmtpConfig(home.settings, server.port());
+    const QString remembered = home.home + "remembered.conf";
+    form->Settings = [remembered] {
+        return std::make_unique<QSettings>(remembered, QSettings::IniFormat);
+    };
+    form->eMail->setText("Oma <oma@x.org>, Tom <tom@x.org>; kim@x.org");
+    form->Note = "Dear {name},\nmerry Christmas.";
+    QString summary;
+    ModalSeries series({[&](QWidget* modal) {
+                            auto* box = static_cast<QMessageBox*>(modal);
+                            summary = box->text();
+                            for (QAbstractButton* button : box->buttons()) {
+                                if (button->text() == "Send again") {
+                                    button->click();
+                                }
+                            }
+                        },
+                        Answer(QMessageBox::Ok)});
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(series.wait([&] { return idle(); }));
+    EXPECT_EQ(summary, "The card went to 2 of 3 recipients.\n\nSent to:\n  Oma <oma@x.org>\n  kim@x.org\n\n"
+                       "Not sent to:\n  Tom <tom@x.org>: 550 5.1.1 mailbox unavailable");
+    EXPECT_EQ(series.texts.value(1), "Mail sended") << series.texts.join("|").toStdString();
+    EXPECT_EQ(form->eMail->text(), "Tom <tom@x.org>");
+    // Three cards in all, the refused one's the last; over one connection each time.
+    EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "DATA"), 3);
+    EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "RCPT TO:<tom@x.org>"), 2);
+    EXPECT_EQ(server.connections, 2);
+    // The note in the text part, quoted-printable, made out to each.
+    for (const char* line : {"\r\nTo: Oma <oma@x.org>\r\n", "\r\nDear=20Oma,\r\n", "\r\nTo: kim@x.org\r\n",
+                             "\r\nDear,\r\n", "\r\nTo: Tom <tom@x.org>\r\n", "\r\nDear=20Tom,\r\n"}) {
+        EXPECT_NE(server.data.find(line), std::string::npos) << line;
+    }
+    // The list and the note come back for this card, and go with a new greeting.
+    for (const bool newCard : {false, true}) {
+        SCOPED_TRACE(newCard ? "new card" : "same card");
+        if (newCard) {
+            tree->WelcomeText = "Happy New Year";
+        }
+        TFormOut reopened;
+        reopened.SetCard(background, tree.get());
+        reopened.Settings = form->Settings;
+        reopened.RestoreRemembered();
+        EXPECT_EQ(reopened.eMail->text(), newCard ? "" : "Tom <tom@x.org>");
+        EXPECT_EQ(reopened.Note, newCard ? "" : "Dear {name},\nmerry Christmas.");
+    }
+    EXPECT_FALSE(QSettings(remembered, QSettings::IniFormat).contains("Card/Recipients"));
+}
+
+// Typing offers the address books' people for the recipient being typed;
+// the keyboard picks one, which takes that recipient's place.
+TEST_F(FormOutTest, CompletionOffersTheBooksForTheRecipientBeingTyped) {
+    places.DataHome = home.home + "data";
+    QDir().mkpath(places.DataHome + "/contacts");
+    QFile vcf(places.DataHome + "/contacts/people.vcf");
+    ASSERT_TRUE(vcf.open(QIODevice::WriteOnly));
+    vcf.write("BEGIN:VCARD\r\nFN:Zo\xC3\xAB Wei\xC3\x9F\r\nEMAIL:zoe@example.org\r\nEND:VCARD\r\n"
+              "BEGIN:VCARD\r\nFN:Paul Kiefer\r\nEMAIL:paul@example.com\r\nEND:VCARD\r\n");
+    vcf.close();
+    form->activateWindow();
+    form->eMail->setFocus();
+    form->eMail->setText("kim@x.org, ");
+    form->eMail->end(false);
+    QTest::keyClicks(form->eMail, "wei");
+    QAbstractItemView* list = form->Completer->popup();
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    EXPECT_EQ(list->model()->index(0, 0).data().toString(), QString::fromUtf8("Zoë Weiß <zoe@example.org>"));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(form->eMail->text(), QString::fromUtf8("kim@x.org, Zoë Weiß <zoe@example.org>, "));
+    // Escape closes the list, not the dialog.
+    QTest::keyClicks(form->eMail, "pa");
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(form->isVisible());
+}
 
 #include "formout_test.moc"
