@@ -454,17 +454,25 @@ TEST_F(SendCommand, SpamScoreNoWorseThanALibraryComposedCard) {
     if (QStandardPaths::findExecutable("spamassassin").isEmpty()) {
         GTEST_SKIP() << "spamassassin is not installed";
     }
-    SmtpDaemon server(maildir);
-    ASSERT_TRUE(server.running());
     SetGreeting(home.desc,
                 QString::fromUtf8("Frohe Weihnachten und ein gutes neues Jahr, Müllers!").toUtf8());
-    ASSERT_EQ(send("friend@example.net", server.port()).exitCode, 0);
-    QProcess scorer;
-    scorer.start("/usr/bin/python3", {testsupport::sourceDir() + "/tests/output/spam_score.py", maildir});
-    ASSERT_TRUE(scorer.waitForFinished(1200000));
-    const QString report = QString::fromUtf8(scorer.readAllStandardOutput() + scorer.readAllStandardError());
-    EXPECT_EQ(scorer.exitCode(), 0) << report.toStdString();
-    std::printf("%s", qPrintable(report));
+    // Without a note, and with a personal note of two sentences.
+    for (const QString& note : {QString(), QString::fromUtf8("Liebe {name}, wir denken an euch. Bis bald im "
+                                                             "neuen Jahr, eure Robin und Jakob.")}) {
+        SCOPED_TRACE(note.toStdString());
+        const QString box = maildir + (note.isEmpty() ? "" : "-note");
+        SmtpDaemon server(box);
+        ASSERT_TRUE(server.running());
+        WriteMsmtpConfig(home.settings, server.port());
+        ASSERT_EQ(run("Greta Müller <friend@example.net>", {"--note", note}).exitCode, 0);
+        QProcess scorer;
+        scorer.start("/usr/bin/python3", {testsupport::sourceDir() + "/tests/output/spam_score.py", box});
+        ASSERT_TRUE(scorer.waitForFinished(1200000));
+        const QString report =
+            QString::fromUtf8(scorer.readAllStandardOutput() + scorer.readAllStandardError());
+        EXPECT_EQ(scorer.exitCode(), 0) << report.toStdString();
+        std::printf("%s%s", note.isEmpty() ? "" : "with a note:\n", qPrintable(report));
+    }
 }
 
 // Five recipients, four by name from three books and one typed: each gets a
