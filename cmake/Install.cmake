@@ -52,9 +52,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libgl1-mesa-dri, libegl-mesa0, timgm6mb-soundfont | fluid-soundfont-gm, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-image-formats-plugins, xdg-utils")
+# Fonts: the default greeting is written in Dancing Script and the dialogs in
+# Liberation Sans, so a fresh install looks as the build does; the other faces
+# of the greeting's font list are recommended.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libgl1-mesa-dri, libegl-mesa0, timgm6mb-soundfont | fluid-soundfont-gm, fonts-dejavu-core, "
+    "fonts-dancingscript, fonts-liberation2")
+string(CONCAT CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, qt6-image-formats-plugins, xdg-utils, fonts-dejavu-extra, fonts-lobster, fonts-comfortaa, "
+    "fonts-ebgaramond, fonts-linuxlibertine")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
