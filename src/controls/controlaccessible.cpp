@@ -13,13 +13,23 @@ constexpr const char* roleProperty = "pinewickAccessibleRole";
 // Text sources live on the control, owned through a small QObject child.
 class TextSource : public QObject {
 public:
-    TextSource(QObject* parent, std::function<QString()> text) : QObject(parent), text_(std::move(text)) {
+    TextSource(QObject* parent, std::function<QString()> text, std::function<std::pair<int, int>()> cursor)
+        : QObject(parent), text_(std::move(text)), cursor_(std::move(cursor)) {
         setObjectName("pinewickAccessibleText");
     }
     QString text() const { return text_ ? text_() : QString(); }
+    // Anchor and caret; without a source the caret stands after the text.
+    std::pair<int, int> cursor() const {
+        if (cursor_) {
+            return cursor_();
+        }
+        const int end = static_cast<int>(text().size());
+        return {end, end};
+    }
 
 private:
     std::function<QString()> text_;
+    std::function<std::pair<int, int>()> cursor_;
 };
 
 const TextSource* textSource(const QObject* control) {
@@ -114,13 +124,25 @@ void TControlAccessible::doAction(const QString& actionName) {
     QAccessibleWidget::doAction(actionName);
 }
 
-void TControlAccessible::selection(int, int* startOffset, int* endOffset) const {
+void TControlAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
     *startOffset = 0;
     *endOffset = 0;
+    const TextSource* source = textSource(widget());
+    if (source && selectionIndex == 0 && selectionCount() == 1) {
+        const auto [anchor, caret] = source->cursor();
+        *startOffset = std::min(anchor, caret);
+        *endOffset = std::max(anchor, caret);
+    }
+}
+
+int TControlAccessible::selectionCount() const {
+    const TextSource* source = textSource(widget());
+    return source && source->cursor().first != source->cursor().second ? 1 : 0;
 }
 
 int TControlAccessible::cursorPosition() const {
-    return characterCount();
+    const TextSource* source = textSource(widget());
+    return source ? source->cursor().second : 0;
 }
 
 QString TControlAccessible::text(int startOffset, int endOffset) const {
@@ -145,9 +167,10 @@ void SetAccessibleRole(QWidget* control, QAccessible::Role role) {
     control->setProperty(roleProperty, static_cast<int>(role));
 }
 
-void SetAccessibleText(QWidget* control, std::function<QString()> text) {
+void SetAccessibleText(QWidget* control, std::function<QString()> text,
+                       std::function<std::pair<int, int>()> cursor) {
     delete control->findChild<TextSource*>("pinewickAccessibleText", Qt::FindDirectChildrenOnly);
-    new TextSource(control, std::move(text));
+    new TextSource(control, std::move(text), std::move(cursor));
 }
 
 void NameControlsFromHints(QWidget* root) {

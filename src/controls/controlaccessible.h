@@ -4,7 +4,8 @@
 // pictures, so each says what it is: a button by default, or the role set with
 // SetAccessibleRole; its name is the accessible name, else its hint, else its
 // caption. A control given a text source (SetAccessibleText) is read as
-// editable text holding that text, as the greeting band is.
+// editable text holding that text, with its caret and selection, as the
+// greeting band is.
 //
 //   SetAccessibleRole(tree, QAccessible::Graphic);
 //   SetAccessibleText(band, [] { return greeting(); });
@@ -13,6 +14,7 @@
 #include <QAccessibleWidget>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -29,7 +31,7 @@ public:
 
     // The read-only text interface of an editable-text control.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override { return 0; }
+    int selectionCount() const override;
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
@@ -49,8 +51,11 @@ private:
 
 // Sets the role a screen reader announces for a TControl0 (a button by default).
 void SetAccessibleRole(QWidget* control, QAccessible::Role role);
-// Makes a TControl0 read as editable text whose content `text` gives.
-void SetAccessibleText(QWidget* control, std::function<QString()> text);
+// Makes a TControl0 read as editable text whose content `text` gives, and,
+// when `cursor` is given, whose caret and selection it gives (the anchor
+// first, then the caret; equal when nothing is selected).
+void SetAccessibleText(QWidget* control, std::function<QString()> text,
+                       std::function<std::pair<int, int>()> cursor = {});
 // Gives every control under `root` that a person can use and that has no
 // accessible name its hint as name.
 void NameControlsFromHints(QWidget* root);

@@ -29,8 +29,12 @@ void TFormTree::setupAccessibility() {
                                           "Page Up and Page Down turn the tree");
     Welcome->setAccessibleName("Greeting");
     Welcome->setAccessibleDescription("Enter starts and ends typing; Ctrl+Z undoes");
-    SetAccessibleText(Welcome,
-                      [this] { return tree_ ? QString::fromStdString(tree_->WelcomeText) : QString(); });
+    SetAccessibleText(
+        Welcome, [this] { return tree_ ? QString::fromStdString(tree_->WelcomeText) : QString(); },
+        [this] {
+            const TGreetingCursor& cursor = WelcomeCursor();
+            return std::pair(cursor.Anchor(), cursor.Caret());
+        });
     for (TControlNR* box : Cases) {
         SetAccessibleRole(box, QAccessible::PageTab);
         box->setAccessibleDescription("Case of toys: Enter shows its toys");

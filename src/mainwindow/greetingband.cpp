@@ -78,9 +78,15 @@ const TGreetingCursor& TFormTree::WelcomeCursor() {
 void TFormTree::RepaintWelcome() {
     Welcome->update();
     if (QAccessible::isActive() && tree_) {
-        // A screen reader follows the greeting as it is typed.
+        // A screen reader follows the greeting as it is typed, and the caret
+        // and the selection as they move.
         QAccessibleValueChangeEvent changed(Welcome, QString::fromStdString(tree_->WelcomeText));
         QAccessible::updateAccessibility(&changed);
+        const TGreetingCursor& cursor = WelcomeCursor();
+        QAccessibleTextCursorEvent moved(Welcome, cursor.Caret());
+        QAccessible::updateAccessibility(&moved);
+        QAccessibleTextSelectionEvent selected(Welcome, cursor.SelectionStart(), cursor.SelectionEnd());
+        QAccessible::updateAccessibility(&selected);
     }
 }
 

@@ -162,6 +162,19 @@ TEST_F(KeyboardTest, AScreenReaderFindsANameForEveryControl) {
     EXPECT_EQ(band->role(), QAccessible::EditableText);
     ASSERT_TRUE(band->textInterface());
     EXPECT_EQ(band->textInterface()->text(0, band->textInterface()->characterCount()), "Season's greetings");
+    // The caret and the selection the band shows.
+    click(control("Welcome")->geometry().center());
+    key(Qt::Key_End);
+    key(Qt::Key_Left, Qt::ShiftModifier | Qt::ControlModifier);
+    int start = -1;
+    int end = -1;
+    band->textInterface()->selection(0, &start, &end);
+    EXPECT_EQ(band->textInterface()->selectionCount(), 1);
+    EXPECT_EQ(std::pair(start, end), std::pair(9, 18));
+    EXPECT_EQ(band->textInterface()->cursorPosition(), 9);
+    key(Qt::Key_Right);
+    EXPECT_EQ(band->textInterface()->selectionCount(), 0);
+    EXPECT_EQ(band->textInterface()->cursorPosition(), 18);
 }
 
 TEST_F(KeyboardTest, Screenshots) {
