@@ -231,7 +231,8 @@ void TFormOut::SaveCardClick(QWidget* parent) {
 }
 
 void TFormOut::SendClick() {
-    if (sending_) {
+    // A stopped send may still be ending its last card.
+    if (sending_ || batch_.Running()) {
         return;
     }
     std::vector<output::CardRecipient> recipients;
