@@ -3,32 +3,19 @@
 
 #include <QProcess>
 #include <gtest/gtest.h>
-
-namespace {
-
-struct ProgramRun {
-    int exitCode;
-    QByteArray out, err;
-};
-
-ProgramRun RunProgram(const QStringList& args) {
-    QProcess process;
-    process.start(testsupport::programPath(), args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+#include <utility>
 
 TEST(CommandLine, VersionPrintsTheBuildsVersionAndHelpNamesIt) {
-    const ProgramRun version = RunProgram({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "pinewick " PINEWICK_VERSION "\n");
-    EXPECT_EQ(version.err, "");
-    const ProgramRun help = RunProgram({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("\n  --version       print the version of Pinewick"))
-        << help.out.toStdString();
+    const auto run = [](const QString& option) {
+        QProcess process;
+        process.start(testsupport::programPath(), {option});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return std::pair(process.exitCode(), process.readAllStandardOutput());
+    };
+    EXPECT_EQ(run("--version"), std::pair(0, QByteArray("pinewick " PINEWICK_VERSION "\n")));
+    const auto [status, help] = run("--help");
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(help.contains("\n  --version       print the version of Pinewick")) << help.toStdString();
     // A misspelt option is still an error.
-    EXPECT_EQ(RunProgram({"--versions"}).exitCode, 2);
+    EXPECT_EQ(run("--versions").first, 2);
 }
-
-} // namespace
