@@ -177,6 +177,10 @@ bool TFormTree::WelcomeEditKey(QKeyEvent* event) {
         return true;
     }
     if (event->matches(QKeySequence::Paste)) {
+        // Nothing to paste leaves the selection alone.
+        if (TGreetingCursor::Printable(QGuiApplication::clipboard()->text()).isEmpty()) {
+            return true;
+        }
         greetingCursor_.Insert(greeting, QGuiApplication::clipboard()->text(),
                                static_cast<qsizetype>(MaxGreetingLength));
         setWelcomeText(greeting);

@@ -243,6 +243,12 @@ TEST_F(GreetingBandTest, CopyCutAndPasteGoThroughTheClipboard) {
     clipboard->setText(QString(300, 'a'));
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(greeting(), QString(242 - 31, 'a') + " Weihnachten und ein gutes Jahr");
+    // An empty clipboard pastes nothing and keeps the selection.
+    key(Qt::Key_End);
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    clipboard->setText("\x02");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(selected(), "r");
     // Without a selection Ctrl+C copies the card.
     key(Qt::Key_Right);
     ASSERT_FALSE(form.WelcomeCursor().HasSelection());
