@@ -24,6 +24,13 @@ install(FILES ${pw_packaging}/${pw_app_id}.svg DESTINATION ${CMAKE_INSTALL_DATAD
 install(FILES ${pw_packaging}/${pw_app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pw_packaging}/${pw_app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The outbox's sender while Pinewick is closed: a systemd user timer, turned on
+# while cards wait, and at login where there is no systemd user session an
+# autostart entry (which such a session skips).
+install(FILES ${pw_packaging}/pinewick-outbox.service ${pw_packaging}/pinewick-outbox.timer
+        DESTINATION lib/systemd/user)
+install(FILES ${pw_packaging}/${pw_app_id}.Outbox.desktop DESTINATION /etc/xdg/autostart)
+
 # Man page and changelog compressed as Debian wants them (gzip -9n: no name, no time).
 set(pw_gz ${CMAKE_BINARY_DIR}/packaging)
 add_custom_command(
@@ -62,6 +69,8 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "qt6-wayland, qt6-image-formats-plugins, xdg-utils, fonts-dejavu-extra, fonts-lobster, fonts-comfortaa, "
     "fonts-ebgaramond, fonts-linuxlibertine")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The autostart entry lies in /etc: the administrator's changes to it are kept.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${pw_packaging}/conffiles)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

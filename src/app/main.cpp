@@ -143,6 +143,11 @@ int main(int argc, char** argv) {
         return 0;
     case Command::Check:
         return RunCheck(command->file);
+    case Command::SendDue: {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName("Pinewick");
+        return RunSendDue(command->verbose);
+    }
     case Command::Snapshot:
     case Command::Send: {
         // No window: without a display, draw off screen.

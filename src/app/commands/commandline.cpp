@@ -41,6 +41,14 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
                 *error = "give either --note or --note-file, not both";
                 return std::nullopt;
             }
+        } else if (argument == "--send-due") {
+            command.kind = Command::SendDue;
+        } else if (argument == "--at") {
+            if (i + 1 >= arguments.size()) {
+                *error = "--at needs a date and time, such as \"2026-12-24 08:00\"";
+                return std::nullopt;
+            }
+            command.at = arguments[++i];
         } else if (argument == "--animated") {
             command.animated = true;
         } else if (argument == "--verbose" || argument == "-v") {
@@ -56,6 +64,10 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
             return std::nullopt;
         }
     }
+    if (!command.at.isEmpty() && command.kind != Command::Send) {
+        *error = "--at goes with --send";
+        return std::nullopt;
+    }
     return command;
 }
 
@@ -64,7 +76,9 @@ void PrintUsage() {
         "Usage: pinewick [-DEBUG]\n"
         "       pinewick --check [FILE]\n"
         "       pinewick --snapshot FILE\n"
-        "       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--animated] [--verbose]\n"
+        "       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--at TIME]\n"
+        "                      [--animated] [--verbose]\n"
+        "       pinewick --send-due [--verbose]\n"
         "       pinewick --version\n"
         "\n"
         "  -DEBUG          skip the title sequence\n"
@@ -83,6 +97,11 @@ void PrintUsage() {
         "  --note TEXT, --note-file FILE\n"
         "                  with --send: a personal note under the card (at most 2,000 characters);\n"
         "                  {name} becomes each recipient's first name\n"
+        "  --at TIME       with --send: compose the card now and send it at TIME (\"2026-12-24 08:00\",\n"
+        "                  local time unless a zone is given; a minute to a year ahead); it waits in\n"
+        "                  the outbox, ~/.local/share/pinewick/outbox\n"
+        "  --send-due      send the cards of the outbox that are due, then exit (exit status 0: all\n"
+        "                  sent, 75: some wait to be tried again, 1: some refused or given up)\n"
         "  --animated      with --send: the card in the mail is the turning tree (an animated GIF);\n"
         "                  the still picture goes along as an attachment\n"
         "  --verbose       with --send: show the whole conversation with the mail server\n"

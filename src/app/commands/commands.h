@@ -8,7 +8,7 @@
 #include <optional>
 
 struct Command {
-    enum Kind { Window, Check, Snapshot, Send, Help, Version } kind = Window;
+    enum Kind { Window, Check, Snapshot, Send, SendDue, Help, Version } kind = Window;
     // The file a command works on (may be empty: the command's default).
     QString file;
     // --send: each argument a list of recipients (addresses, "Name <address>",
@@ -17,6 +17,9 @@ struct Command {
     // --note TEXT, --note-file FILE: the personal note under the card.
     QString note;
     QString noteFile;
+    // --at TIME: with --send, when the card is to go out (ISO 8601, local time
+    // unless a zone is given); empty: now.
+    QString at;
     // --verbose: commands tell all they do (--send: the whole dialogue).
     bool verbose = false;
     // --animated: --send mails the turning tree as the card shown in the mail.
@@ -46,6 +49,21 @@ int RunSnapshot(const QString& file);
 // animated: the card shown in the mail is the turning tree (a GIF), the still
 // picture goes along as an attachment.
 int RunSend(const Command& command);
+
+// pinewick --send-due: sends every card of the outbox that is due, headless,
+// from the account --send finds, and exits: 0 when every due mail went out (or
+// nothing was due, or another sender runs), 75 when some wait to be tried
+// again, 1 when some were refused or given up or nothing could be sent.
+int RunSendDue(bool verbose = false);
+// The user's mail account, as --send finds it, with the password its login
+// needs from the account's settings or the keyring; false, with *problem, when
+// there is no account or no password.
+namespace mail {
+struct MailAccount;
+} // namespace mail
+bool FindSendingAccount(mail::MailAccount* account, QString* problem);
+// The exit status of --send-due while mails wait for another try.
+inline constexpr int kSendDueWaiting = 75;
 
 // Runs work with a progress bar, "[####------]  50/100 frames", redrawn in
 // place on standard error when that is a terminal.

@@ -15,6 +15,7 @@ namespace {
 
 const char* const kStateFile = "state.json";
 const char* const kDamagedFolder = "damaged";
+const char* const kSentWhileClosedFile = ".sent-while-closed";
 
 QString tr(const char* text) {
     return QCoreApplication::translate("mail::Outbox", text);
@@ -213,6 +214,31 @@ QString Outbox::SetAside(const QString& id) {
 bool Outbox::HasPending() {
     const std::vector<OutboxCard> cards = Cards();
     return std::any_of(cards.begin(), cards.end(), [](const OutboxCard& c) { return c.Pending(); });
+}
+
+} // namespace mail
+
+namespace mail {
+
+void Outbox::NoteSentWhileClosed(int cards) {
+    if (cards <= 0) {
+        return;
+    }
+    QByteArray count;
+    QString error;
+    ReadBounded(folder_ + "/" + kSentWhileClosedFile, 32, &count, &error);
+    WriteWhole(folder_ + "/" + kSentWhileClosedFile,
+               QByteArray::number(qMax(0, count.trimmed().toInt()) + cards), &error);
+}
+
+int Outbox::TakeSentWhileClosed() {
+    QByteArray count;
+    QString error;
+    if (!ReadBounded(folder_ + "/" + kSentWhileClosedFile, 32, &count, &error)) {
+        return 0;
+    }
+    QFile::remove(folder_ + "/" + kSentWhileClosedFile);
+    return qBound(0, count.trimmed().toInt(), 1000000);
 }
 
 } // namespace mail

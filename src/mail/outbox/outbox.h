@@ -51,6 +51,11 @@ public:
     // Whether any card still waits to be sent.
     bool HasPending();
 
+    // Cards sent while Pinewick was closed, for the note at its next start:
+    // the sender adds, the window takes (and so clears) the count.
+    void NoteSentWhileClosed(int cards);
+    int TakeSentWhileClosed();
+
     // The longest ready message read back (a card with an animated picture is a
     // few megabytes).
     static constexpr qint64 kMaxMessageBytes = 64 * 1024 * 1024;

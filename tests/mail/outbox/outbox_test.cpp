@@ -3,6 +3,7 @@
 #include "mail/outbox/outbox.h"
 #include "mail/outbox/retryschedule.h"
 #include "mail/outbox/senderlock.h"
+#include "mail/outbox/sendtime.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,4 +165,36 @@ TEST(SenderLock, OneSenderAtATime) {
     EXPECT_FALSE(SenderLock(home.path()).Held());
     first.reset();
     EXPECT_TRUE(SenderLock(home.path()).Held());
+}
+
+TEST(SendTime, ReadsIsoTimesLocalUnlessAZoneIsGiven) {
+    const QDateTime local(QDate(2026, 12, 24), QTime(8, 0));
+    const std::vector<std::pair<QString, QDateTime>> times = {
+        {"2026-12-24 08:00", local},
+        {"2026-12-24T08:00", local},
+        {" 2026-12-24 08:00:30 ", local.addSecs(30)},
+        {"2026-12-24 08:00Z", QDateTime::fromString("2026-12-24T08:00:00Z", Qt::ISODate)},
+        {"2026-12-24 08:00+01:00", QDateTime::fromString("2026-12-24T07:00:00Z", Qt::ISODate)},
+        {"2026-12-24T08:00-0530", QDateTime::fromString("2026-12-24T13:30:00Z", Qt::ISODate)},
+    };
+    for (const auto& [text, expected] : times) {
+        QString error;
+        EXPECT_EQ(ParseSendTime(text, &error).toUTC(), expected.toUTC()) << text.toStdString();
+    }
+    for (const QString& bad : {"2026-12-24", "2026-13-01 08:00", "2026-12-24 24:00", "tomorrow 08:00",
+                               "2026-12-24 08:00+15:00", "2026-12-24 08:00 CET"}) {
+        QString error;
+        EXPECT_FALSE(ParseSendTime(bad, &error).isValid()) << bad.toStdString();
+        EXPECT_EQ(error, "\"" + bad + "\" is not a date and time such as \"2026-12-24 08:00\".");
+    }
+}
+
+TEST(SendTime, FromAMinuteToAYearAhead) {
+    QString error;
+    EXPECT_FALSE(SendTimeInRange(kNoon.addSecs(59), kNoon, &error));
+    EXPECT_EQ(error, "The time to send the card must be at least a minute from now.");
+    EXPECT_TRUE(SendTimeInRange(kNoon.addSecs(60), kNoon, &error));
+    EXPECT_TRUE(SendTimeInRange(kNoon.addYears(1), kNoon, &error));
+    EXPECT_FALSE(SendTimeInRange(kNoon.addYears(1).addSecs(1), kNoon, &error));
+    EXPECT_EQ(error, "The time to send the card must be at most a year from now.");
 }

@@ -4,10 +4,8 @@
 #include "mail/outbox/outboxsender.h"
 #include "mail/outbox/senderlock.h"
 #include "mail/sendmail.h"
+#include "outboxserver.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,40 +15,9 @@ namespace {
 
 const QDateTime kNoon = QDateTime::fromString("2026-12-24T12:00:00Z", Qt::ISODate);
 
-// The server of outbox_smtpd.py on a port chosen once, so it can be stopped
-// and started again where the outbox's sender looks for it.
-class Server {
-public:
-    explicit Server(const QString& maildir) : maildir_(maildir) {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        port_ = probe.serverPort();
-    }
-    ~Server() { Stop(); }
-    bool Start() {
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start("/usr/bin/python3",
-                       {QString(PINEWICK_OUTBOX_SMTPD), QString::number(port_), maildir_});
-        return process_.waitForReadyRead(15000) && process_.readAll().contains("listening");
-    }
-    void Stop() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            process_.waitForFinished(5000);
-        }
-    }
-    quint16 Port() const { return port_; }
-    int Stored() const { return QDir(maildir_ + "/new").entryList(QDir::Files).size(); }
-
-private:
-    QString maildir_;
-    quint16 port_ = 0;
-    QProcess process_;
-};
-
 struct Fixture {
     QTemporaryDir home;
-    Server server{home.path() + "/maildir"};
+    mailtest::OutboxServer server{home.path() + "/maildir"};
     Outbox outbox{home.path() + "/outbox"};
     SendMail mail;
     OutboxSender sender{outbox, mail};
