@@ -132,6 +132,9 @@ void TFormTree::WelcomeKeyPress(int key, const QString& text) {
 }
 
 bool TFormTree::WelcomeEditKey(QKeyEvent* event) {
+    if (!tree_) {
+        return false;
+    }
     using Step = TGreetingCursor::Step;
     struct Motion {
         QKeySequence::StandardKey move;
@@ -157,6 +160,22 @@ bool TFormTree::WelcomeEditKey(QKeyEvent* event) {
             RepaintWelcome();
             return true;
         }
+    }
+    // Up and Down move between the ribbon's two lines, keeping the caret's place.
+    const bool up =
+        event->matches(QKeySequence::MoveToPreviousLine) || event->matches(QKeySequence::SelectPreviousLine);
+    if (up || event->matches(QKeySequence::MoveToNextLine) || event->matches(QKeySequence::SelectNextLine)) {
+        const TGreetingLayout layout(greeting, TreeGreetingStyle(*tree_), bandTextRect());
+        const QRect caret = layout.CursorRect(greetingCursor_.Caret());
+        const QPoint target(caret.x(), up ? caret.top() - 1 : caret.bottom() + 1);
+        const bool onSecondLine = layout.LineCount() == 2 && greetingCursor_.Caret() >= layout.BreakAt();
+        if (layout.LineCount() == 2 && onSecondLine == up) {
+            greetingCursor_.SetCaret(greeting, layout.CursorAt(target),
+                                     event->matches(QKeySequence::SelectPreviousLine) ||
+                                         event->matches(QKeySequence::SelectNextLine));
+            RepaintWelcome();
+        }
+        return true;
     }
     if (event->matches(QKeySequence::SelectAll)) {
         greetingCursor_.SelectAll(greeting);

@@ -92,6 +92,17 @@ TEST_F(GreetingBandTest, ALongGreetingTakesTwoLegibleLinesOnTheRibbonAndTheCard)
     EXPECT_GE(QFontMetrics(GreetingFont(TreeGreetingStyle(tree()), ribbon.PixelSize())).capHeight(),
               TGreetingLayout::LegibleCapHeight);
 
+    // Up and Down move between the lines, keeping the caret's place.
+    click(pointBefore(6));
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(form_->WelcomeCursor().Caret(), 66) << "under \"Liebe \": \"viel \" and a letter";
+    EXPECT_EQ(selected().size(), 60);
+    key(Qt::Key_Up);
+    EXPECT_EQ(form_->WelcomeCursor().Caret(), 6);
+    key(Qt::Key_Up);
+    EXPECT_EQ(form_->WelcomeCursor().Caret(), 6) << "no line above the first";
+    key(Qt::Key_Escape);
+
     // Drawn: two bodies of text one above the other, the ink as tall as two
     // lines of 12 px script within the 25 rows between the gold edges.
     const std::vector<int> rows = inkRows();
