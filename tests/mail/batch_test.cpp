@@ -184,6 +184,20 @@ TEST(MailBatch, NoMailboxGetsTwoMessagesAndUnansweredMessagesAreNotSentAgain) {
     EXPECT_FALSE(run.batch.Start({}));
 }
 
+// An address no server could take is refused before it is sent: the kept
+// connection stays for the others.
+TEST(MailBatch, AnUnfitAddressIsNotSentAndTheConnectionStaysForTheOthers) {
+    ScriptedSmtpServer server;
+    BatchRun run(server.port());
+    ASSERT_TRUE(run.send({message("t1@x.org"), message("bad@@x.org"), message("t2@x.org")}));
+    EXPECT_EQ(run.results(), (std::vector<std::pair<std::string, State>>{{"t1@x.org", State::Delivered},
+                                                                         {"bad@@x.org", State::NotSent},
+                                                                         {"t2@x.org", State::Delivered}}));
+    EXPECT_EQ(run.batch.Outcomes()[1].Reason.rfind("Mail Destination Error: the recipient address", 0), 0u);
+    EXPECT_EQ(server.connections, 1);
+    EXPECT_EQ(std::count(server.commands.begin(), server.commands.end(), "DATA"), 2);
+}
+
 TEST(SendMailReady, AComposedMessageIsWhatARequestSendsAndGoesOutDotStuffed) {
     SendMail mail;
     mail.FROM_Name = "Ann";
