@@ -1080,4 +1080,32 @@ TEST_F(FormOutTest, CompletionOffersTheBooksForTheRecipientBeingTyped) {
     EXPECT_TRUE(form->isVisible());
 }
 
+// A name that could mean several people: the dialog asks which, offering
+// them in the completion list, and sends nothing meanwhile.
+TEST_F(FormOutTest, AnAmbiguousNameIsAskedAboutWithItsMatchesOffered) {
+    places.DataHome = home.home + "data";
+    QDir().mkpath(places.DataHome + "/contacts");
+    QFile vcf(places.DataHome + "/contacts/omas.vcf");
+    ASSERT_TRUE(vcf.open(QIODevice::WriteOnly));
+    vcf.write("BEGIN:VCARD\r\nFN:Oma Ilse\r\nEMAIL:ilse@example.org\r\nEND:VCARD\r\n"
+              "BEGIN:VCARD\r\nFN:Oma Grete\r\nEMAIL:grete@example.org\r\nEND:VCARD\r\n");
+    vcf.close();
+    int searches = 0;
+    form->AccountPlaces = [&] {
+        ++searches;
+        return places;
+    };
+    form->eMail->setText("kim@x.org, Oma");
+    MessageBoxCatcher box;
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(box.wait());
+    EXPECT_TRUE(box.text.startsWith("\"Oma\" could be any of these. Choose one from the list:\n"))
+        << box.text.toStdString();
+    QAbstractItemView* list = form->Completer->popup();
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(searches, 0);
+    EXPECT_TRUE(idle());
+}
+
 #include "formout_test.moc"
