@@ -61,6 +61,9 @@ protected:
         env.remove("SSL_CERT_DIR");
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         env.remove("DISPLAY");
+        env.remove("XDG_DATA_HOME");
+        // The user's own systemd timer stays as it is.
+        env.insert("PINEWICK_SYSTEMCTL", "/bin/true");
         process.setProcessEnvironment(env);
         process.start(testsupport::programPath(), QStringList{"--send", address} + more);
         // The event loop runs meanwhile: a scripted server of the test answers.
@@ -224,8 +227,12 @@ TEST_F(SendCommand, RefusedConnectionIsError12) {
         closed = probe.serverPort();
     }
     const SendRun run = send("friend@example.net", closed);
-    EXPECT_EQ(run.exitCode, 1);
+    // The card waits in the outbox to be tried again.
+    EXPECT_EQ(run.exitCode, 75);
     EXPECT_TRUE(run.out.contains("\nerror 12: ")) << run.out.toStdString();
+    EXPECT_EQ(
+        QDir(home.home + ".local/share/pinewick/outbox").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(),
+        1);
 }
 
 // Against a server that misbehaves (run on this test's own event loop while the

@@ -2,10 +2,13 @@
 // Commands that run without a window: they make Pinewick scriptable.
 #include "output/cardexport.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 struct Command {
     enum Kind { Window, Check, Snapshot, Send, SendDue, Help, Version } kind = Window;
@@ -55,13 +58,26 @@ int RunSend(const Command& command);
 // nothing was due, or another sender runs), 75 when some wait to be tried
 // again, 1 when some were refused or given up or nothing could be sent.
 int RunSendDue(bool verbose = false);
-// The user's mail account, as --send finds it, with the password its login
-// needs from the account's settings or the keyring; false, with *problem, when
-// there is no account or no password.
 namespace mail {
 struct MailAccount;
+struct ReadyMessage;
+class MailBatch;
+enum class SendMailError : int;
 } // namespace mail
-bool FindSendingAccount(mail::MailAccount* account, QString* problem);
+// Puts the password the account's login needs (from the account's settings or
+// the keyring, never a prompt: the commands may run where nobody can answer
+// one) into the account; false, with *problem, when there is none.
+bool AddSendingPassword(mail::MailAccount* account, QString* problem);
+// --at: the time read and checked (a minute to a year ahead); false, told on
+// standard error, when it is none or out of range.
+bool ReadSendTime(const QString& text, QDateTime* due);
+// Puts the composed card in the outbox, due at due, and turns the timer on.
+int PutInOutbox(const std::vector<mail::ReadyMessage>& messages, const QDateTime& due,
+                const std::string& subject);
+// After a send: puts the mails that failed for a reason that may pass in the
+// outbox, says so, and adds their addresses to *waiting; false when none.
+bool KeepForRetry(const mail::MailBatch& batch, mail::SendMailError lastError, const std::string& subject,
+                  QStringList* waiting);
 // The exit status of --send-due while mails wait for another try.
 inline constexpr int kSendDueWaiting = 75;
 

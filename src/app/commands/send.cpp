@@ -133,9 +133,10 @@ bool ResolveRecipients(const Command& command, std::vector<output::CardRecipient
 }
 
 // The end of a send: to several people, who got the card and who did not,
-// with the server's reason, and how to send it again to those only. True
-// when everyone got it.
-bool PrintSummary(const std::vector<mail::DeliveryOutcome>& outcomes) {
+// with the server's reason, and how to send it again to those only (not to
+// those waiting in the outbox: they get it from there). True when everyone
+// got it.
+bool PrintSummary(const std::vector<mail::DeliveryOutcome>& outcomes, const QStringList& waiting) {
     using State = mail::DeliveryOutcome::State;
     const auto delivered =
         std::count_if(outcomes.begin(), outcomes.end(),
@@ -148,7 +149,14 @@ bool PrintSummary(const std::vector<mail::DeliveryOutcome>& outcomes) {
         QStringList again;
         for (const mail::DeliveryOutcome& o : outcomes) {
             const QString who = output::RecipientText(o.Name, o.Address);
-            if (o.Result == State::NotSent) {
+            if (o.Result == State::NotSent && waiting.contains(QString::fromStdString(o.Address))) {
+                std::printf("  %s\n",
+                            VisibleText(QCoreApplication::translate(
+                                            "SendCommand", "Waits in the outbox for another try: %1 (%2)")
+                                            .arg(who, QString::fromStdString(o.Reason))
+                                            .toStdString())
+                                .c_str());
+            } else if (o.Result == State::NotSent) {
                 again << who;
                 std::printf("  %s\n",
                             VisibleText(QCoreApplication::translate("SendCommand", "Not sent to %1: %2")
@@ -184,6 +192,10 @@ int RunSend(const Command& command) {
     // no picture and no connection.
     QString note;
     if (!ReadNote(command, &note)) {
+        return 1;
+    }
+    QDateTime due;
+    if (!command.at.isEmpty() && !ReadSendTime(command.at, &due)) {
         return 1;
     }
     const PictureDecoration decoration = LoadPictureDecoration();
@@ -238,17 +250,18 @@ int RunSend(const Command& command) {
     }
     const QString firstAddress = recipients[0].Address;
 
-    // A login's password comes from the account's settings or the keyring, never
-    // from a prompt: the command may run where nobody can answer one.
-    if (account.Security.NeedsPassword()) {
-        mail::PasswordResult password = mail::FindPassword(account.Security, account.Server);
-        if (!password.Found()) {
-            std::fprintf(stderr, "pinewick: cannot log in: %s\n", VisibleText(password.Problem).c_str());
-            PrintOwnMailProgramOffer(firstAddress, tree.WelcomeText, background, tree);
-            return 1;
-        }
-        account.Security.Password = password.Password;
-        OPENSSL_cleanse(password.Password.data(), password.Password.size());
+    QString passwordProblem;
+    if (!AddSendingPassword(&account, &passwordProblem)) {
+        std::fprintf(stderr, "pinewick: cannot log in: %s\n",
+                     VisibleText(passwordProblem.toStdString()).c_str());
+        PrintOwnMailProgramOffer(firstAddress, tree.WelcomeText, background, tree);
+        return 1;
+    }
+    // A card for later is composed now, as it stands, and waits in the outbox.
+    if (due.isValid()) {
+        OPENSSL_cleanse(account.Security.Password.data(), account.Security.Password.size());
+        return PutInOutbox(output::ComposeCardMessages(account, recipients, tree.WelcomeText, note, picture),
+                           due, tree.WelcomeText);
     }
 
     bool loginRefused = false;
@@ -288,7 +301,9 @@ int RunSend(const Command& command) {
         }
         std::fflush(stdout);
     };
+    mail::SendMailError lastError = mail::SendMailError::None;
     batch.OnMailError = [&](mail::SendMailError code, const std::string& text) {
+        lastError = code;
         loginRefused = loginRefused || code == mail::SendMailError::LoginFailed;
         std::printf("error %d: %s\n", static_cast<int>(code), OneLine(text).c_str());
         std::fflush(stdout);
@@ -317,5 +332,11 @@ int RunSend(const Command& command) {
     if (loginRefused) {
         PrintOwnMailProgramOffer(firstAddress, tree.WelcomeText, background, tree);
     }
-    return PrintSummary(batch.Outcomes()) ? 0 : 1;
+    // What failed for a reason that may pass waits in the outbox.
+    QStringList waiting;
+    KeepForRetry(batch, lastError, tree.WelcomeText, &waiting);
+    if (PrintSummary(batch.Outcomes(), waiting)) {
+        return 0;
+    }
+    return waiting.isEmpty() ? 1 : kSendDueWaiting;
 }

@@ -4,10 +4,13 @@
 #include "mail/accounts/passwordsource.h"
 #include "mail/outbox/outboxsender.h"
 #include "mail/outbox/outboxtimer.h"
+#include "mail/outbox/sendtime.h"
 #include "mail/sendmail.h"
+#include "output/cardmail.h"
 #include "platform/visibletext.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <cstdio>
 #include <openssl/crypto.h>
@@ -25,18 +28,13 @@ void PrintLine(FILE* stream, const QString& line) {
 
 } // namespace
 
-bool FindSendingAccount(mail::MailAccount* account, QString* problem) {
-    *account = mail::FindMailAccount();
-    if (!account->Found()) {
-        *problem = mail::NoMailAccountMessage();
-        return false;
-    }
+bool AddSendingPassword(mail::MailAccount* account, QString* problem) {
     // A login's password comes from the account's settings or the keyring,
     // never from a prompt: the command may run where nobody can answer one.
     if (account->Security.NeedsPassword()) {
         mail::PasswordResult password = mail::FindPassword(account->Security, account->Server);
         if (!password.Found()) {
-            *problem = tr("Cannot log in: %1").arg(QString::fromStdString(password.Problem));
+            *problem = QString::fromStdString(password.Problem);
             return false;
         }
         account->Security.Password = password.Password;
@@ -64,18 +62,21 @@ int RunSendDue(bool verbose) {
         return problems.isEmpty() ? 0 : 1;
     }
 
-    mail::MailAccount account;
+    mail::MailAccount account = mail::FindMailAccount();
     QString problem;
-    if (!FindSendingAccount(&account, &problem)) {
-        PrintLine(stderr, "pinewick: " + tr("The cards in the outbox were not sent: %1").arg(problem));
+    if (!account.Found()) {
+        PrintLine(stderr,
+                  "pinewick: " + tr("The cards in the outbox were not sent: no mail account found. %1")
+                                     .arg(mail::NoMailAccountMessage()));
+        return 1;
+    }
+    if (!AddSendingPassword(&account, &problem)) {
+        PrintLine(stderr,
+                  "pinewick: " + tr("The cards in the outbox were not sent: cannot log in: %1").arg(problem));
         return 1;
     }
     mail::SendMail mail;
-    mail.FROM_Name = account.Name;
-    mail.FROM_Address = account.Address;
-    mail.SetSMTP_Server(account.Server);
-    mail.SMTP_Port = account.Port;
-    mail.Security = account.Security;
+    output::PrepareCardSender(mail, account);
     OPENSSL_cleanse(account.Security.Password.data(), account.Security.Password.size());
 
     mail::OutboxSender sender(outbox, mail);
@@ -98,4 +99,55 @@ int RunSendDue(bool verbose) {
         return 1;
     }
     return report.Waiting > 0 ? kSendDueWaiting : 0;
+}
+
+int PutInOutbox(const std::vector<mail::ReadyMessage>& messages, const QDateTime& due,
+                const std::string& subject) {
+    mail::Outbox outbox(mail::Outbox::DefaultFolder());
+    QString error;
+    if (outbox.Add(messages, due, subject, &error).isEmpty()) {
+        PrintLine(stderr, "pinewick: " + tr("The card was not put in the outbox: %1").arg(error));
+        return 1;
+    }
+    mail::KeepOutboxTimer(true);
+    PrintLine(stdout, tr("The card goes out on %1 to %n recipient(s). It waits in the outbox until then.",
+                         int(messages.size()))
+                          .arg(QLocale().toString(due.toLocalTime(), QLocale::LongFormat)));
+    return 0;
+}
+
+bool ReadSendTime(const QString& text, QDateTime* due) {
+    QString error;
+    *due = mail::ParseSendTime(text, &error);
+    if (!due->isValid() || !mail::SendTimeInRange(*due, QDateTime::currentDateTimeUtc(), &error)) {
+        PrintLine(stderr, "pinewick: " + error);
+        return false;
+    }
+    return true;
+}
+
+bool KeepForRetry(const mail::MailBatch& batch, mail::SendMailError lastError, const std::string& subject,
+                  QStringList* waiting) {
+    const std::vector<mail::ReadyMessage> later = mail::RetryableMessages(batch, lastError);
+    if (later.empty()) {
+        return false;
+    }
+    std::string reason;
+    for (const mail::DeliveryOutcome& outcome : batch.Outcomes()) {
+        if (outcome.Address == later.front().Address) {
+            reason = outcome.Reason;
+        }
+    }
+    mail::Outbox outbox(mail::Outbox::DefaultFolder());
+    QString error;
+    if (outbox.AddForRetry(later, subject, reason, QDateTime::currentDateTimeUtc(), &error).isEmpty()) {
+        PrintLine(stderr, "pinewick: " + tr("The card could not be kept to send later: %1").arg(error));
+        return false;
+    }
+    mail::KeepOutboxTimer(true);
+    for (const mail::ReadyMessage& message : later) {
+        waiting->append(QString::fromStdString(message.Address));
+    }
+    PrintLine(stdout, tr("No connection — Pinewick will send it as soon as it can."));
+    return true;
 }

@@ -1,5 +1,7 @@
 #include "mail/outbox/outbox.h"
 
+#include "mail/outbox/retryschedule.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -115,6 +117,40 @@ QString Outbox::Add(const std::vector<ReadyMessage>& messages, const QDateTime& 
         return {};
     }
     return id;
+}
+
+QString Outbox::AddForRetry(const std::vector<ReadyMessage>& messages, const std::string& subject,
+                            const std::string& reason, const QDateTime& now, QString* error) {
+    const QString id = Add(messages, now, subject, error);
+    std::optional<OutboxCard> card = id.isEmpty() ? std::nullopt : Card(id, error);
+    if (!card) {
+        return {};
+    }
+    card->FirstFailure = now.toUTC();
+    for (OutboxRecipient& r : card->Recipients) {
+        r.Attempts = 1;
+        r.Reason = reason;
+        r.NextAttempt = NextAttempt(1, card->FirstFailure, card->FirstFailure);
+    }
+    if (!Save(*card, error)) {
+        Remove(id);
+        return {};
+    }
+    return id;
+}
+
+std::vector<ReadyMessage> RetryableMessages(const MailBatch& batch, SendMailError lastError) {
+    std::vector<ReadyMessage> again;
+    for (const ReadyMessage& message : batch.NotSent()) {
+        for (const DeliveryOutcome& outcome : batch.Outcomes()) {
+            if (outcome.Address == message.Address && outcome.Result == DeliveryOutcome::State::NotSent &&
+                TransientFailure(lastError, outcome.Reason)) {
+                again.push_back(message);
+                break;
+            }
+        }
+    }
+    return again;
 }
 
 std::optional<OutboxCard> Outbox::Card(const QString& id, QString* problem) {

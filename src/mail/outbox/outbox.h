@@ -17,6 +17,10 @@
 
 namespace mail {
 
+// The messages of a finished batch that were not sent for a reason that may
+// pass (lastError: the last error the batch reported), to be tried again.
+std::vector<ReadyMessage> RetryableMessages(const MailBatch& batch, SendMailError lastError);
+
 class Outbox {
 public:
     explicit Outbox(QString folder);
@@ -29,6 +33,12 @@ public:
     // nothing is left behind).
     QString Add(const std::vector<ReadyMessage>& messages, const QDateTime& due, const std::string& subject,
                 QString* error);
+
+    // Puts messages that could not go out now, for a reason that may pass, in
+    // the outbox as after a first failed try at now: they are tried again
+    // after the first wait of the retry schedule.
+    QString AddForRetry(const std::vector<ReadyMessage>& messages, const std::string& subject,
+                        const std::string& reason, const QDateTime& now, QString* error);
 
     // Every card, oldest due first. Entries that cannot be read are set aside
     // in the "damaged" folder; each is described in *problems (may be null).

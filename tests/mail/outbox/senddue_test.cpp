@@ -43,7 +43,7 @@ protected:
         systemctl.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    QProcess* Start() {
+    QProcess* Start(const QStringList& arguments = {"--send-due"}) {
         auto* process = new QProcess;
         QProcessEnvironment env = home.environment();
         env.insert("HOME", home.home);
@@ -51,7 +51,8 @@ protected:
         env.insert("PINEWICK_SYSTEMCTL", home.home + "systemctl");
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         process->setProcessEnvironment(env);
-        process->start(testsupport::programPath(), {"--send-due"});
+        env.insert("TMPDIR", home.home);
+        process->start(testsupport::programPath(), arguments);
         return process;
     }
     static DueRun Finish(QProcess* process) {
@@ -61,6 +62,7 @@ protected:
                 QString::fromUtf8(process->readAllStandardError())};
     }
     DueRun SendDue() { return Finish(Start()); }
+    DueRun Send(const QStringList& arguments) { return Finish(Start(QStringList{"--send"} + arguments)); }
 
     QString Schedule(const std::vector<std::string>& addresses, const QDateTime& due) {
         std::vector<ReadyMessage> messages;
@@ -179,4 +181,60 @@ TEST_F(SendDueCommand, ADamagedEntryIsSetAsideWithAMessage) {
         << run.err.toStdString();
     EXPECT_EQ(server->Stored(), 1);
     EXPECT_TRUE(QFile::exists(outbox.Folder() + "/damaged/" + damaged + "/1.eml"));
+}
+
+TEST_F(SendDueCommand, ACardForLaterIsComposedNowAndWaitsForItsTime) {
+    outbox = Outbox(home.home + "data/pinewick/outbox");
+    ASSERT_TRUE(server->Start());
+    const QDateTime now = QDateTime::currentDateTime();
+    const DueRun tooSoon = Send({"one@example.org", "--at", now.addSecs(50).toString("yyyy-MM-dd HH:mm:ss")});
+    EXPECT_EQ(tooSoon.exitCode, 1);
+    EXPECT_TRUE(tooSoon.err.contains("at least a minute from now")) << tooSoon.err.toStdString();
+    EXPECT_TRUE(outbox.Cards().empty());
+
+    const QString at = now.addDays(2).toString("yyyy-MM-dd HH:mm");
+    const DueRun later = Send({"one@example.org, Two <two@example.org>", "--at", at});
+    EXPECT_EQ(later.exitCode, 0) << later.err.toStdString();
+    EXPECT_TRUE(later.out.contains("It waits in the outbox until then.")) << later.out.toStdString();
+    EXPECT_EQ(server->Stored(), 0);
+    EXPECT_EQ(SystemctlLog(), "--user --quiet enable --now pinewick-outbox.timer\n");
+    const std::vector<OutboxCard> cards = outbox.Cards();
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].Due, QDateTime::fromString(at, "yyyy-MM-dd HH:mm").toUTC());
+    ASSERT_EQ(cards[0].Recipients.size(), 2u);
+    EXPECT_EQ(cards[0].Recipients[1].Address, "two@example.org");
+    std::string bytes;
+    QString error;
+    ASSERT_TRUE(outbox.ReadMessage(cards[0], cards[0].Recipients[1], &bytes, &error));
+    EXPECT_NE(bytes.find("To: Two <two@example.org>"), std::string::npos) << bytes.substr(0, 600);
+
+    MakeDue(cards[0].Id);
+    EXPECT_EQ(SendDue().exitCode, 0);
+    EXPECT_EQ(server->Stored(), 2);
+}
+
+TEST_F(SendDueCommand, ACardSentWithoutAConnectionWaitsInTheOutbox) {
+    outbox = Outbox(home.home + "data/pinewick/outbox");
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
+    const DueRun offline = Send({"one@example.org"});
+    EXPECT_EQ(offline.exitCode, 75) << offline.out.toStdString() << offline.err.toStdString();
+    EXPECT_TRUE(offline.out.contains("No connection — Pinewick will send it as soon as it can."))
+        << offline.out.toStdString();
+    const std::vector<OutboxCard> cards = outbox.Cards();
+    ASSERT_EQ(cards.size(), 1u);
+    const OutboxRecipient& r = cards[0].Recipients[0];
+    EXPECT_EQ(r.Attempts, 1);
+    EXPECT_EQ(r.NextAttempt, cards[0].FirstFailure.addSecs(60));
+    EXPECT_GE(cards[0].FirstFailure, before);
+    // Not before its minute; then once.
+    ASSERT_TRUE(server->Start());
+    EXPECT_EQ(SendDue().exitCode, 0);
+    EXPECT_EQ(server->Stored(), 0);
+    OutboxCard card = cards[0];
+    card.Recipients[0].NextAttempt = QDateTime::currentDateTimeUtc().addSecs(-1);
+    QString error;
+    ASSERT_TRUE(outbox.Save(card, &error));
+    EXPECT_EQ(SendDue().exitCode, 0);
+    EXPECT_EQ(SendDue().exitCode, 0);
+    EXPECT_EQ(server->Stored(), 1);
 }
