@@ -295,7 +295,17 @@ void TFormTitle::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+bool TFormTitle::SkipsTitle(int key) {
+    // Only a key that asks to go on: a modifier alone (the Alt of Alt+Tab, a
+    // Shift, Caps Lock) or any other key leaves the film playing.
+    return key == Qt::Key_Escape || key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 void TFormTitle::keyPressEvent(QKeyEvent* event) {
+    if (!SkipsTitle(event->key())) {
+        event->ignore();
+        return;
+    }
     Skip();
     event->accept();
 }

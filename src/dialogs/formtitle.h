@@ -48,9 +48,11 @@ public:
     void AppEventsIdle();
     // Closing is allowed only once the title pictures are gone.
     bool FormCloseQuery() const { return !screen_; }
-    // A click or a key during the film or the fades: the title ends at once and
+    // A click, Escape, Space or Enter during the film or the fades: the title ends at once and
     // the decorating window comes (on the next turn of the event loop).
     void Skip();
+    // The keys that skip the title: Escape, Space and Enter.
+    static bool SkipsTitle(int key);
 
     // What tests look at.
     int Step() const { return step_; }
