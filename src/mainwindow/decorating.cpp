@@ -85,9 +85,9 @@ void TFormTree::ToyMouseDown(TControl0* sender, Qt::MouseButton button) {
     slot->raise();
     slot->SetState(0);
     const TDescToy* descToy = SlotDescToy(slot);
-    // Held by its top centre when it hangs by its top, else by its bottom centre.
+    // Held by its top centre when it hangs by its top, else by its foot.
     grabX_ = slot->width() / 2;
-    grabY_ = descToy && descToy->record().HangByTop ? 0 : slot->height() - 1;
+    grabY_ = descToy && descToy->record().HangByTop ? 0 : slot->LowestShownRow();
     slotHomeLeft_ = slot->x();
     slotHomeTop_ = slot->y();
 }
@@ -117,7 +117,9 @@ void TFormTree::ReleaseToyAt(TDescToy& descToy, QPoint p) {
     const TPickResult result = tree_->Pick(p.x(), p.y(), &hit);
     const bool hangs = result.kind == TPickResult::Tree && (!descToy.IsTop() || tree_->FitTop(hit));
     if (hangs) {
-        history_->ToyHung(tree_->AddToy(descToy, toyDirection, toyUp, hit));
+        // A top stands on the tip; any other toy hangs in front of the needles.
+        const rm::Vector at = descToy.IsTop() ? hit : tree_->HangPoint(descToy, hit);
+        history_->ToyHung(tree_->AddToy(descToy, toyDirection, toyUp, at));
         return;
     }
     // Missed the tree, hit another toy, or a top that may not go there: it falls.

@@ -137,9 +137,9 @@ void TFormTree::PickUpSlot(TControlNR* slot) {
     carriedSlot_ = slot;
     slotHomeLeft_ = slot->x();
     slotHomeTop_ = slot->y();
-    // Held where the pointer would hold it: top centre or bottom centre.
+    // Held where the pointer would hold it: top centre or foot.
     grabX_ = slot->width() / 2;
-    grabY_ = descToy->record().HangByTop ? 0 : slot->height() - 1;
+    grabY_ = descToy->record().HangByTop ? 0 : slot->LowestShownRow();
     slot->raise();
     slot->SetState(0);
     SetMarker(marker_);

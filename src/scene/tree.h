@@ -97,6 +97,12 @@ public:
     // else the nearest of all; null without toys.
     TToy* NearestToy(int x, int y) const;
     rm::Vector ScreenToTree(int x, int y) const;
+    // Where a new toy of descToy hangs for a pick that met the foliage at hit
+    // (tree coordinates): on the pick's ray, moved toward the camera just as
+    // far as it takes for the toy's middle to lie in front of the foliage all
+    // over its outline, so the toy shows instead of sinking into the needles.
+    // A toy that already hangs clear stays at hit.
+    rm::Vector HangPoint(TDescToy& descToy, const rm::Vector& hit);
     bool FitTop(rm::Vector& point) const;
     void AnimateToys(double time);
     // The toys' own animations at time, on a grid of OwnAnimationStep ms:
@@ -136,6 +142,10 @@ private:
     void placeTreeAndCamera();
     void measure();
     bool instantDrop() const;
+    // How far (camera depth) the middle of a toy of box, standing at `at`
+    // (camera coordinates, the camera's axes), lies behind the tree's foliage
+    // at worst over its outline; 0 or less when it is in front everywhere.
+    float DepthBehindFoliage(const rm::Vector& at, const rm::Box& box) const;
     DescriptionFile currentDecoration() const;
 
     std::string dataFolder_;

@@ -1,6 +1,8 @@
 // TTree: picking, the tree-top rule, turning, falling and landing, printing.
+#include "scene/desctoy.h"
 #include "scene/openglprobe.h"
 #include "scene/rm/gl/device.h"
+#include "scene/rm/mesh.h"
 #include "scene/rm/viewport.h"
 #include "scene/soundplayer.h"
 #include "scene/tree.h"
@@ -75,6 +77,65 @@ rm::Vector TTree::ScreenToTree(int x, int y) const {
     const float k = d - front;
     const rm::Vector inCamera{px * k / front, py * k / front, front + k};
     return treeFrame()->InverseTransform(cameraFrame()->Transform(inCamera));
+}
+
+float TTree::DepthBehindFoliage(const rm::Vector& at, const rm::Box& box) const {
+    const rm::Viewport* view = viewport();
+    // A grid over the toy's face, the points inside the ellipse its box
+    // holds: the corners of a ball's box are no part of the ball.
+    constexpr int Grid = 5;
+    const float middleZ = (box.min.z + box.max.z) * 0.5f;
+    float worst = -std::numeric_limits<float>::infinity();
+    for (int j = 0; j < Grid; ++j) {
+        for (int i = 0; i < Grid; ++i) {
+            const float u = (2.0f * static_cast<float>(i) + 1.0f) / Grid - 1.0f;
+            const float v = (2.0f * static_cast<float>(j) + 1.0f) / Grid - 1.0f;
+            if (u * u + v * v > 1.0f) {
+                continue;
+            }
+            const rm::Vector point =
+                at + rm::Vector((box.min.x + box.max.x) * 0.5f + u * (box.max.x - box.min.x) * 0.5f,
+                                (box.min.y + box.max.y) * 0.5f + v * (box.max.y - box.min.y) * 0.5f, middleZ);
+            const rm::Vector screen = view->project(point);
+            for (const rm::PickHit& hit :
+                 view->Pick(static_cast<int>(std::floor(screen.x)), static_cast<int>(std::floor(screen.y)))) {
+                if (hit.frames.empty() || hit.frames.back() != treeFrame()) {
+                    continue; // another toy: it does not hide this one for good
+                }
+                const rm::Vector world = view->InverseTransform(glm::vec4(hit.position, 1.0f));
+                const float foliageZ = cameraFrame()->InverseTransform(world).z;
+                worst = std::max(worst, point.z - foliageZ);
+                break;
+            }
+        }
+    }
+    return worst;
+}
+
+rm::Vector TTree::HangPoint(TDescToy& descToy, const rm::Vector& hit) {
+    if (!descToy.mesh()) {
+        descToy.LoadMesh();
+    }
+    if (!viewport() || !descToy.mesh()) {
+        return hit;
+    }
+    const rm::Box box = descToy.mesh()->GetBox();
+    // A new toy faces the camera upright: its box lies along the camera's axes.
+    const rm::Vector anchor = cameraFrame()->InverseTransform(treeFrame()->Transform(hit));
+    if (!(anchor.z > 0)) {
+        return hit;
+    }
+    // Along the ray from the camera: the toy stays under the pointer. Nearer,
+    // it shows a little larger and covers a little more, so look again.
+    float pull = 0; // the share of the way from the hit to the camera
+    for (int round = 0; round < 3; ++round) {
+        const float behind = DepthBehindFoliage(anchor * (1 - pull), box);
+        if (!(behind > 0)) {
+            break;
+        }
+        pull = std::min(pull + behind / anchor.z, 0.5f);
+    }
+    return treeFrame()->InverseTransform(cameraFrame()->Transform(anchor * (1 - pull)));
 }
 
 bool TTree::FitTop(rm::Vector& point) const {

@@ -198,8 +198,10 @@ TEST_F(FormTreeTest, AToyDroppedOnTheTreeHangsWhereThePointerWas) {
     TFormTree& form = open();
     const std::size_t before = tree().toys().size();
     const QPoint target(185, 188);
-    rm::Vector expected;
-    ASSERT_EQ(tree().Pick(target.x(), target.y(), &expected).kind, TPickResult::Tree);
+    rm::Vector foliage;
+    ASSERT_EQ(tree().Pick(target.x(), target.y(), &foliage).kind, TPickResult::Tree);
+    // Where the pick met the needles, brought forward until the toy shows.
+    const rm::Vector expected = tree().HangPoint(*tree().descToys()[0], foliage);
     const QPoint home = control("Toy0")->pos();
 
     dragSlot("Toy0", treeOrigin + target);
