@@ -30,21 +30,38 @@ public:
     void SetShape(const QImage& source, int width, int height, QRgb transparent);
     // Back to a rectangular control painted by OnPaint or in DesignColor.
     void Clear();
+    // The whole rectangle takes the pointer, not only the picture's outline,
+    // and the picture is drawn over what lies below it (by its own alpha when
+    // it has one, so a finer picture's outline is smooth; else its
+    // transparent colour is left out). For small pictures a pointer would
+    // miss: a thin toy in its case. Set before SetShape.
+    void SetWholeRectHits(bool whole) { wholeRect_ = whole; }
+    bool WholeRectHits() const { return wholeRect_; }
 
     int State() const { return state_; }
     void SetState(int state);
 
     bool HasShape() const { return hasShape_; }
+    // The lowest row (control pixels) of frame 0 that shows any of the
+    // picture (a pixel not of the top-left pixel's colour); the control's
+    // bottom row when none does.
+    int LowestShownRow() const;
     const QImage& Picture() const { return picture_; }
 
 protected:
-    bool PaintsWholeClient() const override { return true; }
+    bool PaintsWholeClient() const override { return look_.isNull(); }
     void Paint() override;
 
 private:
     void InstallRegion(QRgb transparent);
+    // The picture's coverage as a premultiplied image: its own alpha, or none
+    // where it has the transparent colour.
+    static QImage Coverage(const QImage& loaded, const QImage& keyed, QRgb transparent);
 
     QImage picture_;
+    // What a whole-rect control draws: the picture with its coverage.
+    QImage look_;
+    bool wholeRect_ = false;
     bool hasShape_ = false;
     int state_ = 0;
 };

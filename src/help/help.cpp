@@ -3,8 +3,11 @@
 #include "platform/paths.h"
 #include "platform/picture.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
 #include <cstdio>
 
@@ -14,12 +17,36 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+// Takes Escape pressed in the main window, or in any of its controls, to the help.
+class EscapeKey : public QObject {
+public:
+    EscapeKey(QWidget* mainWindow, THelp& help) : mainWindow_(mainWindow), help_(help) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && mainWindow_ && widget->window() == mainWindow_ && help_.CloseByKey();
+    }
+
+private:
+    QPointer<QWidget> mainWindow_;
+    THelp& help_;
+};
+
 } // namespace
 
 THelp::THelp(QWidget* mainWindow, const QString& helpFolder, const QString& scriptName,
              THelpActionEvent onAction) {
     const QString folder = AddBackslash(helpFolder);
     ReadScript(folder, folder + scriptName, mainWindow, onAction);
+    onAction_ = std::move(onAction);
+    if (mainWindow && QCoreApplication::instance()) {
+        escapeKey_ = std::make_unique<EscapeKey>(mainWindow, *this);
+        QCoreApplication::instance()->installEventFilter(escapeKey_.get());
+    }
     timer_.setInterval(FadeInterval);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { OnTimer(); });
 }
@@ -99,7 +126,10 @@ void THelp::ReadScript(const QString& helpFolder, const QString& path, QWidget* 
             warnings_.push_back(name + ": " + picture + ": no picture; its balloons are not shown");
             std::fprintf(stderr, "pinewick: %s\n", warnings_.back().c_str());
         }
-        backgrounds_.push_back(image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32));
+        // A finer picture's alpha draws its outline smooth (THelpItem::Show).
+        backgrounds_.push_back(image.isNull()            ? QImage()
+                               : image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
+                                                         : image.convertToFormat(QImage::Format_RGB32));
     }
 }
 
@@ -133,6 +163,20 @@ void THelp::Toggle() {
     } else {
         Start();
     }
+}
+
+bool THelp::CloseByKey() {
+    if (!IsShowing()) {
+        return false;
+    }
+    for (const auto& item : items_) {
+        if (item->Line().ActionCode == 2 && onAction_) {
+            onAction_(item.get(), 2);
+            return true;
+        }
+    }
+    Stop();
+    return true;
 }
 
 void THelp::OnTimer() {

@@ -11,7 +11,9 @@
 // Start shows every balloon as a copy of the screen under it and fades them to
 // their own look over eight ticks of a 128 ms timer; Stop hides them; Toggle
 // is what the Help button does. A click on a balloon with action code 0 hides
-// it; any other code goes to the action handler. A missing script gives no
+// it; any other code goes to the action handler. Escape, pressed anywhere in
+// the main window while balloons show, does what the balloon with action code
+// 2 ("Close the help") does, or hides them all when the script has none. A missing script gives no
 // balloons; a line that cannot be read is skipped with a warning on stderr.
 //
 // The main window owns one, made when it is first shown:
@@ -33,6 +35,7 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <QTimer>
 #include <cstddef>
@@ -64,6 +67,9 @@ public:
     // debug balloons keep the arrow).
     void SetBalloonCursor(const QCursor& cursor) { balloonCursor_ = cursor; }
     const QCursor& BalloonCursor() const { return balloonCursor_; }
+    // Escape while balloons show: the action of the first balloon with code 2,
+    // else Stop. Returns false (and does nothing) while none shows.
+    bool CloseByKey();
     // One tick of the fade timer: the clock advances by 128 ms up to 1024,
     // where the timer stops, and every balloon fades to the new value.
     void OnTimer();
@@ -92,6 +98,9 @@ private:
 
     std::vector<std::unique_ptr<THelpItem>> items_;
     std::vector<QImage> backgrounds_;
+    THelpActionEvent onAction_;
+    // Sees Escape before the main window's controls do.
+    std::unique_ptr<QObject> escapeKey_;
     QTimer timer_;
     int elapsed_ = 0;
     int debug_ = 0;

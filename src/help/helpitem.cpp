@@ -1,5 +1,7 @@
 #include "help/helpitem.h"
 
+#include "platform/picture.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -179,7 +181,8 @@ void THelpItem::Show() {
         balloonPicture_ = QImage(size, QImage::Format_RGB32);
         balloonPicture_.fill(Qt::white);
     } else {
-        balloonPicture_ = backgrounds_[static_cast<std::size_t>(index)].convertToFormat(QImage::Format_RGB32);
+        // The outline is cut along the colour the picture stores, whatever its alpha.
+        balloonPicture_ = WithoutAlpha(backgrounds_[static_cast<std::size_t>(index)]);
         // A picture drawn for a dense screen paints at its size in window pixels.
         size = balloonPicture_.deviceIndependentSize().toSize();
     }
@@ -190,9 +193,20 @@ void THelpItem::Show() {
     const int h = size.height();
     const QPoint corner(line_.Centre.x - w / 2, line_.Centre.y - h / 2);
     screenPicture_ = captureScreen(mainWindow_, corner, size, balloonPicture_.devicePixelRatio());
+    // The window's outline: the picture's (or the ellipse's) cut-away colour.
+    QImage outline;
 
     if (ellipse) {
         paintEllipse(balloonPicture_, screenPicture_, line_.BalloonColor, widest, halfHeight);
+    } else if (const QImage& background = backgrounds_[static_cast<std::size_t>(index)];
+               background.hasAlphaChannel() && !screenPicture_.isNull()) {
+        // A picture with coverage (drawn for a dense screen) lies over the
+        // screen by its alpha: its edge is smooth inside the window's outline.
+        outline = balloonPicture_;
+        balloonPicture_ = screenPicture_.convertToFormat(QImage::Format_RGB32);
+        QPainter(&balloonPicture_).drawImage(0, 0, background);
+        balloonPicture_.setDotsPerMeterX(probe.dotsPerMeterX());
+        balloonPicture_.setDotsPerMeterY(probe.dotsPerMeterY());
     }
     if (!balloonPicture_.isNull()) {
         QPainter canvas(&balloonPicture_);
@@ -205,6 +219,9 @@ void THelpItem::Show() {
             canvas.drawText(x, y + metrics.ascent(), lines[i]);
         }
     }
+    if (outline.isNull()) {
+        outline = balloonPicture_;
+    }
 
     // The window, cut along the colour of the picture's top-left pixel.
     auto* window = new THelpWindow(mainWindow_);
@@ -213,7 +230,7 @@ void THelpItem::Show() {
     if (balloonPicture_.isNull()) {
         window->resize(w, h); // nothing to see: a window of no width or height
     } else {
-        window->SetShape(balloonPicture_, w, h, balloonPicture_.pixel(0, 0));
+        window->SetShape(outline, w, h, outline.pixel(0, 0));
     }
     window->Look = balloonPicture_.copy();
     window->CaptionFont = font;

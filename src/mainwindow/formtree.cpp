@@ -50,7 +50,9 @@ constexpr const char* caseHints[7] = {"Big balls",   "Bells",   "Icicles", "Star
                                       "Small balls", "Candles", "Tops"};
 
 // Frame size of the slots of each case.
-constexpr QSize slotSizes[7] = {{38, 42}, {25, 36}, {8, 49}, {38, 35}, {29, 32}, {6, 49}, {18, 47}};
+// Each case's slot size: its toy pictures' frame, at least 24 × 32 so that a
+// thin toy (an icicle, a candle, a top) is easy to hit.
+constexpr QSize slotSizes[7] = {{38, 42}, {25, 36}, {24, 49}, {38, 35}, {29, 32}, {24, 49}, {24, 47}};
 
 // A picture of the window, drawn for the screen's density when the data has
 // it; a missing or damaged one stays empty.
@@ -202,6 +204,8 @@ void TFormTree::createComponents() {
         auto* slot = new TControlNR(this);
         slot->setObjectName("Toy" + QString::number(n));
         slot->resize(slotSizes[n / 7]);
+        // The whole slot takes the pointer, around a toy however thin.
+        slot->SetWholeRectHits(true);
         slot->setCursor(Qt::ArrowCursor);
         slot->OnClick = [this](TControl0*) {
             NotWelcomeClick();

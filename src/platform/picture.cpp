@@ -149,6 +149,24 @@ QImage LoadPicture(const QString& path, qreal devicePixelRatio) {
     return finer;
 }
 
+QImage WithoutAlpha(const QImage& picture) {
+    if (!picture.hasAlphaChannel()) {
+        return picture.convertToFormat(QImage::Format_RGB32);
+    }
+    // Un-premultiplied: a pixel of no coverage keeps its colour word.
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage out(source.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(source.devicePixelRatio());
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < source.width(); ++x) {
+            row[x] = in[x] | 0xFF000000u;
+        }
+    }
+    return out;
+}
+
 QRectF PicturePixels(const QImage& picture, const QRectF& logical) {
     const qreal ratio = picture.devicePixelRatio();
     return QRectF(logical.topLeft() * ratio, logical.size() * ratio);

@@ -25,6 +25,12 @@ QImage LoadPicture(const QString& path);
 // itself, as does a ratio of 1.
 QImage LoadPicture(const QString& path, qreal devicePixelRatio);
 
+// An opaque RGB32 copy of `picture` (same device pixel ratio) in which every
+// pixel keeps the colour it stores, whatever its alpha: a picture whose alpha
+// draws a smooth outline still shows its transparent colour where the outline
+// is cut.
+QImage WithoutAlpha(const QImage& picture);
+
 // The name of the finer picture beside `path`.
 QString FinerPictureName(const QString& path);
 

@@ -275,6 +275,42 @@ TEST(WindowPictures, FinerPicturesAreTheSameArtTwiceAsFine) {
     }
 }
 
+// The finer balloons keep their coverage as alpha, so their edge is drawn
+// smooth: partly covered pixels run all along the ordinary outline, and none
+// of the finer picture shows where the ordinary one is cut away.
+TEST(WindowPictures, FinerBalloonsHaveASmoothEdgeWithinTheOrdinaryOutline) {
+    for (const char* name :
+         {"Help/Balloon", "Help/BalloonButton", "Help/BalloonDownLeft", "Help/BalloonRight"}) {
+        const QImage picture = loadPicture(QString("%1.bmp").arg(name));
+        const QImage finer =
+            loadPicture(QString("%1@2x.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(finer.size(), picture.size() * 2) << name;
+        const std::uint32_t key = rgb(picture, 0, 0);
+        int edge = 0;
+        for (int y = 1; y + 1 < picture.height(); ++y) {
+            for (int x = 1; x + 1 < picture.width(); ++x) {
+                edge += rgb(picture, x, y) != key &&
+                        (rgb(picture, x - 1, y) == key || rgb(picture, x + 1, y) == key ||
+                         rgb(picture, x, y - 1) == key || rgb(picture, x, y + 1) == key);
+            }
+        }
+        int partial = 0, shownOutside = 0;
+        for (int y = 0; y < finer.height(); ++y) {
+            for (int x = 0; x < finer.width(); ++x) {
+                const int alpha = qAlpha(finer.pixel(x, y));
+                if (rgb(picture, x / 2, y / 2) == key) {
+                    shownOutside += alpha != 0;
+                } else {
+                    partial += alpha > 0 && alpha < 255;
+                }
+            }
+        }
+        EXPECT_EQ(shownOutside, 0) << name;
+        EXPECT_GE(partial, edge) << name;
+        EXPECT_GT(edge, 100) << name;
+    }
+}
+
 TEST(Icons, EverySizeIsASquarePictureWithTransparentCorners) {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon = loadPicture(QString("Resource/Icon%1.png").arg(size));

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -27,6 +28,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
     int presses = 0;
+    int keys = 0;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -38,6 +40,7 @@ protected:
         }
     }
     void mousePressEvent(QMouseEvent*) override { ++presses; }
+    void keyPressEvent(QKeyEvent*) override { ++keys; }
 
 private:
     QImage face_;
@@ -265,6 +268,39 @@ TEST_F(Help, ClicksCloseABalloonOrGoToTheActionHandler) {
     EXPECT_FALSE(help->IsShowing());
     EXPECT_FALSE(help->FadeTimer().isActive());
     EXPECT_EQ(ShownAt(QPoint(400, 300)), Face);
+}
+
+// Escape, typed in the window or in one of its controls, closes the help as
+// the "Close the help" balloon does, or hides the balloons when the script has
+// none with that action; with no balloon up the key goes on to the window.
+TEST_F(Help, EscapeClosesTheHelpAsItsCloseBalloonDoes) {
+    const struct {
+        const char* name;
+        const char* script;
+        std::size_t actions; // calls of the action handler
+    } rows[] = {{"with a close balloon", TwoPictureBalloons, 1},
+                {"without one", "HelpBk=Paper.bmp\r\nHelpItem=0,0,0,0,150:100,FF:FF:FF,00:00:00,Hi\r\n", 0}};
+    QWidget* control = new QWidget(&window_);
+    control->setFocusPolicy(Qt::StrongFocus);
+    ShowWindow();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteScript(row.script);
+        actions_.clear();
+        window_.keys = 0;
+        auto help = MakeHelp();
+        help->Start();
+        QTest::keyClick(control, Qt::Key_Escape);
+        EXPECT_FALSE(help->IsShowing());
+        ASSERT_EQ(actions_.size(), row.actions);
+        if (row.actions) {
+            EXPECT_EQ(actions_[0], std::make_pair(help->Items()[1].get(), 2));
+        }
+        EXPECT_EQ(window_.keys, 0);
+        QTest::keyClick(&window_, Qt::Key_Escape);
+        EXPECT_EQ(window_.keys, 1);
+        EXPECT_EQ(actions_.size(), row.actions);
+    }
 }
 
 TEST_F(Help, DebugBalloonsAreDraggedNotClicked) {

@@ -99,6 +99,36 @@ QImage cutOutline(const QImage& layer, QRgb key) {
     return out;
 }
 
+QImage smoothOutline(const QImage& fineLayer, const QImage& coarse, QRgb key) {
+    const QImage source = fineLayer.convertToFormat(QImage::Format_ARGB32);
+    const int scale = source.width() / std::max(coarse.width(), 1);
+    const QImage from = coarse.convertToFormat(QImage::Format_RGB32);
+    if (coarse.isNull() || scale < 1 || source.size() != coarse.size() * scale) {
+        return cutOutline(fineLayer, key);
+    }
+    QImage out(source.size(), QImage::Format_ARGB32);
+    auto alphaAt = [&source](int x, int y) {
+        return x < 0 || y < 0 || x >= source.width() || y >= source.height() ? 0 : qAlpha(source.pixel(x, y));
+    };
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((from.pixel(x / scale, y / scale) & 0xFFFFFF) == (key & 0xFFFFFF)) {
+                row[x] = key & 0xFFFFFF;
+                continue;
+            }
+            int alpha = 255;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    alpha = std::min(alpha, alphaAt(x + dx, y + dy));
+                }
+            }
+            row[x] = (avoidKey(source.pixel(x, y), key) & 0xFFFFFF) | (QRgb(alpha) << 24);
+        }
+    }
+    return out;
+}
+
 QImage keyOverBackdrop(const QImage& layer, const QImage& backdrop, QRgb key) {
     QImage composed =
         backdrop.convertToFormat(QImage::Format_RGB32).copy(0, 0, layer.width(), layer.height());

@@ -62,6 +62,14 @@ QImage copyPart(const QImage& picture, const QRect& place);
 // window shaped by either picture has exactly the same outline.
 void matchOutline(QImage& fine, const QImage& coarse, QRgb key);
 
+// A finer picture of a cut-out face with a smooth outline: ARGB32 whose alpha
+// is the fine layer's coverage, taken in by one fine pixel so that it lies
+// within the coarse outline's steps; every pixel outside the coarse outline
+// is the key colour with no coverage, and no pixel inside has the key colour.
+// So a window shaped by either picture has exactly the same outline, and
+// drawn by its alpha over what lies below, the finer one's edge is smooth.
+QImage smoothOutline(const QImage& fineLayer, const QImage& coarse, QRgb key);
+
 // A font of a family with a pixel size; hinting and antialiasing are fixed so
 // every run renders the same pixels.
 QFont pixelFont(const QString& family, int pixelSize, int weight = QFont::Normal, bool italic = false);

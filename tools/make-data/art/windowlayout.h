@@ -50,6 +50,9 @@ constexpr QSize casesPicture{500, 104};
 // The toy slots stand on this line.
 constexpr int slotBottom = 419;
 constexpr int shelfTop = 410;
+// A standing toy in its case stands with its foot on this row, on the snow
+// along the shelf's back (which reaches up to shelfTop - 4) and clear of it.
+constexpr int standingFoot = shelfTop - 6;
 
 // Sprite frames in the greeting editor's picture (state s: 0 normal, 1 hot, 2 pressed).
 inline QPoint bigButtonFrame(int button, int state) {

@@ -33,4 +33,18 @@ void writeWindowPicture(const Context& context, const QString& relative, const S
     }
 }
 
+void writeCutOutPicture(const Context& context, const QString& relative, const ScaledPainting& paintLayer,
+                        QRgb key) {
+    const QImage picture = cutOutline(paintLayer(1), key);
+    if (!writeBmp24(picture, context.file(relative))) {
+        std::fprintf(stderr, "make-data: can't write %s\n", qPrintable(relative));
+    }
+    QImage finer = smoothOutline(paintLayer(2), picture, key);
+    finer.setDevicePixelRatio(1);
+    const QString name = finerPictureName(relative);
+    if (finer.size() != picture.size() * 2 || !finer.save(context.file(name), "PNG")) {
+        std::fprintf(stderr, "make-data: can't write %s\n", qPrintable(name));
+    }
+}
+
 } // namespace makedata::art

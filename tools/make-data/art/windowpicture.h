@@ -25,4 +25,12 @@ QString finerPictureName(const QString& relative);
 void writeWindowPicture(const Context& context, const QString& relative, const ScaledPainting& paint,
                         std::optional<QRgb> outlineKey = std::nullopt);
 
+// Writes a face painted as a layer whose alpha is its coverage: paint(1) cut
+// along the key colour as the bitmap, and paint(2) as a PNG that keeps the
+// coverage as alpha inside exactly the bitmap's outline (smoothOutline). A
+// window shaped by either has the same outline; the finer one's edge is drawn
+// smooth over what lies below.
+void writeCutOutPicture(const Context& context, const QString& relative, const ScaledPainting& paintLayer,
+                        QRgb key);
+
 } // namespace makedata::art

@@ -1,11 +1,13 @@
 // Pictures of the toys in their cases ("Shape/<toy>.bmp"): each toy's own
 // key mesh 0, rendered through the scene's renderer under the scene's light,
 // at the size the tree view shows it. A strip of two frames of the slot's size: the
-// toy as it rests (frame 0) and highlighted under the pointer (frame 1). The
+// toy as it rests (frame 0) and highlighted under the pointer (frame 1). A thin
+// toy keeps its picture's size in the middle of a slot wide enough to hit. The
 // top-left pixel holds the colour that stands for "transparent". Beside each,
 // the same strip twice as fine for high-density screens ("Shape/<toy>@2x.png"),
-// with exactly the outline of the ordinary one.
+// whose alpha is the toy's coverage, so its outline is smooth.
 #include "art/artkit.h"
+#include "art/windowlayout.h"
 #include "art/windowpicture.h"
 #include "decor/catalogue.h"
 #include "decor/framing.h"
@@ -79,42 +81,33 @@ private:
     std::shared_ptr<rm::Frame> scene_, toy_, camera_;
 };
 
-// Opaque where the toy covers at least half a pixel (colours un-premultiplied,
-// so the edge takes no colour from any background), transparent elsewhere.
-QImage keyed(const QImage& rendered) {
-    QImage in = rendered.convertToFormat(QImage::Format_ARGB32);
-    QImage out(in.size(), QImage::Format_RGB32);
-    for (int y = 0; y < in.height(); ++y) {
-        for (int x = 0; x < in.width(); ++x) {
-            const QRgb p = in.pixel(x, y);
-            out.setPixel(x, y, qAlpha(p) >= 128 ? (p | 0xFF000000) : Transparent);
-        }
-    }
-    out.setPixel(0, 0, Transparent);
-    return out;
+// A pixel of the toy: covered at least half.
+bool solid(QRgb pixel) {
+    return qAlpha(pixel) >= 128;
 }
 
 // A hanging toy shown smaller than its slot hangs in the case on a thin gold
-// thread from the slot's top, where the pointer holds it.
-void drawThread(QImage& picture) {
-    const int x = picture.width() / 2;
+// thread (one window pixel wide) from the picture's top, where the pointer holds it.
+void drawThread(QImage& picture, int scale) {
+    const int x = picture.width() / scale / 2 * scale;
     int top = 0;
-    while (top < picture.height() && picture.pixel(x, top) == Transparent) {
+    while (top < picture.height() && !solid(picture.pixel(x, top))) {
         ++top;
     }
     if (top >= picture.height()) {
         return; // nothing under the middle: no thread to nothing
     }
     for (int y = 0; y < top; ++y) {
-        picture.setPixel(x, y, qRgb(218, 186, 104));
+        for (int i = 0; i < scale; ++i) {
+            picture.setPixel(x + i, y, qRgb(218, 186, 104));
+        }
     }
-    picture.setPixel(0, 0, Transparent);
 }
 
-bool anyOpaque(const QImage& picture) {
+bool anySolid(const QImage& picture) {
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
-            if (picture.pixel(x, y) != Transparent) {
+            if (solid(picture.pixel(x, y))) {
                 return true;
             }
         }
@@ -122,45 +115,45 @@ bool anyOpaque(const QImage& picture) {
     return false;
 }
 
-// Brighter, with a golden rim along the outline, `scale` pixels wide.
+// Brighter, with a golden rim along the outline, `scale` pixels wide; the
+// coverage stays as it is.
 QImage highlighted(const QImage& normal, int scale) {
     QImage hot = normal;
-    auto opaque = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < normal.width() && y < normal.height() &&
-               normal.pixel(x, y) != Transparent;
+    auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < normal.width() && y < normal.height() && solid(normal.pixel(x, y));
     };
     for (int y = 0; y < hot.height(); ++y) {
         for (int x = 0; x < hot.width(); ++x) {
-            if (!opaque(x, y)) {
+            const QRgb p = normal.pixel(x, y);
+            if (qAlpha(p) == 0) {
                 continue;
             }
-            const QRgb p = normal.pixel(x, y);
-            bool rim = false;
+            bool rim = !inside(x, y);
             for (int r = 1; r <= scale; ++r) {
-                rim = rim || !opaque(x - r, y) || !opaque(x + r, y) || !opaque(x, y - r) || !opaque(x, y + r);
+                rim = rim || !inside(x - r, y) || !inside(x + r, y) || !inside(x, y - r) || !inside(x, y + r);
             }
             auto lift = [](int c, int toward) {
                 return c + (toward - c) / 4;
             };
-            hot.setPixel(x, y,
-                         rim ? qRgb(255, 214, 96)
-                             : qRgb(lift(qRed(p), 255), lift(qGreen(p), 236), lift(qBlue(p), 170)));
+            hot.setPixel(
+                x, y,
+                rim ? qRgba(255, 214, 96, qAlpha(p))
+                    : qRgba(lift(qRed(p), 255), lift(qGreen(p), 236), lift(qBlue(p), 170), qAlpha(p)));
         }
     }
-    hot.setPixel(0, 0, Transparent);
     return hot;
 }
 
 // Without a 3D device: the toy as a plain disc of its colour, so the case still works.
 QImage placeholder(int width, int height, TColor color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Transparent);
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
-    painter.drawEllipse(QRect(1, 1, width - 2, height - 2));
+    painter.drawEllipse(QRectF(1, 1, width - 2, height - 2));
     painter.end();
-    image.setPixel(0, 0, Transparent);
     return image;
 }
 
@@ -175,31 +168,78 @@ std::shared_ptr<rm::Mesh> loadMesh(const makedata::Context& context, const ToyEn
     return set.mesh;
 }
 
-// The toy's two frames side by side, `scale` times the slot's size; a finer
-// strip gets the outline of `ordinary`.
-QImage paintStrip(SlotCamera& camera, const std::shared_ptr<rm::Mesh>& mesh, const ToyEntry& toy, int scale,
-                  const QImage& ordinary) {
-    const SlotSize slot = CaseSlots[toy.caseIndex];
-    QImage normal = mesh ? keyed(camera.render(mesh, toy.hangByTop != 0, scale)) : QImage();
-    if (!normal.isNull() && !anyOpaque(normal)) {
+// The toy's picture in the middle of its slot's frame: a hanging toy at the
+// frame's top, a standing one lifted from the slot's bottom edge so that it
+// stands on the snow along the shelf's back, clear of the shelf's edge (the
+// program holds a standing toy by its lowest pixel).
+QImage framed(const QImage& picture, const ToyEntry& toy, int scale) {
+    namespace layout = makedata::art::layout;
+    const SlotSize size = CaseSlots[toy.caseIndex];
+    const SlotSize frame = slotFrame(toy.caseIndex);
+    const int lift = layout::slotBottom - 1 - layout::standingFoot;
+    QImage out(frame.width * scale, frame.height * scale, QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage((frame.width - size.width) / 2 * scale,
+                      (toy.hangByTop != 0 ? 0 : frame.height - size.height - lift) * scale, picture);
+    return out;
+}
+
+// The toy's two frames side by side, `scale` times the slot's size, with its
+// coverage as alpha: the rest as the frame around it, then the highlighted toy.
+QImage paintStrip(SlotCamera& camera, const std::shared_ptr<rm::Mesh>& mesh, const ToyEntry& toy, int scale) {
+    const SlotSize size = CaseSlots[toy.caseIndex];
+    QImage normal =
+        mesh ? camera.render(mesh, toy.hangByTop != 0, scale).convertToFormat(QImage::Format_ARGB32)
+             : QImage();
+    if (!normal.isNull() && !anySolid(normal)) {
         if (scale == 1) {
             std::fprintf(stderr, "make-data: %s rendered empty: a plain disc instead\n", toy.name.c_str());
         }
         normal = QImage();
     }
     if (normal.isNull()) {
-        normal = placeholder(slot.width * scale, slot.height * scale, toy.landColor);
+        normal = placeholder(size.width * scale, size.height * scale, toy.landColor);
     } else if (toy.hangByTop != 0) {
-        drawThread(normal);
+        drawThread(normal, scale);
     }
-    if (!ordinary.isNull()) {
-        makedata::art::matchOutline(normal, ordinary.copy(0, 0, slot.width, slot.height), Transparent);
-    }
-    QImage strip(slot.width * 2 * scale, slot.height * scale, QImage::Format_RGB888);
+    const QImage frame = framed(normal, toy, scale);
+    QImage strip(frame.width() * 2, frame.height(), QImage::Format_ARGB32);
+    strip.fill(Qt::transparent);
     QPainter painter(&strip);
-    painter.drawImage(0, 0, normal);
-    painter.drawImage(slot.width * scale, 0, highlighted(normal, scale));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, frame);
+    painter.drawImage(frame.width(), 0, highlighted(frame, scale));
     painter.end();
+    return strip;
+}
+
+// The ordinary strip: opaque where the toy covers at least half a pixel, the
+// transparent colour elsewhere (and in the top-left pixel).
+QImage keyed(const QImage& strip) {
+    QImage out(strip.size(), QImage::Format_RGB32);
+    for (int y = 0; y < strip.height(); ++y) {
+        for (int x = 0; x < strip.width(); ++x) {
+            const QRgb p = strip.pixel(x, y);
+            out.setPixel(x, y, solid(p) ? (p | 0xFF000000u) : Transparent);
+        }
+    }
+    out.setPixel(0, 0, Transparent);
+    return out.convertToFormat(QImage::Format_RGB888);
+}
+
+// The finer strip keeps the toy's coverage as alpha, so its outline is drawn
+// smooth; what the toy does not touch is the transparent colour, unseen.
+QImage withCoverage(QImage strip) {
+    for (int y = 0; y < strip.height(); ++y) {
+        for (int x = 0; x < strip.width(); ++x) {
+            if (qAlpha(strip.pixel(x, y)) == 0) {
+                strip.setPixel(x, y, Transparent & 0x00FFFFFFu);
+            }
+        }
+    }
+    strip.setPixel(0, 0, Transparent & 0x00FFFFFFu);
     return strip;
 }
 
@@ -224,11 +264,10 @@ void writePictures(const makedata::Context& context) {
             }
         }
         const std::shared_ptr<rm::Mesh> mesh = camera->ready() ? loadMesh(context, toy) : nullptr;
-        // The ordinary strip first: the finer one takes its outline.
-        const QImage strip = paintStrip(*camera, mesh, toy, 1, QImage());
-        writeStrip(strip, context.file(QString::fromStdString(toy.shapeFile())));
+        writeStrip(keyed(paintStrip(*camera, mesh, toy, 1)),
+                   context.file(QString::fromStdString(toy.shapeFile())));
         const QString finer = makedata::art::finerPictureName(QString::fromStdString(toy.shapeFile()));
-        writeStrip(paintStrip(*camera, mesh, toy, 2, strip), context.file(finer));
+        writeStrip(withCoverage(paintStrip(*camera, mesh, toy, 2)), context.file(finer));
     }
 }
 

@@ -46,11 +46,20 @@ struct ToyEntry {
     DescToyRecord record() const;
 };
 
-// Slot size of each case (width, height), in the case order.
+// Size of each case's toy pictures (width, height), in the case order.
 struct SlotSize {
     int width, height;
 };
 inline constexpr SlotSize CaseSlots[7] = {{38, 42}, {25, 36}, {8, 49}, {38, 35}, {29, 32}, {6, 49}, {18, 47}};
+// The smallest slot a pointer hits with ease: a thin toy (an icicle, a
+// candle) keeps its picture's size in the middle of a slot this wide.
+inline constexpr SlotSize SmallestSlot{24, 32};
+// The slot's frame: the toy's picture, widened or heightened to the smallest slot.
+constexpr SlotSize slotFrame(int caseIndex) {
+    const SlotSize picture = CaseSlots[caseIndex];
+    return {picture.width > SmallestSlot.width ? picture.width : SmallestSlot.width,
+            picture.height > SmallestSlot.height ? picture.height : SmallestSlot.height};
+}
 
 const std::vector<LandingSet>& landingSets();
 const std::vector<ToyEntry>& catalogue();

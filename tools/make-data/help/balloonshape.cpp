@@ -168,7 +168,7 @@ QImage paintBalloon(const BalloonShape& shape, int scale) {
     // A sprig of holly in the corner.
     art::paintHolly(p, QPointF(body.right() - 16, body.top() + 13), 0.42, -20);
     p.end();
-    return art::cutOutline(layer, palette::outline);
+    return layer;
 }
 
 } // namespace makedata::help

@@ -33,8 +33,8 @@ struct BalloonShape {
 const std::vector<BalloonShape>& balloonShapes();
 int shapeIndex(Tail tail, bool button = false);
 
-// The finished picture, `scale` times finer than the window; its top-left
-// pixel has the outline colour.
+// The finished balloon, `scale` times finer than the window, on a transparent
+// layer (alpha is its coverage); its top-left pixel is transparent.
 QImage paintBalloon(const BalloonShape& shape, int scale = 1);
 
 } // namespace makedata::help

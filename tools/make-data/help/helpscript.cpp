@@ -64,7 +64,7 @@ QString itemLine(const Item& item) {
 void generateHelp(const Context& context) {
     QStringList lines;
     for (const BalloonShape& shape : balloonShapes()) {
-        art::writeWindowPicture(
+        art::writeCutOutPicture(
             context, "Help/" + shape.file, [&shape](int scale) { return paintBalloon(shape, scale); },
             art::palette::outline);
         lines << "HelpBk=" + shape.file;
