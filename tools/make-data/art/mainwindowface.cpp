@@ -143,7 +143,7 @@ void paintShelf(QPainter& p) {
     QPainterPath snow;
     snow.moveTo(0, top + 3);
     for (int x = 0; x <= 640; x += 8) {
-        snow.lineTo(x, top - 1.5 - 1.5 * std::sin(x / 23.0) - std::sin(x / 7.0));
+        snow.lineTo(x, layout::snowHeight(x));
     }
     snow.lineTo(640, top + 4);
     snow.closeSubpath();

@@ -5,7 +5,9 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace makedata::art::layout {
 
@@ -50,9 +52,29 @@ constexpr QSize casesPicture{500, 104};
 // The toy slots stand on this line.
 constexpr int slotBottom = 419;
 constexpr int shelfTop = 410;
-// A standing toy in its case stands with its foot on this row, on the snow
-// along the shelf's back (which reaches up to shelfTop - 4) and clear of it.
-constexpr int standingFoot = shelfTop - 6;
+// The top of the snow along the shelf's back at x: a line through these
+// heights every 8 pixels.
+inline double snowHeight(int x) {
+    return shelfTop - 1.5 - 1.5 * std::sin(x / 23.0) - std::sin(x / 7.0);
+}
+inline double snowTop(double x) {
+    const int left = int(std::floor(x / 8)) * 8;
+    const double t = (x - left) / 8;
+    return snowHeight(left) * (1 - t) + snowHeight(left + 8) * t;
+}
+// The middle of slot i (0 … 6) of the open case.
+constexpr int slotCentre(int i) {
+    return 90 + 75 * i;
+}
+// The row on which a standing toy as wide as `width` in slot i has its foot:
+// on the snow along the shelf's back, clear of the shelf's edge.
+inline int standingFoot(int i, int width) {
+    double top = snowTop(slotCentre(i));
+    for (int x = slotCentre(i) - width / 2; x <= slotCentre(i) + width / 2; ++x) {
+        top = std::min(top, snowTop(x));
+    }
+    return int(std::lround(top)) - 1;
+}
 
 // Sprite frames in the greeting editor's picture (state s: 0 normal, 1 hot, 2 pressed).
 inline QPoint bigButtonFrame(int button, int state) {

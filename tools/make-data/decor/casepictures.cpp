@@ -171,12 +171,12 @@ std::shared_ptr<rm::Mesh> loadMesh(const makedata::Context& context, const ToyEn
 // The toy's picture in the middle of its slot's frame: a hanging toy at the
 // frame's top, a standing one lifted from the slot's bottom edge so that it
 // stands on the snow along the shelf's back, clear of the shelf's edge (the
-// program holds a standing toy by its lowest pixel).
-QImage framed(const QImage& picture, const ToyEntry& toy, int scale) {
+// program holds a standing toy by its lowest pixel). `slot`: 0 … 6 in its case.
+QImage framed(const QImage& picture, const ToyEntry& toy, int slot, int scale) {
     namespace layout = makedata::art::layout;
     const SlotSize size = CaseSlots[toy.caseIndex];
     const SlotSize frame = slotFrame(toy.caseIndex);
-    const int lift = layout::slotBottom - 1 - layout::standingFoot;
+    const int lift = layout::slotBottom - 1 - layout::standingFoot(slot, size.width);
     QImage out(frame.width * scale, frame.height * scale, QImage::Format_ARGB32);
     out.fill(Qt::transparent);
     QPainter painter(&out);
@@ -188,7 +188,8 @@ QImage framed(const QImage& picture, const ToyEntry& toy, int scale) {
 
 // The toy's two frames side by side, `scale` times the slot's size, with its
 // coverage as alpha: the rest as the frame around it, then the highlighted toy.
-QImage paintStrip(SlotCamera& camera, const std::shared_ptr<rm::Mesh>& mesh, const ToyEntry& toy, int scale) {
+QImage paintStrip(SlotCamera& camera, const std::shared_ptr<rm::Mesh>& mesh, const ToyEntry& toy, int slot,
+                  int scale) {
     const SlotSize size = CaseSlots[toy.caseIndex];
     QImage normal =
         mesh ? camera.render(mesh, toy.hangByTop != 0, scale).convertToFormat(QImage::Format_ARGB32)
@@ -204,7 +205,7 @@ QImage paintStrip(SlotCamera& camera, const std::shared_ptr<rm::Mesh>& mesh, con
     } else if (toy.hangByTop != 0) {
         drawThread(normal, scale);
     }
-    const QImage frame = framed(normal, toy, scale);
+    const QImage frame = framed(normal, toy, slot, scale);
     QImage strip(frame.width() * 2, frame.height(), QImage::Format_ARGB32);
     strip.fill(Qt::transparent);
     QPainter painter(&strip);
@@ -252,7 +253,9 @@ void writeStrip(const QImage& strip, const QString& file) {
 void writePictures(const makedata::Context& context) {
     std::map<int, std::unique_ptr<SlotCamera>> cameras;
     bool warned = false;
+    std::map<int, int> placed; // toys placed so far in each case
     for (const ToyEntry& toy : catalogue()) {
+        const int place = placed[toy.caseIndex]++;
         const SlotSize slot = CaseSlots[toy.caseIndex];
         auto& camera = cameras[toy.caseIndex];
         if (!camera) {
@@ -264,10 +267,10 @@ void writePictures(const makedata::Context& context) {
             }
         }
         const std::shared_ptr<rm::Mesh> mesh = camera->ready() ? loadMesh(context, toy) : nullptr;
-        writeStrip(keyed(paintStrip(*camera, mesh, toy, 1)),
+        writeStrip(keyed(paintStrip(*camera, mesh, toy, place, 1)),
                    context.file(QString::fromStdString(toy.shapeFile())));
         const QString finer = makedata::art::finerPictureName(QString::fromStdString(toy.shapeFile()));
-        writeStrip(withCoverage(paintStrip(*camera, mesh, toy, 2)), context.file(finer));
+        writeStrip(withCoverage(paintStrip(*camera, mesh, toy, place, 2)), context.file(finer));
     }
 }
 
