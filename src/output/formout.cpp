@@ -111,6 +111,7 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     Animated->setToolTip("Mail the turning tree as an animated picture");
     Animated->setCursor(pinewick::pinewickCursor("CLICK"));
     SetUpRecipients();
+    SetUpOutbox();
 
     setTabOrder(eMail, Animated);
     setTabOrder(Animated, NoteButton);
@@ -242,38 +243,13 @@ void TFormOut::SendClick() {
     Remember();
     stopped_ = false;
     SetSending(true);
-    // The picture goes into a folder of its own that only this user can read,
-    // made fresh for this send: nothing else can be mailed in its place.
-    cardFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pinewick-card-XXXXXX");
     output::CardInlinePicture picture;
     QString error;
-    if (!cardFolder_->isValid()) {
-        error = "No private folder for the card picture could be made in " + QDir::tempPath() + ": " +
-                cardFolder_->errorString();
-    } else if (tree_ == nullptr) {
-        error = "There is no card to send.";
-    } else {
-        output::WriteCardInlinePicture(windowBackground_, *tree_, cardFolder_->path(), &picture, &error);
-    }
-    if (!picture.File.isEmpty() && Animated->isChecked()) {
-        const ExportResult made =
-            RunWithProgress(this, "Making the animated card…", [&](const ExportProgress& progress) {
-                return output::AnimateCardInlinePicture(windowBackground_, *tree_, &picture, progress,
-                                                        &error);
-            });
-        if (made == ExportResult::Cancelled) {
-            cardFolder_.reset();
-            SetSending(false);
-            return;
-        }
-        if (made == ExportResult::Failed) {
-            picture.File.clear();
-        }
-    }
-    if (picture.File.isEmpty()) {
-        cardFolder_.reset();
+    if (!WriteCardPicture(&picture, &error)) {
         SetSending(false);
-        Message(QMessageBox::Warning, "The card was not sent: " + error);
+        if (!error.isEmpty()) {
+            Message(QMessageBox::Warning, "The card was not sent: " + error);
+        }
         return;
     }
     const mail::MailAccount account = mail::FindMailAccount(AccountPlaces());
@@ -303,6 +279,39 @@ void TFormOut::SendClick() {
         return;
     }
     StartSending();
+}
+
+bool TFormOut::WriteCardPicture(output::CardInlinePicture* picture, QString* error) {
+    // The picture goes into a folder of its own that only this user can read,
+    // made fresh for this send: nothing else can be mailed in its place.
+    cardFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pinewick-card-XXXXXX");
+    if (!cardFolder_->isValid()) {
+        *error = "No private folder for the card picture could be made in " + QDir::tempPath() + ": " +
+                 cardFolder_->errorString();
+    } else if (tree_ == nullptr) {
+        *error = "There is no card to send.";
+    } else {
+        output::WriteCardInlinePicture(windowBackground_, *tree_, cardFolder_->path(), picture, error);
+    }
+    if (!picture->File.isEmpty() && Animated->isChecked()) {
+        const ExportResult made =
+            RunWithProgress(this, "Making the animated card…", [&](const ExportProgress& progress) {
+                return output::AnimateCardInlinePicture(windowBackground_, *tree_, picture, progress, error);
+            });
+        if (made == ExportResult::Cancelled) {
+            cardFolder_.reset();
+            error->clear();
+            return false;
+        }
+        if (made == ExportResult::Failed) {
+            picture->File.clear();
+        }
+    }
+    if (picture->File.isEmpty()) {
+        cardFolder_.reset();
+        return false;
+    }
+    return true;
 }
 
 void TFormOut::PasswordLookedUp(mail::PasswordResult& result) {
@@ -370,8 +379,14 @@ void TFormOut::SendMailDone() {
         return;
     }
     SetSending(false);
+    const bool queued = KeepForRetry();
     if (batch_.Outcomes().size() > 1) {
         ShowSummary();
+        return;
+    }
+    if (queued) {
+        Message(QMessageBox::Information, Breakable(errorText_) + "\n\n" +
+                                              tr("No connection — Pinewick will send it as soon as it can."));
         return;
     }
     if (!failed_) {

@@ -24,6 +24,7 @@
 #include "mail/sendmail.h"
 #include "output/cardrecipients.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QMessageBox>
 #include <QSettings>
@@ -43,6 +44,9 @@ class QPrinter;
 class TControl0;
 class TFormTree;
 class TTree;
+namespace output {
+struct CardInlinePicture;
+} // namespace output
 
 class TFormOut : public TBorderlessDialog {
     Q_OBJECT
@@ -70,6 +74,9 @@ public:
     // The personal note's editor, and the mail as its first recipient sees it.
     QPushButton* NoteButton = nullptr;
     QPushButton* PreviewButton = nullptr;
+    // Send the card on a day and time of the user's choice; the outbox's window.
+    QPushButton* SendLater = nullptr;
+    QPushButton* OutboxButton = nullptr;
     // "Sending 2 of 5…" while a card goes out.
     QLabel* lProgress = nullptr;
     // Offers "Name <address>" from the address books for the recipient being typed.
@@ -111,11 +118,21 @@ public:
     // dialog by default.
     std::function<QString(QWidget* parent)> ChooseCardFile;
 
+    // Asks when the card is to go out (invalid: cancelled); the send-later
+    // dialog by default.
+    std::function<QDateTime(QWidget* parent)> AskSendTime;
+    // The outbox's folder (the user's data folder by default).
+    std::function<QString()> OutboxFolder;
+
     bool Sending() const { return sending_; }
     // The outline of an address field that holds no address a card can go to.
     static constexpr QColor AddressMarkColor{0xb0, 0x18, 0x24};
 
     void SendClick();
+    // Composes the card for each recipient now and puts it in the outbox, to
+    // go out at the time the user chooses.
+    void SendLaterClick();
+    void OutboxClick();
     void PrintClick();
     void NoteClick();
     void PreviewClick();
@@ -135,6 +152,13 @@ private:
     void PasswordLookedUp(mail::PasswordResult& result);
     bool AskPassword();
     void StartSending();
+    // Writes the card picture into a private folder made for it (cardFolder_);
+    // false when it could not be written (*error) or the user cancelled the
+    // animation (*error empty).
+    bool WriteCardPicture(output::CardInlinePicture* picture, QString* error);
+    // After a send: the recipients not reached for a reason that may pass go
+    // to the outbox (queued_); true when there were any.
+    bool KeepForRetry();
     void SendMailDone();
     void SendMailMailError(mail::SendMailError code, const std::string& text);
     void Message(QMessageBox::Icon icon, const QString& text);
@@ -148,6 +172,11 @@ private:
     // The recipients' side of the dialog (formoutrecipients.cpp): completion,
     // note, preview, the summary and what is remembered.
     void SetUpRecipients();
+    // A small button in the dialog's text style (the note's, the preview's).
+    QPushButton* MakeTextButton(const char* name, const QString& caption, const QString& hint,
+                                const QRect& place);
+    // The send-later and outbox buttons (formoutoutbox.cpp).
+    void SetUpOutbox();
     void ShowSummary();
     void Remember();
     // The address field's recipients, names looked up; false (after telling
@@ -181,6 +210,8 @@ private:
     // The cards of the running send, one per recipient.
     mail::MailBatch batch_{SendMail};
     std::vector<mail::ReadyMessage> messages_;
+    // The addresses of the last send that wait in the outbox for another try.
+    QStringList queued_;
     // The address books, read when first needed.
     std::optional<mail::AddressBooks> books_;
     QStringListModel* completions_ = nullptr; // owned through Qt parenthood

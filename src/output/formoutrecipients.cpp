@@ -46,19 +46,24 @@ constexpr int kCompletions = 12;
 
 } // namespace
 
+QPushButton* TFormOut::MakeTextButton(const char* name, const QString& caption, const QString& hint,
+                                      const QRect& place) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setToolTip(hint);
+    button->setStyleSheet(kTextButtonStyle);
+    button->setFont(DialogFont());
+    button->setCursor(pinewick::pinewickCursor("CLICK"));
+    button->setAutoDefault(false);
+    return button;
+}
+
 void TFormOut::SetUpRecipients() {
     eMail->setToolTip(tr("E-mail addresses or names from your address books, separated by commas"));
     const auto makeTextButton = [this](const char* name, const QString& caption, const QString& hint, int x,
                                        int width) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setGeometry(x, 65, width, 19);
-        button->setToolTip(hint);
-        button->setStyleSheet(kTextButtonStyle);
-        button->setFont(DialogFont());
-        button->setCursor(pinewick::pinewickCursor("CLICK"));
-        button->setAutoDefault(false);
-        return button;
+        return MakeTextButton(name, caption, hint, {x, 65, width, 19});
     };
     NoteButton =
         makeTextButton("NoteButton", tr("Note…"), tr("Write a personal note under the card"), 140, 58);
@@ -232,10 +237,14 @@ void TFormOut::ShowSummary() {
     QStringList notSent;
     QStringList again;
     QStringList unknown;
+    QStringList waiting;
     for (const mail::DeliveryOutcome& o : batch_.Outcomes()) {
         const QString who = output::RecipientText(o.Name, o.Address);
         if (o.Result == State::Delivered) {
             sent << "  " + who;
+        } else if (o.Result == State::NotSent && queued_.contains(QString::fromStdString(o.Address))) {
+            // Sent from the outbox as soon as it can: not offered again here.
+            waiting << "  " + tr("%1: %2").arg(who, QString::fromStdString(o.Reason));
         } else if (o.Result == State::NotSent) {
             notSent << "  " + tr("%1: %2").arg(who, QString::fromStdString(o.Reason));
             again << who;
@@ -250,6 +259,10 @@ void TFormOut::ShowSummary() {
     }
     if (!notSent.isEmpty()) {
         text += "\n\n" + tr("Not sent to:") + "\n" + notSent.join("\n");
+    }
+    if (!waiting.isEmpty()) {
+        text += "\n\n" + tr("No connection — Pinewick will send it as soon as it can to:") + "\n" +
+                waiting.join("\n");
     }
     if (!unknown.isEmpty()) {
         text += "\n\n" +

@@ -7,6 +7,7 @@
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
 #include "output/formout.h"
+#include "output/outboxwindow.h"
 #include "output/passworddialog.h"
 #include "output/printcard.h"
 #include "output/savecard.h"
@@ -34,11 +35,13 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
@@ -178,6 +181,9 @@ protected:
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         qputenv("TMPDIR", (home.home + "tmp").toUtf8());
         QDir().mkpath(home.home + "tmp");
+        // The outbox of the test's own, and the user's systemd timer left alone.
+        qputenv("XDG_DATA_HOME", (home.home + "data").toUtf8());
+        qputenv("PINEWICK_SYSTEMCTL", "/bin/true");
         Paths.HDPath = home.home;
         DirectXVersion = GetDXVersion();
         background = QImage(DataFile("Resource/Bk.bmp")).convertToFormat(QImage::Format_RGB32);
@@ -203,7 +209,11 @@ protected:
         };
         form->show();
     }
-    void TearDown() override { qunsetenv("TMPDIR"); }
+    void TearDown() override {
+        qunsetenv("TMPDIR");
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("PINEWICK_SYSTEMCTL");
+    }
 
     bool idle() const {
         return form->Send->isVisible() && form->Print->isVisible() && form->Cancel->isVisible() &&
@@ -463,8 +473,13 @@ TEST_F(FormOutTest, RefusedConnectionShowsError12) {
     MessageBoxCatcher box;
     QTest::mouseClick(form->Send, Qt::LeftButton);
     ASSERT_TRUE(box.wait());
-    EXPECT_EQ(box.text, "Connection Refused");
+    // The card waits in the outbox and goes out as soon as it can.
+    EXPECT_EQ(box.text, "Connection Refused\n\nNo connection — Pinewick will send it as soon as it can.");
     EXPECT_TRUE(idle());
+    const std::vector<mail::OutboxCard> cards = mail::Outbox(home.home + "data/pinewick/outbox").Cards();
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].Recipients[0].Address, "friend@example.net");
+    EXPECT_EQ(cards[0].Recipients[0].Attempts, 1);
 }
 
 // A server that accepts the connection and never says a word: Escape, the
@@ -1109,3 +1124,67 @@ TEST_F(FormOutTest, AnAmbiguousNameIsAskedAboutWithItsMatchesOffered) {
 }
 
 #include "formout_test.moc"
+
+TEST_F(FormOutTest, SendOnPutsTheComposedCardInTheOutboxForItsTime) {
+    WriteMsmtpConfig(home.settings, ClosedPort());
+    form->eMail->setText("friend@example.net, Oma <oma@example.net>");
+    const QDateTime now = QDateTime::currentDateTime();
+    QDateTime chosen = now.addSecs(50);
+    form->AskSendTime = [&](QWidget*) {
+        return chosen;
+    };
+    MessageBoxCatcher tooSoon;
+    QTest::mouseClick(form->SendLater, Qt::LeftButton);
+    ASSERT_TRUE(tooSoon.wait());
+    EXPECT_EQ(tooSoon.text, "The time to send the card must be at least a minute from now.");
+    mail::Outbox outbox(home.home + "data/pinewick/outbox");
+    EXPECT_TRUE(outbox.Cards().empty());
+
+    chosen = QDateTime(now.date().addDays(3), QTime(8, 0));
+    MessageBoxCatcher box;
+    QTest::mouseClick(form->SendLater, Qt::LeftButton);
+    ASSERT_TRUE(box.wait());
+    EXPECT_TRUE(box.text.startsWith("The card goes out on ")) << box.text.toStdString();
+    EXPECT_TRUE(idle());
+    const std::vector<mail::OutboxCard> cards = outbox.Cards();
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].Due, chosen.toUTC());
+    ASSERT_EQ(cards[0].Recipients.size(), 2u);
+    EXPECT_EQ(cards[0].Recipients[1].Address, "oma@example.net");
+    EXPECT_EQ(cards[0].Subject, tree->WelcomeText);
+
+    // The outbox's window: the scheduled card, one waiting for its next try and a sent one.
+    QString error;
+    outbox.AddForRetry({{"late@example.net", "Late", "Subject: x\r\n\r\nx\r\n"}}, "card",
+                       "Connection Refused", QDateTime::currentDateTimeUtc(), &error);
+    const QString sentId =
+        outbox.Add({{"got@example.net", "Got", "x"}}, QDateTime::currentDateTimeUtc(), "card", &error);
+    mail::OutboxCard sent = *outbox.Card(sentId);
+    sent.Recipients[0].State = mail::RecipientState::Sent;
+    sent.Recipients[0].SentAt = QDateTime::currentDateTimeUtc();
+    ASSERT_TRUE(outbox.Save(sent, &error));
+    TOutboxWindow window(outbox.Folder(), form.get());
+    window.show();
+    ASSERT_EQ(window.lCards->topLevelItemCount(), 3);
+    QStringList states;
+    for (int row = 0; row < 3; ++row) {
+        states << window.lCards->topLevelItem(row)->text(0) + ": " +
+                      window.lCards->topLevelItem(row)->text(2);
+    }
+    EXPECT_TRUE(states.contains("friend@example.net, Oma: Scheduled")) << states.join(" | ").toStdString();
+    EXPECT_TRUE(states.contains("Got: Sent to all 1")) << states.join(" | ").toStdString();
+    EXPECT_EQ(states.filter(QRegularExpression("^Late: Waiting: tried again at .* \\(Connection Refused\\)$"))
+                  .size(),
+              1)
+        << states.join(" | ").toStdString();
+    window.lCards->topLevelItem(states.indexOf("Got: Sent to all 1"))->setSelected(true);
+    EXPECT_FALSE(window.SendNow->isEnabled());
+    EXPECT_TRUE(window.Delete->isEnabled());
+    if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
+        window.grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/outbox.png");
+        form->grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/formout-sendon.png");
+    }
+    QTest::mouseClick(window.Delete, Qt::LeftButton);
+    EXPECT_EQ(window.lCards->topLevelItemCount(), 2);
+    EXPECT_EQ(outbox.Cards().size(), 2u);
+}

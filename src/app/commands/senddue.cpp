@@ -93,7 +93,10 @@ int RunSendDue(bool verbose) {
         PrintLine(stderr, "pinewick: " + line);
     }
     PrintLine(stdout, tr("%n card(s) sent.", report.CardsSent));
-    outbox.NoteSentWhileClosed(report.CardsSent);
+    // Pinewick's window starts this command itself and says nothing later.
+    if (qEnvironmentVariableIsEmpty("PINEWICK_WINDOW_OPEN")) {
+        outbox.NoteSentWhileClosed(report.CardsSent);
+    }
     mail::KeepOutboxTimer(outbox.HasPending());
     if (report.Refused + report.GivenUp > 0 || !report.Problems.isEmpty() || !problems.isEmpty()) {
         return 1;
