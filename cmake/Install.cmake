@@ -64,7 +64,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # of the greeting's font list are recommended.
 string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, libgl1-mesa-dri, libegl-mesa0, timgm6mb-soundfont | fluid-soundfont-gm, fonts-dejavu-core, "
-    "fonts-dancingscript, fonts-liberation2")
+    "fonts-dancingscript, fonts-liberation2, libjs-three")
 string(CONCAT CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "qt6-wayland, qt6-image-formats-plugins, xdg-utils, fonts-dejavu-extra, fonts-lobster, fonts-comfortaa, "
     "fonts-ebgaramond, fonts-linuxlibertine")

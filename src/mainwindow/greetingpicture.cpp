@@ -42,13 +42,22 @@ QImage PrintCardBackground(const QImage& windowBackground) {
     return CardBackground(windowBackground);
 }
 
-QImage GreetingPicture(const QImage& windowBackground, TTree& tree) {
+QImage GreetingBackdrop(const QImage& windowBackground, const TTree& tree) {
     QImage picture(layout::Snapshot, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);
     painter.drawImage(QPoint(0, 0), CardBackground(windowBackground));
     TextFit(painter, layout::WelcomeText, QString::fromStdString(tree.WelcomeText), TreeGreetingStyle(tree),
             false);
+    // The tree's own background, as the tree paints it over the card.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(layout::TreeControl), tree.backgroundSurface());
+    return picture;
+}
+
+QImage GreetingPicture(const QImage& windowBackground, TTree& tree) {
+    QImage picture = GreetingBackdrop(windowBackground, tree);
+    QPainter painter(&picture);
     tree.PaintTo(layout::TreeControl.x(), layout::TreeControl.y(), painter);
     return picture;
 }

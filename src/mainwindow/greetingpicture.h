@@ -20,6 +20,8 @@ QImage PrintCardBackground(const QImage& windowBackground);
 
 // The picture, 640 × 422, composed over CardBackground(windowBackground).
 QImage GreetingPicture(const QImage& windowBackground, TTree& tree);
+// The same picture without the tree: the card, its greeting and the tree's background.
+QImage GreetingBackdrop(const QImage& windowBackground, const TTree& tree);
 
 // Writes picture as JPEG or PNG by the file's extension; false on failure
 // (error describes it).

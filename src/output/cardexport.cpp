@@ -3,9 +3,12 @@
 #include "mainwindow/greetingpicture.h"
 #include "media/animationwriter.h"
 #include "output/turntable.h"
+#include "output/webcard.h"
 #include "platform/replacingfile.h"
 #include "scene/tree.h"
+#include "scene/treegltf.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 CardFileKind CardFileKindOf(const QString& file) {
@@ -16,15 +19,76 @@ CardFileKind CardFileKindOf(const QString& file) {
     if (suffix == "jpg" || suffix == "jpeg" || suffix == "png") {
         return CardFileKind::Still;
     }
+    if (suffix == "glb") {
+        return CardFileKind::Model;
+    }
+    if (suffix == "html" || suffix == "htm") {
+        return CardFileKind::Page;
+    }
     return CardFileKind::Unknown;
 }
+
+bool TreeModel(TTree& tree, QByteArray& glb, QString* error) {
+    std::string bytes, why;
+    if (!rm::WriteGlb(TreeGltfScene(tree, TTurntable::DefaultLoopMs), bytes, &why)) {
+        *error = QString::fromStdString(why);
+        return false;
+    }
+    glb = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return true;
+}
+
+bool InteractiveCard(const QImage& windowBackground, TTree& tree, QByteArray& page, QString* error) {
+    QByteArray glb;
+    return TreeModel(tree, glb, error) &&
+           InteractiveCardPage(GreetingBackdrop(windowBackground, tree), glb,
+                               QString::fromStdString(tree.WelcomeText), page, error);
+}
+
+namespace {
+
+// Bytes made in memory, written under a temporary name and renamed into place.
+bool WriteWhole(const QString& file, const QByteArray& bytes, QString* error) {
+    TReplacingFile target(file);
+    if (!target.Create(error)) {
+        return false;
+    }
+    QFile out(target.TemporaryPath());
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
+        *error = file + ": " + out.errorString();
+        return false;
+    }
+    out.close();
+    return target.Commit(error);
+}
+
+} // namespace
 
 ExportResult ExportCard(const QImage& windowBackground, TTree& tree, const QString& file,
                         const ExportProgress& progress, QString* error, int frames) {
     switch (CardFileKindOf(file)) {
     case CardFileKind::Unknown:
-        *error = file + ": give the card a .jpg, .png, .gif, .webp or .mp4 name";
+        *error = file + ": give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name";
         return ExportResult::Failed;
+    case CardFileKind::Model:
+    case CardFileKind::Page: {
+        QByteArray bytes;
+        QString why;
+        const bool made = CardFileKindOf(file) == CardFileKind::Model
+                              ? TreeModel(tree, bytes, &why)
+                              : InteractiveCard(windowBackground, tree, bytes, &why);
+        if (!made) {
+            *error = file + ": " + why;
+            return ExportResult::Failed;
+        }
+        if (!WriteWhole(file, bytes, error)) {
+            return ExportResult::Failed;
+        }
+        if (progress) {
+            progress(1, 1);
+        }
+        return ExportResult::Written;
+    }
     case CardFileKind::Still: {
         if (!SavePicture(GreetingPicture(windowBackground, tree), file, error)) {
             return ExportResult::Failed;

@@ -19,7 +19,8 @@ const std::vector<CardFileType>& CardFileTypes() {
     static const std::vector<CardFileType> types = {
         {"Animated GIF (*.gif)", "gif"}, {"Animated WebP (*.webp)", "webp"},
         {"MP4 video (*.mp4)", "mp4"},    {"JPEG picture (*.jpg *.jpeg)", "jpg"},
-        {"PNG picture (*.png)", "png"},
+        {"PNG picture (*.png)", "png"},  {"Interactive card (*.html)", "html"},
+        {"3D model (*.glb)", "glb"},
     };
     return types;
 }

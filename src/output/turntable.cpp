@@ -3,6 +3,7 @@
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
 #include "scene/tree.h"
+#include "scene/treegltf.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -29,8 +30,7 @@ double TTurntable::ToyTime(double t, double loopMs, double periodMs) {
     if (!(periodMs > 0) || !(loopMs > 0)) {
         return t;
     }
-    const double cycles = std::max(1.0, std::round(loopMs / periodMs));
-    return t * cycles * periodMs / loopMs;
+    return t * LoopCycles(loopMs, periodMs) * periodMs / loopMs;
 }
 
 QImage TTurntable::Frame(int index) {

@@ -19,6 +19,7 @@ public:
     // One turn in 4 s at 25 frames a second.
     static constexpr int DefaultFrames = 100;
     static constexpr int FramesPerSecond = 25;
+    static constexpr double DefaultLoopMs = DefaultFrames * 1000.0 / FramesPerSecond;
 
     TTurntable(const QImage& windowBackground, TTree& tree, int frames = DefaultFrames);
     TTurntable(const TTurntable&) = delete;

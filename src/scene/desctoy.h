@@ -45,6 +45,8 @@ public:
 
     const std::shared_ptr<rm::Mesh>& mesh() const { return mesh_.mesh; }
     const std::shared_ptr<rm::Mesh>& landingMesh() const { return landing_.mesh; }
+    // The key shapes the mesh morphs through; none for a still toy.
+    const std::shared_ptr<rm::MeshInterpolator>& meshInterpolator() const { return mesh_.interpolator; }
 
 private:
     DescToyRecord record_;

@@ -83,7 +83,7 @@ TEST(Snapshot, JpegForMailAndClearErrors) {
 
     QByteArray err;
     EXPECT_EQ(runProgram(home, {"--snapshot", home.home + "greeting.bmp"}, &err), 1);
-    EXPECT_TRUE(err.contains(".jpg, .png, .gif, .webp or .mp4")) << err.toStdString();
+    EXPECT_TRUE(err.contains(".jpg, .png, .gif, .webp, .mp4, .glb or .html")) << err.toStdString();
     // A switch where the file belongs is no file name.
     for (const QStringList& args : {QStringList{"--snapshot"}, QStringList{"--snapshot", "--verbose"}}) {
         EXPECT_EQ(runProgram(home, args, &err), 2);

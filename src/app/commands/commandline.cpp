@@ -19,7 +19,7 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
         } else if (argument == "--snapshot") {
             command.kind = Command::Snapshot;
             if (!takeFile(true)) {
-                *error = "--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)";
+                *error = "--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)";
                 return std::nullopt;
             }
         } else if (argument == "--send") {
@@ -86,7 +86,9 @@ void PrintUsage() {
         "                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1\n"
         "  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that\n"
         "                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE\n"
-        "                  holds the card animated: the tree makes one full turn, in a loop\n"
+        "                  holds the card animated: the tree makes one full turn, in a loop; a .glb\n"
+        "                  FILE the tree in 3D (glTF); an .html FILE the card as a web page whose\n"
+        "                  tree turns by itself and when dragged\n"
         "  --send RECIPIENTS\n"
         "                  mail that picture from your own mail account (Thunderbird, Evolution,\n"
         "                  msmtp, git send-email or a local mail server); RECIPIENTS: addresses,\n"

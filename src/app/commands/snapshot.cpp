@@ -29,7 +29,8 @@ ExportResult WithProgressBar(const std::function<ExportResult(const ExportProgre
 
 int RunSnapshot(const QString& file) {
     if (CardFileKindOf(file) == CardFileKind::Unknown) {
-        std::fprintf(stderr, "pinewick: %s: give the card a .jpg, .png, .gif, .webp or .mp4 name\n",
+        std::fprintf(stderr,
+                     "pinewick: %s: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name\n",
                      qPrintable(file));
         return 1;
     }
@@ -49,7 +50,7 @@ int RunSnapshot(const QString& file) {
         std::fprintf(stderr, "pinewick: %s\n", qPrintable(error));
         return 1;
     }
-    if (animated) {
+    if (CardFileKindOf(file) != CardFileKind::Still) {
         std::fprintf(stderr, "%s: %.1f KB in %.1f s\n", qPrintable(file), QFileInfo(file).size() / 1024.0,
                      clock.elapsed() / 1000.0);
     }

@@ -105,6 +105,16 @@ bool MeshInterpolator::Loop(double& first, double& span) const {
     return found && span > 0.0;
 }
 
+std::vector<double> MeshInterpolator::KeyIndices() const {
+    std::vector<double> all;
+    for (const auto& [group, chain] : vertexChains_) {
+        all.insert(all.end(), chain.indices.begin(), chain.indices.end());
+    }
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    return all;
+}
+
 void MeshInterpolator::apply(double index, Mesh& mesh, unsigned options) const {
     KeyBlend blend;
     for (const auto& [group, chain] : vertexChains_) {

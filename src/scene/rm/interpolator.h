@@ -71,6 +71,9 @@ public:
     // The first index and the span of the keys when every chain has the same
     // ones (the period of a closed interpolation); false otherwise.
     bool Loop(double& first, double& span) const;
+    // The indices at which vertex keys were recorded, in any group, sorted
+    // and without repeats.
+    std::vector<double> KeyIndices() const;
 
 private:
     struct VertexKey {
