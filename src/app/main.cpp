@@ -5,6 +5,7 @@
 // the tree before the tree saves the decoration.
 #include "app/application.h"
 #include "app/commands/commands.h"
+#include "app/outboxstart.h"
 #include "app/quitsignals.h"
 #include "app/singleinstance.h"
 #include "app/startupchecks.h"
@@ -80,7 +81,11 @@ int runWindows(TSingleInstance& instance) {
     // order when this function returns. The title window comes first and
     // shows the main window; the dialogs follow the main window.
     TFormTree* mainWindow = nullptr;
-    TFormTitle title([&mainWindow] { mainWindow->exec(); });
+    TFormTitle title([&mainWindow] {
+        // Once the main window is up: the outbox's news and its due cards.
+        QTimer::singleShot(500, mainWindow, [&mainWindow] { StartOutbox(*mainWindow); });
+        mainWindow->exec();
+    });
     auto formTree = std::make_unique<TFormTree>();
     FormTree = formTree.get();
     mainWindow = formTree.get();
@@ -158,8 +163,7 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName("Pinewick");
         std::setlocale(LC_NUMERIC, "C");
-        return command->kind == Command::Send ? RunSend(*command)
-                                              : RunSnapshot(command->file);
+        return command->kind == Command::Send ? RunSend(*command) : RunSnapshot(command->file);
     }
     case Command::Window:
         break;

@@ -1,4 +1,5 @@
 #include "app/commands/commands.h"
+#include "app/commands/desktopnotice.h"
 
 #include "mail/accounts/mailaccount.h"
 #include "mail/accounts/passwordsource.h"
@@ -82,6 +83,23 @@ int RunSendDue(bool verbose) {
     mail::OutboxSender sender(outbox, mail);
     sender.OnProgress = [](const QString& line) {
         PrintLine(stdout, line);
+    };
+    // The user hears of a scheduled card when it has gone out, or finally not.
+    sender.OnCardFinished = [](const mail::OutboxCard& card) {
+        QStringList sent;
+        QStringList failed;
+        for (const mail::OutboxRecipient& r : card.Recipients) {
+            const QString who = QString::fromStdString(r.Name.empty() ? r.Address : r.Name);
+            (r.State == mail::RecipientState::Sent ? sent : failed) << who;
+        }
+        if (!sent.isEmpty()) {
+            NotifyDesktop(tr("Your Pinewick card went out"), tr("Sent to %1.").arg(sent.join(", ")));
+        }
+        if (!failed.isEmpty()) {
+            NotifyDesktop(tr("A Pinewick card could not be sent"),
+                          tr("Not sent to %1. The outbox in Pinewick's output dialog says why.")
+                              .arg(failed.join(", ")));
+        }
     };
     const mail::SendDueReport report = sender.SendDue(now);
     OPENSSL_cleanse(mail.Security.Password.data(), mail.Security.Password.size());

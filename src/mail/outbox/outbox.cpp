@@ -262,6 +262,7 @@ void Outbox::NoteSentWhileClosed(int cards) {
     }
     QByteArray count;
     QString error;
+    QDir().mkpath(folder_);
     ReadBounded(folder_ + "/" + kSentWhileClosedFile, 32, &count, &error);
     WriteWhole(folder_ + "/" + kSentWhileClosedFile,
                QByteArray::number(qMax(0, count.trimmed().toInt()) + cards), &error);
