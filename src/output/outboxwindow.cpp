@@ -164,6 +164,14 @@ void TOutboxWindow::SendNowClick() {
     SelectionChanged();
 }
 
+bool TOutboxWindow::SenderIdle(const mail::SenderLock& lock) {
+    if (!lock.Held()) {
+        QMessageBox::information(this, QCoreApplication::applicationName(),
+                                 tr("Pinewick is sending cards just now. Try again in a moment."));
+    }
+    return lock.Held();
+}
+
 void TOutboxWindow::ChangeTimeClick() {
     std::optional<mail::OutboxCard> card = Selected();
     if (!card || !card->Pending()) {
@@ -176,9 +184,7 @@ void TOutboxWindow::ChangeTimeClick() {
     }
     // Not while a sender is at work on the outbox: it writes the card's state.
     const mail::SenderLock lock(outbox_.Folder());
-    if (!lock.Held()) {
-        QMessageBox::information(this, QCoreApplication::applicationName(),
-                                 tr("Pinewick is sending cards just now. Try again in a moment."));
+    if (!SenderIdle(lock)) {
         return;
     }
     card->Due = dialog.When().toUTC();
@@ -205,9 +211,7 @@ void TOutboxWindow::DeleteClick() {
     }
     // Not while a sender is at work on the outbox: it writes the card's state.
     const mail::SenderLock lock(outbox_.Folder());
-    if (!lock.Held()) {
-        QMessageBox::information(this, QCoreApplication::applicationName(),
-                                 tr("Pinewick is sending cards just now. Try again in a moment."));
+    if (!SenderIdle(lock)) {
         return;
     }
     outbox_.Remove(card->Id);

@@ -6,6 +6,7 @@
 // with the timer's sender.
 #include "controls/borderlessdialog.h"
 #include "mail/outbox/outbox.h"
+#include "mail/outbox/senderlock.h"
 
 #include <QProcess>
 #include <memory>
@@ -37,6 +38,8 @@ private:
     void ChangeTimeClick();
     void DeleteClick();
     void SelectionChanged();
+    // False, after telling the user, when another sender holds the outbox.
+    bool SenderIdle(const mail::SenderLock& lock);
 
     mail::Outbox outbox_;
     std::unique_ptr<QProcess> sender_;

@@ -30,7 +30,10 @@ TSendLaterDialog::TSendLaterDialog(const QDateTime& proposed, QWidget* parent)
     eWhen->setObjectName("eWhen");
     eWhen->setGeometry(18, 44, formSize.width() - 36, 28);
     eWhen->setCalendarPopup(true);
-    eWhen->setDisplayFormat(QLocale().dateTimeFormat(QLocale::ShortFormat));
+    // The desktop's own date and time, to the minute.
+    QString format = QLocale().dateTimeFormat(QLocale::ShortFormat);
+    format.remove(":ss");
+    eWhen->setDisplayFormat(format);
     eWhen->setDateTimeRange(now.addSecs(mail::kEarliestSendSeconds), now.addYears(mail::kLatestSendYears));
     eWhen->setDateTime(proposed.isValid() ? proposed.toLocalTime() : now.addDays(1));
     eWhen->setAccessibleName(tr("Date and time to send the card"));

@@ -8,6 +8,7 @@
 #include "mainwindow/layout.h"
 #include "output/formout.h"
 #include "output/outboxwindow.h"
+#include "output/sendlaterdialog.h"
 #include "output/passworddialog.h"
 #include "output/printcard.h"
 #include "output/savecard.h"
@@ -1183,6 +1184,9 @@ TEST_F(FormOutTest, SendOnPutsTheComposedCardInTheOutboxForItsTime) {
     if (qEnvironmentVariableIsSet("PINEWICK_SHOTS")) {
         window.grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/outbox.png");
         form->grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/formout-sendon.png");
+        TSendLaterDialog when(chosen, form.get());
+        when.show();
+        when.grab().save(qEnvironmentVariable("PINEWICK_SHOTS") + "/sendon.png");
     }
     QTest::mouseClick(window.Delete, Qt::LeftButton);
     EXPECT_EQ(window.lCards->topLevelItemCount(), 2);

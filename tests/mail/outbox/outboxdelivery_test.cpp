@@ -29,12 +29,7 @@ struct Fixture {
         mail.TimeOutReply = 10;
     }
     QString Schedule(const std::vector<std::string>& addresses, const QDateTime& due) {
-        std::vector<ReadyMessage> messages;
-        for (const std::string& address : addresses) {
-            messages.push_back({address, {}, "Subject: card\r\nTo: <" + address + ">\r\n\r\nA card\r\n"});
-        }
-        QString error;
-        return outbox.Add(messages, due, "card", &error);
+        return mailtest::ScheduleCard(outbox, addresses, due);
     }
     OutboxRecipient Recipient(const QString& id, std::size_t index) {
         return outbox.Card(id)->Recipients[index];

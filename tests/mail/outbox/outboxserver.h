@@ -1,4 +1,6 @@
 #pragma once
+#include "mail/outbox/outbox.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTcpServer>
@@ -35,5 +37,16 @@ private:
     quint16 port_ = 0;
     QProcess process_;
 };
+
+// Puts a small card for each address in the outbox, due at due; its id.
+inline QString ScheduleCard(mail::Outbox& outbox, const std::vector<std::string>& addresses,
+                            const QDateTime& due) {
+    std::vector<mail::ReadyMessage> messages;
+    for (const std::string& address : addresses) {
+        messages.push_back({address, {}, "Subject: card\r\nTo: <" + address + ">\r\n\r\nA card\r\n"});
+    }
+    QString error;
+    return outbox.Add(messages, due, "card", &error);
+}
 
 } // namespace mailtest

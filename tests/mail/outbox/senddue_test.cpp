@@ -65,12 +65,7 @@ protected:
     DueRun Send(const QStringList& arguments) { return Finish(Start(QStringList{"--send"} + arguments)); }
 
     QString Schedule(const std::vector<std::string>& addresses, const QDateTime& due) {
-        std::vector<ReadyMessage> messages;
-        for (const std::string& address : addresses) {
-            messages.push_back({address, {}, "Subject: card\r\nTo: <" + address + ">\r\n\r\nA card\r\n"});
-        }
-        QString error;
-        return outbox.Add(messages, due, "card", &error);
+        return mailtest::ScheduleCard(outbox, addresses, due);
     }
     // Moves the card's due time, as the passing of time would.
     void MakeDue(const QString& id) {
