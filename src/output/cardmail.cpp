@@ -105,6 +105,21 @@ ExportResult AnimateCardInlinePicture(const QImage& windowBackground, TTree& tre
     return result;
 }
 
+bool AddInteractiveCard(const QImage& windowBackground, TTree& tree, CardInlinePicture* picture,
+                        QString* error) {
+    const QString page = QFileInfo(picture->File).dir().filePath("Pinewick.html");
+    if (ExportCard(windowBackground, tree, page, {}, error) != ExportResult::Written) {
+        return false;
+    }
+    picture->PageFile = page;
+    return true;
+}
+
+QString InteractiveCardLine() {
+    return QCoreApplication::translate("CardMail",
+                                       "Open the attached Pinewick.html in a web browser to turn the tree.");
+}
+
 std::vector<std::string> CardPlainText(const std::string& greeting, const std::string& note) {
     std::vector<std::string> lines;
     if (!greeting.empty()) {
@@ -184,6 +199,13 @@ void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, con
     info.Disposition = "inline";
     info.ContentID = contentId;
     mail.SetAttachmentInfo(1, info);
+    if (!picture.PageFile.isEmpty()) {
+        // The line goes above the last one ("made with"), in both texts.
+        const std::string line = InteractiveCardLine().toStdString();
+        mail.MailText.insert(mail.MailText.end() - 1, {line, std::string()});
+        mail.HtmlText.insert(mail.HtmlText.end() - 2,
+                             "<p style=\"font-size:16px;margin:16px 0 0\">" + HtmlEscaped(line) + "</p>");
+    }
     if (!picture.StillFile.isEmpty()) {
         mail.Attachments.push_back(picture.StillFile.toStdString());
         mail::TAttachmentInfo still;
@@ -193,6 +215,16 @@ void PrepareCardMail(mail::SendMail& mail, const mail::MailAccount& account, con
         still.ContentType = "image/jpeg";
         still.Disposition = "attachment";
         mail.SetAttachmentInfo(2, still);
+    }
+    if (!picture.PageFile.isEmpty()) {
+        mail.Attachments.push_back(picture.PageFile.toStdString());
+        mail::TAttachmentInfo page;
+        page.FileName = picture.PageFile.toStdString();
+        page.Name = "Pinewick.html";
+        page.Encoding = mail::AttachmentEncoding::Base64;
+        page.ContentType = "text/html";
+        page.Disposition = "attachment";
+        mail.SetAttachmentInfo(static_cast<int>(mail.Attachments.size()), page);
     }
 }
 

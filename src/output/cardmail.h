@@ -29,7 +29,18 @@ struct CardInlinePicture {
     // The still JPEG that goes along as an attachment when the inline picture
     // is the turning tree, for readers that show no HTML (empty: none).
     QString StillFile;
+    // The interactive card, a web page that goes along as an attachment
+    // "Pinewick.html" (empty: none).
+    QString PageFile;
 };
+
+// Writes the interactive card as "Pinewick.html" beside picture's file and
+// names it in picture. False, with *error, when it could not be written.
+bool AddInteractiveCard(const QImage& windowBackground, TTree& tree, CardInlinePicture* picture,
+                        QString* error);
+
+// The line the card's texts carry when the interactive card goes along.
+QString InteractiveCardLine();
 
 // Composes the card picture of the tree over the window background and
 // writes it as a JPEG of moderate size. A failure leaves the file as it was

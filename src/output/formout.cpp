@@ -110,11 +110,17 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     Animated->setGeometry(24, 65, 112, 19);
     Animated->setToolTip("Mail the turning tree as an animated picture");
     Animated->setCursor(pinewick::pinewickCursor("CLICK"));
+    Interactive = new QCheckBox(tr("Interactive card"), this);
+    Interactive->setObjectName("Interactive");
+    Interactive->setGeometry(104, 113, 140, 19);
+    Interactive->setToolTip(tr("Send the card as a web page too, where the tree can be turned"));
+    Interactive->setCursor(pinewick::pinewickCursor("CLICK"));
     SetUpRecipients();
     SetUpOutbox();
 
     setTabOrder(eMail, Animated);
-    setTabOrder(Animated, NoteButton);
+    setTabOrder(Animated, Interactive);
+    setTabOrder(Interactive, NoteButton);
     setTabOrder(NoteButton, PreviewButton);
     setTabOrder(PreviewButton, Send);
     setTabOrder(Send, Print);
@@ -202,6 +208,7 @@ void TFormOut::SetSending(bool sending) {
     SaveCard->setVisible(!sending);
     eMail->setEnabled(!sending);
     Animated->setEnabled(!sending);
+    Interactive->setEnabled(!sending);
     NoteButton->setEnabled(!sending);
     PreviewButton->setEnabled(!sending);
     lProgress->setVisible(sending);
@@ -306,6 +313,10 @@ bool TFormOut::WriteCardPicture(output::CardInlinePicture* picture, QString* err
         if (made == ExportResult::Failed) {
             picture->File.clear();
         }
+    }
+    if (!picture->File.isEmpty() && Interactive->isChecked() &&
+        !output::AddInteractiveCard(windowBackground_, *tree_, picture, error)) {
+        picture->File.clear();
     }
     if (picture->File.isEmpty()) {
         cardFolder_.reset();

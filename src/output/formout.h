@@ -71,6 +71,7 @@ public:
     TControl0* Cancel = nullptr;
     // Sends the turning tree as the card shown in the mail.
     QCheckBox* Animated = nullptr;
+    QCheckBox* Interactive = nullptr;
     // The personal note's editor, and the mail as its first recipient sees it.
     QPushButton* NoteButton = nullptr;
     QPushButton* PreviewButton = nullptr;

@@ -418,6 +418,31 @@ TEST_F(FormOutTest, AnimatedCardCanBeCancelledWhileMadeAndElseGoesAsAGif) {
               "image/jpeg");
 }
 
+TEST_F(FormOutTest, InteractiveCardGoesAlongAsAWebPage) {
+    SmtpDaemon server(home.home + "maildir");
+    ASSERT_TRUE(server.running());
+    WriteMsmtpConfig(home.settings, server.port());
+    form->eMail->setText("friend@example.net");
+    form->Interactive->setChecked(true);
+    MessageBoxCatcher box;
+    QTest::mouseClick(form->Send, Qt::LeftButton);
+    ASSERT_TRUE(box.wait());
+    EXPECT_EQ(box.text, "Mail sended");
+    const QJsonArray mails = ReadMails(home.home + "maildir");
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_EQ(
+        mails[0]["structure"].toVariant().toStringList().join(" "),
+        "multipart/mixed multipart/alternative text/plain multipart/related text/html image/jpeg text/html");
+    const QJsonArray parts = mails[0]["parts"].toArray();
+    const QJsonObject page = parts.last().toObject();
+    EXPECT_EQ(page["filename"].toString(), "Pinewick.html");
+    EXPECT_EQ(page["disposition"].toString(), "attachment");
+    EXPECT_TRUE(page["text"].toString().contains("DecompressionStream"));
+    const QString line = "Open the attached Pinewick.html in a web browser to turn the tree.";
+    EXPECT_TRUE(parts[0].toObject()["text"].toString().contains(line));
+    EXPECT_TRUE(parts[1].toObject()["text"].toString().contains(line));
+}
+
 TEST_F(FormOutTest, AnAddressNoCardCanGoToIsRefusedAtSendWithTheFieldMarked) {
     SmtpDaemon server(home.home + "maildir");
     ASSERT_TRUE(server.running());
