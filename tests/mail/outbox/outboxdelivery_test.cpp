@@ -2,7 +2,6 @@
 // it is due and then exactly once, waits while the server is down, and a
 // refused recipient is not tried again.
 #include "mail/outbox/outboxsender.h"
-#include "mail/outbox/senderlock.h"
 #include "mail/sendmail.h"
 #include "outboxserver.h"
 
@@ -107,17 +106,4 @@ TEST(OutboxDelivery, ARefusedRecipientIsNotTriedAgainAndALaterOneIs) {
     EXPECT_EQ(f.Recipient(id, 1).Attempts, 4 + 71 + 1);
     EXPECT_EQ(f.Recipient(id, 0).Attempts, 1);
     EXPECT_EQ(f.server.Stored(), 1);
-}
-
-TEST(OutboxDelivery, NothingIsSentWhileAnotherSenderRuns) {
-    Fixture f;
-    ASSERT_TRUE(f.server.Start());
-    f.Schedule({"one@example.org"}, kNoon);
-    {
-        SenderLock other(f.outbox.Folder());
-        ASSERT_TRUE(other.Held());
-        EXPECT_TRUE(f.sender.SendDue(kNoon).Locked);
-        EXPECT_EQ(f.server.Stored(), 0);
-    }
-    EXPECT_EQ(f.sender.SendDue(kNoon).Delivered, 1);
 }
