@@ -5,6 +5,7 @@
 #include "mainwindow/layout.h"
 #include "media/filmdecoder.h"
 #include "output/cardexport.h"
+#include "output/testcard.h"
 #include "output/turntable.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
@@ -20,24 +21,8 @@
 
 namespace {
 
-struct Card {
-    testsupport::ScratchHome home;
-    QImage window;
-    std::unique_ptr<TTree> tree;
-};
-
-Card MakeCard(const QString& name) {
-    Card card{testsupport::makeScratchHome(name), {}, {}};
-    Paths.HDPath = card.home.home;
-    DirectXVersion = GetDXVersion();
-    card.window = LoadPicture(DataFile("Resource/Bk.bmp")).convertToFormat(QImage::Format_RGB32);
-    card.tree =
-        std::make_unique<TTree>("desc", layout::TreeControl.size(), card.window.copy(layout::TreeControl));
-    card.tree->KeepFileUnchanged();
-    card.tree->AnimateToys(0);
-    card.tree->Render();
-    return card;
-}
+using testcard::Card;
+using testcard::MakeCard;
 
 struct Decoded {
     std::vector<QImage> frames;

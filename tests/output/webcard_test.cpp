@@ -4,11 +4,8 @@
 #include "mainwindow/greetingpicture.h"
 #include "mainwindow/layout.h"
 #include "output/cardexport.h"
-#include "platform/paths.h"
-#include "platform/picture.h"
-#include "scene/openglprobe.h"
+#include "output/testcard.h"
 #include "scene/tree.h"
-#include "support/scratch_home.h"
 #include "support/test_paths.h"
 
 #include <QDir>
@@ -23,30 +20,21 @@
 
 namespace {
 
-struct Card {
-    testsupport::ScratchHome home;
-    QImage window;
-    std::unique_ptr<TTree> tree;
-};
+using testcard::Card;
 
-// everyKind: one more toy of each description hung beside the default decoration.
+// The default decoration; with everyKind one more toy of each description
+// hung beside it.
 Card MakeCard(const QString& name, bool everyKind = false) {
-    Card card{testsupport::makeScratchHome(name), {}, {}};
-    Paths.HDPath = card.home.home;
-    DirectXVersion = GetDXVersion();
-    card.window = LoadPicture(DataFile("Resource/Bk.bmp")).convertToFormat(QImage::Format_RGB32);
-    card.tree =
-        std::make_unique<TTree>("desc", layout::TreeControl.size(), card.window.copy(layout::TreeControl));
-    card.tree->KeepFileUnchanged();
+    Card card = testcard::MakeCard(name);
     if (everyKind) {
         for (std::size_t i = 0; i < card.tree->descToys().size(); ++i) {
             const float angle = static_cast<float>(i) * 0.9f;
             card.tree->AddToy(*card.tree->descToys()[i], {std::sin(angle), 0, std::cos(angle)}, {0, 1, 0},
                               {20 * std::sin(angle), 10.0f + 4 * i, 20 * std::cos(angle)});
         }
+        card.tree->AnimateToys(0);
+        card.tree->Render();
     }
-    card.tree->AnimateToys(0);
-    card.tree->Render();
     return card;
 }
 
