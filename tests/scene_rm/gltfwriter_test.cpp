@@ -193,6 +193,29 @@ TEST(GltfWriter, KeyMeshesBecomeMorphTargetsWithLoopedWeights) {
               (std::vector<float>{0, 0, 1, 0, 0, 1, 1, 0, 0, 1}));
 }
 
+TEST(GltfWriter, FrameMotionsBecomeNodeAnimations) {
+    auto root = rm::Frame::create();
+    root->SetPosition(nullptr, {0, 1, 0});
+    auto swing = rm::Frame::create(root);
+    auto path = rm::FrameInterpolator::create();
+    for (int k = 0; k < 2; ++k) {
+        path->SetIndex(500.0 * k);
+        path->SetPosition(nullptr, {0, 1, 10.0f + 10.0f * k});
+    }
+    const tinygltf::Model model = readBack({.root = root, .motions = {{swing, path, 2}}, .loopSeconds = 4});
+    ASSERT_EQ(model.animations.size(), 1u);
+    const tinygltf::Animation& loop = model.animations[0];
+    ASSERT_EQ(loop.channels.size(), 2u);
+    EXPECT_EQ(loop.channels[0].target_node, 1);
+    EXPECT_EQ(loop.channels[0].target_path, "translation");
+    EXPECT_EQ(loop.channels[1].target_path, "rotation");
+    EXPECT_EQ(values<float>(model, loop.samplers[0].input), (std::vector<float>{0, 2, 4}));
+    // Relative to the parent, z mirrored.
+    EXPECT_EQ(values<float>(model, loop.samplers[0].output),
+              (std::vector<float>{0, 0, -10, 0, 0, -20, 0, 0, -20}));
+    EXPECT_EQ(values<float>(model, loop.samplers[1].output).size(), 12u);
+}
+
 TEST(GltfWriter, FieldOfViewFollowsTheLargerSide) {
     struct Case {
         int width, height;

@@ -100,7 +100,9 @@ public:
         tinygltf::Scene gltfScene;
         if (scene_.root) {
             gltfScene.nodes.push_back(addNode(*scene_.root, scene_.root->worldMatrix()));
-            model_.nodes[gltfScene.nodes.back()].name = scene_.rootName;
+            if (!scene_.rootName.empty()) {
+                model_.nodes[gltfScene.nodes.back()].name = scene_.rootName;
+            }
         }
         if (scene_.camera && scene_.viewport) {
             gltfScene.nodes.push_back(addCamera());
@@ -206,7 +208,11 @@ private:
         tinygltf::Node node;
         setPlacement(node, placement);
         const int index = static_cast<int>(model_.nodes.size());
+        // Named, so that no node is an empty object (which the writer would
+        // leave out) and a viewer's outline tells them apart.
+        node.name = "Frame" + std::to_string(index);
         model_.nodes.push_back(node);
+        nodeOfFrame_[&frame] = index;
         // A frame with several visuals shows each on a child node of its own.
         std::vector<int> children;
         for (std::size_t v = 0; v < frame.visuals().size(); ++v) {
@@ -453,6 +459,58 @@ private:
         return textures_[path] = static_cast<int>(model_.textures.size() - 1);
     }
 
+    // The loop's times of a key track: `cycles` rounds of the keys at indices,
+    // each round's last key the next round's first moment; calls key(k, time)
+    // for each.
+    template <typename Key> void timeline(const std::vector<double>& indices, int cycles, Key key) const {
+        const double loop = scene_.loopSeconds > 0 ? scene_.loopSeconds : 1.0;
+        const double first = indices.front(), span = indices.back() - indices.front();
+        const double cycle = loop / std::max(1, cycles);
+        for (int c = 0; c < std::max(1, cycles); ++c) {
+            for (std::size_t k = c == 0 ? 0 : 1; k < indices.size(); ++k) {
+                key(k, static_cast<float>(cycle * c + (indices[k] - first) / span * cycle));
+            }
+        }
+    }
+
+    void addSampler(tinygltf::Animation& animation, const std::vector<float>& times,
+                    const std::vector<float>& values, int type, int node, const char* path) {
+        tinygltf::AnimationSampler sampler;
+        sampler.input = addFloats(times, TINYGLTF_TYPE_SCALAR, true);
+        sampler.output = addFloats(values, type, false);
+        sampler.interpolation = "LINEAR";
+        animation.samplers.push_back(sampler);
+        tinygltf::AnimationChannel channel;
+        channel.sampler = static_cast<int>(animation.samplers.size() - 1);
+        channel.target_node = node;
+        channel.target_path = path;
+        animation.channels.push_back(channel);
+    }
+
+    // A frame's motion: each key's placement relative to the frame's parent.
+    void addMotion(tinygltf::Animation& animation, const GltfMotion& motion) {
+        const auto node = nodeOfFrame_.find(motion.frame.get());
+        const std::vector<double> indices = motion.interpolator->KeyIndices();
+        if (node == nodeOfFrame_.end() || indices.size() < 2 || !(indices.back() > indices.front())) {
+            return;
+        }
+        const Frame* parent = motion.frame->GetParent();
+        const glm::mat4 toParent = parent ? glm::inverse(parent->worldMatrix()) : glm::mat4(1.0f);
+        auto scratch = Frame::create();
+        std::vector<float> times, translations, rotations;
+        timeline(indices, motion.cycles, [&](std::size_t k, float time) {
+            motion.interpolator->Interpolate(indices[k], scratch.get(),
+                                             interpolation::Open | interpolation::Linear);
+            const glm::mat4 m = MirrorZ(toParent * scratch->worldMatrix());
+            const glm::quat q = glm::normalize(glm::quat_cast(glm::mat3(m)));
+            times.push_back(time);
+            translations.insert(translations.end(), {m[3].x, m[3].y, m[3].z});
+            rotations.insert(rotations.end(), {q.x, q.y, q.z, q.w});
+        });
+        addSampler(animation, times, translations, TINYGLTF_TYPE_VEC3, node->second, "translation");
+        addSampler(animation, times, rotations, TINYGLTF_TYPE_VEC4, node->second, "rotation");
+    }
+
     // One animation holding every morph: key k of a cycle is one-hot on
     // target k − 1 (key 0 is the base shape, all weights zero), so linear
     // interpolation of the weights blends two neighbouring keys as the
@@ -460,38 +518,31 @@ private:
     void addAnimation() {
         tinygltf::Animation animation;
         animation.name = "Loop";
-        const double loop = scene_.loopSeconds > 0 ? scene_.loopSeconds : 1.0;
         for (const GltfMorph& morph : scene_.morphs) {
             const auto keys = morphTimes_.find(morph.mesh.get());
             const auto nodes = nodesOfMesh_.find(morph.mesh.get());
             if (keys == morphTimes_.end() || nodes == nodesOfMesh_.end() || !error_.empty()) {
                 continue;
             }
-            const std::vector<double> indices = morph.interpolator->KeyIndices();
             const std::size_t targets = keys->second - 1;
-            const int cycles = std::max(1, morph.cycles);
-            const double first = indices.front(), span = indices.back() - indices.front();
-            const double cycle = loop / cycles;
             std::vector<float> times, weights;
-            for (int c = 0; c < cycles; ++c) {
-                for (std::size_t k = c == 0 ? 0 : 1; k < indices.size(); ++k) {
-                    times.push_back(static_cast<float>(cycle * c + (indices[k] - first) / span * cycle));
-                    for (std::size_t t = 0; t < targets; ++t) {
-                        weights.push_back(t + 1 == k ? 1.0f : 0.0f);
-                    }
+            timeline(morph.interpolator->KeyIndices(), morph.cycles, [&](std::size_t k, float time) {
+                times.push_back(time);
+                for (std::size_t t = 0; t < targets; ++t) {
+                    weights.push_back(t + 1 == k ? 1.0f : 0.0f);
                 }
-            }
-            tinygltf::AnimationSampler sampler;
-            sampler.input = addFloats(times, TINYGLTF_TYPE_SCALAR, true);
-            sampler.output = addFloats(weights, TINYGLTF_TYPE_SCALAR, false);
-            sampler.interpolation = "LINEAR";
-            animation.samplers.push_back(sampler);
-            for (int node : nodes->second) {
-                tinygltf::AnimationChannel channel;
-                channel.sampler = static_cast<int>(animation.samplers.size() - 1);
-                channel.target_node = node;
-                channel.target_path = "weights";
+            });
+            addSampler(animation, times, weights, TINYGLTF_TYPE_SCALAR, nodes->second.front(), "weights");
+            // The other toys of this mesh play the same sampler.
+            for (std::size_t n = 1; n < nodes->second.size(); ++n) {
+                tinygltf::AnimationChannel channel = animation.channels.back();
+                channel.target_node = nodes->second[n];
                 animation.channels.push_back(channel);
+            }
+        }
+        for (const GltfMotion& motion : scene_.motions) {
+            if (motion.frame && motion.interpolator && error_.empty()) {
+                addMotion(animation, motion);
             }
         }
         if (!animation.channels.empty() && error_.empty()) {
@@ -507,6 +558,7 @@ private:
     std::map<const Visual*, int> meshes_;
     std::map<const Visual*, std::size_t> morphTimes_; // key count of each morphing mesh
     std::map<const Visual*, std::vector<int>> nodesOfMesh_;
+    std::map<const Frame*, int> nodeOfFrame_;
     std::map<std::string, int> materials_;
     std::map<std::string, int> textures_;
 };

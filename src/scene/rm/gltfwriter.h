@@ -1,8 +1,8 @@
 #pragma once
 // Writing a part of the scene as one binary glTF 2.0 file (.glb): a frame with
 // everything below it (meshes, materials, embedded textures), the camera that
-// looks at it, and the meshes' own animations as morph targets whose weights
-// play in one loop.
+// looks at it, the meshes' own animations as morph targets whose weights
+// play in one loop, and frames' own motions as node animations in the same loop.
 //
 //   rm::GltfScene scene{.root = treeFrame, .camera = cameraFrame, .viewport = &viewport,
 //                       .loopSeconds = 4};
@@ -35,6 +35,14 @@ struct GltfMorph {
     int cycles = 1;
 };
 
+// A frame's own motion: the placements recorded by interpolator (in world
+// coordinates), played `cycles` times in the loop as a node animation.
+struct GltfMotion {
+    std::shared_ptr<Frame> frame;
+    std::shared_ptr<FrameInterpolator> interpolator;
+    int cycles = 1;
+};
+
 struct GltfScene {
     // Written with its place relative to its parent (the scene) and every
     // frame and visual below it.
@@ -45,6 +53,7 @@ struct GltfScene {
     std::shared_ptr<Frame> camera;
     const Viewport* viewport = nullptr;
     std::vector<GltfMorph> morphs;
+    std::vector<GltfMotion> motions;
     double loopSeconds = 4;
     // The largest file written; a larger scene is refused.
     std::size_t maxBytes = MaxGlbSize;

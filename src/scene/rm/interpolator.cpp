@@ -187,6 +187,14 @@ void FrameInterpolator::Interpolate(double index, Frame* target, unsigned option
         apply(index, *frame, options);
 }
 
+std::vector<double> FrameInterpolator::KeyIndices() const {
+    std::vector<double> all = positions_.indices;
+    all.insert(all.end(), orientations_.indices.begin(), orientations_.indices.end());
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    return all;
+}
+
 void FrameInterpolator::apply(double index, Frame& frame, unsigned options) const {
     KeyBlend blend;
     if (locateKeys(positions_.indices, index, options, blend)) {

@@ -100,6 +100,8 @@ public:
     void AttachObject(const std::shared_ptr<Frame>& frame);
     void DetachObject(const Frame* frame);
     void Interpolate(double index, Frame* target, unsigned options);
+    // The indices of every position and orientation key, sorted, without repeats.
+    std::vector<double> KeyIndices() const;
 
 private:
     void apply(double index, Frame& frame, unsigned options) const;
