@@ -16,6 +16,7 @@
 #include "output/formout.h"
 #include "platform/paths.h"
 #include "platform/timethread.h"
+#include "platform/translations.h"
 #include "scene/d3ddriverlist.h"
 #include "scene/openglprobe.h"
 #include "scene/tree.h"
@@ -118,6 +119,15 @@ int runWindows(TSingleInstance& instance) {
     return 0;
 }
 
+// The desktop's language for the texts; a decoration copied for the user
+// just now starts with the greeting in that language.
+void startInLanguage(bool seeded) {
+    InstallTranslations();
+    if (seeded) {
+        LocalizeDefaultGreeting(UserDataFile("desc"));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -129,20 +139,27 @@ int main(int argc, char** argv) {
 
     QString error;
     const auto command = ParseCommand(arguments, &error);
-    if (!command) {
-        std::fprintf(stderr, "pinewick: %s\n", qPrintable(error));
+    if (!command || command->kind == Command::Help) {
+        // The usage in the desktop's language.
+        QCoreApplication app(argc, argv);
+        InstallTranslations();
+        if (!command) {
+            // The option is told in the language the usage is printed in.
+            ParseCommand(arguments, &error);
+            std::fprintf(stderr, "pinewick: %s\n", qPrintable(error));
+        }
         PrintUsage();
-        return 2;
+        return command ? 0 : 2;
     }
     // A user without a decoration of their own starts from the one that comes
     // with the program.
-    if (command->kind != Command::Help && command->kind != Command::Version && !SeedUserData()) {
+    bool seeded = false;
+    if (command->kind != Command::Help && command->kind != Command::Version && !SeedUserData(&seeded)) {
         std::fprintf(stderr, "pinewick: %s: could not be created\n", qPrintable(UserDataFile("desc")));
     }
     switch (command->kind) {
     case Command::Help:
-        PrintUsage();
-        return 0;
+        break;
     case Command::Version:
         PrintVersion();
         return 0;
@@ -162,6 +179,7 @@ int main(int argc, char** argv) {
         }
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName("Pinewick");
+        startInLanguage(seeded);
         std::setlocale(LC_NUMERIC, "C");
         return command->kind == Command::Send ? RunSend(*command) : RunSnapshot(command->file);
     }
@@ -170,6 +188,7 @@ int main(int argc, char** argv) {
     }
 
     TApplication app(argc, argv);
+    startInLanguage(seeded);
     const QString title = "Pinewick";
     // Numbers in data files use "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");

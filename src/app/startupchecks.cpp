@@ -1,15 +1,17 @@
 #include "app/startupchecks.h"
 
+#include <QCoreApplication>
+
 std::optional<QString> ScreenDepthRefusal(int bitsPerPixel) {
     // 32 bits per pixel is 24-bit true colour plus an alpha or padding byte:
     // what Wayland compositors and many X servers report for true colour.
     if (bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32) {
         return std::nullopt;
     }
-    return QString("Sorry, but this program needs next screen modes:\n"
-                   "  * HiColor   (16-bit)\n"
-                   "  * TrueColor (24-bit)\n\n"
-                   "You have a %1-bit mode\n\nProgram stopped")
+    return QCoreApplication::translate("StartupChecks", "Sorry, but this program needs next screen modes:\n"
+                                                        "  * HiColor   (16-bit)\n"
+                                                        "  * TrueColor (24-bit)\n\n"
+                                                        "You have a %1-bit mode\n\nProgram stopped")
         .arg(bitsPerPixel);
 }
 
@@ -20,10 +22,15 @@ std::optional<QString> OpenGLRefusal(const OpenGLFound& found) {
         return std::nullopt;
     }
     const QString have = found.code >= 0x200 && found.major > 0
-                             ? QString("You have a OpenGL %1.%2").arg(found.major).arg(found.minor)
-                             : QString("You haven't OpenGL");
-    return "Sorry, but this program needs OpenGL 3.3 or more\n\n" + have +
-           "\n\nOpenGL 3.3 is located on \"https://www.mesa3d.org\"\n\nProgram stopped";
+                             ? QCoreApplication::translate("StartupChecks", "You have a OpenGL %1.%2")
+                                   .arg(found.major)
+                                   .arg(found.minor)
+                             : QCoreApplication::translate("StartupChecks", "You haven't OpenGL");
+    return QCoreApplication::translate("StartupChecks",
+                                       "Sorry, but this program needs OpenGL 3.3 or more\n\n%1\n\n"
+                                       "OpenGL 3.3 is located on \"https://www.mesa3d.org\"\n\n"
+                                       "Program stopped")
+        .arg(have);
 }
 
 QString VersionCodeText(std::uint32_t versionCode) {

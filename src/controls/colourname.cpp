@@ -1,6 +1,7 @@
 #include "controls/colourname.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <array>
 #include <cmath>
 
@@ -12,18 +13,22 @@ struct HueName {
 };
 
 // Hue bands as people name them; red wraps around. Pink reaches to 350: a
-// rose candle (hue 342) is pink to anyone, a red ball (hue 358) red.
-constexpr HueName hueNames[] = {{12, "Red"},    {38, "Orange"},     {54, "Gold"},  {68, "Yellow"},
-                                {165, "Green"}, {195, "Turquoise"}, {255, "Blue"}, {285, "Purple"},
-                                {350, "Pink"},  {361, "Red"}};
+// rose candle (hue 342) is pink to anyone, a red ball (hue 358) red. The
+// names are a toy's colour as a screen reader says it ("Red big ball").
+constexpr HueName hueNames[] = {
+    {12, QT_TRANSLATE_NOOP("ColourName", "Red")},    {38, QT_TRANSLATE_NOOP("ColourName", "Orange")},
+    {54, QT_TRANSLATE_NOOP("ColourName", "Gold")},   {68, QT_TRANSLATE_NOOP("ColourName", "Yellow")},
+    {165, QT_TRANSLATE_NOOP("ColourName", "Green")}, {195, QT_TRANSLATE_NOOP("ColourName", "Turquoise")},
+    {255, QT_TRANSLATE_NOOP("ColourName", "Blue")},  {285, QT_TRANSLATE_NOOP("ColourName", "Purple")},
+    {350, QT_TRANSLATE_NOOP("ColourName", "Pink")},  {361, QT_TRANSLATE_NOOP("ColourName", "Red")}};
 
 QString nameOfHue(int hue) {
     for (const HueName& band : hueNames) {
         if (hue < band.upTo) {
-            return band.name;
+            return QCoreApplication::translate("ColourName", band.name);
         }
     }
-    return "Red";
+    return QCoreApplication::translate("ColourName", "Red");
 }
 
 } // namespace
@@ -59,7 +64,9 @@ QString ColourName(const QImage& picture, const QRect& area, QRgb transparent) {
     }
     if (colouredWeight < greyCount * 0.35) {
         const double lightness = greyLightness / greyCount;
-        return lightness > 0.85 ? "White" : lightness > 0.4 ? "Silver" : "Dark";
+        return lightness > 0.85  ? QCoreApplication::translate("ColourName", "White")
+               : lightness > 0.4 ? QCoreApplication::translate("ColourName", "Silver")
+                                 : QCoreApplication::translate("ColourName", "Dark");
     }
     // The strongest 30-degree window of hues, named by the mean hue of its
     // votes (not by its middle: one pure colour fills the first window that

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -61,6 +62,34 @@ bool FontWritesLatin(const QString& family) {
     const QRawFont raw = QRawFont::fromFont(QFont(family));
     for (const QChar letter : QStringLiteral("AZaz")) {
         if (!raw.supportsCharacter(letter)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString TextLetters(const QString& text) {
+    QList<char32_t> letters;
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isLetter(c) && !letters.contains(c)) {
+            letters.append(c);
+        }
+    }
+    std::sort(letters.begin(), letters.end());
+    return QString::fromUcs4(letters.constData(), letters.size());
+}
+
+bool FontWritesLetters(const QString& family, const QString& letters) {
+    if (letters.isEmpty()) {
+        return FontWritesLatin(family);
+    }
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+    if (systems.isEmpty() || (systems.contains(QFontDatabase::Symbol) && systems.size() <= 2)) {
+        return false;
+    }
+    const QRawFont raw = QRawFont::fromFont(QFont(family));
+    for (const char32_t c : letters.toUcs4()) {
+        if (!raw.supportsCharacter(c)) {
             return false;
         }
     }

@@ -10,6 +10,12 @@
 
 // True when the family can write Latin text.
 bool FontWritesLatin(const QString& family);
+// The distinct letters of a text, in order of code point: what a font must
+// write to write the text ("Hello!" gives "Helo"; "" for no letters).
+QString TextLetters(const QString& text);
+// True when the family, not a symbol font, writes every one of `letters`
+// (from TextLetters); with no letters, when it writes Latin text.
+bool FontWritesLetters(const QString& family, const QString& letters);
 // The faces of a family that the style list shows, from the database's
 // style names (only outline faces are given).
 QStringList ListedFontStyles(const QStringList& databaseStyles);

@@ -9,11 +9,12 @@ TFontsListBox::TFontsListBox(QWidget* parent) : TSortedListBox(parent) {}
 
 TFontsListBox::~TFontsListBox() = default;
 
-QStringList TFontsListBox::OutlineFamilies() {
+QStringList TFontsListBox::OutlineFamilies(const QString& text) {
+    const QString letters = TextLetters(text);
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
         if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family) ||
-            !FontWritesLatin(family)) {
+            !FontWritesLetters(family, letters)) {
             continue;
         }
         // Generic names ("Sans Serif", "Monospace") stand for another family:
@@ -24,7 +25,35 @@ QStringList TFontsListBox::OutlineFamilies() {
         }
         families.append(family);
     }
+    // A script no installed family writes whole: the Latin families, and the
+    // greeting is drawn with the toolkit's fallback for the letters they lack.
+    if (families.isEmpty() && !letters.isEmpty()) {
+        return OutlineFamilies();
+    }
     return families;
+}
+
+void TFontsListBox::SetText(const QString& text) {
+    const QString letters = TextLetters(text);
+    if (letters == letters_) {
+        return;
+    }
+    letters_ = letters;
+    if (styles_ == nullptr) {
+        return; // listed by Init
+    }
+    QString family;
+    QString style;
+    GetCurrentFont(family, style);
+    QStringList families = OutlineFamilies(text);
+    if (!family.isEmpty() && !families.contains(family)) {
+        families.append(family);
+    }
+    SetItems(families);
+    if (!family.isEmpty()) {
+        SelectItem(family);
+        ChooseFamily(style);
+    }
 }
 
 QStringList TFontsListBox::FamilyStyles(const QString& family) {
@@ -44,7 +73,7 @@ void TFontsListBox::Init(TFontStylesListBox* styles) {
             DoStylesClick();
         };
     }
-    SetItems(OutlineFamilies());
+    SetItems(OutlineFamilies(letters_));
     SetFont(font_);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // TFontsListBox: the sorted list of the installed outline font families
-// (smoothly scalable ones; bitmap fonts and the generic aliases are left out).
+// (smoothly scalable ones; bitmap fonts and the generic aliases are left out)
+// that can write the text given to SetText (Cyrillic ones for a Russian
+// greeting); every Latin family when no family writes all of it.
 // Paired with a TFontStylesListBox by Init, it keeps a font object that always
 // shows the chosen family and style; size and colour set from outside survive
 // every change, and each change that found its style fires OnChanged.
@@ -42,8 +44,15 @@ public:
     // A style was chosen: rebuilds the font object from it.
     void DoStylesClick();
 
-    // The outline families installed, and the styles a family declares.
-    static QStringList OutlineFamilies();
+    // Lists the families that write `text`, keeping the chosen family and
+    // face (listed even when it can't write the text: the user chose it).
+    // Nothing changes while the text's letters stay the same.
+    void SetText(const QString& text);
+
+    // The outline families installed that write `text` (Latin ones when the
+    // text has no letters or no family writes them all), and the styles a
+    // family declares.
+    static QStringList OutlineFamilies(const QString& text = QString());
     static QStringList FamilyStyles(const QString& family);
 
     QString CurrentStyleName() const { return currentStyle_; }
@@ -61,4 +70,6 @@ private:
     TFont font_;
     TFontStylesListBox* styles_ = nullptr;
     QString currentStyle_;
+    // The letters the list is made for (TextLetters of the text).
+    QString letters_;
 };

@@ -27,28 +27,34 @@ struct Credit {
     QRect place;
 };
 const std::array<Credit, 7> credits{{
-    {"Qt", "Qt: windows, controls, fonts, pictures and printing", "https://www.qt.io", {44, 208, 72, 22}},
+    {"Qt",
+     QT_TRANSLATE_NOOP("TFormAbout", "Qt: windows, controls, fonts, pictures and printing"),
+     "https://www.qt.io",
+     {44, 208, 72, 22}},
     {"Mesa",
-     "Mesa: OpenGL through EGL, on any graphics card or none",
+     QT_TRANSLATE_NOOP("TFormAbout", "Mesa: OpenGL through EGL, on any graphics card or none"),
      "https://www.mesa3d.org",
      {124, 208, 72, 22}},
     {"OpenSSL",
-     "OpenSSL: keeps the mailed card private on its way",
+     QT_TRANSLATE_NOOP("TFormAbout", "OpenSSL: keeps the mailed card private on its way"),
      "https://www.openssl.org",
      {204, 208, 72, 22}},
     {"GLM",
-     "GLM: the vector and matrix arithmetic of the scene",
+     QT_TRANSLATE_NOOP("TFormAbout", "GLM: the vector and matrix arithmetic of the scene"),
      "https://github.com/g-truc/glm",
      {284, 208, 72, 22}},
     {"SDL_mixer",
-     "SDL_mixer: plays the carols and the sounds",
+     QT_TRANSLATE_NOOP("TFormAbout", "SDL_mixer: plays the carols and the sounds"),
      "https://github.com/libsdl-org/SDL_mixer",
      {48, 234, 96, 22}},
     {"FluidSynth",
-     "FluidSynth: turns the carols' notes into music",
+     QT_TRANSLATE_NOOP("TFormAbout", "FluidSynth: turns the carols' notes into music"),
      "https://www.fluidsynth.org",
      {152, 234, 96, 22}},
-    {"FFmpeg", "FFmpeg: plays the opening film", "https://ffmpeg.org", {256, 234, 96, 22}},
+    {"FFmpeg",
+     QT_TRANSLATE_NOOP("TFormAbout", "FFmpeg: plays the opening film"),
+     "https://ffmpeg.org",
+     {256, 234, 96, 22}},
 }};
 
 } // namespace
@@ -75,7 +81,7 @@ TFormAbout::TFormAbout(QWidget* parent) : TBorderlessDialog(formSize, parent) {
         panel->setObjectName(QString("Product") + credit.name);
         panel->setGeometry(credit.place);
         panel->setCursor(Qt::PointingHandCursor);
-        panel->setToolTip(credit.description);
+        panel->setToolTip(tr(credit.description));
         panel->SetCaption(credit.address);
         panel->flClipChildren = true;
         panel->bEnterLeaveInvalidate = true;
@@ -98,7 +104,7 @@ TFormAbout::TFormAbout(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     QExit = new TControl0(this);
     QExit->setObjectName("QExit");
     QExit->setGeometry(30, 278, 125, 25);
-    QExit->SetCaption("Do you want to exit ?");
+    QExit->SetCaption(tr("Do you want to exit ?"));
     QExit->flClipChildren = true;
     QExit->OnPaint = [this](TControl0* sender) {
         sender->DrawBk(Face(), true);
@@ -106,9 +112,9 @@ TFormAbout::TFormAbout(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     QExit->hide();
 
     // The push buttons stand 18 pixels apart, as in the driver dialog.
-    Yes = makeButton("Yes", "Yes", 164, 1);
-    No = makeButton("No", "No", 276, 0);
-    Ok = makeButton("Ok", "Ok", 154, 0);
+    Yes = makeButton("Yes", tr("Yes"), 164, 1);
+    No = makeButton("No", tr("No"), 276, 0);
+    Ok = makeButton("Ok", tr("Ok"), 154, 0);
 }
 
 TFormAbout::~TFormAbout() = default;

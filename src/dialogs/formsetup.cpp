@@ -40,11 +40,11 @@ TFormSetup::TFormSetup(QWidget* parent) : TBorderlessDialog(formSize, parent) {
         };
         return button;
     };
-    Ok = makeButton("Ok", "Ok", 36);
+    Ok = makeButton("Ok", tr("Ok"), 36);
     Ok->OnClick = [this](TControl0*) {
         OkClick();
     };
-    Cancel = makeButton("Cancel", "Cancel", 148);
+    Cancel = makeButton("Cancel", tr("Cancel"), 148);
     Cancel->OnClick = [this](TControl0*) {
         CancelClick();
     };
@@ -52,7 +52,8 @@ TFormSetup::TFormSetup(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     lDrivers = new TControl0(this);
     lDrivers->setObjectName("lDrivers");
     lDrivers->setGeometry(45, 20, 184, 28);
-    lDrivers->SetCaption("Drivers");
+    //: The title of the list of 3D drivers.
+    lDrivers->SetCaption(tr("Drivers"));
     lDrivers->flClipChildren = true;
     lDrivers->OnPaint = [this](TControl0* sender) {
         sender->DrawBk(Face(), true);

@@ -126,7 +126,7 @@ void TFormTitle::FormCreate() {
 bool TFormTitle::askShortcutWithBox() const {
     const QString title = QGuiApplication::applicationName();
     QMessageBox box(QMessageBox::NoIcon, title,
-                    "Do you want to create " + title + " shortcut\non your desktop ?",
+                    tr("Do you want to create %1 shortcut\non your desktop ?").arg(title),
                     QMessageBox::Yes | QMessageBox::No);
     box.setObjectName("ShortcutQuestion");
     FitMessageBox(box);

@@ -52,7 +52,7 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     WelcomeText = new GreetingEdit(this);
     WelcomeText->setObjectName("WelcomeText");
     WelcomeText->setGeometry(45, 16, 452, 26);
-    WelcomeText->setToolTip("Text of greeting");
+    WelcomeText->setToolTip(tr("Text of greeting"));
     WelcomeText->setFrame(false);
     QFont textFont = DialogFont();
     textFont.setPixelSize(15);
@@ -60,7 +60,11 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     paintAsField(WelcomeText);
     // Typing stops where the description file would cut the greeting.
     WelcomeText->setValidator(new TUtf8LimitValidator(MaxGreetingLength, WelcomeText));
-    connect(WelcomeText, &QLineEdit::textChanged, this, [this] { WelcomeChange(); });
+    connect(WelcomeText, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // The font list offers the fonts that write the greeting.
+        FontsListBox->SetText(text);
+        WelcomeChange();
+    });
 
     // A quiet note inside the field's right end, in the field's own font.
     TooLongHint = new QLabel(tr("too long for the ribbon"), WelcomeText);
@@ -82,7 +86,7 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     FontsListBox = new TFontsListBox(this);
     FontsListBox->setObjectName("FontsListBox");
     FontsListBox->setGeometry(45, 52, 199, 179);
-    FontsListBox->setToolTip("Font select");
+    FontsListBox->setToolTip(tr("Font select"));
     FontsListBox->setFrameShape(QFrame::NoFrame);
     paintAsField(FontsListBox);
     FontsListBox->OnChanged = [this](TFontsListBox*) {
@@ -92,14 +96,14 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     FontStylesListBox = new TFontStylesListBox(this);
     FontStylesListBox->setObjectName("FontStylesListBox");
     FontStylesListBox->setGeometry(45, 241, 199, 67);
-    FontStylesListBox->setToolTip("Font style select");
+    FontStylesListBox->setToolTip(tr("Font style select"));
     FontStylesListBox->setFrameShape(QFrame::NoFrame);
     paintAsField(FontStylesListBox);
 
     ColorSelect = new TColorSelect(this);
     ColorSelect->setObjectName("ColorSelect");
     ColorSelect->SetBounds(255, 52, 281, 256);
-    ColorSelect->setToolTip("Color select");
+    ColorSelect->setToolTip(tr("Color select"));
     ColorSelect->OnChanged = [this](TColorSelect*) {
         ColorSelectChanged();
     };
@@ -107,7 +111,7 @@ TFormWelcome::TFormWelcome(QWidget* parent) : TBorderlessDialog(formSize, parent
     Cancel = new TControl0(this);
     Cancel->setObjectName("Cancel");
     Cancel->setGeometry(508, 15, 28, 28);
-    Cancel->setToolTip("Close");
+    Cancel->setToolTip(tr("Close"));
     Cancel->setCursor(pinewick::pinewickCursor("CLICK"));
     Cancel->flClipChildren = true;
     Cancel->bDownUpInvalidate = true;

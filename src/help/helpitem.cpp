@@ -3,6 +3,7 @@
 #include "platform/picture.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -137,7 +138,10 @@ THelpItemLine ParseHelpItemLine(const std::string& value) {
     line.Centre = StrToPoint(field(5));
     line.BalloonColor = StrToColor(field(6));
     line.TextColor = StrToColor(field(7));
-    line.Text = QString::fromStdString(field(8));
+    // The script is written in English; a balloon speaks the running
+    // language when the program's translation has its text.
+    const std::string text = field(8);
+    line.Text = QCoreApplication::translate("HelpScript", text.c_str());
     return line;
 }
 

@@ -1,5 +1,7 @@
 #include "mail/mailaddress.h"
 
+#include "mail/mailtypes.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QUrl>
@@ -14,6 +16,12 @@ bool IsAsciiAText(unsigned char c) {
         return true;
     }
     return std::string_view("!#$%&'*+-/=?^_`{|}~").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// A character an address may not hold, as an error names it.
+std::string shownCharacter(unsigned char c, char ch) {
+    return c < 32 || c == 127 ? TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "a control character"))
+                              : std::string("\"") + ch + "\"";
 }
 
 bool IsLetDig(unsigned char c) {
@@ -34,7 +42,7 @@ std::string UnicodeProblem(std::string_view text) {
     const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (decoded.toUtf8() != QByteArray(text.data(), static_cast<qsizetype>(text.size())) ||
         decoded.contains(QChar::ReplacementCharacter)) {
-        return "it is not valid UTF-8";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "it is not valid UTF-8"));
     }
     for (const QChar ch : decoded) {
         switch (ch.category()) {
@@ -45,7 +53,8 @@ std::string UnicodeProblem(std::string_view text) {
         case QChar::Separator_Space:
         case QChar::Separator_Line:
         case QChar::Separator_Paragraph:
-            return "it holds an invisible or control character";
+            return TranslatedMailText(
+                QT_TRANSLATE_NOOP("MailError", "it holds an invisible or control character"));
         default:
             break;
         }
@@ -55,15 +64,16 @@ std::string UnicodeProblem(std::string_view text) {
 
 std::string LocalPartProblem(std::string_view local) {
     if (local.empty()) {
-        return "its local part (before the @) is empty";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "its local part (before the @) is empty"));
     }
     if (local.size() > kMaxLocalPart) {
-        return "its local part is longer than " + std::to_string(kMaxLocalPart) + " bytes";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "its local part is longer than %1 bytes"),
+                                  std::to_string(kMaxLocalPart));
     }
     if (local.front() == '"') {
         // A quoted string: printable characters, backslash pairs, no bare quote.
         if (local.size() < 2 || local.back() != '"') {
-            return "its quoted local part is not closed";
+            return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "its quoted local part is not closed"));
         }
         for (std::size_t i = 1; i + 1 < local.size(); ++i) {
             const auto c = static_cast<unsigned char>(local[i]);
@@ -71,12 +81,14 @@ std::string LocalPartProblem(std::string_view local) {
                 ++i;
                 if (i + 1 >= local.size() || static_cast<unsigned char>(local[i]) < 32 ||
                     static_cast<unsigned char>(local[i]) > 126) {
-                    return "its quoted local part has a bad backslash";
+                    return TranslatedMailText(
+                        QT_TRANSLATE_NOOP("MailError", "its quoted local part has a bad backslash"));
                 }
             } else if (c == '"') {
-                return "its quoted local part has a bare quote";
+                return TranslatedMailText(
+                    QT_TRANSLATE_NOOP("MailError", "its quoted local part has a bare quote"));
             } else if (c < 32 || c == 127) {
-                return "it holds a control character";
+                return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "it holds a control character"));
             }
         }
         return {};
@@ -87,39 +99,43 @@ std::string LocalPartProblem(std::string_view local) {
         const auto c = static_cast<unsigned char>(ch);
         if (c == '.') {
             if (atomStart) {
-                return "its local part has an empty part between dots";
+                return TranslatedMailText(
+                    QT_TRANSLATE_NOOP("MailError", "its local part has an empty part between dots"));
             }
             atomStart = true;
             continue;
         }
         if (c < 0x80 && !IsAsciiAText(c)) {
-            return std::string("its local part holds a character that needs quoting (") +
-                   (c < 32 || c == 127 ? "a control character" : std::string("\"") + ch + "\"") + ")";
+            return TranslatedMailText(
+                QT_TRANSLATE_NOOP("MailError", "its local part holds a character that needs quoting (%1)"),
+                shownCharacter(c, ch));
         }
         atomStart = false;
     }
     if (atomStart) {
-        return "its local part ends with a dot";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "its local part ends with a dot"));
     }
     return {};
 }
 
 std::string DomainProblem(std::string_view domain) {
     if (domain.empty()) {
-        return "its domain (after the @) is empty";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "its domain (after the @) is empty"));
     }
     if (domain.size() > kMaxDomain) {
-        return "its domain is longer than " + std::to_string(kMaxDomain) + " bytes";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "its domain is longer than %1 bytes"),
+                                  std::to_string(kMaxDomain));
     }
     if (domain.front() == '[') {
         // An address literal: an IPv4 address, or a tagged one such as "IPv6:...".
         if (domain.back() != ']' || domain.size() < 3) {
-            return "its address literal is not closed";
+            return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "its address literal is not closed"));
         }
         for (const char ch : domain.substr(1, domain.size() - 2)) {
             const auto c = static_cast<unsigned char>(ch);
             if (c < 33 || c > 126 || c == '[' || c == ']' || c == '\\') {
-                return "its address literal holds a character it may not";
+                return TranslatedMailText(
+                    QT_TRANSLATE_NOOP("MailError", "its address literal holds a character it may not"));
             }
         }
         return {};
@@ -129,19 +145,23 @@ std::string DomainProblem(std::string_view domain) {
         const std::size_t dot = std::min(domain.find('.', start), domain.size());
         const std::string_view label = domain.substr(start, dot - start);
         if (label.empty()) {
-            return "its domain has an empty part between dots";
+            return TranslatedMailText(
+                QT_TRANSLATE_NOOP("MailError", "its domain has an empty part between dots"));
         }
         if (label.size() > 63) {
-            return "a part of its domain is longer than 63 bytes";
+            return TranslatedMailText(
+                QT_TRANSLATE_NOOP("MailError", "a part of its domain is longer than 63 bytes"));
         }
         if (label.front() == '-' || label.back() == '-') {
-            return "a part of its domain starts or ends with a hyphen";
+            return TranslatedMailText(
+                QT_TRANSLATE_NOOP("MailError", "a part of its domain starts or ends with a hyphen"));
         }
         for (const char ch : label) {
             const auto c = static_cast<unsigned char>(ch);
             if (!IsLetDig(c) && c != '-') {
-                return std::string("its domain holds a character a host name may not (") +
-                       (c < 32 || c == 127 ? "a control character" : std::string("\"") + ch + "\"") + ")";
+                return TranslatedMailText(
+                    QT_TRANSLATE_NOOP("MailError", "its domain holds a character a host name may not (%1)"),
+                    shownCharacter(c, ch));
             }
         }
         start = dot + 1;
@@ -153,15 +173,16 @@ std::string DomainProblem(std::string_view domain) {
 
 std::string AddressProblem(std::string_view address) {
     if (address.empty()) {
-        return "it is empty";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "it is empty"));
     }
     if (address.size() + 2 > kMaxPath) {
-        return "it is longer than " + std::to_string(kMaxPath - 2) + " bytes";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "it is longer than %1 bytes"),
+                                  std::to_string(kMaxPath - 2));
     }
     // The domain starts after the last "@": a quoted local part may hold one.
     const std::size_t at = address.rfind('@');
     if (at == std::string_view::npos) {
-        return "it has no @";
+        return TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "it has no @"));
     }
     if (std::string problem = LocalPartProblem(address.substr(0, at)); !problem.empty()) {
         return problem;
@@ -181,12 +202,16 @@ std::string AddressProblem(std::string_view address) {
         const QByteArray ace =
             QUrl::toAce(QString::fromUtf8(domain.data(), static_cast<qsizetype>(domain.size())));
         if (ace.isEmpty()) {
-            return "its domain cannot be written in ASCII (IDNA): a part holds a character a domain may "
-                   "not, or grows beyond 63 bytes";
+            return TranslatedMailText(
+                QT_TRANSLATE_NOOP("MailError", "its domain cannot be written in ASCII (IDNA): a part "
+                                               "holds a character a domain may not, or grows beyond "
+                                               "63 bytes"));
         }
         if (at + 1 + static_cast<std::size_t>(ace.size()) + 2 > kMaxPath) {
-            return "it is longer than " + std::to_string(kMaxPath - 2) +
-                   " bytes once its domain is written in ASCII";
+            return TranslatedMailText(
+                QT_TRANSLATE_NOOP("MailError",
+                                  "it is longer than %1 bytes once its domain is written in ASCII"),
+                std::to_string(kMaxPath - 2));
         }
     }
     return {};

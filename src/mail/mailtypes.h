@@ -86,6 +86,10 @@ struct MailErrorText {
     const char* text;
 };
 MailErrorText MailErrorFromWinsock(int winsockError);
+// An error text of the component (marked with QT_TRANSLATE_NOOP("MailError",
+// ...)) in the running language; the second form fills its %1 with detail.
+std::string TranslatedMailText(const char* text);
+std::string TranslatedMailText(const char* text, const std::string& detail);
 // The text of an error of encrypted or logged-in sending, with what the server or
 // the TLS layer said about it (may be empty).
 std::string SecureMailErrorText(SendMailError error, const std::string& detail);

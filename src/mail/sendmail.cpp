@@ -120,7 +120,9 @@ void SendMail::StartRequest() {
     if (TO_Address.empty() || !problem.empty()) {
         lastError_ = SendMailError::MailDestination;
         Error(SendMailError::MailDestination,
-              problem.empty() ? "Mail Destination Error" : "Mail Destination Error: " + problem);
+              problem.empty() ? TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "Mail Destination Error"))
+                              : TranslatedMailText(
+                                    QT_TRANSLATE_NOOP("MailError", "Mail Destination Error: %1"), problem));
         // A kept connection stays for the next mail: nothing was said on it.
         if (Connected() && step_ == kIdle) {
             KeepIdle();
@@ -148,7 +150,8 @@ void SendMail::OpenConnection() {
     SetWinsockStarted(true);
     if (!WinsockStarted()) {
         lastError_ = SendMailError::WinsockNotInitialized;
-        Error(SendMailError::WinsockNotInitialized, "Winsock not initiliazed");
+        Error(SendMailError::WinsockNotInitialized,
+              TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "Winsock not initiliazed")));
         Abort();
         return;
     }
@@ -290,10 +293,13 @@ void SendMail::DisconnectHandler() {
     Info(SendMailInfo::ServerClosed);
     if (step_ == kTlsHandshake && !mailSent_) {
         lastError_ = SendMailError::TlsHandshakeFailed;
-        Error(lastError_, SecureMailErrorText(lastError_, "the server closed the connection"));
+        Error(lastError_,
+              SecureMailErrorText(lastError_, TranslatedMailText(QT_TRANSLATE_NOOP(
+                                                  "MailError", "the server closed the connection"))));
     } else if (!mailSent_ && step_ != kIdle) {
         lastError_ = SendMailError::PrematurelyDisconnected;
-        Error(SendMailError::PrematurelyDisconnected, "Prematurely Disconnected");
+        Error(SendMailError::PrematurelyDisconnected,
+              TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "Prematurely Disconnected")));
     }
     EndRequest();
 }
@@ -304,7 +310,8 @@ void SendMail::TimeOutHandler() {
         return;
     }
     lastError_ = SendMailError::TimedOut;
-    Error(SendMailError::TimedOut, "Connection timed out");
+    Error(SendMailError::TimedOut,
+          TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "Connection timed out")));
     Abort();
 }
 
@@ -333,7 +340,7 @@ bool SendMail::CheckSocketError() {
     }
     const MailErrorText mapped = MailErrorFromWinsock(socketError);
     lastError_ = mapped.code;
-    Error(mapped.code, mapped.text);
+    Error(mapped.code, TranslatedMailText(mapped.text));
     Abort();
     return true;
 }
@@ -363,7 +370,8 @@ void SendMail::ProtocolError(const std::string& what) {
         return;
     }
     lastError_ = SendMailError::UnexpectedResponse;
-    Error(SendMailError::UnexpectedResponse, "Unexpected response: " + what);
+    Error(SendMailError::UnexpectedResponse,
+          TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "Unexpected response: %1"), what));
     Abort();
 }
 

@@ -222,7 +222,10 @@ void SendMail::NextRecipient() {
         // Nobody to deliver to: no message text goes out.
         lastError_ = SendMailError::MailDestination;
         Error(SendMailError::MailDestination,
-              "Mail Destination Error: the server accepted no recipient (" + lastRefusal_ + ")");
+              TranslatedMailText(
+                  QT_TRANSLATE_NOOP("MailError",
+                                    "Mail Destination Error: the server accepted no recipient (%1)"),
+                  lastRefusal_));
         if (KeepConnectionOpen && !cancelled_) {
             KeepIdle(); // the next mail's RSET ends this transaction
             return;

@@ -180,7 +180,8 @@ void SendMail::SecureRefusal(const std::string& line) {
         break;
     }
     lastError_ = SendMailError::UnexpectedResponse;
-    Error(SendMailError::UnexpectedResponse, "Unexpected response: " + line);
+    Error(SendMailError::UnexpectedResponse,
+          TranslatedMailText(QT_TRANSLATE_NOOP("MailError", "Unexpected response: %1"), line));
     Abort();
 }
 

@@ -17,18 +17,22 @@
 namespace {
 
 // What the toys of each case are, one of them.
-constexpr const char* toyKinds[7] = {"big ball",   "bell",   "icicle",  "star",
-                                     "small ball", "candle", "tree top"};
+//: One toy of a case, as a screen reader names it after its colour.
+constexpr const char* toyKinds[7] = {
+    QT_TRANSLATE_NOOP("TFormTree", "big ball"),   QT_TRANSLATE_NOOP("TFormTree", "bell"),
+    QT_TRANSLATE_NOOP("TFormTree", "icicle"),     QT_TRANSLATE_NOOP("TFormTree", "star"),
+    QT_TRANSLATE_NOOP("TFormTree", "small ball"), QT_TRANSLATE_NOOP("TFormTree", "candle"),
+    QT_TRANSLATE_NOOP("TFormTree", "tree top")};
 
 } // namespace
 
 void TFormTree::setupAccessibility() {
     setAccessibleName(QApplication::applicationName());
     SetAccessibleRole(TreeControl, QAccessible::Graphic);
-    TreeControl->setAccessibleDescription("Arrow keys move the target; Delete removes the nearest toy; "
-                                          "Page Up and Page Down turn the tree");
-    Welcome->setAccessibleName("Greeting");
-    Welcome->setAccessibleDescription("Enter starts and ends typing; Ctrl+Z undoes");
+    TreeControl->setAccessibleDescription(tr(
+        "Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree"));
+    Welcome->setAccessibleName(tr("Greeting"));
+    Welcome->setAccessibleDescription(tr("Enter starts and ends typing; Ctrl+Z undoes"));
     SetAccessibleText(
         Welcome, [this] { return tree_ ? QString::fromStdString(tree_->WelcomeText) : QString(); },
         [this] {
@@ -37,11 +41,11 @@ void TFormTree::setupAccessibility() {
         });
     for (TControlNR* box : Cases) {
         SetAccessibleRole(box, QAccessible::PageTab);
-        box->setAccessibleDescription("Case of toys: Enter shows its toys");
+        box->setAccessibleDescription(tr("Case of toys: Enter shows its toys"));
     }
     for (TControlNR* slot : Toys) {
-        slot->setAccessibleDescription(
-            "Enter picks it up; the arrow keys carry it over the tree; Enter hangs it, Escape puts it back");
+        slot->setAccessibleDescription(tr(
+            "Enter picks it up; the arrow keys carry it over the tree; Enter hangs it, Escape puts it back"));
     }
 }
 
@@ -54,7 +58,9 @@ void TFormTree::NameSlots() {
                                                        PicturePixels(slot->Picture(), slot->rect()).toRect(),
                                                        slot->Picture().pixel(0, 0))
                                           : QString();
-        QString name = colour.isEmpty() ? QString(toyKinds[n / 7]) : colour + " " + toyKinds[n / 7];
+        const QString kind = tr(toyKinds[n / 7]);
+        //: A toy's colour (%1, such as "Red") and kind (%2, such as "big ball").
+        QString name = colour.isEmpty() ? kind : tr("%1 %2").arg(colour, kind);
         name[0] = name[0].toUpper();
         const int count = ++seen[QString::number(n / 7) + name];
         slot->setAccessibleName(count > 1 ? name + " " + QString::number(count) : name);
@@ -63,6 +69,5 @@ void TFormTree::NameSlots() {
 
 void TFormTree::NameTree() {
     const std::size_t count = tree_ ? tree_->toys().size() : 0;
-    TreeControl->setAccessibleName(
-        QString("Fir tree with %1 ornament%2").arg(count).arg(count == 1 ? "" : "s"));
+    TreeControl->setAccessibleName(tr("Fir tree with %n ornament(s)", "", static_cast<int>(count)));
 }

@@ -7,6 +7,7 @@
 #include "scene/toy.h"
 #include "scene/tree.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <memory>
 
@@ -18,8 +19,10 @@ class ToyStep : public QUndoCommand {
 public:
     enum Kind { Hang, Remove };
     ToyStep(TTree& tree, TToy* toy, Kind kind, QUndoCommand* parent = nullptr)
-        : QUndoCommand(kind == Hang ? "Hang toy" : "Remove toy", parent), tree_(tree), toy_(toy),
-          kind_(kind) {}
+        : QUndoCommand(kind == Hang ? QCoreApplication::translate("TDecorationHistory", "Hang toy")
+                                    : QCoreApplication::translate("TDecorationHistory", "Remove toy"),
+                       parent),
+          tree_(tree), toy_(toy), kind_(kind) {}
 
     void undo() override { kind_ == Hang ? takeOff() : putBack(); }
     void redo() override { kind_ == Hang ? putBack() : takeOff(); }

@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/timethread.h"
+#include "platform/translations.h"
 #include "scene/descfile.h"
 #include "scene/tree.h"
 
@@ -38,26 +39,31 @@ struct CommandButton {
 
 // The four large buttons beside the tree and the two small ones in the corners.
 constexpr CommandButton commandButtons[] = {
-    {"bOut", {34, 196, 70, 60}, 0, "Send Pinewick"},
-    {"bWelcome", {34, 267, 70, 60}, 1, "Fill in the text of greeting"},
-    {"bMusic", {536, 196, 70, 60}, 2, "Music switch"},
-    {"bOptions", {536, 267, 70, 60}, 3, "Change 3D driver"},
-    {"b2Help", {6, 431, 41, 41}, 0, "Help"},
-    {"b2Quit", {599, 432, 41, 41}, 1, "Exit"},
+    {"bOut", {34, 196, 70, 60}, 0, QT_TRANSLATE_NOOP("TFormTree", "Send Pinewick")},
+    {"bWelcome", {34, 267, 70, 60}, 1, QT_TRANSLATE_NOOP("TFormTree", "Fill in the text of greeting")},
+    {"bMusic", {536, 196, 70, 60}, 2, QT_TRANSLATE_NOOP("TFormTree", "Music switch")},
+    {"bOptions", {536, 267, 70, 60}, 3, QT_TRANSLATE_NOOP("TFormTree", "Change 3D driver")},
+    {"b2Help", {6, 431, 41, 41}, 0, QT_TRANSLATE_NOOP("TFormTree", "Help")},
+    {"b2Quit", {599, 432, 41, 41}, 1, QT_TRANSLATE_NOOP("TFormTree", "Exit")},
 };
 
-constexpr const char* caseHints[7] = {"Big balls",   "Bells",   "Icicles", "Stars",
-                                      "Small balls", "Candles", "Tops"};
+//: The seven cases of toys along the bottom of the window.
+constexpr const char* caseHints[7] = {
+    QT_TRANSLATE_NOOP("TFormTree", "Big balls"),   QT_TRANSLATE_NOOP("TFormTree", "Bells"),
+    QT_TRANSLATE_NOOP("TFormTree", "Icicles"),     QT_TRANSLATE_NOOP("TFormTree", "Stars"),
+    QT_TRANSLATE_NOOP("TFormTree", "Small balls"), QT_TRANSLATE_NOOP("TFormTree", "Candles"),
+    QT_TRANSLATE_NOOP("TFormTree", "Tops")};
 
 // Frame size of the slots of each case.
 // Each case's slot size: its toy pictures' frame, at least 24 × 32 so that a
 // thin toy (an icicle, a candle, a top) is easy to hit.
 constexpr QSize slotSizes[7] = {{38, 42}, {25, 36}, {24, 49}, {38, 35}, {29, 32}, {24, 49}, {24, 47}};
 
-// A picture of the window, drawn for the screen's density when the data has
-// it; a missing or damaged one stays empty.
+// A picture of the window, drawn for the screen's density and with the words
+// of the running language when the data has it; a missing or damaged one
+// stays empty.
 QImage loadPicture(const QString& name, qreal devicePixelRatio) {
-    const QImage picture = LoadPicture(DataFile("Resource/" + name), devicePixelRatio);
+    const QImage picture = LoadPicture(LocalizedDataFile("Resource/" + name), devicePixelRatio);
     return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -134,7 +140,7 @@ void TFormTree::createComponents() {
     };
     for (const CommandButton& command : commandButtons) {
         TControl0* button = control0(command.name, command.place, command.tag);
-        button->setToolTip(command.hint);
+        button->setToolTip(tr(command.hint));
         button->bEnterLeaveInvalidate = true;
         button->bDownUpInvalidate = true;
         button->OnMouseDown = notWelcome;
@@ -181,7 +187,7 @@ void TFormTree::createComponents() {
         box->setObjectName("Case" + QString::number(k));
         box->setGeometry(57 + 75 * k, 427, k == 6 ? 80 : 70, 52);
         box->Tag = k;
-        box->setToolTip(caseHints[k]);
+        box->setToolTip(tr(caseHints[k]));
         box->bEnterLeaveInvalidate = true;
         box->bDownUpInvalidate = true;
         box->OnPaint = [this](TControl0* sender) {
@@ -317,14 +323,15 @@ void TFormTree::createTree() {
         }
     }
     tree_->KeepFileUnchanged();
-    const QString shown = tree_->loadError() ? "An empty tree is shown"
-                                             : "The decoration that comes with Pinewick is shown instead";
+    const QString shown =
+        tree_->loadError()
+            ? tr("An empty tree is shown. Your file is left as it is and will not be overwritten; "
+                 "changes made in this session are not saved.")
+            : tr("The decoration that comes with Pinewick is shown instead. Your file is left as it is and "
+                 "will not be overwritten; changes made in this session are not saved.");
     // Told without stopping the window from coming up.
     auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationName(),
-                                problem + "\n\n" + shown +
-                                    ". Your file is left as it is and will not be overwritten; "
-                                    "changes made in this session are not saved.",
-                                QMessageBox::Ok, this);
+                                problem + "\n\n" + shown, QMessageBox::Ok, this);
     box->setObjectName("LoadErrorBox");
     FitMessageBox(*box);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -525,13 +532,15 @@ void TFormTree::SaveDecoration() {
     if (!tree_->loadError()) {
         std::string why;
         while (!tree_->Save(&why)) {
-            QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                            "Your decoration could not be saved:\n" + QString::fromLocal8Bit(why.c_str()) +
-                                "\n\nFree some space or fix the folder's permissions, then try again.",
-                            QMessageBox::Retry | QMessageBox::Discard, this);
+            QMessageBox box(
+                QMessageBox::Warning, QApplication::applicationName(),
+                tr("Your decoration could not be saved:\n%1\n\nFree some space or fix the folder's "
+                   "permissions, then try again.")
+                    .arg(QString::fromLocal8Bit(why.c_str())),
+                QMessageBox::Retry | QMessageBox::Discard, this);
             box.setObjectName("SaveErrorBox");
             box.setTextFormat(Qt::PlainText);
-            box.button(QMessageBox::Discard)->setText("Quit without saving");
+            box.button(QMessageBox::Discard)->setText(tr("Quit without saving"));
             box.setDefaultButton(QMessageBox::Retry);
             if (box.exec() != QMessageBox::Retry) {
                 break;

@@ -5,6 +5,7 @@
 #include "platform/picture.h"
 #include "scene/tree.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -75,7 +76,8 @@ bool SavePicture(const QImage& picture, const QString& file, QString* error) {
     } else if (suffix == "png") {
         writer.setFormat("png");
     } else {
-        *error = file + ": give the picture a .jpg or .png name";
+        *error =
+            QCoreApplication::translate("SavePicture", "%1: give the picture a .jpg or .png name").arg(file);
         return false;
     }
     if (!out.open(QIODevice::WriteOnly)) {

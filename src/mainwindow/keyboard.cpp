@@ -181,9 +181,9 @@ void TFormTree::SetMarker(QPoint p) {
     markerOver_ = tree_ ? tree_->Pick(marker_.x(), marker_.y()).kind : TPickResult::Nothing;
     placeCarried();
     TreeControl->update();
-    static const char* const over[] = {"off the tree", "on the tree", "on a toy"};
-    TreeControl->setAccessibleDescription(QString("Target %1. Arrow keys move the target; Delete removes the "
-                                                  "nearest toy; Page Up and Page Down turn the tree")
+    const QString over[] = {tr("Target off the tree."), tr("Target on the tree."), tr("Target on a toy.")};
+    TreeControl->setAccessibleDescription(tr("%1 Arrow keys move the target; Delete removes the nearest toy; "
+                                             "Page Up and Page Down turn the tree")
                                               .arg(over[markerOver_]));
 }
 

@@ -8,6 +8,7 @@
 #include "scene/tree.h"
 #include "scene/treegltf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -68,7 +69,9 @@ ExportResult ExportCard(const QImage& windowBackground, TTree& tree, const QStri
                         const ExportProgress& progress, QString* error, int frames) {
     switch (CardFileKindOf(file)) {
     case CardFileKind::Unknown:
-        *error = file + ": give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name";
+        *error = QCoreApplication::translate(
+                     "SaveCard", "%1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name")
+                     .arg(file);
         return ExportResult::Failed;
     case CardFileKind::Model:
     case CardFileKind::Page: {

@@ -21,7 +21,11 @@ namespace output {
 
 namespace {
 
-constexpr char kMadeWith[] = "Made with Pinewick, the greeting tree for your desktop.";
+// The card's own sentence, in the sender's language.
+std::string madeWith() {
+    return QCoreApplication::translate("CardMail", "Made with Pinewick, the greeting tree for your desktop.")
+        .toStdString();
+}
 
 std::string HtmlEscaped(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped().toStdString();
@@ -132,7 +136,7 @@ std::vector<std::string> CardPlainText(const std::string& greeting, const std::s
         }
         lines.emplace_back();
     }
-    lines.emplace_back(kMadeWith);
+    lines.push_back(madeWith());
     return lines;
 }
 
@@ -157,7 +161,7 @@ std::vector<std::string> CardHtml(const std::string& greeting, const std::string
                        QString::fromStdString(HtmlEscaped(note)).replace("\n", "<br>").toStdString() +
                        "</p>");
     }
-    html.push_back("<p style=\"font-size:12px;color:#6b6358;margin:12px 0 0\">" + HtmlEscaped(kMadeWith) +
+    html.push_back("<p style=\"font-size:12px;color:#6b6358;margin:12px 0 0\">" + HtmlEscaped(madeWith()) +
                    "</p>");
     html.push_back("</body></html>");
     return html;

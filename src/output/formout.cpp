@@ -67,7 +67,7 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     eMail = new QLineEdit(this);
     eMail->setObjectName("eMail");
     eMail->setGeometry(24, 39, 239, 25);
-    eMail->setToolTip("E-Mail address");
+    eMail->setToolTip(tr("E-Mail address"));
     eMail->setFrame(false);
     QPalette fieldPalette = eMail->palette();
     fieldPalette.setColor(QPalette::Base, FieldColor());
@@ -89,26 +89,27 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
         };
         return button;
     };
-    Send = makeButton("Send", "Send", "E-Mail the Pinewick", {273, 40});
+    Send = makeButton("Send", tr("Send"), tr("E-Mail the Pinewick"), {273, 40});
     Send->OnClick = [this](TControl0*) {
         SendClick();
     };
-    Print = makeButton("Print", "Print", "Print of the Pinewick", {273, 86});
+    Print = makeButton("Print", tr("Print"), tr("Print of the Pinewick"), {273, 86});
     Print->OnClick = [this](TControl0*) {
         PrintClick();
     };
-    SaveCard = makeButton("SaveCard", "Save card…", "Save the card as a picture or an animation", {169, 86});
+    SaveCard =
+        makeButton("SaveCard", tr("Save card…"), tr("Save the card as a picture or an animation"), {169, 86});
     SaveCard->OnClick = [this](TControl0*) {
         SaveCardClick(this);
     };
-    Cancel = makeButton("Cancel", "Cancel", QString(), {66, 86});
+    Cancel = makeButton("Cancel", tr("Cancel"), QString(), {66, 86});
     Cancel->OnClick = [this](TControl0*) {
         CancelClick();
     };
-    Animated = new QCheckBox("Animated card", this);
+    Animated = new QCheckBox(tr("Animated card"), this);
     Animated->setObjectName("Animated");
     Animated->setGeometry(24, 65, 112, 19);
-    Animated->setToolTip("Mail the turning tree as an animated picture");
+    Animated->setToolTip(tr("Mail the turning tree as an animated picture"));
     Animated->setCursor(pinewick::pinewickCursor("CLICK"));
     Interactive = new QCheckBox(tr("Interactive card"), this);
     Interactive->setObjectName("Interactive");
@@ -255,7 +256,7 @@ void TFormOut::SendClick() {
     if (!WriteCardPicture(&picture, &error)) {
         SetSending(false);
         if (!error.isEmpty()) {
-            Message(QMessageBox::Warning, "The card was not sent: " + error);
+            Message(QMessageBox::Warning, tr("The card was not sent: %1").arg(error));
         }
         return;
     }
@@ -293,16 +294,16 @@ bool TFormOut::WriteCardPicture(output::CardInlinePicture* picture, QString* err
     // made fresh for this send: nothing else can be mailed in its place.
     cardFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/pinewick-card-XXXXXX");
     if (!cardFolder_->isValid()) {
-        *error = "No private folder for the card picture could be made in " + QDir::tempPath() + ": " +
-                 cardFolder_->errorString();
+        *error = tr("No private folder for the card picture could be made in %1: %2")
+                     .arg(QDir::tempPath(), cardFolder_->errorString());
     } else if (tree_ == nullptr) {
-        *error = "There is no card to send.";
+        *error = tr("There is no card to send.");
     } else {
         output::WriteCardInlinePicture(windowBackground_, *tree_, cardFolder_->path(), picture, error);
     }
     if (!picture->File.isEmpty() && Animated->isChecked()) {
         const ExportResult made =
-            RunWithProgress(this, "Making the animated card…", [&](const ExportProgress& progress) {
+            RunWithProgress(this, tr("Making the animated card…"), [&](const ExportProgress& progress) {
                 return output::AnimateCardInlinePicture(windowBackground_, *tree_, picture, progress, error);
             });
         if (made == ExportResult::Cancelled) {
@@ -401,7 +402,7 @@ void TFormOut::SendMailDone() {
         return;
     }
     if (!failed_) {
-        Message(QMessageBox::Information, "Mail sended");
+        Message(QMessageBox::Information, tr("Mail sended"));
         return;
     }
     Message(QMessageBox::Warning, Breakable(errorText_));
@@ -421,7 +422,7 @@ void TFormOut::SendMailMailError(mail::SendMailError code, const std::string& te
 
 void TFormOut::OfferOwnMailProgram() {
     QMessageBox offer(QMessageBox::Question, QApplication::applicationDisplayName(),
-                      "Open your own mail program to send the card?", QMessageBox::Yes | QMessageBox::No,
+                      tr("Open your own mail program to send the card?"), QMessageBox::Yes | QMessageBox::No,
                       this);
     offer.setDefaultButton(QMessageBox::Yes);
     if (offer.exec() != QMessageBox::Yes) {
@@ -433,7 +434,7 @@ void TFormOut::OfferOwnMailProgram() {
     const QString picture = output::CardPictureFile();
     QString error;
     if (tree_ == nullptr || !output::SaveCardPicture(windowBackground_, *tree_, picture, &error)) {
-        Message(QMessageBox::Warning, "The card picture could not be written: " + error);
+        Message(QMessageBox::Warning, tr("The card picture could not be written: %1").arg(error));
         return;
     }
     mail::OpenOwnMailProgram(eMail->text(), subject, picture, this, [this, picture](const QString& problem) {
@@ -495,7 +496,7 @@ void TFormOut::PrintClick() {
     }
     QApplication::restoreOverrideCursor();
     if (!started) {
-        Message(QMessageBox::Warning, "The printer could not be started.");
+        Message(QMessageBox::Warning, tr("The printer could not be started."));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "output/cardexport.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -17,10 +18,13 @@
 
 const std::vector<CardFileType>& CardFileTypes() {
     static const std::vector<CardFileType> types = {
-        {"Animated GIF (*.gif)", "gif"}, {"Animated WebP (*.webp)", "webp"},
-        {"MP4 video (*.mp4)", "mp4"},    {"JPEG picture (*.jpg *.jpeg)", "jpg"},
-        {"PNG picture (*.png)", "png"},  {"Interactive card (*.html)", "html"},
-        {"3D model (*.glb)", "glb"},
+        {QCoreApplication::translate("SaveCard", "Animated GIF (*.gif)"), "gif"},
+        {QCoreApplication::translate("SaveCard", "Animated WebP (*.webp)"), "webp"},
+        {QCoreApplication::translate("SaveCard", "MP4 video (*.mp4)"), "mp4"},
+        {QCoreApplication::translate("SaveCard", "JPEG picture (*.jpg *.jpeg)"), "jpg"},
+        {QCoreApplication::translate("SaveCard", "PNG picture (*.png)"), "png"},
+        {QCoreApplication::translate("SaveCard", "Interactive card (*.html)"), "html"},
+        {QCoreApplication::translate("SaveCard", "3D model (*.glb)"), "glb"},
     };
     return types;
 }
@@ -53,14 +57,15 @@ QString AskCardFile(QWidget* parent) {
         filters << type.filter;
     }
     QString chosen = filters.front();
-    const QString file = QFileDialog::getSaveFileName(parent, "Save card", folder + "/Pinewick.gif",
-                                                      filters.join(";;"), &chosen);
+    const QString file =
+        QFileDialog::getSaveFileName(parent, QCoreApplication::translate("SaveCard", "Save card"),
+                                     folder + "/Pinewick.gif", filters.join(";;"), &chosen);
     return WithCardExtension(file, chosen);
 }
 
 ExportResult RunWithProgress(QWidget* parent, const QString& label,
                              const std::function<ExportResult(const ExportProgress&)>& work) {
-    QProgressDialog progress(label, "Cancel", 0, 0, parent);
+    QProgressDialog progress(label, QCoreApplication::translate("SaveCard", "Cancel"), 0, 0, parent);
     progress.setObjectName("CardProgress");
     progress.setWindowTitle(QApplication::applicationDisplayName());
     // Modal, so the main window's tree waits while its turn is filmed.
@@ -88,11 +93,15 @@ bool SaveCardWithProgress(QWidget* parent, const QImage& windowBackground, TTree
     };
     const ExportResult result =
         CardFileKindOf(file) == CardFileKind::Animated
-            ? RunWithProgress(parent, "Saving " + QFileInfo(file).fileName() + "…", save)
+            ? RunWithProgress(
+                  parent,
+                  QCoreApplication::translate("SaveCard", "Saving %1…").arg(QFileInfo(file).fileName()), save)
             : save(nullptr);
     if (result == ExportResult::Failed) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                        "The card could not be saved.\n\n" + error, QMessageBox::Ok, parent);
+        QMessageBox box(
+            QMessageBox::Warning, QApplication::applicationDisplayName(),
+            QCoreApplication::translate("SaveCard", "The card could not be saved.\n\n%1").arg(error),
+            QMessageBox::Ok, parent);
         box.exec();
     }
     if (result == ExportResult::Written) {

@@ -37,7 +37,7 @@ ExportResult RunWithProgress(QWidget* parent, const QString& label,
 
 // The file types the dialog offers, the first the default: name filter and extension.
 struct CardFileType {
-    const char* filter;
+    QString filter; // in the running language
     const char* extension;
 };
 const std::vector<CardFileType>& CardFileTypes();

@@ -113,7 +113,10 @@ QString DefaultHomeFolder(const QString& programFolder) {
     return AddBackslash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) + "pinewick/";
 }
 
-bool SeedUserData() {
+bool SeedUserData(bool* copied) {
+    if (copied) {
+        *copied = false;
+    }
     const QString own = UserDataFile("desc");
     const QString shipped = DataFile("desc");
     if (own == shipped || QFileInfo::exists(own) || QFileInfo(own).isSymLink() ||
@@ -122,6 +125,9 @@ bool SeedUserData() {
     }
     if (!QDir().mkpath(QFileInfo(own).absolutePath()) || !QFile::copy(shipped, own)) {
         return false;
+    }
+    if (copied) {
+        *copied = true;
     }
     // The installed copy is read-only; the user's is theirs to change.
     return QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner |

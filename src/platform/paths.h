@@ -57,8 +57,9 @@ QString InstalledDataFolder();
 // holds the data (a build), else $XDG_DATA_HOME/pinewick/.
 QString DefaultHomeFolder(const QString& programFolder);
 // Gives a user without a decoration of their own a copy of the one that comes
-// with the program ("desc"). False when it was needed and failed.
-bool SeedUserData();
+// with the program ("desc"). False when it was needed and failed; `copied`
+// tells whether the copy was made now.
+bool SeedUserData(bool* copied = nullptr);
 
 // The text with a "/" appended unless it already ends with one; "" gives "/".
 QString AddBackslash(const QString& folder);

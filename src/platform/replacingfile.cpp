@@ -1,5 +1,7 @@
 #include "platform/replacingfile.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -19,7 +21,8 @@ bool TReplacingFile::Create(QString* error) {
     Discard();
     const QFileInfo info(target_);
     if (info.exists() && !info.isFile()) {
-        *error = target_ + ": not a file that can be replaced";
+        *error =
+            QCoreApplication::translate("ReplacingFile", "%1: not a file that can be replaced").arg(target_);
         return false;
     }
     // A hidden name in the target's own folder: the rename stays on one file
@@ -39,13 +42,14 @@ bool TReplacingFile::Create(QString* error) {
             return false;
         }
     }
-    *error = target_ + ": no free temporary name beside it";
+    *error =
+        QCoreApplication::translate("ReplacingFile", "%1: no free temporary name beside it").arg(target_);
     return false;
 }
 
 bool TReplacingFile::Commit(QString* error) {
     if (temporary_.isEmpty()) {
-        *error = target_ + ": nothing was written";
+        *error = QCoreApplication::translate("ReplacingFile", "%1: nothing was written").arg(target_);
         return false;
     }
     if (std::rename(QFile::encodeName(temporary_).constData(), QFile::encodeName(target_).constData()) != 0) {

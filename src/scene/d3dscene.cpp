@@ -112,7 +112,7 @@ void TD3DScene::printRenderStats() const {
 }
 
 void TD3DScene::reportSurfaceError() {
-    const QString text = QStringLiteral("DirectX error");
+    const QString text = QCoreApplication::translate("TD3DScene", "DirectX error");
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok);
         box.exec();

@@ -12,6 +12,9 @@ QProcessEnvironment ScratchHome::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", settings);
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    // The program's own English, whatever the machine's language; a test of
+    // another language sets its own.
+    env.insert("LANGUAGE", "en");
     return env;
 }
 

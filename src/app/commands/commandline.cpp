@@ -1,6 +1,16 @@
 #include "app/commands/commands.h"
 
+#include <QCoreApplication>
 #include <cstdio>
+
+namespace {
+
+// The command line's texts.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
 
 std::optional<Command> ParseCommand(const QStringList& arguments, QString* error) {
     Command command;
@@ -19,14 +29,15 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
         } else if (argument == "--snapshot") {
             command.kind = Command::Snapshot;
             if (!takeFile(true)) {
-                *error = "--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)";
+                *error = CommandLine::tr(
+                    "--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)");
                 return std::nullopt;
             }
         } else if (argument == "--send") {
             command.kind = Command::Send;
             // Each --send adds its list; an empty one still counts (and is refused later).
             if (i + 1 >= arguments.size() || arguments[i + 1].startsWith('-')) {
-                *error = "--send needs an e-mail address";
+                *error = CommandLine::tr("--send needs an e-mail address");
                 return std::nullopt;
             }
             command.recipients << arguments[++i];
@@ -60,7 +71,7 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
         } else if (argument.compare("-DEBUG", Qt::CaseInsensitive) == 0) {
             // Read with the paths at start-up.
         } else if (argument.startsWith("--")) {
-            *error = "unknown option " + argument;
+            *error = CommandLine::tr("unknown option %1").arg(argument);
             return std::nullopt;
         }
     }
@@ -72,7 +83,9 @@ std::optional<Command> ParseCommand(const QStringList& arguments, QString* error
 }
 
 void PrintUsage() {
-    std::puts(
+    //: The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the
+    //: descriptions aligned in their column and the lines under 100 characters.
+    std::puts(qPrintable(CommandLine::tr(
         "Usage: pinewick [-DEBUG]\n"
         "       pinewick --check [FILE]\n"
         "       pinewick --snapshot FILE\n"
@@ -107,7 +120,7 @@ void PrintUsage() {
         "  --animated      with --send: the card in the mail is the turning tree (an animated GIF);\n"
         "                  the still picture goes along as an attachment\n"
         "  --verbose       with --send: show the whole conversation with the mail server\n"
-        "  --version       print the version of Pinewick");
+        "  --version       print the version of Pinewick")));
 }
 
 void PrintVersion() {

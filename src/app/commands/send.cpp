@@ -25,6 +25,20 @@
 
 namespace {
 
+// The command's texts.
+struct SendCommand {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+};
+
+// A line of progress or an error, in the desktop's language and encoding.
+void say(std::FILE* stream, const QString& line) {
+    std::fprintf(stream, "%s\n", qPrintable(line));
+}
+
+QString visible(const std::string& text) {
+    return QString::fromStdString(VisibleText(text));
+}
+
 // One event as one line: control characters escaped visibly (a server's reply
 // may hold terminal escape sequences), long texts (a whole encoded attachment,
 // an endless reply) shortened.
@@ -61,7 +75,7 @@ void PrintOwnMailProgramOffer(const QString& address, const std::string& greetin
     const QString picture = output::CardPictureFile();
     QString error;
     if (!output::SaveCardPicture(background, tree, picture, &error)) {
-        std::fprintf(stderr, "pinewick: the card picture could not be written: %s\n", qPrintable(error));
+        say(stderr, SendCommand::tr("pinewick: the card picture could not be written: %1").arg(error));
         return;
     }
     QString line = "xdg-email";
@@ -69,8 +83,10 @@ void PrintOwnMailProgramOffer(const QString& address, const std::string& greetin
          mail::OwnMailProgramArguments(address, QString::fromStdString(greeting), picture)) {
         line += " " + ShellQuoted(argument);
     }
-    std::fprintf(stderr, "pinewick: to send the card with your own mail program instead, run:\n  %s\n",
-                 qPrintable(line));
+    std::fprintf(
+        stderr, "%s\n  %s\n",
+        qPrintable(SendCommand::tr("pinewick: to send the card with your own mail program instead, run:")),
+        qPrintable(line));
 }
 
 // The note of --note or --note-file, made fit to send; false (told on standard
@@ -210,12 +226,13 @@ int RunSend(const Command& command) {
     output::CardInlinePicture picture;
     QString error;
     if (!folder.isValid()) {
-        std::fprintf(stderr, "pinewick: the card was not sent: no private folder could be made in %s: %s\n",
-                     qPrintable(QDir::tempPath()), qPrintable(folder.errorString()));
+        say(stderr,
+            SendCommand::tr("pinewick: the card was not sent: no private folder could be made in %1: %2")
+                .arg(QDir::tempPath(), folder.errorString()));
         return 1;
     }
     if (!output::WriteCardInlinePicture(background, tree, folder.path(), &picture, &error)) {
-        std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
+        say(stderr, SendCommand::tr("pinewick: the card was not sent: %1").arg(error));
         return 1;
     }
     if (command.animated) {
@@ -223,21 +240,21 @@ int RunSend(const Command& command) {
             return output::AnimateCardInlinePicture(background, tree, &picture, progress, &error);
         });
         if (made != ExportResult::Written) {
-            std::fprintf(stderr, "pinewick: the card was not sent: %s\n", qPrintable(error));
+            say(stderr, SendCommand::tr("pinewick: the card was not sent: %1").arg(error));
             return 1;
         }
     }
 
     mail::MailAccount account = mail::FindMailAccount();
     if (!account.Found()) {
-        std::fprintf(stderr, "pinewick: no mail account found. %s\n",
-                     qPrintable(mail::NoMailAccountMessage()));
+        say(stderr, SendCommand::tr("pinewick: no mail account found. %1").arg(mail::NoMailAccountMessage()));
         PrintOwnMailProgramOffer(command.recipients.join(", "), tree.WelcomeText, background, tree);
         return 1;
     }
-    std::printf("account: %s <%s> through %s:%u (%s)\n", VisibleText(account.Name).c_str(),
-                VisibleText(account.Address).c_str(), VisibleText(account.Server).c_str(),
-                unsigned(account.Port), qPrintable(account.Source));
+    say(stdout, SendCommand::tr("account: %1 <%2> through %3:%4 (%5)")
+                    .arg(visible(account.Name), visible(account.Address), visible(account.Server))
+                    .arg(account.Port)
+                    .arg(account.Source));
 
     std::vector<output::CardRecipient> recipients;
     if (!ResolveRecipients(command, &recipients)) {
@@ -252,8 +269,8 @@ int RunSend(const Command& command) {
 
     QString passwordProblem;
     if (!AddSendingPassword(&account, &passwordProblem)) {
-        std::fprintf(stderr, "pinewick: cannot log in: %s\n",
-                     VisibleText(passwordProblem.toStdString()).c_str());
+        say(stderr,
+            SendCommand::tr("pinewick: cannot log in: %1").arg(visible(passwordProblem.toStdString())));
         PrintOwnMailProgramOffer(firstAddress, tree.WelcomeText, background, tree);
         return 1;
     }
@@ -282,22 +299,22 @@ int RunSend(const Command& command) {
             const std::string shown = info == I::ReplyLine ? VisibleText(addinfo) : OneLine(addinfo);
             std::printf("info %d: %s\n", static_cast<int>(info), shown.c_str());
         } else if (info == I::Connected) {
-            std::printf("Connected to %s\n", VisibleText(addinfo).c_str());
+            say(stdout, SendCommand::tr("Connected to %1").arg(visible(addinfo)));
         } else if (info == I::Encrypted) {
-            std::printf("Encrypted (%s)\n", VisibleText(addinfo).c_str());
+            say(stdout, SendCommand::tr("Encrypted (%1)").arg(visible(addinfo)));
         } else if (info == I::LoggedIn) {
-            std::printf("Logged in as %s\n", VisibleText(addinfo).c_str());
+            say(stdout, SendCommand::tr("Logged in as %1").arg(visible(addinfo)));
         } else if (info == I::RecipientRefused) {
-            std::printf("Recipient refused: %s (%s)\n", VisibleText(addinfo).c_str(),
-                        OneLine(lastReply).c_str());
+            say(stdout, SendCommand::tr("Recipient refused: %1 (%2)")
+                            .arg(visible(addinfo), QString::fromStdString(OneLine(lastReply))));
         } else if (info == I::AttachmentSkipped) {
-            std::printf("The picture could not be read and was left out: %s\n", VisibleText(addinfo).c_str());
+            say(stdout,
+                SendCommand::tr("The picture could not be read and was left out: %1").arg(visible(addinfo)));
         } else if (info == I::BodyStart && !sendingShown) {
             sendingShown = true;
-            std::printf("Sending the card (%lld KB) ...\n",
-                        static_cast<long long>((pictureBytes + 1023) / 1024));
+            say(stdout, SendCommand::tr("Sending the card (%1 KB) ...").arg((pictureBytes + 1023) / 1024));
         } else if (info == I::MailAccepted) {
-            std::printf("Accepted: %s\n", OneLine(lastReply).c_str());
+            say(stdout, SendCommand::tr("Accepted: %1").arg(QString::fromStdString(OneLine(lastReply))));
         }
         std::fflush(stdout);
     };
@@ -305,7 +322,9 @@ int RunSend(const Command& command) {
     batch.OnMailError = [&](mail::SendMailError code, const std::string& text) {
         lastError = code;
         loginRefused = loginRefused || code == mail::SendMailError::LoginFailed;
-        std::printf("error %d: %s\n", static_cast<int>(code), OneLine(text).c_str());
+        say(stdout, SendCommand::tr("error %1: %2")
+                        .arg(static_cast<int>(code))
+                        .arg(QString::fromStdString(OneLine(text))));
         std::fflush(stdout);
     };
     batch.OnProgress = [](int number, int count, const mail::ReadyMessage& message) {
@@ -321,7 +340,7 @@ int RunSend(const Command& command) {
     batch.OnFinished = [] {
         QCoreApplication::quit();
     };
-    std::printf("Connecting to %s:%u ...\n", VisibleText(account.Server).c_str(), unsigned(account.Port));
+    say(stdout, SendCommand::tr("Connecting to %1:%2 ...").arg(visible(account.Server)).arg(account.Port));
     std::fflush(stdout);
     batch.Start(output::ComposeCardMessages(account, recipients, tree.WelcomeText, note, picture));
     OPENSSL_cleanse(account.Security.Password.data(), account.Security.Password.size());

@@ -2,6 +2,7 @@
 
 #include "mail/accounts/mailaccountsources.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <charconv>
 #include <pwd.h>
@@ -50,8 +51,9 @@ MailAccount FindMailAccount(const MailAccountPlaces& places) {
 }
 
 QString NoMailAccountMessage() {
-    return "Sorry, but this software is compatible with:\n * Thunderbird\n * Evolution\n * msmtp\n"
-           " * git send-email\n * a local mail server";
+    return QCoreApplication::translate("MailError",
+                                       "Sorry, but this software is compatible with:\n * Thunderbird\n"
+                                       " * Evolution\n * msmtp\n * git send-email\n * a local mail server");
 }
 
 namespace {

@@ -1,6 +1,9 @@
 #include "mail/accounts/passwordsource.h"
 
 #include "mail/accounts/keyring.h"
+#include "mail/mailtypes.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -157,10 +160,13 @@ PasswordResult FindPassword(const SmtpSecurity& security, const std::string& ser
             result.Origin = PasswordOrigin::Command;
             return result;
         }
-        result.Problem = timedOut
-                             ? "the account's password command did not finish within " +
-                                   std::to_string(kPasswordCommandLimitMs / 1000) + " seconds and was stopped"
-                             : "the account's password command gave no password";
+        result.Problem =
+            timedOut ? TranslatedMailText(QT_TRANSLATE_NOOP("MailError",
+                                                            "the account's password command did not finish "
+                                                            "within %1 seconds and was stopped"),
+                                          std::to_string(kPasswordCommandLimitMs / 1000))
+                     : TranslatedMailText(
+                           QT_TRANSLATE_NOOP("MailError", "the account's password command gave no password"));
         return result;
     }
     std::string error;
@@ -169,8 +175,14 @@ PasswordResult FindPassword(const SmtpSecurity& security, const std::string& ser
         result.Origin = PasswordOrigin::Keyring;
         return result;
     }
-    result.Problem = "no password for " + security.User + " at " + server +
-                     " in the account's settings or the keyring" + (error.empty() ? "" : " (" + error + ")");
+    const QString problem =
+        QCoreApplication::translate("MailError",
+                                    "no password for %1 at %2 in the account's settings or the keyring")
+            .arg(QString::fromStdString(security.User), QString::fromStdString(server));
+    result.Problem = (error.empty() ? problem
+                                    : QCoreApplication::translate("MailError", "%1 (%2)")
+                                          .arg(problem, QString::fromStdString(error)))
+                         .toStdString();
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cstdio>
 
 namespace makedata::art {
 namespace {
@@ -174,6 +175,12 @@ void paintCase(QPainter& p, const QRect& place, int k, int state) {
     QFont font = pixelFont("DejaVu Sans Condensed", 11, QFont::Bold);
     if (QFontMetricsF(font).horizontalAdvance(name) > tag.width() - 2) {
         font = pixelFont("DejaVu Sans Condensed", 10, QFont::Bold);
+        // A translation is written short enough for the tag; one that is not
+        // is told rather than cut.
+        if (state == 0 && QFontMetricsF(font).horizontalAdvance(name) > tag.width()) {
+            std::fprintf(stderr, "make-data: the label \"%s\" is wider than its case (%.1f > %.1f pixels)\n",
+                         qPrintable(name), QFontMetricsF(font).horizontalAdvance(name), tag.width());
+        }
     }
     p.setFont(font);
     p.drawText(tag.translated(0, 0.5), Qt::AlignCenter, name);

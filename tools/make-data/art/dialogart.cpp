@@ -3,9 +3,11 @@
 #include "art/artkit.h"
 #include "art/buttonicons.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cstdio>
 
 namespace makedata::art {
 
@@ -111,6 +113,11 @@ void paintCloseButton(QPainter& p, const QRect& place, bool pressed) {
 }
 
 void paintText(QPainter& p, const QRectF& box, const QString& text, const QFont& font, QRgb tone, int flags) {
+    // Words (a translation above all) must fit their place: one that does not is told rather than cut.
+    if (const qreal width = QFontMetricsF(font).horizontalAdvance(text); width > box.width()) {
+        std::fprintf(stderr, "make-data: \"%s\" is wider than its place (%.1f > %.1f pixels)\n",
+                     qPrintable(text), width, box.width());
+    }
     p.save();
     p.setFont(font);
     p.setPen(colour(tone));

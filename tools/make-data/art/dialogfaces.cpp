@@ -5,10 +5,12 @@
 #include "art/buttonart.h"
 #include "art/dialogart.h"
 #include "art/mainwindowface.h"
+#include "art/translatedpictures.h"
 #include "art/windowlayout.h"
 #include "art/windowpicture.h"
 #include "generator.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -150,9 +152,10 @@ QImage paintAboutFace(int scale) {
     paintCard(p, layout::aboutFace);
     paintText(p, QRectF(0, 16, 400, 54), "Pinewick", pixelFont("Lobster Two", 46, QFont::Bold),
               palette::berryRed);
-    paintText(p, QRectF(0, 70, 400, 22), "Version 1.0", pixelFont("EB Garamond", 17, QFont::Normal, true),
-              palette::ink);
-    paintText(p, QRectF(0, 92, 400, 22), "made by Corlune", pixelFont("EB Garamond", 17), palette::ink);
+    paintText(p, QRectF(0, 70, 400, 22), QCoreApplication::translate("PaintedText", "Version 1.0"),
+              pixelFont("EB Garamond", 17, QFont::Normal, true), palette::ink);
+    paintText(p, QRectF(0, 92, 400, 22), QCoreApplication::translate("PaintedText", "made by Corlune"),
+              pixelFont("EB Garamond", 17), palette::ink);
     paintField(p, QRect(130, 129, 142, 24));
     paintField(p, QRect(130, 158, 142, 25));
     paintOrnament(p, QPointF(74, 150), 19, palette::berryRed);
@@ -161,8 +164,8 @@ QImage paintAboutFace(int scale) {
     paintHolly(p, QPointF(326, 112), 0.7, 0);
 
     // The credits: one plate per library, where the About box lays a link over it.
-    paintText(p, QRectF(0, 188, 400, 16), "Built with", pixelFont("DejaVu Sans", 11, QFont::Bold),
-              palette::berryRedDark);
+    paintText(p, QRectF(0, 188, 400, 16), QCoreApplication::translate("PaintedText", "Built with"),
+              pixelFont("DejaVu Sans", 11, QFont::Bold), palette::berryRedDark);
     const QFont plateFont = pixelFont("DejaVu Sans", 11);
     for (const CreditPlate& plate : creditPlates) {
         paintCaptionPlate(p, plate.place);
@@ -179,8 +182,10 @@ QImage paintOutFace(int scale) {
     QPainter p(&layer);
     paintCard(p, layout::outFace);
     paintText(p, QRectF(24, 14, 239, 20),
-              "Send your tree to this e-mail address:", pixelFont("DejaVu Sans", 11, QFont::Bold),
-              palette::berryRedDark, Qt::AlignLeft | Qt::AlignVCenter);
+              //: Painted above the address field, 239 pixels wide in DejaVu Sans Bold 11 px.
+              QCoreApplication::translate("PaintedText", "Send your tree to this e-mail address:"),
+              pixelFont("DejaVu Sans", 11, QFont::Bold), palette::berryRedDark,
+              Qt::AlignLeft | Qt::AlignVCenter);
     paintField(p, QRect(24, 39, 239, 25));
     paintHolly(p, QPointF(216, 98), 0.75, 0);
     paintText(p, QRectF(273, 12, 94, 24), "Pinewick", pixelFont("Lobster Two", 20, QFont::Bold),
@@ -194,6 +199,10 @@ void generateDialogPictures(const Context& context) {
     writeWindowPicture(context, "Resource/Setup.bmp", paintSetupFace, palette::outline);
     writeWindowPicture(context, "Resource/About.bmp", paintAboutFace, palette::outline);
     writeWindowPicture(context, "Resource/Out.bmp", paintOutFace, palette::outline);
+    forEachTranslation(context, [&context](const QString& language) {
+        writeWindowPicture(context, "Resource/" + language + "/About.bmp", paintAboutFace, palette::outline);
+        writeWindowPicture(context, "Resource/" + language + "/Out.bmp", paintOutFace, palette::outline);
+    });
 }
 
 } // namespace

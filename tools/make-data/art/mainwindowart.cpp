@@ -5,6 +5,7 @@
 #include "art/bmpfile.h"
 #include "art/buttonart.h"
 #include "art/mainwindowface.h"
+#include "art/translatedpictures.h"
 #include "art/windowlayout.h"
 #include "art/windowpicture.h"
 #include "generator.h"
@@ -33,6 +34,11 @@ void generateMainWindowPictures(const Context& context) {
     writeWindowPicture(context, "Resource/Bk.bmp", paintMainWindowFace);
     writeWindowPicture(context, "Resource/Add.bmp", paintCaseStates);
     writeBmp24(paintCardBackground(), context.file("Resource/Card.bmp"));
+    // The cases' labels in each language.
+    forEachTranslation(context, [&context](const QString& language) {
+        writeWindowPicture(context, "Resource/" + language + "/Bk.bmp", paintMainWindowFace);
+        writeWindowPicture(context, "Resource/" + language + "/Add.bmp", paintCaseStates);
+    });
 }
 
 // The card for printing, four times finer (2560 x 1688): about 340 dpi across

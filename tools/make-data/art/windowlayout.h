@@ -1,6 +1,7 @@
 #pragma once
 // Where the main window's controls sit (client pixels) and where the sprite
 // frames lie in the pictures; the pictures are painted to fit these places.
+#include <QCoreApplication>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -37,9 +38,13 @@ inline QRect caseRect(int k) {
     return QRect(57 + 75 * k, caseTop, k == 6 ? 80 : 70, caseHeight);
 }
 inline QString caseName(int k) {
-    static const std::array<const char*, caseCount> names{"Big balls",   "Bells",   "Icicles", "Stars",
-                                                          "Small balls", "Candles", "Tops"};
-    return QString::fromLatin1(names[k]);
+    //: The label painted on a case: 54 pixels (the seventh 64) in DejaVu Sans Condensed Bold 10 px.
+    static const std::array<const char*, caseCount> names{
+        QT_TRANSLATE_NOOP("PaintedText", "Big balls"),   QT_TRANSLATE_NOOP("PaintedText", "Bells"),
+        QT_TRANSLATE_NOOP("PaintedText", "Icicles"),     QT_TRANSLATE_NOOP("PaintedText", "Stars"),
+        QT_TRANSLATE_NOOP("PaintedText", "Small balls"), QT_TRANSLATE_NOOP("PaintedText", "Candles"),
+        QT_TRANSLATE_NOOP("PaintedText", "Tops")};
+    return QCoreApplication::translate("PaintedText", names[k]);
 }
 // Hot and pressed frames of case k in the cases picture.
 inline QPoint caseHotFrame(int k) {

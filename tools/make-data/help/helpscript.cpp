@@ -12,12 +12,15 @@
 namespace makedata::help {
 namespace {
 
+// The texts are the script's English; the program shows each balloon in the
+// running language from its translations, where a translator keeps the "*"
+// line breaks (commas are allowed there).
 struct Item {
     Tail tail;
     QPoint target; // what the tail points at, in window pixels (the body's centre for Tail::None)
     int action;    // 0 closes the balloon, 1 shows the About box, 2 closes the help
     int bold;
-    QString text; // "*" separates lines; no commas
+    const char* text; // "*" separates lines; no commas
 };
 
 // Places follow the main window's layout: greeting ribbon across the top,
@@ -26,21 +29,47 @@ struct Item {
 // bottom-right corner.
 std::vector<Item> items() {
     return {
-        {Tail::None, {90, 66}, 1, 1, "About Pinewick*and its makers"},
-        {Tail::None, {550, 66}, 2, 1, "Close the help*Click here"},
-        {Tail::Up, {320, 12}, 0, 0, "Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo"},
-        {Tail::DownLeft, {80, 200}, 0, 0, "Send your tree*by e-mail or print it"},
-        {Tail::DownRight, {560, 200}, 0, 0, "Click: next song*Right click: silence"},
-        {Tail::Down, {320, 218}, 0, 0, "Right-click a toy*to take it off the tree*or press Delete near it"},
+        {Tail::None, {90, 66}, 1, 1, QT_TRANSLATE_NOOP("HelpScript", "About Pinewick*and its makers")},
+        {Tail::None, {550, 66}, 2, 1, QT_TRANSLATE_NOOP("HelpScript", "Close the help*Click here")},
+        {Tail::Up,
+         {320, 12},
+         0,
+         0,
+         QT_TRANSLATE_NOOP("HelpScript", "Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo")},
+        {Tail::DownLeft,
+         {80, 200},
+         0,
+         0,
+         QT_TRANSLATE_NOOP("HelpScript", "Send your tree*by e-mail or print it")},
+        {Tail::DownRight,
+         {560, 200},
+         0,
+         0,
+         QT_TRANSLATE_NOOP("HelpScript", "Click: next song*Right click: silence")},
+        {Tail::Down,
+         {320, 218},
+         0,
+         0,
+         QT_TRANSLATE_NOOP("HelpScript",
+                           "Right-click a toy*to take it off the tree*or press Delete near it")},
         {Tail::UpRight,
          {250, 207},
          0,
          0,
-         "Hold the left button*or Page Up/Down: turn*Double-click: it spins"},
-        {Tail::Right, {545, 290}, 0, 0, "Choose the 3D driver*that draws the tree"},
-        {Tail::UpLeft, {80, 323}, 0, 0, "Font and colour*of the greeting"},
-        {Tail::Down, {320, 440}, 0, 0, "Open a case and drag*a toy onto the tree*or Tab to it and Enter"},
-        {Tail::DownRight, {605, 440}, 0, 0, "Exit Pinewick"},
+         QT_TRANSLATE_NOOP("HelpScript",
+                           "Hold the left button*or Page Up/Down: turn*Double-click: it spins")},
+        {Tail::Right,
+         {545, 290},
+         0,
+         0,
+         QT_TRANSLATE_NOOP("HelpScript", "Choose the 3D driver*that draws the tree")},
+        {Tail::UpLeft, {80, 323}, 0, 0, QT_TRANSLATE_NOOP("HelpScript", "Font and colour*of the greeting")},
+        {Tail::Down,
+         {320, 440},
+         0,
+         0,
+         QT_TRANSLATE_NOOP("HelpScript", "Open a case and drag*a toy onto the tree*or Tab to it and Enter")},
+        {Tail::DownRight, {605, 440}, 0, 0, QT_TRANSLATE_NOOP("HelpScript", "Exit Pinewick")},
     };
 }
 

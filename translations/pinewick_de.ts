@@ -1,0 +1,1025 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CardMail</name>
+    <message>
+        <source>Made with Pinewick, the greeting tree for your desktop.</source>
+        <translation>Gemacht mit Pinewick, dem Grußbaum für deinen Desktop.</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written to %1.</source>
+        <translation>Das Kartenbild konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ColourName</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silbern</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
+        <translation>--snapshot braucht einen Dateinamen (.jpg, .png, .gif, .webp oder .mp4)</translation>
+    </message>
+    <message>
+        <source>--send needs an e-mail address</source>
+        <translation>--send braucht eine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>Usage: pinewick [-DEBUG]
+       pinewick --check [FILE]
+       pinewick --snapshot FILE
+       pinewick --send ADDRESS [--animated] [--verbose]
+
+  -DEBUG          skip the title sequence
+  --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
+                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1
+  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
+                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
+                  holds the card animated: the tree makes one full turn, in a loop
+  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
+                  Evolution, msmtp, git send-email or a local mail server); prints the
+                  progress, exit status 0 only when the server accepted the mail
+  --animated      with --send: the card in the mail is the turning tree (an animated GIF);
+                  the still picture goes along as an attachment
+  --verbose       with --send: show the whole conversation with the mail server</source>
+        <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
+        <translation>Aufruf: pinewick [-DEBUG]
+        pinewick --check [DATEI]
+        pinewick --snapshot DATEI
+        pinewick --send ADRESSE [--animated] [--verbose]
+
+  -DEBUG            ohne Titelsequenz starten
+  --check [DATEI]   eine Beschreibungsdatei lesen (Vorgabe: Data/desc im Heimordner) und so
+                    ausgeben, wie Pinewick sie schreibt; Fehler als DATEI:ZEILE: Meldung, Status 1
+  --snapshot DATEI  das Grußbild (Hintergrund, Gruß, geschmückter Baum) schreiben, das Pinewick
+                    verschickt und druckt; braucht keinen Bildschirm. Eine .gif-, .webp- oder
+                    .mp4-DATEI zeigt die Karte bewegt: Der Baum dreht sich einmal ganz, in Schleife
+  --send ADRESSE    das Bild von deinem eigenen Mailkonto an ADRESSE schicken (Thunderbird,
+                    Evolution, msmtp, git send-email oder ein lokaler Mailserver); zeigt den
+                    Fortschritt, Status 0 nur, wenn der Server die Mail angenommen hat
+  --animated        mit --send: Die Karte in der Mail ist der drehende Baum (ein animiertes GIF);
+                    das Standbild kommt als Anhang mit
+  --verbose         mit --send: das ganze Gespräch mit dem Mailserver zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultGreeting</name>
+    <message>
+        <source>Merry Christmas and a Happy New Year!</source>
+        <extracomment>The greeting a new decoration starts with. Written across the top of the card in a script font: a short, warm wish for Christmas and the new year.</extracomment>
+        <translation>Frohe Weihnachten und ein gutes neues Jahr!</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScript</name>
+    <message>
+        <source>About Pinewick*and its makers</source>
+        <translation>Über Pinewick*und seine Macher</translation>
+    </message>
+    <message>
+        <source>Close the help*Click here</source>
+        <translation>Hilfe schließen*Hier klicken</translation>
+    </message>
+    <message>
+        <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
+        <translation>Klick aufs Band*und schreib einen Gruß*Strg+Z zurück Strg+Y vor</translation>
+    </message>
+    <message>
+        <source>Send your tree*by e-mail or print it</source>
+        <translation>Schick deinen Baum*per E-Mail oder druck ihn</translation>
+    </message>
+    <message>
+        <source>Click: next song*Right click: silence</source>
+        <translation>Klick: nächstes Lied*Rechtsklick: Stille</translation>
+    </message>
+    <message>
+        <source>Right-click a toy*to take it off the tree*or press Delete near it</source>
+        <translation>Rechtsklick auf Schmuck*nimmt ihn vom Baum*oder Entf daneben</translation>
+    </message>
+    <message>
+        <source>Hold the left button*or Page Up/Down: turn*Double-click: it spins</source>
+        <translation>Linke Taste halten*oder Bild↑/↓: drehen*Doppelklick: er kreist</translation>
+    </message>
+    <message>
+        <source>Choose the 3D driver*that draws the tree</source>
+        <translation>Wähl den 3D-Treiber*der den Baum zeichnet</translation>
+    </message>
+    <message>
+        <source>Font and colour*of the greeting</source>
+        <translation>Schrift und Farbe*des Grußes</translation>
+    </message>
+    <message>
+        <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
+        <translation>Kiste öffnen und*Schmuck auf den Baum ziehen*oder Tab und Enter</translation>
+    </message>
+    <message>
+        <source>Exit Pinewick</source>
+        <translation>Pinewick beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MailError</name>
+    <message>
+        <source>Sorry, but this software is compatible with:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * a local mail server</source>
+        <translation>Leider arbeitet dieses Programm nur mit:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * einem lokalen Mailserver</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command did not finish within %1 seconds and was stopped</source>
+        <translation>der Passwortbefehl des Kontos war nach %1 Sekunden nicht fertig und wurde beendet</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command gave no password</source>
+        <translation>der Passwortbefehl des Kontos lieferte kein Passwort</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2 in the account&apos;s settings or the keyring</source>
+        <translation>kein Passwort für %1 bei %2 in den Kontoeinstellungen oder im Schlüsselbund</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An error (%1) and what the server or the connection said of it (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>it is not valid UTF-8</source>
+        <translation>sie ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds an invisible or control character</source>
+        <translation>sie enthält ein unsichtbares oder ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>its local part (before the @) is empty</source>
+        <translation>ihr lokaler Teil (vor dem @) ist leer</translation>
+    </message>
+    <message>
+        <source>its local part is longer than %1 bytes</source>
+        <translation>ihr lokaler Teil ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>its quoted local part is not closed</source>
+        <translation>ihr lokaler Teil in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bad backslash</source>
+        <translation>ihr lokaler Teil in Anführungszeichen hat einen falschen Backslash</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bare quote</source>
+        <translation>ihr lokaler Teil in Anführungszeichen hat ein loses Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>sie enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>its local part has an empty part between dots</source>
+        <translation>ihr lokaler Teil hat einen leeren Abschnitt zwischen Punkten</translation>
+    </message>
+    <message>
+        <source>its local part holds a character that needs quoting (%1)</source>
+        <translation>ihr lokaler Teil enthält ein Zeichen, das Anführungszeichen braucht (%1)</translation>
+    </message>
+    <message>
+        <source>its local part ends with a dot</source>
+        <translation>ihr lokaler Teil endet mit einem Punkt</translation>
+    </message>
+    <message>
+        <source>its domain (after the @) is empty</source>
+        <translation>ihre Domain (nach dem @) ist leer</translation>
+    </message>
+    <message>
+        <source>its domain is longer than %1 bytes</source>
+        <translation>ihre Domain ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>its address literal is not closed</source>
+        <translation>ihr Adressliteral ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>its address literal holds a character it may not</source>
+        <translation>ihr Adressliteral enthält ein unerlaubtes Zeichen</translation>
+    </message>
+    <message>
+        <source>its domain has an empty part between dots</source>
+        <translation>ihre Domain hat einen leeren Abschnitt zwischen Punkten</translation>
+    </message>
+    <message>
+        <source>a part of its domain is longer than 63 bytes</source>
+        <translation>ein Teil ihrer Domain ist länger als 63 Bytes</translation>
+    </message>
+    <message>
+        <source>a part of its domain starts or ends with a hyphen</source>
+        <translation>ein Teil ihrer Domain beginnt oder endet mit einem Bindestrich</translation>
+    </message>
+    <message>
+        <source>its domain holds a character a host name may not (%1)</source>
+        <translation>ihre Domain enthält ein Zeichen, das in Rechnernamen nicht erlaubt ist (%1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>sie ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>it has no @</source>
+        <translation>ihr fehlt das @</translation>
+    </message>
+    <message>
+        <source>its domain cannot be written in ASCII (IDNA): a part holds a character a domain may not, or grows beyond 63 bytes</source>
+        <translation>ihre Domain lässt sich nicht in ASCII schreiben (IDNA): Ein Teil enthält ein unerlaubtes Zeichen oder wird länger als 63 Bytes</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes once its domain is written in ASCII</source>
+        <translation>sie ist länger als %1 Bytes, sobald ihre Domain in ASCII geschrieben ist</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Netzwerk nicht bereit</translation>
+    </message>
+    <message>
+        <source>Network down</source>
+        <translation>Netzwerk nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Invalid address specified</source>
+        <translation>Ungültige Adresse angegeben</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error in component</source>
+        <translation>Unerwarteter interner Fehler in der Komponente</translation>
+    </message>
+    <message>
+        <source>General Winsock Error</source>
+        <translation>Allgemeiner Netzwerkfehler</translation>
+    </message>
+    <message>
+        <source>Connection aborted due to timeout or other failure</source>
+        <translation>Verbindung wegen Zeitüberschreitung oder eines anderen Fehlers abgebrochen</translation>
+    </message>
+    <message>
+        <source>Connection reset by remote side</source>
+        <translation>Verbindung von der Gegenseite zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Out of sockets</source>
+        <translation>Keine Sockets mehr frei</translation>
+    </message>
+    <message>
+        <source>Network unreachable</source>
+        <translation>Netzwerk nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Adresse nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Address resolution error</source>
+        <translation>Fehler bei der Namensauflösung</translation>
+    </message>
+    <message>
+        <source>Host Unreachable</source>
+        <translation>Rechner nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Login failed: the server refused the user name or password</source>
+        <translation>Anmeldung fehlgeschlagen: Der Server hat Benutzername oder Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed</source>
+        <translation>TLS-Handshake fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Server certificate not trusted</source>
+        <translation>Dem Zertifikat des Servers wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>The server offers no STARTTLS: the mail was not sent unencrypted</source>
+        <translation>Der Server bietet kein STARTTLS an: Die Mail wurde nicht unverschlüsselt gesendet</translation>
+    </message>
+    <message>
+        <source>The server offers no login by AUTH PLAIN or AUTH LOGIN</source>
+        <translation>Der Server bietet keine Anmeldung per AUTH PLAIN oder AUTH LOGIN an</translation>
+    </message>
+    <message>
+        <source>An address has letters beyond ASCII before its @, and the server does not take such addresses (it offers no SMTPUTF8): the mail was not sent</source>
+        <translation>Eine Adresse hat vor dem @ Buchstaben außerhalb von ASCII, und der Server nimmt solche Adressen nicht an (er bietet kein SMTPUTF8): Die Mail wurde nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error</source>
+        <translation>Fehler beim Empfänger</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: %1</source>
+        <translation>Fehler beim Empfänger: %1</translation>
+    </message>
+    <message>
+        <source>Winsock not initiliazed</source>
+        <translation>Netzwerk nicht bereit</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>der Server hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>Prematurely Disconnected</source>
+        <translation>Verbindung vorzeitig getrennt</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>Unexpected response: %1</source>
+        <translation>Unerwartete Antwort: %1</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: the server accepted no recipient (%1)</source>
+        <translation>Fehler beim Empfänger: Der Server hat keinen Empfänger angenommen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PaintedText</name>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>made by Corlune</source>
+        <translation>gemacht von Corlune</translation>
+    </message>
+    <message>
+        <source>Built with</source>
+        <translation>Gebaut mit</translation>
+    </message>
+    <message>
+        <source>Send your tree to this e-mail address:</source>
+        <extracomment>Painted above the address field, 239 pixels wide in DejaVu Sans Bold 11 px.</extracomment>
+        <translation>Baum per E-Mail senden an:</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The label painted on a case: 54 pixels (the seventh 64) in DejaVu Sans Condensed Bold 10 px.</extracomment>
+        <translation>Kugeln</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Glocken</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Eiszapfen</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Sterne</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Kügelchen</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Kerzen</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Spitzen</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacingFile</name>
+    <message>
+        <source>%1: not a file that can be replaced</source>
+        <translation>%1: keine Datei, die ersetzt werden kann</translation>
+    </message>
+    <message>
+        <source>%1: no free temporary name beside it</source>
+        <translation>%1: kein freier temporärer Name daneben</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1: es wurde nichts geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCard</name>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>%1: Gib der Karte einen Namen auf .jpg, .png, .gif, .webp oder .mp4</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>Animiertes GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>Animiertes WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>JPEG-Bild (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Save card</source>
+        <translation>Karte speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>%1 wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>The card could not be saved.
+
+%1</source>
+        <translation>Die Karte konnte nicht gespeichert werden.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>%1: give the picture a .jpg or .png name</source>
+        <translation>%1: Gib dem Bild einen Namen auf .jpg oder .png</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>pinewick: the card picture could not be written: %1</source>
+        <translation>pinewick: Das Kartenbild konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: to send the card with your own mail program instead, run:</source>
+        <translation>pinewick: Um die Karte stattdessen mit deinem eigenen Mailprogramm zu schicken, führe aus:</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: no private folder could be made in %1: %2</source>
+        <translation>pinewick: Die Karte wurde nicht gesendet: In %1 ließ sich kein privater Ordner anlegen: %2</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: %1</source>
+        <translation>pinewick: Die Karte wurde nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: no mail account found. %1</source>
+        <translation>pinewick: Kein Mailkonto gefunden. %1</translation>
+    </message>
+    <message>
+        <source>account: %1 &lt;%2&gt; through %3:%4 (%5)</source>
+        <translation>Konto: %1 &lt;%2&gt; über %3:%4 (%5)</translation>
+    </message>
+    <message>
+        <source>pinewick: cannot log in: %1</source>
+        <translation>pinewick: Anmeldung nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>Encrypted (%1)</source>
+        <translation>Verschlüsselt (%1)</translation>
+    </message>
+    <message>
+        <source>Logged in as %1</source>
+        <translation>Angemeldet als %1</translation>
+    </message>
+    <message>
+        <source>Recipient refused: %1 (%2)</source>
+        <translation>Empfänger abgelehnt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The picture could not be read and was left out: %1</source>
+        <translation>Das Bild konnte nicht gelesen werden und wurde weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>Sending the card (%1 KB) ...</source>
+        <translation>Die Karte wird gesendet (%1 KB) …</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>Angenommen: %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>Fehler %1: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2 ...</source>
+        <translation>Verbinde mit %1:%2 …</translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Sorry, but this program needs next screen modes:
+  * HiColor   (16-bit)
+  * TrueColor (24-bit)
+
+You have a %1-bit mode
+
+Program stopped</source>
+        <translation>Leider braucht dieses Programm einen dieser Bildschirmmodi:
+  * HiColor   (16 Bit)
+  * TrueColor (24 Bit)
+
+Dein Bildschirm hat %1 Bit
+
+Programm beendet</translation>
+    </message>
+    <message>
+        <source>You have a OpenGL %1.%2</source>
+        <translation>Du hast OpenGL %1.%2</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t OpenGL</source>
+        <translation>Du hast kein OpenGL</translation>
+    </message>
+    <message>
+        <source>Sorry, but this program needs OpenGL 3.3 or more
+
+%1
+
+OpenGL 3.3 is located on &quot;https://www.mesa3d.org&quot;
+
+Program stopped</source>
+        <translation>Leider braucht dieses Programm OpenGL 3.3 oder neuer
+
+%1
+
+OpenGL 3.3 gibt es auf „https://www.mesa3d.org“
+
+Programm beendet</translation>
+    </message>
+</context>
+<context>
+    <name>TD3DScene</name>
+    <message>
+        <source>DirectX error</source>
+        <translation>Grafikfehler</translation>
+    </message>
+</context>
+<context>
+    <name>TDecorationHistory</name>
+    <message>
+        <source>Hang toy</source>
+        <translation>Schmuck aufhängen</translation>
+    </message>
+    <message>
+        <source>Remove toy</source>
+        <translation>Schmuck abnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormAbout</name>
+    <message>
+        <source>Qt: windows, controls, fonts, pictures and printing</source>
+        <translation>Qt: Fenster, Bedienelemente, Schriften, Bilder und Drucken</translation>
+    </message>
+    <message>
+        <source>Mesa: OpenGL through EGL, on any graphics card or none</source>
+        <translation>Mesa: OpenGL über EGL, mit jeder Grafikkarte oder ganz ohne</translation>
+    </message>
+    <message>
+        <source>OpenSSL: keeps the mailed card private on its way</source>
+        <translation>OpenSSL: Die verschickte Karte bleibt unterwegs privat</translation>
+    </message>
+    <message>
+        <source>GLM: the vector and matrix arithmetic of the scene</source>
+        <translation>GLM: Vektor- und Matrizenrechnung der Szene</translation>
+    </message>
+    <message>
+        <source>SDL_mixer: plays the carols and the sounds</source>
+        <translation>SDL_mixer: spielt die Weihnachtslieder und Klänge</translation>
+    </message>
+    <message>
+        <source>FluidSynth: turns the carols&apos; notes into music</source>
+        <translation>FluidSynth: macht aus den Noten der Lieder Musik</translation>
+    </message>
+    <message>
+        <source>FFmpeg: plays the opening film</source>
+        <translation>FFmpeg: spielt den Vorspann</translation>
+    </message>
+    <message>
+        <source>Do you want to exit ?</source>
+        <translation>Wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOut</name>
+    <message>
+        <source>E-Mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>E-Mail the Pinewick</source>
+        <translation>Pinewick per E-Mail senden</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print of the Pinewick</source>
+        <translation>Pinewick drucken</translation>
+    </message>
+    <message>
+        <source>Save card…</source>
+        <translation>Speichern …</translation>
+    </message>
+    <message>
+        <source>Save the card as a picture or an animation</source>
+        <translation>Die Karte als Bild oder Animation speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Animated card</source>
+        <translation>Bewegte Karte</translation>
+    </message>
+    <message>
+        <source>Mail the turning tree as an animated picture</source>
+        <translation>Den drehenden Baum als bewegtes Bild verschicken</translation>
+    </message>
+    <message>
+        <source>No private folder for the card picture could be made in %1: %2</source>
+        <translation>In %1 ließ sich kein privater Ordner für das Kartenbild anlegen: %2</translation>
+    </message>
+    <message>
+        <source>There is no card to send.</source>
+        <translation>Es gibt keine Karte zum Senden.</translation>
+    </message>
+    <message>
+        <source>Making the animated card…</source>
+        <translation>Die bewegte Karte entsteht …</translation>
+    </message>
+    <message>
+        <source>The card was not sent: %1</source>
+        <translation>Die Karte wurde nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Mail sended</source>
+        <translation>Mail gesendet</translation>
+    </message>
+    <message>
+        <source>Open your own mail program to send the card?</source>
+        <translation>Dein eigenes Mailprogramm öffnen, um die Karte zu senden?</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written: %1</source>
+        <translation>Das Kartenbild konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened (xdg-email is missing).</source>
+        <translation>Dein Mailprogramm ließ sich nicht öffnen (xdg-email fehlt).</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker ließ sich nicht starten.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSetup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <extracomment>The title of the list of 3D drivers.</extracomment>
+        <translation>Treiber</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTitle</name>
+    <message>
+        <source>Do you want to create %1 shortcut
+on your desktop ?</source>
+        <translation>Eine Verknüpfung zu %1
+auf dem Desktop anlegen?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTree</name>
+    <message>
+        <source>big ball</source>
+        <extracomment>One toy of a case, as a screen reader names it after its colour.</extracomment>
+        <translation>große Kugel</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>icicle</source>
+        <translation>Eiszapfen</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>small ball</source>
+        <translation>kleine Kugel</translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation>Kerze</translation>
+    </message>
+    <message>
+        <source>tree top</source>
+        <translation>Baumspitze</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>Pfeiltasten bewegen das Ziel; Entf nimmt den nächsten Schmuck ab; Bild auf und Bild ab drehen den Baum</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Gruß</translation>
+    </message>
+    <message>
+        <source>Enter starts and ends typing; Ctrl+Z undoes</source>
+        <translation>Enter beginnt und beendet das Schreiben; Strg+Z macht rückgängig</translation>
+    </message>
+    <message>
+        <source>Case of toys: Enter shows its toys</source>
+        <translation>Schmuckkiste: Enter zeigt ihren Schmuck</translation>
+    </message>
+    <message>
+        <source>Enter picks it up; the arrow keys carry it over the tree; Enter hangs it, Escape puts it back</source>
+        <translation>Enter nimmt ihn auf; die Pfeiltasten tragen ihn über den Baum; Enter hängt ihn auf, Escape legt ihn zurück</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
+        <translation>%2, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornament(s)</source>
+        <translation>
+            <numerusform>Tanne mit %n Schmuckstück</numerusform>
+            <numerusform>Tanne mit %n Schmuckstücken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Send Pinewick</source>
+        <translation>Pinewick senden</translation>
+    </message>
+    <message>
+        <source>Fill in the text of greeting</source>
+        <translation>Grußtext eingeben</translation>
+    </message>
+    <message>
+        <source>Music switch</source>
+        <translation>Musik an/aus</translation>
+    </message>
+    <message>
+        <source>Change 3D driver</source>
+        <translation>3D-Treiber wechseln</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The seven cases of toys along the bottom of the window.</extracomment>
+        <translation>Kugeln</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Glocken</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Zapfen</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Sterne</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Kügelchen</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Kerzen</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Spitzen</translation>
+    </message>
+    <message>
+        <source>An empty tree is shown. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Ein leerer Baum wird gezeigt. Deine Datei bleibt, wie sie ist, und wird nicht überschrieben; Änderungen in dieser Sitzung werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The decoration that comes with Pinewick is shown instead. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Stattdessen wird der mitgelieferte Schmuck von Pinewick gezeigt. Deine Datei bleibt, wie sie ist, und wird nicht überschrieben; Änderungen in dieser Sitzung werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your decoration could not be saved:
+%1
+
+Free some space or fix the folder&apos;s permissions, then try again.</source>
+        <translation>Dein Baumschmuck konnte nicht gespeichert werden:
+%1
+
+Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Quit without saving</source>
+        <translation>Ohne Speichern beenden</translation>
+    </message>
+    <message>
+        <source>Target off the tree.</source>
+        <translation>Ziel neben dem Baum.</translation>
+    </message>
+    <message>
+        <source>Target on the tree.</source>
+        <translation>Ziel auf dem Baum.</translation>
+    </message>
+    <message>
+        <source>Target on a toy.</source>
+        <translation>Ziel auf einem Schmuckstück.</translation>
+    </message>
+    <message>
+        <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>%1 Pfeiltasten bewegen das Ziel; Entf nimmt den nächsten Schmuck ab; Bild auf und Bild ab drehen den Baum</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWelcome</name>
+    <message>
+        <source>Text of greeting</source>
+        <translation>Grußtext</translation>
+    </message>
+    <message>
+        <source>Font select</source>
+        <translation>Schrift wählen</translation>
+    </message>
+    <message>
+        <source>Font style select</source>
+        <translation>Schriftstil wählen</translation>
+    </message>
+    <message>
+        <source>Color select</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>Password for %1 at %2:</source>
+        <translation>Passwort für %1 bei %2:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Remember</source>
+        <translation>Merken</translation>
+    </message>
+    <message>
+        <source>Keep the password in the desktop keyring</source>
+        <translation>Das Passwort im Schlüsselbund des Desktops aufbewahren</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>

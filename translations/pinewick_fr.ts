@@ -1,0 +1,1025 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CardMail</name>
+    <message>
+        <source>Made with Pinewick, the greeting tree for your desktop.</source>
+        <translation>Fait avec Pinewick, le sapin des vœux pour votre bureau.</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written to %1.</source>
+        <translation>Impossible d’écrire l’image de la carte dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ColourName</name>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
+        <translation>--snapshot attend un nom de fichier (.jpg, .png, .gif, .webp ou .mp4)</translation>
+    </message>
+    <message>
+        <source>--send needs an e-mail address</source>
+        <translation>--send attend une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>Usage: pinewick [-DEBUG]
+       pinewick --check [FILE]
+       pinewick --snapshot FILE
+       pinewick --send ADDRESS [--animated] [--verbose]
+
+  -DEBUG          skip the title sequence
+  --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
+                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1
+  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
+                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
+                  holds the card animated: the tree makes one full turn, in a loop
+  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
+                  Evolution, msmtp, git send-email or a local mail server); prints the
+                  progress, exit status 0 only when the server accepted the mail
+  --animated      with --send: the card in the mail is the turning tree (an animated GIF);
+                  the still picture goes along as an attachment
+  --verbose       with --send: show the whole conversation with the mail server</source>
+        <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
+        <translation>Utilisation&#xa0;: pinewick [-DEBUG]
+              pinewick --check [FICHIER]
+              pinewick --snapshot FICHIER
+              pinewick --send ADRESSE [--animated] [--verbose]
+
+  -DEBUG             sans la séquence d’ouverture
+  --check [FICHIER]  lire un fichier de description (par défaut&#xa0;: Data/desc du dossier personnel)
+                     et l’afficher tel que Pinewick l’écrit&#xa0;; erreurs en FICHIER:LIGNE: message, code 1
+  --snapshot FICHIER écrire l’image de vœux (fond, message, sapin décoré) que Pinewick envoie
+                     et imprime&#xa0;; sans écran. Un FICHIER .gif, .webp ou .mp4 contient la carte
+                     animée&#xa0;: le sapin fait un tour complet, en boucle
+  --send ADRESSE     envoyer cette image à ADRESSE depuis votre propre compte de messagerie
+                     (Thunderbird, Evolution, msmtp, git send-email ou un serveur local)&#xa0;; affiche
+                     la progression, code 0 seulement si le serveur a accepté le message
+  --animated         avec --send&#xa0;: la carte du message est le sapin qui tourne (un GIF animé)&#xa0;;
+                     l’image fixe est jointe en pièce jointe
+  --verbose          avec --send&#xa0;: afficher toute la conversation avec le serveur</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultGreeting</name>
+    <message>
+        <source>Merry Christmas and a Happy New Year!</source>
+        <extracomment>The greeting a new decoration starts with. Written across the top of the card in a script font: a short, warm wish for Christmas and the new year.</extracomment>
+        <translation>Joyeux Noël et bonne année&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScript</name>
+    <message>
+        <source>About Pinewick*and its makers</source>
+        <translation>À propos de Pinewick*et de ses auteurs</translation>
+    </message>
+    <message>
+        <source>Close the help*Click here</source>
+        <translation>Fermer l’aide*Cliquez ici</translation>
+    </message>
+    <message>
+        <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
+        <translation>Cliquez le ruban*et tapez vos vœux*Ctrl+Z annule Ctrl+Y refait</translation>
+    </message>
+    <message>
+        <source>Send your tree*by e-mail or print it</source>
+        <translation>Envoyez votre sapin*par e-mail ou imprimez-le</translation>
+    </message>
+    <message>
+        <source>Click: next song*Right click: silence</source>
+        <translation>Clic&#xa0;: chant suivant*Clic droit&#xa0;: silence</translation>
+    </message>
+    <message>
+        <source>Right-click a toy*to take it off the tree*or press Delete near it</source>
+        <translation>Clic droit sur une déco*pour l’enlever du sapin*ou Suppr tout près</translation>
+    </message>
+    <message>
+        <source>Hold the left button*or Page Up/Down: turn*Double-click: it spins</source>
+        <translation>Bouton gauche enfoncé*ou Page ↑/↓&#xa0;: tourner*Double-clic&#xa0;: il tourne</translation>
+    </message>
+    <message>
+        <source>Choose the 3D driver*that draws the tree</source>
+        <translation>Choisissez le pilote 3D*qui dessine le sapin</translation>
+    </message>
+    <message>
+        <source>Font and colour*of the greeting</source>
+        <translation>Police et couleur*du message</translation>
+    </message>
+    <message>
+        <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
+        <translation>Ouvrez une boîte*et glissez une déco*ou Tab puis Entrée</translation>
+    </message>
+    <message>
+        <source>Exit Pinewick</source>
+        <translation>Quitter Pinewick</translation>
+    </message>
+</context>
+<context>
+    <name>MailError</name>
+    <message>
+        <source>Sorry, but this software is compatible with:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * a local mail server</source>
+        <translation>Désolé, ce logiciel fonctionne seulement avec&#xa0;:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * un serveur de messagerie local</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command did not finish within %1 seconds and was stopped</source>
+        <translation>la commande de mot de passe du compte n’a pas fini en %1 secondes et a été arrêtée</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command gave no password</source>
+        <translation>la commande de mot de passe du compte n’a donné aucun mot de passe</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2 in the account&apos;s settings or the keyring</source>
+        <translation>aucun mot de passe pour %1 sur %2 dans les réglages du compte ni dans le trousseau</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An error (%1) and what the server or the connection said of it (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>it is not valid UTF-8</source>
+        <translation>elle n’est pas en UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>it holds an invisible or control character</source>
+        <translation>elle contient un caractère invisible ou de contrôle</translation>
+    </message>
+    <message>
+        <source>its local part (before the @) is empty</source>
+        <translation>sa partie locale (avant le @) est vide</translation>
+    </message>
+    <message>
+        <source>its local part is longer than %1 bytes</source>
+        <translation>sa partie locale dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>its quoted local part is not closed</source>
+        <translation>sa partie locale entre guillemets n’est pas fermée</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bad backslash</source>
+        <translation>sa partie locale entre guillemets a une barre oblique inverse incorrecte</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bare quote</source>
+        <translation>sa partie locale entre guillemets a un guillemet isolé</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>elle contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>its local part has an empty part between dots</source>
+        <translation>sa partie locale a un segment vide entre deux points</translation>
+    </message>
+    <message>
+        <source>its local part holds a character that needs quoting (%1)</source>
+        <translation>sa partie locale contient un caractère à mettre entre guillemets (%1)</translation>
+    </message>
+    <message>
+        <source>its local part ends with a dot</source>
+        <translation>sa partie locale finit par un point</translation>
+    </message>
+    <message>
+        <source>its domain (after the @) is empty</source>
+        <translation>son domaine (après le @) est vide</translation>
+    </message>
+    <message>
+        <source>its domain is longer than %1 bytes</source>
+        <translation>son domaine dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>its address literal is not closed</source>
+        <translation>son adresse littérale n’est pas fermée</translation>
+    </message>
+    <message>
+        <source>its address literal holds a character it may not</source>
+        <translation>son adresse littérale contient un caractère interdit</translation>
+    </message>
+    <message>
+        <source>its domain has an empty part between dots</source>
+        <translation>son domaine a un segment vide entre deux points</translation>
+    </message>
+    <message>
+        <source>a part of its domain is longer than 63 bytes</source>
+        <translation>une partie de son domaine dépasse 63 octets</translation>
+    </message>
+    <message>
+        <source>a part of its domain starts or ends with a hyphen</source>
+        <translation>une partie de son domaine commence ou finit par un tiret</translation>
+    </message>
+    <message>
+        <source>its domain holds a character a host name may not (%1)</source>
+        <translation>son domaine contient un caractère interdit dans un nom d’hôte (%1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>elle est vide</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>elle dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>it has no @</source>
+        <translation>il lui manque le @</translation>
+    </message>
+    <message>
+        <source>its domain cannot be written in ASCII (IDNA): a part holds a character a domain may not, or grows beyond 63 bytes</source>
+        <translation>son domaine ne peut pas s’écrire en ASCII (IDNA)&#xa0;: une partie contient un caractère interdit ou dépasse 63 octets</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes once its domain is written in ASCII</source>
+        <translation>elle dépasse %1 octets une fois son domaine écrit en ASCII</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Réseau non initialisé</translation>
+    </message>
+    <message>
+        <source>Network down</source>
+        <translation>Réseau indisponible</translation>
+    </message>
+    <message>
+        <source>Invalid address specified</source>
+        <translation>Adresse indiquée non valide</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error in component</source>
+        <translation>Erreur interne inattendue du composant</translation>
+    </message>
+    <message>
+        <source>General Winsock Error</source>
+        <translation>Erreur réseau générale</translation>
+    </message>
+    <message>
+        <source>Connection aborted due to timeout or other failure</source>
+        <translation>Connexion interrompue&#xa0;: délai dépassé ou autre panne</translation>
+    </message>
+    <message>
+        <source>Connection reset by remote side</source>
+        <translation>Connexion réinitialisée par l’autre côté</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>Out of sockets</source>
+        <translation>Plus de sockets disponibles</translation>
+    </message>
+    <message>
+        <source>Network unreachable</source>
+        <translation>Réseau injoignable</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Adresse non disponible</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>Address resolution error</source>
+        <translation>Erreur de résolution d’adresse</translation>
+    </message>
+    <message>
+        <source>Host Unreachable</source>
+        <translation>Hôte injoignable</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Login failed: the server refused the user name or password</source>
+        <translation>Échec de la connexion&#xa0;: le serveur a refusé le nom d’utilisateur ou le mot de passe</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed</source>
+        <translation>Échec de la négociation TLS</translation>
+    </message>
+    <message>
+        <source>Server certificate not trusted</source>
+        <translation>Certificat du serveur non reconnu</translation>
+    </message>
+    <message>
+        <source>The server offers no STARTTLS: the mail was not sent unencrypted</source>
+        <translation>Le serveur ne propose pas STARTTLS&#xa0;: le message n’a pas été envoyé en clair</translation>
+    </message>
+    <message>
+        <source>The server offers no login by AUTH PLAIN or AUTH LOGIN</source>
+        <translation>Le serveur ne propose pas de connexion par AUTH PLAIN ou AUTH LOGIN</translation>
+    </message>
+    <message>
+        <source>An address has letters beyond ASCII before its @, and the server does not take such addresses (it offers no SMTPUTF8): the mail was not sent</source>
+        <translation>Une adresse a des lettres hors ASCII avant son @, et le serveur n’accepte pas ces adresses (il ne propose pas SMTPUTF8)&#xa0;: le message n’a pas été envoyé</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error</source>
+        <translation>Erreur de destinataire</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: %1</source>
+        <translation>Erreur de destinataire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Winsock not initiliazed</source>
+        <translation>Réseau non initialisé</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>le serveur a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>Prematurely Disconnected</source>
+        <translation>Déconnecté trop tôt</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>Unexpected response: %1</source>
+        <translation>Réponse inattendue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: the server accepted no recipient (%1)</source>
+        <translation>Erreur de destinataire&#xa0;: le serveur n’a accepté aucun destinataire (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PaintedText</name>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>made by Corlune</source>
+        <translation>créé par Corlune</translation>
+    </message>
+    <message>
+        <source>Built with</source>
+        <translation>Conçu avec</translation>
+    </message>
+    <message>
+        <source>Send your tree to this e-mail address:</source>
+        <extracomment>Painted above the address field, 239 pixels wide in DejaVu Sans Bold 11 px.</extracomment>
+        <translation>Envoyer le sapin à l’adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The label painted on a case: 54 pixels (the seventh 64) in DejaVu Sans Condensed Bold 10 px.</extracomment>
+        <translation>Boules</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Cloches</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Glaçons</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Billes</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Bougies</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Cimes</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacingFile</name>
+    <message>
+        <source>%1: not a file that can be replaced</source>
+        <translation>%1&#xa0;: ce fichier ne peut pas être remplacé</translation>
+    </message>
+    <message>
+        <source>%1: no free temporary name beside it</source>
+        <translation>%1&#xa0;: aucun nom temporaire libre à côté</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1&#xa0;: rien n’a été écrit</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCard</name>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>%1&#xa0;: donnez à la carte un nom en .jpg, .png, .gif, .webp ou .mp4</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animé (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>WebP animé (*.webp)</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Vidéo MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>Image JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save card</source>
+        <translation>Enregistrer la carte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>Enregistrement de %1…</translation>
+    </message>
+    <message>
+        <source>The card could not be saved.
+
+%1</source>
+        <translation>Impossible d’enregistrer la carte.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>%1: give the picture a .jpg or .png name</source>
+        <translation>%1&#xa0;: donnez à l’image un nom en .jpg ou .png</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>pinewick: the card picture could not be written: %1</source>
+        <translation>pinewick&#xa0;: impossible d’écrire l’image de la carte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: to send the card with your own mail program instead, run:</source>
+        <translation>pinewick&#xa0;: pour envoyer plutôt la carte avec votre propre messagerie, lancez&#xa0;:</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: no private folder could be made in %1: %2</source>
+        <translation>pinewick&#xa0;: la carte n’a pas été envoyée&#xa0;: impossible de créer un dossier privé dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: %1</source>
+        <translation>pinewick&#xa0;: la carte n’a pas été envoyée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: no mail account found. %1</source>
+        <translation>pinewick&#xa0;: aucun compte de messagerie trouvé. %1</translation>
+    </message>
+    <message>
+        <source>account: %1 &lt;%2&gt; through %3:%4 (%5)</source>
+        <translation>compte&#xa0;: %1 &lt;%2&gt; via %3:%4 (%5)</translation>
+    </message>
+    <message>
+        <source>pinewick: cannot log in: %1</source>
+        <translation>pinewick&#xa0;: connexion impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Connecté à %1</translation>
+    </message>
+    <message>
+        <source>Encrypted (%1)</source>
+        <translation>Chiffré (%1)</translation>
+    </message>
+    <message>
+        <source>Logged in as %1</source>
+        <translation>Connecté en tant que %1</translation>
+    </message>
+    <message>
+        <source>Recipient refused: %1 (%2)</source>
+        <translation>Destinataire refusé&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The picture could not be read and was left out: %1</source>
+        <translation>Image illisible, laissée de côté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sending the card (%1 KB) ...</source>
+        <translation>Envoi de la carte (%1 Ko)…</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>Accepté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>erreur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2 ...</source>
+        <translation>Connexion à %1:%2…</translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Sorry, but this program needs next screen modes:
+  * HiColor   (16-bit)
+  * TrueColor (24-bit)
+
+You have a %1-bit mode
+
+Program stopped</source>
+        <translation>Désolé, ce programme a besoin de l’un de ces modes d’écran&#xa0;:
+  * HiColor   (16 bits)
+  * TrueColor (24 bits)
+
+Votre écran est en %1 bits
+
+Programme arrêté</translation>
+    </message>
+    <message>
+        <source>You have a OpenGL %1.%2</source>
+        <translation>Vous avez OpenGL %1.%2</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t OpenGL</source>
+        <translation>Vous n’avez pas OpenGL</translation>
+    </message>
+    <message>
+        <source>Sorry, but this program needs OpenGL 3.3 or more
+
+%1
+
+OpenGL 3.3 is located on &quot;https://www.mesa3d.org&quot;
+
+Program stopped</source>
+        <translation>Désolé, ce programme a besoin d’OpenGL 3.3 ou plus récent
+
+%1
+
+OpenGL 3.3 se trouve sur «&#xa0;https://www.mesa3d.org&#xa0;»
+
+Programme arrêté</translation>
+    </message>
+</context>
+<context>
+    <name>TD3DScene</name>
+    <message>
+        <source>DirectX error</source>
+        <translation>Erreur graphique</translation>
+    </message>
+</context>
+<context>
+    <name>TDecorationHistory</name>
+    <message>
+        <source>Hang toy</source>
+        <translation>Accrocher la décoration</translation>
+    </message>
+    <message>
+        <source>Remove toy</source>
+        <translation>Enlever la décoration</translation>
+    </message>
+</context>
+<context>
+    <name>TFormAbout</name>
+    <message>
+        <source>Qt: windows, controls, fonts, pictures and printing</source>
+        <translation>Qt&#xa0;: fenêtres, commandes, polices, images et impression</translation>
+    </message>
+    <message>
+        <source>Mesa: OpenGL through EGL, on any graphics card or none</source>
+        <translation>Mesa&#xa0;: OpenGL via EGL, avec n’importe quelle carte graphique ou sans</translation>
+    </message>
+    <message>
+        <source>OpenSSL: keeps the mailed card private on its way</source>
+        <translation>OpenSSL&#xa0;: la carte envoyée reste privée en chemin</translation>
+    </message>
+    <message>
+        <source>GLM: the vector and matrix arithmetic of the scene</source>
+        <translation>GLM&#xa0;: le calcul vectoriel et matriciel de la scène</translation>
+    </message>
+    <message>
+        <source>SDL_mixer: plays the carols and the sounds</source>
+        <translation>SDL_mixer&#xa0;: joue les chants de Noël et les sons</translation>
+    </message>
+    <message>
+        <source>FluidSynth: turns the carols&apos; notes into music</source>
+        <translation>FluidSynth&#xa0;: change les notes des chants en musique</translation>
+    </message>
+    <message>
+        <source>FFmpeg: plays the opening film</source>
+        <translation>FFmpeg&#xa0;: joue le film d’ouverture</translation>
+    </message>
+    <message>
+        <source>Do you want to exit ?</source>
+        <translation>Vous partez déjà&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOut</name>
+    <message>
+        <source>E-Mail address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>E-Mail the Pinewick</source>
+        <translation>Envoyer le Pinewick par e-mail</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print of the Pinewick</source>
+        <translation>Imprimer le Pinewick</translation>
+    </message>
+    <message>
+        <source>Save card…</source>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Save the card as a picture or an animation</source>
+        <translation>Enregistrer la carte en image ou en animation</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Animated card</source>
+        <translation>Carte animée</translation>
+    </message>
+    <message>
+        <source>Mail the turning tree as an animated picture</source>
+        <translation>Envoyer le sapin qui tourne en image animée</translation>
+    </message>
+    <message>
+        <source>No private folder for the card picture could be made in %1: %2</source>
+        <translation>Impossible de créer dans %1 un dossier privé pour l’image de la carte&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>There is no card to send.</source>
+        <translation>Il n’y a pas de carte à envoyer.</translation>
+    </message>
+    <message>
+        <source>Making the animated card…</source>
+        <translation>Création de la carte animée…</translation>
+    </message>
+    <message>
+        <source>The card was not sent: %1</source>
+        <translation>La carte n’a pas été envoyée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Mail sended</source>
+        <translation>Message envoyé</translation>
+    </message>
+    <message>
+        <source>Open your own mail program to send the card?</source>
+        <translation>Ouvrir votre messagerie pour envoyer la carte&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written: %1</source>
+        <translation>Impossible d’écrire l’image de la carte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened (xdg-email is missing).</source>
+        <translation>Impossible d’ouvrir votre messagerie (xdg-email est absent).</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Impossible de démarrer l’imprimante.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSetup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <extracomment>The title of the list of 3D drivers.</extracomment>
+        <translation>Pilotes</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTitle</name>
+    <message>
+        <source>Do you want to create %1 shortcut
+on your desktop ?</source>
+        <translation>Créer un raccourci vers %1
+sur votre bureau&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTree</name>
+    <message>
+        <source>big ball</source>
+        <extracomment>One toy of a case, as a screen reader names it after its colour.</extracomment>
+        <translation>grosse boule</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>cloche</translation>
+    </message>
+    <message>
+        <source>icicle</source>
+        <translation>glaçon</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>étoile</translation>
+    </message>
+    <message>
+        <source>small ball</source>
+        <translation>petite boule</translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation>bougie</translation>
+    </message>
+    <message>
+        <source>tree top</source>
+        <translation>cime</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>Les flèches déplacent la cible&#xa0;; Suppr enlève la décoration la plus proche&#xa0;; Page préc. et Page suiv. tournent le sapin</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Vœux</translation>
+    </message>
+    <message>
+        <source>Enter starts and ends typing; Ctrl+Z undoes</source>
+        <translation>Entrée commence et termine la saisie&#xa0;; Ctrl+Z annule</translation>
+    </message>
+    <message>
+        <source>Case of toys: Enter shows its toys</source>
+        <translation>Boîte de décorations&#xa0;: Entrée montre son contenu</translation>
+    </message>
+    <message>
+        <source>Enter picks it up; the arrow keys carry it over the tree; Enter hangs it, Escape puts it back</source>
+        <translation>Entrée la prend&#xa0;; les flèches la portent sur le sapin&#xa0;; Entrée l’accroche, Échap la repose</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
+        <translation>%2, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornament(s)</source>
+        <translation>
+            <numerusform>Sapin avec %n décoration</numerusform>
+            <numerusform>Sapin avec %n décorations</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Send Pinewick</source>
+        <translation>Envoyer le Pinewick</translation>
+    </message>
+    <message>
+        <source>Fill in the text of greeting</source>
+        <translation>Écrire le texte des vœux</translation>
+    </message>
+    <message>
+        <source>Music switch</source>
+        <translation>Musique oui/non</translation>
+    </message>
+    <message>
+        <source>Change 3D driver</source>
+        <translation>Changer de pilote 3D</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The seven cases of toys along the bottom of the window.</extracomment>
+        <translation>Boules</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Cloches</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Glaçons</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Billes</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Bougies</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Cimes</translation>
+    </message>
+    <message>
+        <source>An empty tree is shown. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Un sapin vide est affiché. Votre fichier reste tel quel et ne sera pas écrasé&#xa0;; les changements de cette session ne seront pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>The decoration that comes with Pinewick is shown instead. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>La décoration fournie avec Pinewick est affichée à la place. Votre fichier reste tel quel et ne sera pas écrasé&#xa0;; les changements de cette session ne seront pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>Your decoration could not be saved:
+%1
+
+Free some space or fix the folder&apos;s permissions, then try again.</source>
+        <translation>Impossible d’enregistrer votre décoration&#xa0;:
+%1
+
+Libérez de la place ou corrigez les droits du dossier, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Quit without saving</source>
+        <translation>Quitter sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Target off the tree.</source>
+        <translation>Cible hors du sapin.</translation>
+    </message>
+    <message>
+        <source>Target on the tree.</source>
+        <translation>Cible sur le sapin.</translation>
+    </message>
+    <message>
+        <source>Target on a toy.</source>
+        <translation>Cible sur une décoration.</translation>
+    </message>
+    <message>
+        <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>%1 Les flèches déplacent la cible&#xa0;; Suppr enlève la décoration la plus proche&#xa0;; Page préc. et Page suiv. tournent le sapin</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWelcome</name>
+    <message>
+        <source>Text of greeting</source>
+        <translation>Texte des vœux</translation>
+    </message>
+    <message>
+        <source>Font select</source>
+        <translation>Choix de la police</translation>
+    </message>
+    <message>
+        <source>Font style select</source>
+        <translation>Choix du style</translation>
+    </message>
+    <message>
+        <source>Color select</source>
+        <translation>Choix de la couleur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>Password for %1 at %2:</source>
+        <translation>Mot de passe de %1 sur %2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Remember</source>
+        <translation>Retenir</translation>
+    </message>
+    <message>
+        <source>Keep the password in the desktop keyring</source>
+        <translation>Garder le mot de passe dans le trousseau du bureau</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+</TS>

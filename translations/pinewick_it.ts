@@ -1,0 +1,1025 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>CardMail</name>
+    <message>
+        <source>Made with Pinewick, the greeting tree for your desktop.</source>
+        <translation>Fatto con Pinewick, l’albero degli auguri per il tuo desktop.</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written to %1.</source>
+        <translation>Impossibile scrivere l’immagine del biglietto in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ColourName</name>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Arancione</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turchese</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argento</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
+        <translation>--snapshot richiede un nome di file (.jpg, .png, .gif, .webp o .mp4)</translation>
+    </message>
+    <message>
+        <source>--send needs an e-mail address</source>
+        <translation>--send richiede un indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>Usage: pinewick [-DEBUG]
+       pinewick --check [FILE]
+       pinewick --snapshot FILE
+       pinewick --send ADDRESS [--animated] [--verbose]
+
+  -DEBUG          skip the title sequence
+  --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
+                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1
+  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
+                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
+                  holds the card animated: the tree makes one full turn, in a loop
+  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
+                  Evolution, msmtp, git send-email or a local mail server); prints the
+                  progress, exit status 0 only when the server accepted the mail
+  --animated      with --send: the card in the mail is the turning tree (an animated GIF);
+                  the still picture goes along as an attachment
+  --verbose       with --send: show the whole conversation with the mail server</source>
+        <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
+        <translation>Uso: pinewick [-DEBUG]
+     pinewick --check [FILE]
+     pinewick --snapshot FILE
+     pinewick --send INDIRIZZO [--animated] [--verbose]
+
+  -DEBUG             salta la sequenza del titolo
+  --check [FILE]     legge un file di descrizione (predefinito: Data/desc della cartella personale)
+                     e lo stampa come lo scrive Pinewick; errori come FILE:RIGA: messaggio, stato 1
+  --snapshot FILE    scrive l’immagine d’auguri (sfondo, saluto, albero decorato) che Pinewick
+                     spedisce e stampa; non serve uno schermo. Un FILE .gif, .webp o .mp4 contiene
+                     il biglietto animato: l’albero fa un giro completo, in loop
+  --send INDIRIZZO   spedisce l’immagine a INDIRIZZO dal tuo account di posta (Thunderbird,
+                     Evolution, msmtp, git send-email o un server di posta locale); mostra
+                     l’avanzamento, stato 0 solo se il server ha accettato il messaggio
+  --animated         con --send: il biglietto nel messaggio è l’albero che gira (una GIF animata);
+                     l’immagine fissa va come allegato
+  --verbose          con --send: mostra tutta la conversazione con il server di posta</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultGreeting</name>
+    <message>
+        <source>Merry Christmas and a Happy New Year!</source>
+        <extracomment>The greeting a new decoration starts with. Written across the top of the card in a script font: a short, warm wish for Christmas and the new year.</extracomment>
+        <translation>Buon Natale e felice anno nuovo!</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScript</name>
+    <message>
+        <source>About Pinewick*and its makers</source>
+        <translation>Informazioni su Pinewick*e i suoi autori</translation>
+    </message>
+    <message>
+        <source>Close the help*Click here</source>
+        <translation>Chiudi l’aiuto*Fai clic qui</translation>
+    </message>
+    <message>
+        <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
+        <translation>Fai clic sul nastro*e scrivi un augurio*Ctrl+Z annulla Ctrl+Y ripete</translation>
+    </message>
+    <message>
+        <source>Send your tree*by e-mail or print it</source>
+        <translation>Spedisci il tuo albero*per e-mail o stampalo</translation>
+    </message>
+    <message>
+        <source>Click: next song*Right click: silence</source>
+        <translation>Clic: canzone dopo*Clic destro: silenzio</translation>
+    </message>
+    <message>
+        <source>Right-click a toy*to take it off the tree*or press Delete near it</source>
+        <translation>Clic destro su un addobbo*per toglierlo dall’albero*o Canc lì vicino</translation>
+    </message>
+    <message>
+        <source>Hold the left button*or Page Up/Down: turn*Double-click: it spins</source>
+        <translation>Tieni premuto il sinistro*o PagSu/PagGiù: ruota*Doppio clic: gira da solo</translation>
+    </message>
+    <message>
+        <source>Choose the 3D driver*that draws the tree</source>
+        <translation>Scegli il driver 3D*che disegna l’albero</translation>
+    </message>
+    <message>
+        <source>Font and colour*of the greeting</source>
+        <translation>Carattere e colore*dell’augurio</translation>
+    </message>
+    <message>
+        <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
+        <translation>Apri una scatola e trascina*un addobbo sull’albero*o Tab fin lì e Invio</translation>
+    </message>
+    <message>
+        <source>Exit Pinewick</source>
+        <translation>Esci da Pinewick</translation>
+    </message>
+</context>
+<context>
+    <name>MailError</name>
+    <message>
+        <source>Sorry, but this software is compatible with:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * a local mail server</source>
+        <translation>Spiacenti, questo programma funziona solo con:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * un server di posta locale</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command did not finish within %1 seconds and was stopped</source>
+        <translation>il comando della password dell’account non è finito entro %1 secondi ed è stato fermato</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command gave no password</source>
+        <translation>il comando della password dell’account non ha dato alcuna password</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2 in the account&apos;s settings or the keyring</source>
+        <translation>nessuna password per %1 su %2 nelle impostazioni dell’account o nel portachiavi</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An error (%1) and what the server or the connection said of it (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>it is not valid UTF-8</source>
+        <translation>non è UTF-8 valido</translation>
+    </message>
+    <message>
+        <source>it holds an invisible or control character</source>
+        <translation>contiene un carattere invisibile o di controllo</translation>
+    </message>
+    <message>
+        <source>its local part (before the @) is empty</source>
+        <translation>la sua parte locale (prima della @) è vuota</translation>
+    </message>
+    <message>
+        <source>its local part is longer than %1 bytes</source>
+        <translation>la sua parte locale supera i %1 byte</translation>
+    </message>
+    <message>
+        <source>its quoted local part is not closed</source>
+        <translation>la sua parte locale tra virgolette non è chiusa</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bad backslash</source>
+        <translation>la sua parte locale tra virgolette ha una barra rovesciata errata</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bare quote</source>
+        <translation>la sua parte locale tra virgolette ha una virgoletta isolata</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>its local part has an empty part between dots</source>
+        <translation>la sua parte locale ha un tratto vuoto tra due punti</translation>
+    </message>
+    <message>
+        <source>its local part holds a character that needs quoting (%1)</source>
+        <translation>la sua parte locale contiene un carattere da mettere tra virgolette (%1)</translation>
+    </message>
+    <message>
+        <source>its local part ends with a dot</source>
+        <translation>la sua parte locale finisce con un punto</translation>
+    </message>
+    <message>
+        <source>its domain (after the @) is empty</source>
+        <translation>il suo dominio (dopo la @) è vuoto</translation>
+    </message>
+    <message>
+        <source>its domain is longer than %1 bytes</source>
+        <translation>il suo dominio supera i %1 byte</translation>
+    </message>
+    <message>
+        <source>its address literal is not closed</source>
+        <translation>il suo indirizzo letterale non è chiuso</translation>
+    </message>
+    <message>
+        <source>its address literal holds a character it may not</source>
+        <translation>il suo indirizzo letterale contiene un carattere non ammesso</translation>
+    </message>
+    <message>
+        <source>its domain has an empty part between dots</source>
+        <translation>il suo dominio ha un tratto vuoto tra due punti</translation>
+    </message>
+    <message>
+        <source>a part of its domain is longer than 63 bytes</source>
+        <translation>una parte del suo dominio supera i 63 byte</translation>
+    </message>
+    <message>
+        <source>a part of its domain starts or ends with a hyphen</source>
+        <translation>una parte del suo dominio inizia o finisce con un trattino</translation>
+    </message>
+    <message>
+        <source>its domain holds a character a host name may not (%1)</source>
+        <translation>il suo dominio contiene un carattere non ammesso in un nome host (%1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>è vuoto</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>supera i %1 byte</translation>
+    </message>
+    <message>
+        <source>it has no @</source>
+        <translation>manca la @</translation>
+    </message>
+    <message>
+        <source>its domain cannot be written in ASCII (IDNA): a part holds a character a domain may not, or grows beyond 63 bytes</source>
+        <translation>il suo dominio non si può scrivere in ASCII (IDNA): una parte contiene un carattere non ammesso o supera i 63 byte</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes once its domain is written in ASCII</source>
+        <translation>supera i %1 byte quando il dominio è scritto in ASCII</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Rete non inizializzata</translation>
+    </message>
+    <message>
+        <source>Network down</source>
+        <translation>Rete non disponibile</translation>
+    </message>
+    <message>
+        <source>Invalid address specified</source>
+        <translation>Indirizzo indicato non valido</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error in component</source>
+        <translation>Errore interno imprevisto nel componente</translation>
+    </message>
+    <message>
+        <source>General Winsock Error</source>
+        <translation>Errore di rete generico</translation>
+    </message>
+    <message>
+        <source>Connection aborted due to timeout or other failure</source>
+        <translation>Connessione interrotta per tempo scaduto o altro guasto</translation>
+    </message>
+    <message>
+        <source>Connection reset by remote side</source>
+        <translation>Connessione azzerata dall’altra parte</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>tempo scaduto</translation>
+    </message>
+    <message>
+        <source>Out of sockets</source>
+        <translation>Socket esauriti</translation>
+    </message>
+    <message>
+        <source>Network unreachable</source>
+        <translation>Rete irraggiungibile</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Indirizzo non disponibile</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>Connessione rifiutata</translation>
+    </message>
+    <message>
+        <source>Address resolution error</source>
+        <translation>Errore nella risoluzione dell’indirizzo</translation>
+    </message>
+    <message>
+        <source>Host Unreachable</source>
+        <translation>Host irraggiungibile</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Login failed: the server refused the user name or password</source>
+        <translation>Accesso non riuscito: il server ha rifiutato nome utente o password</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed</source>
+        <translation>Negoziazione TLS non riuscita</translation>
+    </message>
+    <message>
+        <source>Server certificate not trusted</source>
+        <translation>Certificato del server non attendibile</translation>
+    </message>
+    <message>
+        <source>The server offers no STARTTLS: the mail was not sent unencrypted</source>
+        <translation>Il server non offre STARTTLS: il messaggio non è stato inviato in chiaro</translation>
+    </message>
+    <message>
+        <source>The server offers no login by AUTH PLAIN or AUTH LOGIN</source>
+        <translation>Il server non offre l’accesso con AUTH PLAIN o AUTH LOGIN</translation>
+    </message>
+    <message>
+        <source>An address has letters beyond ASCII before its @, and the server does not take such addresses (it offers no SMTPUTF8): the mail was not sent</source>
+        <translation>Un indirizzo ha lettere non ASCII prima della @ e il server non accetta indirizzi così (non offre SMTPUTF8): il messaggio non è stato inviato</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error</source>
+        <translation>Errore del destinatario</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: %1</source>
+        <translation>Errore del destinatario: %1</translation>
+    </message>
+    <message>
+        <source>Winsock not initiliazed</source>
+        <translation>Rete non inizializzata</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>il server ha chiuso la connessione</translation>
+    </message>
+    <message>
+        <source>Prematurely Disconnected</source>
+        <translation>Disconnesso troppo presto</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Tempo di connessione scaduto</translation>
+    </message>
+    <message>
+        <source>Unexpected response: %1</source>
+        <translation>Risposta inattesa: %1</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: the server accepted no recipient (%1)</source>
+        <translation>Errore del destinatario: il server non ha accettato nessun destinatario (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PaintedText</name>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versione 1.0</translation>
+    </message>
+    <message>
+        <source>made by Corlune</source>
+        <translation>creato da Corlune</translation>
+    </message>
+    <message>
+        <source>Built with</source>
+        <translation>Realizzato con</translation>
+    </message>
+    <message>
+        <source>Send your tree to this e-mail address:</source>
+        <extracomment>Painted above the address field, 239 pixels wide in DejaVu Sans Bold 11 px.</extracomment>
+        <translation>Spedisci l’albero all’indirizzo:</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The label painted on a case: 54 pixels (the seventh 64) in DejaVu Sans Condensed Bold 10 px.</extracomment>
+        <translation>Palle</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Campane</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Ghiaccioli</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Stelle</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Palline</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Candele</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Puntali</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacingFile</name>
+    <message>
+        <source>%1: not a file that can be replaced</source>
+        <translation>%1: non è un file sostituibile</translation>
+    </message>
+    <message>
+        <source>%1: no free temporary name beside it</source>
+        <translation>%1: nessun nome temporaneo libero accanto</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1: non è stato scritto nulla</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCard</name>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>%1: dai al biglietto un nome .jpg, .png, .gif, .webp o .mp4</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animata (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>WebP animata (*.webp)</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Video MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>Immagine JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save card</source>
+        <translation>Salva biglietto</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>Salvataggio di %1…</translation>
+    </message>
+    <message>
+        <source>The card could not be saved.
+
+%1</source>
+        <translation>Impossibile salvare il biglietto.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>%1: give the picture a .jpg or .png name</source>
+        <translation>%1: dai all’immagine un nome .jpg o .png</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>pinewick: the card picture could not be written: %1</source>
+        <translation>pinewick: impossibile scrivere l’immagine del biglietto: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: to send the card with your own mail program instead, run:</source>
+        <translation>pinewick: per spedire invece il biglietto con il tuo programma di posta, esegui:</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: no private folder could be made in %1: %2</source>
+        <translation>pinewick: biglietto non spedito: impossibile creare una cartella privata in %1: %2</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: %1</source>
+        <translation>pinewick: biglietto non spedito: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: no mail account found. %1</source>
+        <translation>pinewick: nessun account di posta trovato. %1</translation>
+    </message>
+    <message>
+        <source>account: %1 &lt;%2&gt; through %3:%4 (%5)</source>
+        <translation>account: %1 &lt;%2&gt; tramite %3:%4 (%5)</translation>
+    </message>
+    <message>
+        <source>pinewick: cannot log in: %1</source>
+        <translation>pinewick: impossibile accedere: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Connesso a %1</translation>
+    </message>
+    <message>
+        <source>Encrypted (%1)</source>
+        <translation>Cifrato (%1)</translation>
+    </message>
+    <message>
+        <source>Logged in as %1</source>
+        <translation>Accesso come %1</translation>
+    </message>
+    <message>
+        <source>Recipient refused: %1 (%2)</source>
+        <translation>Destinatario rifiutato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The picture could not be read and was left out: %1</source>
+        <translation>Immagine illeggibile, lasciata fuori: %1</translation>
+    </message>
+    <message>
+        <source>Sending the card (%1 KB) ...</source>
+        <translation>Invio del biglietto (%1 KB)…</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>Accettato: %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>errore %1: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2 ...</source>
+        <translation>Connessione a %1:%2…</translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Sorry, but this program needs next screen modes:
+  * HiColor   (16-bit)
+  * TrueColor (24-bit)
+
+You have a %1-bit mode
+
+Program stopped</source>
+        <translation>Spiacenti, questo programma richiede una di queste modalità dello schermo:
+  * HiColor   (16 bit)
+  * TrueColor (24 bit)
+
+Il tuo schermo è a %1 bit
+
+Programma fermato</translation>
+    </message>
+    <message>
+        <source>You have a OpenGL %1.%2</source>
+        <translation>Hai OpenGL %1.%2</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t OpenGL</source>
+        <translation>Non hai OpenGL</translation>
+    </message>
+    <message>
+        <source>Sorry, but this program needs OpenGL 3.3 or more
+
+%1
+
+OpenGL 3.3 is located on &quot;https://www.mesa3d.org&quot;
+
+Program stopped</source>
+        <translation>Spiacenti, questo programma richiede OpenGL 3.3 o superiore
+
+%1
+
+OpenGL 3.3 si trova su «https://www.mesa3d.org»
+
+Programma fermato</translation>
+    </message>
+</context>
+<context>
+    <name>TD3DScene</name>
+    <message>
+        <source>DirectX error</source>
+        <translation>Errore grafico</translation>
+    </message>
+</context>
+<context>
+    <name>TDecorationHistory</name>
+    <message>
+        <source>Hang toy</source>
+        <translation>Appendi addobbo</translation>
+    </message>
+    <message>
+        <source>Remove toy</source>
+        <translation>Togli addobbo</translation>
+    </message>
+</context>
+<context>
+    <name>TFormAbout</name>
+    <message>
+        <source>Qt: windows, controls, fonts, pictures and printing</source>
+        <translation>Qt: finestre, controlli, caratteri, immagini e stampa</translation>
+    </message>
+    <message>
+        <source>Mesa: OpenGL through EGL, on any graphics card or none</source>
+        <translation>Mesa: OpenGL tramite EGL, con qualsiasi scheda grafica o senza</translation>
+    </message>
+    <message>
+        <source>OpenSSL: keeps the mailed card private on its way</source>
+        <translation>OpenSSL: il biglietto spedito resta privato lungo la strada</translation>
+    </message>
+    <message>
+        <source>GLM: the vector and matrix arithmetic of the scene</source>
+        <translation>GLM: i calcoli con vettori e matrici della scena</translation>
+    </message>
+    <message>
+        <source>SDL_mixer: plays the carols and the sounds</source>
+        <translation>SDL_mixer: suona i canti di Natale e i suoni</translation>
+    </message>
+    <message>
+        <source>FluidSynth: turns the carols&apos; notes into music</source>
+        <translation>FluidSynth: trasforma in musica le note dei canti</translation>
+    </message>
+    <message>
+        <source>FFmpeg: plays the opening film</source>
+        <translation>FFmpeg: proietta il filmato iniziale</translation>
+    </message>
+    <message>
+        <source>Do you want to exit ?</source>
+        <translation>Vuoi uscire?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOut</name>
+    <message>
+        <source>E-Mail address</source>
+        <translation>Indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Spedisci</translation>
+    </message>
+    <message>
+        <source>E-Mail the Pinewick</source>
+        <translation>Spedisci il Pinewick per e-mail</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Print of the Pinewick</source>
+        <translation>Stampa il Pinewick</translation>
+    </message>
+    <message>
+        <source>Save card…</source>
+        <translation>Salva…</translation>
+    </message>
+    <message>
+        <source>Save the card as a picture or an animation</source>
+        <translation>Salva il biglietto come immagine o animazione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Animated card</source>
+        <translation>Biglietto animato</translation>
+    </message>
+    <message>
+        <source>Mail the turning tree as an animated picture</source>
+        <translation>Spedisci l’albero che gira come immagine animata</translation>
+    </message>
+    <message>
+        <source>No private folder for the card picture could be made in %1: %2</source>
+        <translation>Impossibile creare in %1 una cartella privata per l’immagine del biglietto: %2</translation>
+    </message>
+    <message>
+        <source>There is no card to send.</source>
+        <translation>Non c’è nessun biglietto da spedire.</translation>
+    </message>
+    <message>
+        <source>Making the animated card…</source>
+        <translation>Creazione del biglietto animato…</translation>
+    </message>
+    <message>
+        <source>The card was not sent: %1</source>
+        <translation>Biglietto non spedito: %1</translation>
+    </message>
+    <message>
+        <source>Mail sended</source>
+        <translation>Messaggio spedito</translation>
+    </message>
+    <message>
+        <source>Open your own mail program to send the card?</source>
+        <translation>Aprire il tuo programma di posta per spedire il biglietto?</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written: %1</source>
+        <translation>Impossibile scrivere l’immagine del biglietto: %1</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened (xdg-email is missing).</source>
+        <translation>Impossibile aprire il tuo programma di posta (manca xdg-email).</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Impossibile avviare la stampante.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSetup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <extracomment>The title of the list of 3D drivers.</extracomment>
+        <translation>Driver</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTitle</name>
+    <message>
+        <source>Do you want to create %1 shortcut
+on your desktop ?</source>
+        <translation>Creare un collegamento a %1
+sul desktop?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTree</name>
+    <message>
+        <source>big ball</source>
+        <extracomment>One toy of a case, as a screen reader names it after its colour.</extracomment>
+        <translation>palla grande</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>campanella</translation>
+    </message>
+    <message>
+        <source>icicle</source>
+        <translation>ghiacciolo</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>stella</translation>
+    </message>
+    <message>
+        <source>small ball</source>
+        <translation>pallina</translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation>candela</translation>
+    </message>
+    <message>
+        <source>tree top</source>
+        <translation>puntale</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>Le frecce spostano il mirino; Canc toglie l’addobbo più vicino; PagSu e PagGiù ruotano l’albero</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Augurio</translation>
+    </message>
+    <message>
+        <source>Enter starts and ends typing; Ctrl+Z undoes</source>
+        <translation>Invio inizia e finisce la scrittura; Ctrl+Z annulla</translation>
+    </message>
+    <message>
+        <source>Case of toys: Enter shows its toys</source>
+        <translation>Scatola di addobbi: Invio mostra i suoi addobbi</translation>
+    </message>
+    <message>
+        <source>Enter picks it up; the arrow keys carry it over the tree; Enter hangs it, Escape puts it back</source>
+        <translation>Invio lo prende; le frecce lo portano sull’albero; Invio lo appende, Esc lo rimette a posto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
+        <translation>%2, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornament(s)</source>
+        <translation>
+            <numerusform>Abete con %n addobbo</numerusform>
+            <numerusform>Abete con %n addobbi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Send Pinewick</source>
+        <translation>Spedisci il Pinewick</translation>
+    </message>
+    <message>
+        <source>Fill in the text of greeting</source>
+        <translation>Scrivi il testo dell’augurio</translation>
+    </message>
+    <message>
+        <source>Music switch</source>
+        <translation>Musica sì/no</translation>
+    </message>
+    <message>
+        <source>Change 3D driver</source>
+        <translation>Cambia driver 3D</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The seven cases of toys along the bottom of the window.</extracomment>
+        <translation>Palle</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Campane</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Ghiaccioli</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Stelle</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Palline</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Candele</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Puntali</translation>
+    </message>
+    <message>
+        <source>An empty tree is shown. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Viene mostrato un albero vuoto. Il tuo file resta com’è e non verrà sovrascritto; le modifiche di questa sessione non vengono salvate.</translation>
+    </message>
+    <message>
+        <source>The decoration that comes with Pinewick is shown instead. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Al suo posto viene mostrata la decorazione fornita con Pinewick. Il tuo file resta com’è e non verrà sovrascritto; le modifiche di questa sessione non vengono salvate.</translation>
+    </message>
+    <message>
+        <source>Your decoration could not be saved:
+%1
+
+Free some space or fix the folder&apos;s permissions, then try again.</source>
+        <translation>Impossibile salvare la tua decorazione:
+%1
+
+Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Quit without saving</source>
+        <translation>Esci senza salvare</translation>
+    </message>
+    <message>
+        <source>Target off the tree.</source>
+        <translation>Mirino fuori dall’albero.</translation>
+    </message>
+    <message>
+        <source>Target on the tree.</source>
+        <translation>Mirino sull’albero.</translation>
+    </message>
+    <message>
+        <source>Target on a toy.</source>
+        <translation>Mirino su un addobbo.</translation>
+    </message>
+    <message>
+        <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>%1 Le frecce spostano il mirino; Canc toglie l’addobbo più vicino; PagSu e PagGiù ruotano l’albero</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWelcome</name>
+    <message>
+        <source>Text of greeting</source>
+        <translation>Testo dell’augurio</translation>
+    </message>
+    <message>
+        <source>Font select</source>
+        <translation>Scegli carattere</translation>
+    </message>
+    <message>
+        <source>Font style select</source>
+        <translation>Scegli stile</translation>
+    </message>
+    <message>
+        <source>Color select</source>
+        <translation>Scegli colore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>Password for %1 at %2:</source>
+        <translation>Password di %1 su %2:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Remember</source>
+        <translation>Ricorda</translation>
+    </message>
+    <message>
+        <source>Keep the password in the desktop keyring</source>
+        <translation>Conserva la password nel portachiavi del desktop</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+</TS>

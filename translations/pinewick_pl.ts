@@ -1,0 +1,1026 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>CardMail</name>
+    <message>
+        <source>Made with Pinewick, the greeting tree for your desktop.</source>
+        <translation>Zrobione w Pinewick – świątecznym drzewku na Twój pulpit.</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written to %1.</source>
+        <translation>Nie udało się zapisać obrazka kartki w %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ColourName</name>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Pomarańczowy</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Złoty</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turkusowy</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Fioletowy</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Różowy</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Srebrny</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
+        <translation>--snapshot wymaga nazwy pliku (.jpg, .png, .gif, .webp lub .mp4)</translation>
+    </message>
+    <message>
+        <source>--send needs an e-mail address</source>
+        <translation>--send wymaga adresu e-mail</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>Usage: pinewick [-DEBUG]
+       pinewick --check [FILE]
+       pinewick --snapshot FILE
+       pinewick --send ADDRESS [--animated] [--verbose]
+
+  -DEBUG          skip the title sequence
+  --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
+                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1
+  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
+                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
+                  holds the card animated: the tree makes one full turn, in a loop
+  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
+                  Evolution, msmtp, git send-email or a local mail server); prints the
+                  progress, exit status 0 only when the server accepted the mail
+  --animated      with --send: the card in the mail is the turning tree (an animated GIF);
+                  the still picture goes along as an attachment
+  --verbose       with --send: show the whole conversation with the mail server</source>
+        <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
+        <translation>Użycie: pinewick [-DEBUG]
+        pinewick --check [PLIK]
+        pinewick --snapshot PLIK
+        pinewick --send ADRES [--animated] [--verbose]
+
+  -DEBUG           pomiń sekwencję tytułową
+  --check [PLIK]   wczytaj plik opisu (domyślnie Data/desc z folderu domowego) i wypisz go tak,
+                   jak zapisuje go Pinewick; błędy jako PLIK:WIERSZ: komunikat, kod wyjścia 1
+  --snapshot PLIK  zapisz obrazek z życzeniami (tło, życzenia, ubrana choinka), który Pinewick
+                   wysyła i drukuje; nie wymaga ekranu. PLIK .gif, .webp lub .mp4 zawiera
+                   ruchomą kartkę: choinka robi jeden pełny obrót, w pętli
+  --send ADRES     wyślij ten obrazek na ADRES z własnego konta pocztowego (Thunderbird,
+                   Evolution, msmtp, git send-email lub lokalny serwer poczty); pokazuje postęp,
+                   kod wyjścia 0 tylko wtedy, gdy serwer przyjął wiadomość
+  --animated       z --send: kartka w wiadomości to obracająca się choinka (animowany GIF);
+                   nieruchomy obrazek idzie jako załącznik
+  --verbose        z --send: pokaż całą rozmowę z serwerem poczty</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultGreeting</name>
+    <message>
+        <source>Merry Christmas and a Happy New Year!</source>
+        <extracomment>The greeting a new decoration starts with. Written across the top of the card in a script font: a short, warm wish for Christmas and the new year.</extracomment>
+        <translation>Wesołych Świąt i szczęśliwego Nowego Roku!</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScript</name>
+    <message>
+        <source>About Pinewick*and its makers</source>
+        <translation>O Pinewick*i jego twórcach</translation>
+    </message>
+    <message>
+        <source>Close the help*Click here</source>
+        <translation>Zamknij pomoc*Kliknij tutaj</translation>
+    </message>
+    <message>
+        <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
+        <translation>Kliknij wstęgę*i wpisz życzenia*Ctrl+Z cofnij Ctrl+Y ponów</translation>
+    </message>
+    <message>
+        <source>Send your tree*by e-mail or print it</source>
+        <translation>Wyślij choinkę*e-mailem lub ją wydrukuj</translation>
+    </message>
+    <message>
+        <source>Click: next song*Right click: silence</source>
+        <translation>Klik: następna kolęda*Prawy klik: cisza</translation>
+    </message>
+    <message>
+        <source>Right-click a toy*to take it off the tree*or press Delete near it</source>
+        <translation>Prawy klik na ozdobie*zdejmuje ją z choinki*albo Delete obok niej</translation>
+    </message>
+    <message>
+        <source>Hold the left button*or Page Up/Down: turn*Double-click: it spins</source>
+        <translation>Przytrzymaj lewy przycisk*lub PgUp/PgDn: obrót*Dwuklik: sama się kręci</translation>
+    </message>
+    <message>
+        <source>Choose the 3D driver*that draws the tree</source>
+        <translation>Wybierz sterownik 3D*który rysuje choinkę</translation>
+    </message>
+    <message>
+        <source>Font and colour*of the greeting</source>
+        <translation>Czcionka i kolor*życzeń</translation>
+    </message>
+    <message>
+        <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
+        <translation>Otwórz pudełko i przeciągnij*ozdobę na choinkę*albo Tab do niej i Enter</translation>
+    </message>
+    <message>
+        <source>Exit Pinewick</source>
+        <translation>Zamknij Pinewick</translation>
+    </message>
+</context>
+<context>
+    <name>MailError</name>
+    <message>
+        <source>Sorry, but this software is compatible with:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * a local mail server</source>
+        <translation>Niestety ten program współpracuje tylko z:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * lokalnym serwerem poczty</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command did not finish within %1 seconds and was stopped</source>
+        <translation>polecenie hasła konta nie zakończyło się w ciągu %1 s i zostało zatrzymane</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command gave no password</source>
+        <translation>polecenie hasła konta nie zwróciło hasła</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2 in the account&apos;s settings or the keyring</source>
+        <translation>brak hasła dla %1 na %2 w ustawieniach konta i w bazie kluczy</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An error (%1) and what the server or the connection said of it (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>znak sterujący</translation>
+    </message>
+    <message>
+        <source>it is not valid UTF-8</source>
+        <translation>nie jest poprawnym UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds an invisible or control character</source>
+        <translation>zawiera niewidoczny lub sterujący znak</translation>
+    </message>
+    <message>
+        <source>its local part (before the @) is empty</source>
+        <translation>jego część lokalna (przed @) jest pusta</translation>
+    </message>
+    <message>
+        <source>its local part is longer than %1 bytes</source>
+        <translation>jego część lokalna ma ponad %1 bajtów</translation>
+    </message>
+    <message>
+        <source>its quoted local part is not closed</source>
+        <translation>jego część lokalna w cudzysłowie nie jest zamknięta</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bad backslash</source>
+        <translation>jego część lokalna w cudzysłowie ma błędny ukośnik wsteczny</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bare quote</source>
+        <translation>jego część lokalna w cudzysłowie ma samotny cudzysłów</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>its local part has an empty part between dots</source>
+        <translation>jego część lokalna ma pusty fragment między kropkami</translation>
+    </message>
+    <message>
+        <source>its local part holds a character that needs quoting (%1)</source>
+        <translation>jego część lokalna zawiera znak wymagający cudzysłowu (%1)</translation>
+    </message>
+    <message>
+        <source>its local part ends with a dot</source>
+        <translation>jego część lokalna kończy się kropką</translation>
+    </message>
+    <message>
+        <source>its domain (after the @) is empty</source>
+        <translation>jego domena (po @) jest pusta</translation>
+    </message>
+    <message>
+        <source>its domain is longer than %1 bytes</source>
+        <translation>jego domena ma ponad %1 bajtów</translation>
+    </message>
+    <message>
+        <source>its address literal is not closed</source>
+        <translation>jego adres dosłowny nie jest zamknięty</translation>
+    </message>
+    <message>
+        <source>its address literal holds a character it may not</source>
+        <translation>jego adres dosłowny zawiera niedozwolony znak</translation>
+    </message>
+    <message>
+        <source>its domain has an empty part between dots</source>
+        <translation>jego domena ma pusty fragment między kropkami</translation>
+    </message>
+    <message>
+        <source>a part of its domain is longer than 63 bytes</source>
+        <translation>część jego domeny ma ponad 63 bajty</translation>
+    </message>
+    <message>
+        <source>a part of its domain starts or ends with a hyphen</source>
+        <translation>część jego domeny zaczyna się lub kończy łącznikiem</translation>
+    </message>
+    <message>
+        <source>its domain holds a character a host name may not (%1)</source>
+        <translation>jego domena zawiera znak niedozwolony w nazwie hosta (%1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>jest pusty</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>ma ponad %1 bajtów</translation>
+    </message>
+    <message>
+        <source>it has no @</source>
+        <translation>brakuje w nim @</translation>
+    </message>
+    <message>
+        <source>its domain cannot be written in ASCII (IDNA): a part holds a character a domain may not, or grows beyond 63 bytes</source>
+        <translation>jego domeny nie da się zapisać w ASCII (IDNA): część zawiera niedozwolony znak albo przekracza 63 bajty</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes once its domain is written in ASCII</source>
+        <translation>ma ponad %1 bajtów po zapisaniu domeny w ASCII</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Sieć nie jest gotowa</translation>
+    </message>
+    <message>
+        <source>Network down</source>
+        <translation>Sieć nie działa</translation>
+    </message>
+    <message>
+        <source>Invalid address specified</source>
+        <translation>Podano nieprawidłowy adres</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error in component</source>
+        <translation>Nieoczekiwany błąd wewnętrzny komponentu</translation>
+    </message>
+    <message>
+        <source>General Winsock Error</source>
+        <translation>Ogólny błąd sieci</translation>
+    </message>
+    <message>
+        <source>Connection aborted due to timeout or other failure</source>
+        <translation>Połączenie przerwane z powodu przekroczenia czasu lub innej awarii</translation>
+    </message>
+    <message>
+        <source>Connection reset by remote side</source>
+        <translation>Druga strona zresetowała połączenie</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>przekroczono czas</translation>
+    </message>
+    <message>
+        <source>Out of sockets</source>
+        <translation>Brak wolnych gniazd</translation>
+    </message>
+    <message>
+        <source>Network unreachable</source>
+        <translation>Sieć nieosiągalna</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Adres niedostępny</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>Połączenie odrzucone</translation>
+    </message>
+    <message>
+        <source>Address resolution error</source>
+        <translation>Błąd rozwiązywania adresu</translation>
+    </message>
+    <message>
+        <source>Host Unreachable</source>
+        <translation>Host nieosiągalny</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Login failed: the server refused the user name or password</source>
+        <translation>Logowanie nie powiodło się: serwer odrzucił nazwę użytkownika lub hasło</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed</source>
+        <translation>Uzgadnianie TLS nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Server certificate not trusted</source>
+        <translation>Certyfikat serwera nie jest zaufany</translation>
+    </message>
+    <message>
+        <source>The server offers no STARTTLS: the mail was not sent unencrypted</source>
+        <translation>Serwer nie oferuje STARTTLS: wiadomości nie wysłano bez szyfrowania</translation>
+    </message>
+    <message>
+        <source>The server offers no login by AUTH PLAIN or AUTH LOGIN</source>
+        <translation>Serwer nie oferuje logowania przez AUTH PLAIN ani AUTH LOGIN</translation>
+    </message>
+    <message>
+        <source>An address has letters beyond ASCII before its @, and the server does not take such addresses (it offers no SMTPUTF8): the mail was not sent</source>
+        <translation>Adres ma przed @ litery spoza ASCII, a serwer nie przyjmuje takich adresów (nie oferuje SMTPUTF8): wiadomości nie wysłano</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error</source>
+        <translation>Błąd adresata</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: %1</source>
+        <translation>Błąd adresata: %1</translation>
+    </message>
+    <message>
+        <source>Winsock not initiliazed</source>
+        <translation>Sieć nie jest gotowa</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>serwer zamknął połączenie</translation>
+    </message>
+    <message>
+        <source>Prematurely Disconnected</source>
+        <translation>Rozłączono przedwcześnie</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Przekroczono czas połączenia</translation>
+    </message>
+    <message>
+        <source>Unexpected response: %1</source>
+        <translation>Nieoczekiwana odpowiedź: %1</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: the server accepted no recipient (%1)</source>
+        <translation>Błąd adresata: serwer nie przyjął żadnego adresata (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PaintedText</name>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Wersja 1.0</translation>
+    </message>
+    <message>
+        <source>made by Corlune</source>
+        <translation>stworzone przez Corlune</translation>
+    </message>
+    <message>
+        <source>Built with</source>
+        <translation>Zbudowano z</translation>
+    </message>
+    <message>
+        <source>Send your tree to this e-mail address:</source>
+        <extracomment>Painted above the address field, 239 pixels wide in DejaVu Sans Bold 11 px.</extracomment>
+        <translation>Wyślij choinkę na ten adres:</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The label painted on a case: 54 pixels (the seventh 64) in DejaVu Sans Condensed Bold 10 px.</extracomment>
+        <translation>Bombki</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Dzwonki</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Sople</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Gwiazdki</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Kulki</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Świeczki</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Czubki</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacingFile</name>
+    <message>
+        <source>%1: not a file that can be replaced</source>
+        <translation>%1: tego pliku nie można zastąpić</translation>
+    </message>
+    <message>
+        <source>%1: no free temporary name beside it</source>
+        <translation>%1: brak wolnej nazwy tymczasowej obok</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1: nic nie zapisano</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCard</name>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>%1: nadaj kartce nazwę z końcówką .jpg, .png, .gif, .webp lub .mp4</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>Animowany GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>Animowany WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Film MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>Obraz JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Obraz PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save card</source>
+        <translation>Zapisz kartkę</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>Zapisywanie %1…</translation>
+    </message>
+    <message>
+        <source>The card could not be saved.
+
+%1</source>
+        <translation>Nie udało się zapisać kartki.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>%1: give the picture a .jpg or .png name</source>
+        <translation>%1: nadaj obrazkowi nazwę z końcówką .jpg lub .png</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>pinewick: the card picture could not be written: %1</source>
+        <translation>pinewick: nie udało się zapisać obrazka kartki: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: to send the card with your own mail program instead, run:</source>
+        <translation>pinewick: aby zamiast tego wysłać kartkę własnym programem pocztowym, uruchom:</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: no private folder could be made in %1: %2</source>
+        <translation>pinewick: kartki nie wysłano: nie udało się utworzyć prywatnego folderu w %1: %2</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: %1</source>
+        <translation>pinewick: kartki nie wysłano: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: no mail account found. %1</source>
+        <translation>pinewick: nie znaleziono konta pocztowego. %1</translation>
+    </message>
+    <message>
+        <source>account: %1 &lt;%2&gt; through %3:%4 (%5)</source>
+        <translation>konto: %1 &lt;%2&gt; przez %3:%4 (%5)</translation>
+    </message>
+    <message>
+        <source>pinewick: cannot log in: %1</source>
+        <translation>pinewick: nie można się zalogować: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Połączono z %1</translation>
+    </message>
+    <message>
+        <source>Encrypted (%1)</source>
+        <translation>Zaszyfrowano (%1)</translation>
+    </message>
+    <message>
+        <source>Logged in as %1</source>
+        <translation>Zalogowano jako %1</translation>
+    </message>
+    <message>
+        <source>Recipient refused: %1 (%2)</source>
+        <translation>Adresat odrzucony: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The picture could not be read and was left out: %1</source>
+        <translation>Nie udało się odczytać obrazka, pominięto go: %1</translation>
+    </message>
+    <message>
+        <source>Sending the card (%1 KB) ...</source>
+        <translation>Wysyłanie kartki (%1 KB)…</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>Przyjęto: %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>błąd %1: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2 ...</source>
+        <translation>Łączenie z %1:%2…</translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Sorry, but this program needs next screen modes:
+  * HiColor   (16-bit)
+  * TrueColor (24-bit)
+
+You have a %1-bit mode
+
+Program stopped</source>
+        <translation>Niestety ten program wymaga jednego z trybów ekranu:
+  * HiColor   (16 bitów)
+  * TrueColor (24 bity)
+
+Twój ekran ma %1 bitów
+
+Program zatrzymany</translation>
+    </message>
+    <message>
+        <source>You have a OpenGL %1.%2</source>
+        <translation>Masz OpenGL %1.%2</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t OpenGL</source>
+        <translation>Nie masz OpenGL</translation>
+    </message>
+    <message>
+        <source>Sorry, but this program needs OpenGL 3.3 or more
+
+%1
+
+OpenGL 3.3 is located on &quot;https://www.mesa3d.org&quot;
+
+Program stopped</source>
+        <translation>Niestety ten program wymaga OpenGL 3.3 lub nowszego
+
+%1
+
+OpenGL 3.3 znajdziesz na „https://www.mesa3d.org”
+
+Program zatrzymany</translation>
+    </message>
+</context>
+<context>
+    <name>TD3DScene</name>
+    <message>
+        <source>DirectX error</source>
+        <translation>Błąd grafiki</translation>
+    </message>
+</context>
+<context>
+    <name>TDecorationHistory</name>
+    <message>
+        <source>Hang toy</source>
+        <translation>Zawieś ozdobę</translation>
+    </message>
+    <message>
+        <source>Remove toy</source>
+        <translation>Zdejmij ozdobę</translation>
+    </message>
+</context>
+<context>
+    <name>TFormAbout</name>
+    <message>
+        <source>Qt: windows, controls, fonts, pictures and printing</source>
+        <translation>Qt: okna, kontrolki, czcionki, obrazy i drukowanie</translation>
+    </message>
+    <message>
+        <source>Mesa: OpenGL through EGL, on any graphics card or none</source>
+        <translation>Mesa: OpenGL przez EGL, z każdą kartą graficzną lub bez niej</translation>
+    </message>
+    <message>
+        <source>OpenSSL: keeps the mailed card private on its way</source>
+        <translation>OpenSSL: wysłana kartka pozostaje prywatna w drodze</translation>
+    </message>
+    <message>
+        <source>GLM: the vector and matrix arithmetic of the scene</source>
+        <translation>GLM: rachunek wektorów i macierzy sceny</translation>
+    </message>
+    <message>
+        <source>SDL_mixer: plays the carols and the sounds</source>
+        <translation>SDL_mixer: gra kolędy i dźwięki</translation>
+    </message>
+    <message>
+        <source>FluidSynth: turns the carols&apos; notes into music</source>
+        <translation>FluidSynth: zamienia nuty kolęd w muzykę</translation>
+    </message>
+    <message>
+        <source>FFmpeg: plays the opening film</source>
+        <translation>FFmpeg: odtwarza film na powitanie</translation>
+    </message>
+    <message>
+        <source>Do you want to exit ?</source>
+        <translation>Zakończyć program?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOut</name>
+    <message>
+        <source>E-Mail address</source>
+        <translation>Adres e-mail</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>E-Mail the Pinewick</source>
+        <translation>Wyślij Pinewick e-mailem</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Print of the Pinewick</source>
+        <translation>Wydrukuj Pinewick</translation>
+    </message>
+    <message>
+        <source>Save card…</source>
+        <translation>Zapisz…</translation>
+    </message>
+    <message>
+        <source>Save the card as a picture or an animation</source>
+        <translation>Zapisz kartkę jako obrazek lub animację</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Animated card</source>
+        <translation>Ruchoma kartka</translation>
+    </message>
+    <message>
+        <source>Mail the turning tree as an animated picture</source>
+        <translation>Wyślij obracającą się choinkę jako animowany obrazek</translation>
+    </message>
+    <message>
+        <source>No private folder for the card picture could be made in %1: %2</source>
+        <translation>Nie udało się utworzyć w %1 prywatnego folderu na obrazek kartki: %2</translation>
+    </message>
+    <message>
+        <source>There is no card to send.</source>
+        <translation>Nie ma kartki do wysłania.</translation>
+    </message>
+    <message>
+        <source>Making the animated card…</source>
+        <translation>Tworzenie ruchomej kartki…</translation>
+    </message>
+    <message>
+        <source>The card was not sent: %1</source>
+        <translation>Kartki nie wysłano: %1</translation>
+    </message>
+    <message>
+        <source>Mail sended</source>
+        <translation>Wiadomość wysłana</translation>
+    </message>
+    <message>
+        <source>Open your own mail program to send the card?</source>
+        <translation>Otworzyć własny program pocztowy, aby wysłać kartkę?</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written: %1</source>
+        <translation>Nie udało się zapisać obrazka kartki: %1</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened (xdg-email is missing).</source>
+        <translation>Nie udało się otworzyć programu pocztowego (brak xdg-email).</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Nie udało się uruchomić drukarki.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSetup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <extracomment>The title of the list of 3D drivers.</extracomment>
+        <translation>Sterowniki</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTitle</name>
+    <message>
+        <source>Do you want to create %1 shortcut
+on your desktop ?</source>
+        <translation>Utworzyć skrót do %1
+na pulpicie?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTree</name>
+    <message>
+        <source>big ball</source>
+        <extracomment>One toy of a case, as a screen reader names it after its colour.</extracomment>
+        <translation>duża bombka</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>dzwonek</translation>
+    </message>
+    <message>
+        <source>icicle</source>
+        <translation>sopel</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>gwiazdka</translation>
+    </message>
+    <message>
+        <source>small ball</source>
+        <translation>mała bombka</translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation>świeczka</translation>
+    </message>
+    <message>
+        <source>tree top</source>
+        <translation>czubek</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>Strzałki przesuwają celownik; Delete zdejmuje najbliższą ozdobę; Page Up i Page Down obracają choinkę</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Życzenia</translation>
+    </message>
+    <message>
+        <source>Enter starts and ends typing; Ctrl+Z undoes</source>
+        <translation>Enter zaczyna i kończy pisanie; Ctrl+Z cofa</translation>
+    </message>
+    <message>
+        <source>Case of toys: Enter shows its toys</source>
+        <translation>Pudełko ozdób: Enter pokazuje jego ozdoby</translation>
+    </message>
+    <message>
+        <source>Enter picks it up; the arrow keys carry it over the tree; Enter hangs it, Escape puts it back</source>
+        <translation>Enter ją podnosi; strzałki niosą ją nad choinkę; Enter ją wiesza, Escape odkłada</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
+        <translation>%2, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornament(s)</source>
+        <translation>
+            <numerusform>Choinka z %n ozdobą</numerusform>
+            <numerusform>Choinka z %n ozdobami</numerusform>
+            <numerusform>Choinka z %n ozdobami</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Send Pinewick</source>
+        <translation>Wyślij Pinewick</translation>
+    </message>
+    <message>
+        <source>Fill in the text of greeting</source>
+        <translation>Wpisz treść życzeń</translation>
+    </message>
+    <message>
+        <source>Music switch</source>
+        <translation>Muzyka wł./wył.</translation>
+    </message>
+    <message>
+        <source>Change 3D driver</source>
+        <translation>Zmień sterownik 3D</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The seven cases of toys along the bottom of the window.</extracomment>
+        <translation>Bombki</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Dzwonki</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Sople</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Gwiazdki</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Kulki</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Świeczki</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Czubki</translation>
+    </message>
+    <message>
+        <source>An empty tree is shown. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Pokazano pustą choinkę. Twój plik zostaje bez zmian i nie zostanie nadpisany; zmiany z tej sesji nie zostaną zapisane.</translation>
+    </message>
+    <message>
+        <source>The decoration that comes with Pinewick is shown instead. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Zamiast tego pokazano dekorację dołączoną do Pinewick. Twój plik zostaje bez zmian i nie zostanie nadpisany; zmiany z tej sesji nie zostaną zapisane.</translation>
+    </message>
+    <message>
+        <source>Your decoration could not be saved:
+%1
+
+Free some space or fix the folder&apos;s permissions, then try again.</source>
+        <translation>Nie udało się zapisać Twojej dekoracji:
+%1
+
+Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Quit without saving</source>
+        <translation>Zakończ bez zapisywania</translation>
+    </message>
+    <message>
+        <source>Target off the tree.</source>
+        <translation>Celownik poza choinką.</translation>
+    </message>
+    <message>
+        <source>Target on the tree.</source>
+        <translation>Celownik na choince.</translation>
+    </message>
+    <message>
+        <source>Target on a toy.</source>
+        <translation>Celownik na ozdobie.</translation>
+    </message>
+    <message>
+        <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>%1 Strzałki przesuwają celownik; Delete zdejmuje najbliższą ozdobę; Page Up i Page Down obracają choinkę</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWelcome</name>
+    <message>
+        <source>Text of greeting</source>
+        <translation>Treść życzeń</translation>
+    </message>
+    <message>
+        <source>Font select</source>
+        <translation>Wybór czcionki</translation>
+    </message>
+    <message>
+        <source>Font style select</source>
+        <translation>Wybór stylu</translation>
+    </message>
+    <message>
+        <source>Color select</source>
+        <translation>Wybór koloru</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>Password for %1 at %2:</source>
+        <translation>Hasło dla %1 na %2:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>Remember</source>
+        <translation>Zapamiętaj</translation>
+    </message>
+    <message>
+        <source>Keep the password in the desktop keyring</source>
+        <translation>Przechowuj hasło w bazie kluczy pulpitu</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+</TS>

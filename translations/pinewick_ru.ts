@@ -1,0 +1,1026 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>CardMail</name>
+    <message>
+        <source>Made with Pinewick, the greeting tree for your desktop.</source>
+        <translation>Сделано в Pinewick — праздничной ёлке для вашего рабочего стола.</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written to %1.</source>
+        <translation>Не удалось записать картинку открытки в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ColourName</name>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Оранжевый</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Золотой</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жёлтый</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Бирюзовый</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Фиолетовый</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Розовый</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Серебряный</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмный</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
+        <translation>для --snapshot нужно имя файла (.jpg, .png, .gif, .webp или .mp4)</translation>
+    </message>
+    <message>
+        <source>--send needs an e-mail address</source>
+        <translation>для --send нужен адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>Usage: pinewick [-DEBUG]
+       pinewick --check [FILE]
+       pinewick --snapshot FILE
+       pinewick --send ADDRESS [--animated] [--verbose]
+
+  -DEBUG          skip the title sequence
+  --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
+                  as Pinewick writes it; errors as FILE:LINE: message, exit status 1
+  --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
+                  Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
+                  holds the card animated: the tree makes one full turn, in a loop
+  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
+                  Evolution, msmtp, git send-email or a local mail server); prints the
+                  progress, exit status 0 only when the server accepted the mail
+  --animated      with --send: the card in the mail is the turning tree (an animated GIF);
+                  the still picture goes along as an attachment
+  --verbose       with --send: show the whole conversation with the mail server</source>
+        <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
+        <translation>Запуск: pinewick [-DEBUG]
+        pinewick --check [ФАЙЛ]
+        pinewick --snapshot ФАЙЛ
+        pinewick --send АДРЕС [--animated] [--verbose]
+
+  -DEBUG           пропустить заставку
+  --check [ФАЙЛ]   прочитать файл описания (по умолчанию Data/desc в домашней папке) и вывести
+                   его так, как его пишет Pinewick; ошибки в виде ФАЙЛ:СТРОКА: сообщение, код 1
+  --snapshot ФАЙЛ  записать поздравительную картинку (фон, поздравление, наряженная ёлка),
+                   которую Pinewick отправляет и печатает; экран не нужен. ФАЙЛ .gif, .webp
+                   или .mp4 содержит анимированную открытку: ёлка делает полный оборот, по кругу
+  --send АДРЕС     отправить картинку на АДРЕС с вашей почтовой учётной записи (Thunderbird,
+                   Evolution, msmtp, git send-email или локальный почтовый сервер); показывает
+                   ход отправки, код 0 только если сервер принял письмо
+  --animated       с --send: открытка в письме — вращающаяся ёлка (анимированный GIF);
+                   неподвижная картинка идёт вложением
+  --verbose        с --send: показать весь разговор с почтовым сервером</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultGreeting</name>
+    <message>
+        <source>Merry Christmas and a Happy New Year!</source>
+        <extracomment>The greeting a new decoration starts with. Written across the top of the card in a script font: a short, warm wish for Christmas and the new year.</extracomment>
+        <translation>С Рождеством и Новым годом!</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScript</name>
+    <message>
+        <source>About Pinewick*and its makers</source>
+        <translation>О Pinewick*и его авторах</translation>
+    </message>
+    <message>
+        <source>Close the help*Click here</source>
+        <translation>Закрыть справку*Щёлкните здесь</translation>
+    </message>
+    <message>
+        <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
+        <translation>Щёлкните по ленте*и напишите поздравление*Ctrl+Z отмена Ctrl+Y повтор</translation>
+    </message>
+    <message>
+        <source>Send your tree*by e-mail or print it</source>
+        <translation>Отправьте ёлку*по почте или напечатайте</translation>
+    </message>
+    <message>
+        <source>Click: next song*Right click: silence</source>
+        <translation>Щелчок: другая песня*Правый щелчок: тишина</translation>
+    </message>
+    <message>
+        <source>Right-click a toy*to take it off the tree*or press Delete near it</source>
+        <translation>Правый щелчок по игрушке*снимает её с ёлки*или Delete рядом с ней</translation>
+    </message>
+    <message>
+        <source>Hold the left button*or Page Up/Down: turn*Double-click: it spins</source>
+        <translation>Держите левую кнопку*или PgUp/PgDn: поворот*Двойной щелчок: кружится</translation>
+    </message>
+    <message>
+        <source>Choose the 3D driver*that draws the tree</source>
+        <translation>Выберите 3D-драйвер*который рисует ёлку</translation>
+    </message>
+    <message>
+        <source>Font and colour*of the greeting</source>
+        <translation>Шрифт и цвет*поздравления</translation>
+    </message>
+    <message>
+        <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
+        <translation>Откройте коробку и тащите*игрушку на ёлку*или Tab к ней и Enter</translation>
+    </message>
+    <message>
+        <source>Exit Pinewick</source>
+        <translation>Выйти из Pinewick</translation>
+    </message>
+</context>
+<context>
+    <name>MailError</name>
+    <message>
+        <source>Sorry, but this software is compatible with:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * a local mail server</source>
+        <translation>К сожалению, программа работает только с:
+ * Thunderbird
+ * Evolution
+ * msmtp
+ * git send-email
+ * локальным почтовым сервером</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command did not finish within %1 seconds and was stopped</source>
+        <translation>команда пароля учётной записи не завершилась за %1 с и была остановлена</translation>
+    </message>
+    <message>
+        <source>the account&apos;s password command gave no password</source>
+        <translation>команда пароля учётной записи не выдала пароль</translation>
+    </message>
+    <message>
+        <source>no password for %1 at %2 in the account&apos;s settings or the keyring</source>
+        <translation>нет пароля для %1 на %2 ни в настройках учётной записи, ни в связке ключей</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An error (%1) and what the server or the connection said of it (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>управляющий символ</translation>
+    </message>
+    <message>
+        <source>it is not valid UTF-8</source>
+        <translation>он не в корректной кодировке UTF-8</translation>
+    </message>
+    <message>
+        <source>it holds an invisible or control character</source>
+        <translation>в нём есть невидимый или управляющий символ</translation>
+    </message>
+    <message>
+        <source>its local part (before the @) is empty</source>
+        <translation>его локальная часть (до @) пуста</translation>
+    </message>
+    <message>
+        <source>its local part is longer than %1 bytes</source>
+        <translation>его локальная часть длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>its quoted local part is not closed</source>
+        <translation>его локальная часть в кавычках не закрыта</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bad backslash</source>
+        <translation>в его локальной части в кавычках неверная обратная косая черта</translation>
+    </message>
+    <message>
+        <source>its quoted local part has a bare quote</source>
+        <translation>в его локальной части в кавычках лишняя кавычка</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>в нём есть управляющий символ</translation>
+    </message>
+    <message>
+        <source>its local part has an empty part between dots</source>
+        <translation>в его локальной части пустой фрагмент между точками</translation>
+    </message>
+    <message>
+        <source>its local part holds a character that needs quoting (%1)</source>
+        <translation>в его локальной части есть символ, требующий кавычек (%1)</translation>
+    </message>
+    <message>
+        <source>its local part ends with a dot</source>
+        <translation>его локальная часть заканчивается точкой</translation>
+    </message>
+    <message>
+        <source>its domain (after the @) is empty</source>
+        <translation>его домен (после @) пуст</translation>
+    </message>
+    <message>
+        <source>its domain is longer than %1 bytes</source>
+        <translation>его домен длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>its address literal is not closed</source>
+        <translation>его адресный литерал не закрыт</translation>
+    </message>
+    <message>
+        <source>its address literal holds a character it may not</source>
+        <translation>в его адресном литерале недопустимый символ</translation>
+    </message>
+    <message>
+        <source>its domain has an empty part between dots</source>
+        <translation>в его домене пустой фрагмент между точками</translation>
+    </message>
+    <message>
+        <source>a part of its domain is longer than 63 bytes</source>
+        <translation>часть его домена длиннее 63 байт</translation>
+    </message>
+    <message>
+        <source>a part of its domain starts or ends with a hyphen</source>
+        <translation>часть его домена начинается или заканчивается дефисом</translation>
+    </message>
+    <message>
+        <source>its domain holds a character a host name may not (%1)</source>
+        <translation>в его домене символ, недопустимый в имени узла (%1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>он пуст</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>он длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>it has no @</source>
+        <translation>в нём нет @</translation>
+    </message>
+    <message>
+        <source>its domain cannot be written in ASCII (IDNA): a part holds a character a domain may not, or grows beyond 63 bytes</source>
+        <translation>его домен нельзя записать в ASCII (IDNA): часть содержит недопустимый символ или длиннее 63 байт</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 bytes once its domain is written in ASCII</source>
+        <translation>он длиннее %1 байт, когда домен записан в ASCII</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Сеть не инициализирована</translation>
+    </message>
+    <message>
+        <source>Network down</source>
+        <translation>Сеть недоступна</translation>
+    </message>
+    <message>
+        <source>Invalid address specified</source>
+        <translation>Указан неверный адрес</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error in component</source>
+        <translation>Неожиданная внутренняя ошибка компонента</translation>
+    </message>
+    <message>
+        <source>General Winsock Error</source>
+        <translation>Общая ошибка сети</translation>
+    </message>
+    <message>
+        <source>Connection aborted due to timeout or other failure</source>
+        <translation>Соединение прервано по тайм-ауту или из-за другого сбоя</translation>
+    </message>
+    <message>
+        <source>Connection reset by remote side</source>
+        <translation>Соединение сброшено другой стороной</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>тайм-аут</translation>
+    </message>
+    <message>
+        <source>Out of sockets</source>
+        <translation>Кончились сокеты</translation>
+    </message>
+    <message>
+        <source>Network unreachable</source>
+        <translation>Сеть недостижима</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Адрес недоступен</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>В соединении отказано</translation>
+    </message>
+    <message>
+        <source>Address resolution error</source>
+        <translation>Ошибка разрешения адреса</translation>
+    </message>
+    <message>
+        <source>Host Unreachable</source>
+        <translation>Узел недостижим</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Login failed: the server refused the user name or password</source>
+        <translation>Не удалось войти: сервер отклонил имя пользователя или пароль</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed</source>
+        <translation>Не удалось установить TLS-соединение</translation>
+    </message>
+    <message>
+        <source>Server certificate not trusted</source>
+        <translation>Сертификат сервера не заслуживает доверия</translation>
+    </message>
+    <message>
+        <source>The server offers no STARTTLS: the mail was not sent unencrypted</source>
+        <translation>Сервер не предлагает STARTTLS: письмо не отправлено без шифрования</translation>
+    </message>
+    <message>
+        <source>The server offers no login by AUTH PLAIN or AUTH LOGIN</source>
+        <translation>Сервер не предлагает вход через AUTH PLAIN или AUTH LOGIN</translation>
+    </message>
+    <message>
+        <source>An address has letters beyond ASCII before its @, and the server does not take such addresses (it offers no SMTPUTF8): the mail was not sent</source>
+        <translation>В адресе до @ есть буквы вне ASCII, а сервер такие адреса не принимает (нет SMTPUTF8): письмо не отправлено</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error</source>
+        <translation>Ошибка получателя</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: %1</source>
+        <translation>Ошибка получателя: %1</translation>
+    </message>
+    <message>
+        <source>Winsock not initiliazed</source>
+        <translation>Сеть не инициализирована</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>сервер закрыл соединение</translation>
+    </message>
+    <message>
+        <source>Prematurely Disconnected</source>
+        <translation>Соединение разорвано раньше времени</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Время ожидания соединения истекло</translation>
+    </message>
+    <message>
+        <source>Unexpected response: %1</source>
+        <translation>Неожиданный ответ: %1</translation>
+    </message>
+    <message>
+        <source>Mail Destination Error: the server accepted no recipient (%1)</source>
+        <translation>Ошибка получателя: сервер не принял ни одного получателя (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PaintedText</name>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Версия 1.0</translation>
+    </message>
+    <message>
+        <source>made by Corlune</source>
+        <translation>создано Corlune</translation>
+    </message>
+    <message>
+        <source>Built with</source>
+        <translation>Сделано с помощью</translation>
+    </message>
+    <message>
+        <source>Send your tree to this e-mail address:</source>
+        <extracomment>Painted above the address field, 239 pixels wide in DejaVu Sans Bold 11 px.</extracomment>
+        <translation>Отправьте ёлку на этот адрес:</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The label painted on a case: 54 pixels (the seventh 64) in DejaVu Sans Condensed Bold 10 px.</extracomment>
+        <translation>Шары</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Колокола</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Сосульки</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Звёзды</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Шарики</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Свечи</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Верхушки</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacingFile</name>
+    <message>
+        <source>%1: not a file that can be replaced</source>
+        <translation>%1: этот файл нельзя заменить</translation>
+    </message>
+    <message>
+        <source>%1: no free temporary name beside it</source>
+        <translation>%1: рядом нет свободного временного имени</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written</source>
+        <translation>%1: ничего не записано</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCard</name>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>%1: дайте открытке имя с расширением .jpg, .png, .gif, .webp или .mp4</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>Анимированный GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Animated WebP (*.webp)</source>
+        <translation>Анимированный WebP (*.webp)</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Видео MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>Изображение JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save card</source>
+        <translation>Сохранить открытку</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>Сохранение %1…</translation>
+    </message>
+    <message>
+        <source>The card could not be saved.
+
+%1</source>
+        <translation>Не удалось сохранить открытку.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>%1: give the picture a .jpg or .png name</source>
+        <translation>%1: дайте картинке имя с расширением .jpg или .png</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>pinewick: the card picture could not be written: %1</source>
+        <translation>pinewick: не удалось записать картинку открытки: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: to send the card with your own mail program instead, run:</source>
+        <translation>pinewick: чтобы отправить открытку своей почтовой программой, выполните:</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: no private folder could be made in %1: %2</source>
+        <translation>pinewick: открытка не отправлена: не удалось создать личную папку в %1: %2</translation>
+    </message>
+    <message>
+        <source>pinewick: the card was not sent: %1</source>
+        <translation>pinewick: открытка не отправлена: %1</translation>
+    </message>
+    <message>
+        <source>pinewick: no mail account found. %1</source>
+        <translation>pinewick: почтовая учётная запись не найдена. %1</translation>
+    </message>
+    <message>
+        <source>account: %1 &lt;%2&gt; through %3:%4 (%5)</source>
+        <translation>учётная запись: %1 &lt;%2&gt; через %3:%4 (%5)</translation>
+    </message>
+    <message>
+        <source>pinewick: cannot log in: %1</source>
+        <translation>pinewick: не удаётся войти: %1</translation>
+    </message>
+    <message>
+        <source>Connected to %1</source>
+        <translation>Соединение с %1 установлено</translation>
+    </message>
+    <message>
+        <source>Encrypted (%1)</source>
+        <translation>Зашифровано (%1)</translation>
+    </message>
+    <message>
+        <source>Logged in as %1</source>
+        <translation>Вход выполнен как %1</translation>
+    </message>
+    <message>
+        <source>Recipient refused: %1 (%2)</source>
+        <translation>Получатель отклонён: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The picture could not be read and was left out: %1</source>
+        <translation>Картинку не удалось прочитать, она пропущена: %1</translation>
+    </message>
+    <message>
+        <source>Sending the card (%1 KB) ...</source>
+        <translation>Отправка открытки (%1 КБ)…</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>Принято: %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>ошибка %1: %2</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2 ...</source>
+        <translation>Соединение с %1:%2…</translation>
+    </message>
+</context>
+<context>
+    <name>StartupChecks</name>
+    <message>
+        <source>Sorry, but this program needs next screen modes:
+  * HiColor   (16-bit)
+  * TrueColor (24-bit)
+
+You have a %1-bit mode
+
+Program stopped</source>
+        <translation>К сожалению, программе нужен один из режимов экрана:
+  * HiColor   (16 бит)
+  * TrueColor (24 бита)
+
+У вас режим %1 бит
+
+Программа остановлена</translation>
+    </message>
+    <message>
+        <source>You have a OpenGL %1.%2</source>
+        <translation>У вас OpenGL %1.%2</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t OpenGL</source>
+        <translation>У вас нет OpenGL</translation>
+    </message>
+    <message>
+        <source>Sorry, but this program needs OpenGL 3.3 or more
+
+%1
+
+OpenGL 3.3 is located on &quot;https://www.mesa3d.org&quot;
+
+Program stopped</source>
+        <translation>К сожалению, программе нужен OpenGL 3.3 или новее
+
+%1
+
+OpenGL 3.3 можно найти на «https://www.mesa3d.org»
+
+Программа остановлена</translation>
+    </message>
+</context>
+<context>
+    <name>TD3DScene</name>
+    <message>
+        <source>DirectX error</source>
+        <translation>Ошибка графики</translation>
+    </message>
+</context>
+<context>
+    <name>TDecorationHistory</name>
+    <message>
+        <source>Hang toy</source>
+        <translation>Повесить игрушку</translation>
+    </message>
+    <message>
+        <source>Remove toy</source>
+        <translation>Снять игрушку</translation>
+    </message>
+</context>
+<context>
+    <name>TFormAbout</name>
+    <message>
+        <source>Qt: windows, controls, fonts, pictures and printing</source>
+        <translation>Qt: окна, элементы управления, шрифты, картинки и печать</translation>
+    </message>
+    <message>
+        <source>Mesa: OpenGL through EGL, on any graphics card or none</source>
+        <translation>Mesa: OpenGL через EGL, с любой видеокартой или без неё</translation>
+    </message>
+    <message>
+        <source>OpenSSL: keeps the mailed card private on its way</source>
+        <translation>OpenSSL: открытка в пути остаётся личной</translation>
+    </message>
+    <message>
+        <source>GLM: the vector and matrix arithmetic of the scene</source>
+        <translation>GLM: векторная и матричная математика сцены</translation>
+    </message>
+    <message>
+        <source>SDL_mixer: plays the carols and the sounds</source>
+        <translation>SDL_mixer: играет рождественские песни и звуки</translation>
+    </message>
+    <message>
+        <source>FluidSynth: turns the carols&apos; notes into music</source>
+        <translation>FluidSynth: превращает ноты песен в музыку</translation>
+    </message>
+    <message>
+        <source>FFmpeg: plays the opening film</source>
+        <translation>FFmpeg: показывает заставку</translation>
+    </message>
+    <message>
+        <source>Do you want to exit ?</source>
+        <translation>Выйти из программы?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOut</name>
+    <message>
+        <source>E-Mail address</source>
+        <translation>Адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>E-Mail the Pinewick</source>
+        <translation>Отправить Pinewick по почте</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Print of the Pinewick</source>
+        <translation>Напечатать Pinewick</translation>
+    </message>
+    <message>
+        <source>Save card…</source>
+        <translation>Сохранить…</translation>
+    </message>
+    <message>
+        <source>Save the card as a picture or an animation</source>
+        <translation>Сохранить открытку как картинку или анимацию</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Animated card</source>
+        <translation>Живая открытка</translation>
+    </message>
+    <message>
+        <source>Mail the turning tree as an animated picture</source>
+        <translation>Отправить вращающуюся ёлку анимированной картинкой</translation>
+    </message>
+    <message>
+        <source>No private folder for the card picture could be made in %1: %2</source>
+        <translation>Не удалось создать в %1 личную папку для картинки открытки: %2</translation>
+    </message>
+    <message>
+        <source>There is no card to send.</source>
+        <translation>Нет открытки для отправки.</translation>
+    </message>
+    <message>
+        <source>Making the animated card…</source>
+        <translation>Создание живой открытки…</translation>
+    </message>
+    <message>
+        <source>The card was not sent: %1</source>
+        <translation>Открытка не отправлена: %1</translation>
+    </message>
+    <message>
+        <source>Mail sended</source>
+        <translation>Письмо отправлено</translation>
+    </message>
+    <message>
+        <source>Open your own mail program to send the card?</source>
+        <translation>Открыть вашу почтовую программу, чтобы отправить открытку?</translation>
+    </message>
+    <message>
+        <source>The card picture could not be written: %1</source>
+        <translation>Не удалось записать картинку открытки: %1</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened (xdg-email is missing).</source>
+        <translation>Не удалось открыть почтовую программу (нет xdg-email).</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Не удалось запустить принтер.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSetup</name>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <extracomment>The title of the list of 3D drivers.</extracomment>
+        <translation>Драйверы</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTitle</name>
+    <message>
+        <source>Do you want to create %1 shortcut
+on your desktop ?</source>
+        <translation>Создать ярлык %1
+на рабочем столе?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTree</name>
+    <message>
+        <source>big ball</source>
+        <extracomment>One toy of a case, as a screen reader names it after its colour.</extracomment>
+        <translation>большой шар</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>колокольчик</translation>
+    </message>
+    <message>
+        <source>icicle</source>
+        <translation>сосулька</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>звезда</translation>
+    </message>
+    <message>
+        <source>small ball</source>
+        <translation>шарик</translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation>свеча</translation>
+    </message>
+    <message>
+        <source>tree top</source>
+        <translation>верхушка</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>Стрелки двигают прицел; Delete снимает ближайшую игрушку; Page Up и Page Down поворачивают ёлку</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Поздравление</translation>
+    </message>
+    <message>
+        <source>Enter starts and ends typing; Ctrl+Z undoes</source>
+        <translation>Enter начинает и заканчивает ввод; Ctrl+Z отменяет</translation>
+    </message>
+    <message>
+        <source>Case of toys: Enter shows its toys</source>
+        <translation>Коробка игрушек: Enter показывает её игрушки</translation>
+    </message>
+    <message>
+        <source>Enter picks it up; the arrow keys carry it over the tree; Enter hangs it, Escape puts it back</source>
+        <translation>Enter берёт её; стрелки несут её над ёлкой; Enter вешает, Escape кладёт обратно</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
+        <translation>%2, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornament(s)</source>
+        <translation>
+            <numerusform>Ёлка с %n игрушкой</numerusform>
+            <numerusform>Ёлка с %n игрушками</numerusform>
+            <numerusform>Ёлка с %n игрушками</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Send Pinewick</source>
+        <translation>Отправить Pinewick</translation>
+    </message>
+    <message>
+        <source>Fill in the text of greeting</source>
+        <translation>Написать поздравление</translation>
+    </message>
+    <message>
+        <source>Music switch</source>
+        <translation>Музыка вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Change 3D driver</source>
+        <translation>Сменить 3D-драйвер</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Big balls</source>
+        <extracomment>The seven cases of toys along the bottom of the window.</extracomment>
+        <translation>Шары</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <translation>Колокольчики</translation>
+    </message>
+    <message>
+        <source>Icicles</source>
+        <translation>Сосульки</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Звёзды</translation>
+    </message>
+    <message>
+        <source>Small balls</source>
+        <translation>Шарики</translation>
+    </message>
+    <message>
+        <source>Candles</source>
+        <translation>Свечи</translation>
+    </message>
+    <message>
+        <source>Tops</source>
+        <translation>Верхушки</translation>
+    </message>
+    <message>
+        <source>An empty tree is shown. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Показана пустая ёлка. Ваш файл остаётся как есть и не будет перезаписан; изменения этого сеанса не сохраняются.</translation>
+    </message>
+    <message>
+        <source>The decoration that comes with Pinewick is shown instead. Your file is left as it is and will not be overwritten; changes made in this session are not saved.</source>
+        <translation>Вместо него показано украшение, поставляемое с Pinewick. Ваш файл остаётся как есть и не будет перезаписан; изменения этого сеанса не сохраняются.</translation>
+    </message>
+    <message>
+        <source>Your decoration could not be saved:
+%1
+
+Free some space or fix the folder&apos;s permissions, then try again.</source>
+        <translation>Не удалось сохранить ваше украшение:
+%1
+
+Освободите место или исправьте права на папку и попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>Quit without saving</source>
+        <translation>Выйти без сохранения</translation>
+    </message>
+    <message>
+        <source>Target off the tree.</source>
+        <translation>Прицел вне ёлки.</translation>
+    </message>
+    <message>
+        <source>Target on the tree.</source>
+        <translation>Прицел на ёлке.</translation>
+    </message>
+    <message>
+        <source>Target on a toy.</source>
+        <translation>Прицел на игрушке.</translation>
+    </message>
+    <message>
+        <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
+        <translation>%1 Стрелки двигают прицел; Delete снимает ближайшую игрушку; Page Up и Page Down поворачивают ёлку</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWelcome</name>
+    <message>
+        <source>Text of greeting</source>
+        <translation>Текст поздравления</translation>
+    </message>
+    <message>
+        <source>Font select</source>
+        <translation>Выбор шрифта</translation>
+    </message>
+    <message>
+        <source>Font style select</source>
+        <translation>Выбор начертания</translation>
+    </message>
+    <message>
+        <source>Color select</source>
+        <translation>Выбор цвета</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDialog</name>
+    <message>
+        <source>Password for %1 at %2:</source>
+        <translation>Пароль для %1 на %2:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Remember</source>
+        <translation>Запомнить</translation>
+    </message>
+    <message>
+        <source>Keep the password in the desktop keyring</source>
+        <translation>Хранить пароль в связке ключей рабочего стола</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+</TS>
