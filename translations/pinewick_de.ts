@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>line %1: a contact without an address, skipped</source>
+        <translation>Zeile %1: ein Kontakt ohne Adresse, übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 contacts, the rest skipped</source>
+        <translation>Zeile %1: mehr als %2 Kontakte, der Rest übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no mail address, skipped</source>
+        <translation>Zeile %1: „%2“ ist keine Mailadresse, übersprungen</translation>
+    </message>
+    <message>
+        <source>More than %1 addresses in the address books: the rest are left out.</source>
+        <translation>Mehr als %1 Adressen in den Adressbüchern: Der Rest bleibt weg.</translation>
+    </message>
+    <message>
+        <source>not a regular file, skipped</source>
+        <translation>keine normale Datei, übersprungen</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB, skipped</source>
+        <translation>größer als 64 MiB, übersprungen</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>contact %1: %2</source>
+        <translation>Kontakt %1: %2</translation>
+    </message>
+    <message>
+        <source>more than %1 contacts, the rest skipped</source>
+        <translation>mehr als %1 Kontakte, der Rest übersprungen</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>nicht lesbar (%1)</translation>
+    </message>
+    <message>
+        <source>holds no contacts table</source>
+        <translation>enthält keine Kontakttabelle</translation>
+    </message>
+    <message>
+        <source>more than %1 address books, the rest skipped</source>
+        <translation>mehr als %1 Adressbücher, der Rest übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: an alias without an address, skipped</source>
+        <translation>Zeile %1: ein Alias ohne Adresse, übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 aliases, the rest skipped</source>
+        <translation>Zeile %1: mehr als %2 Aliase, der Rest übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 64 KiB, skipped</source>
+        <translation>Zeile %1: länger als 64 KiB, übersprungen</translation>
+    </message>
+    <message>
+        <source>sources itself (a loop), not read again</source>
+        <translation>bindet sich selbst ein (eine Schleife), nicht noch einmal gelesen</translation>
+    </message>
+    <message>
+        <source>sourced more than %1 files deep or beyond %2 files, not read</source>
+        <translation>mehr als %1 Dateien tief oder über %2 Dateien hinaus eingebunden, nicht gelesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more problem(s) not shown</source>
+        <translation>
+            <numerusform>%n weiteres Problem nicht gezeigt</numerusform>
+            <numerusform>%n weitere Probleme nicht gezeigt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than %1 entries, the rest skipped</source>
+        <translation>mehr als %1 Einträge, der Rest übersprungen</translation>
+    </message>
+    <message>
+        <source>card %1: %2</source>
+        <translation>Karte %1: %2</translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1 are not searched</source>
+        <translation>Ordner tiefer als %1 Ebenen werden nicht durchsucht</translation>
+    </message>
+    <message>
+        <source>more than %1 files or 256 MiB of contacts, the rest skipped</source>
+        <translation>mehr als %1 Dateien oder 256 MiB Kontakte, der Rest übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 1 MiB, skipped</source>
+        <translation>Zeile %1: länger als 1 MiB, übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: not a vCard line, skipped</source>
+        <translation>Zeile %1: keine vCard-Zeile, übersprungen</translation>
+    </message>
+    <message>
+        <source>line %1: the card has no END:VCARD</source>
+        <translation>Zeile %1: Der Karte fehlt END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 cards, the rest skipped</source>
+        <translation>Zeile %1: mehr als %2 Karten, der Rest übersprungen</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>

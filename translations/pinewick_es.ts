@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>line %1: a contact without an address, skipped</source>
+        <translation>línea %1: un contacto sin dirección, omitido</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 contacts, the rest skipped</source>
+        <translation>línea %1: más de %2 contactos, el resto se omite</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no mail address, skipped</source>
+        <translation>línea %1: «%2» no es una dirección de correo, omitida</translation>
+    </message>
+    <message>
+        <source>More than %1 addresses in the address books: the rest are left out.</source>
+        <translation>Más de %1 direcciones en las libretas: el resto se deja fuera.</translation>
+    </message>
+    <message>
+        <source>not a regular file, skipped</source>
+        <translation>no es un archivo normal, omitido</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB, skipped</source>
+        <translation>más de 64 MiB, omitido</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>contact %1: %2</source>
+        <translation>contacto %1: %2</translation>
+    </message>
+    <message>
+        <source>more than %1 contacts, the rest skipped</source>
+        <translation>más de %1 contactos, el resto se omite</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>holds no contacts table</source>
+        <translation>no contiene ninguna tabla de contactos</translation>
+    </message>
+    <message>
+        <source>more than %1 address books, the rest skipped</source>
+        <translation>más de %1 libretas de direcciones, el resto se omite</translation>
+    </message>
+    <message>
+        <source>line %1: an alias without an address, skipped</source>
+        <translation>línea %1: un alias sin dirección, omitido</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 aliases, the rest skipped</source>
+        <translation>línea %1: más de %2 alias, el resto se omite</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 64 KiB, skipped</source>
+        <translation>línea %1: más de 64 KiB, omitida</translation>
+    </message>
+    <message>
+        <source>sources itself (a loop), not read again</source>
+        <translation>se incluye a sí mismo (un bucle), no se vuelve a leer</translation>
+    </message>
+    <message>
+        <source>sourced more than %1 files deep or beyond %2 files, not read</source>
+        <translation>incluido a más de %1 niveles o más allá de %2 archivos, no se lee</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more problem(s) not shown</source>
+        <translation>
+            <numerusform>%n problema más sin mostrar</numerusform>
+            <numerusform>%n problemas más sin mostrar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than %1 entries, the rest skipped</source>
+        <translation>más de %1 entradas, el resto se omite</translation>
+    </message>
+    <message>
+        <source>card %1: %2</source>
+        <translation>tarjeta %1: %2</translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1 are not searched</source>
+        <translation>no se buscan carpetas anidadas a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>more than %1 files or 256 MiB of contacts, the rest skipped</source>
+        <translation>más de %1 archivos o 256 MiB de contactos, el resto se omite</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 1 MiB, skipped</source>
+        <translation>línea %1: más de 1 MiB, omitida</translation>
+    </message>
+    <message>
+        <source>line %1: not a vCard line, skipped</source>
+        <translation>línea %1: no es una línea vCard, omitida</translation>
+    </message>
+    <message>
+        <source>line %1: the card has no END:VCARD</source>
+        <translation>línea %1: a la tarjeta le falta END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 cards, the rest skipped</source>
+        <translation>línea %1: más de %2 tarjetas, el resto se omite</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>

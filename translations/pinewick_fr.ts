@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>line %1: a contact without an address, skipped</source>
+        <translation>ligne %1&#xa0;: un contact sans adresse, ignoré</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 contacts, the rest skipped</source>
+        <translation>ligne %1&#xa0;: plus de %2 contacts, le reste est ignoré</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no mail address, skipped</source>
+        <translation>ligne %1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une adresse e-mail, ignorée</translation>
+    </message>
+    <message>
+        <source>More than %1 addresses in the address books: the rest are left out.</source>
+        <translation>Plus de %1 adresses dans les carnets d’adresses&#xa0;: les autres sont laissées de côté.</translation>
+    </message>
+    <message>
+        <source>not a regular file, skipped</source>
+        <translation>pas un fichier ordinaire, ignoré</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB, skipped</source>
+        <translation>plus de 64 Mio, ignoré</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>contact %1: %2</source>
+        <translation>contact %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>more than %1 contacts, the rest skipped</source>
+        <translation>plus de %1 contacts, le reste est ignoré</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>illisible (%1)</translation>
+    </message>
+    <message>
+        <source>holds no contacts table</source>
+        <translation>ne contient aucune table de contacts</translation>
+    </message>
+    <message>
+        <source>more than %1 address books, the rest skipped</source>
+        <translation>plus de %1 carnets d’adresses, le reste est ignoré</translation>
+    </message>
+    <message>
+        <source>line %1: an alias without an address, skipped</source>
+        <translation>ligne %1&#xa0;: un alias sans adresse, ignoré</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 aliases, the rest skipped</source>
+        <translation>ligne %1&#xa0;: plus de %2 alias, le reste est ignoré</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 64 KiB, skipped</source>
+        <translation>ligne %1&#xa0;: plus de 64 Kio, ignorée</translation>
+    </message>
+    <message>
+        <source>sources itself (a loop), not read again</source>
+        <translation>s’inclut lui-même (une boucle), pas relu</translation>
+    </message>
+    <message>
+        <source>sourced more than %1 files deep or beyond %2 files, not read</source>
+        <translation>inclus à plus de %1 niveaux ou au-delà de %2 fichiers, pas lu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more problem(s) not shown</source>
+        <translation>
+            <numerusform>%n autre problème non affiché</numerusform>
+            <numerusform>%n autres problèmes non affichés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than %1 entries, the rest skipped</source>
+        <translation>plus de %1 entrées, le reste est ignoré</translation>
+    </message>
+    <message>
+        <source>card %1: %2</source>
+        <translation>carte %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1 are not searched</source>
+        <translation>les dossiers imbriqués au-delà de %1 niveaux ne sont pas parcourus</translation>
+    </message>
+    <message>
+        <source>more than %1 files or 256 MiB of contacts, the rest skipped</source>
+        <translation>plus de %1 fichiers ou 256 Mio de contacts, le reste est ignoré</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 1 MiB, skipped</source>
+        <translation>ligne %1&#xa0;: plus de 1 Mio, ignorée</translation>
+    </message>
+    <message>
+        <source>line %1: not a vCard line, skipped</source>
+        <translation>ligne %1&#xa0;: pas une ligne vCard, ignorée</translation>
+    </message>
+    <message>
+        <source>line %1: the card has no END:VCARD</source>
+        <translation>ligne %1&#xa0;: la carte n’a pas de END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 cards, the rest skipped</source>
+        <translation>ligne %1&#xa0;: plus de %2 cartes, le reste est ignoré</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>

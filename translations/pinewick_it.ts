@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>line %1: a contact without an address, skipped</source>
+        <translation>riga %1: un contatto senza indirizzo, saltato</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 contacts, the rest skipped</source>
+        <translation>riga %1: più di %2 contatti, il resto saltato</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no mail address, skipped</source>
+        <translation>riga %1: «%2» non è un indirizzo e-mail, saltato</translation>
+    </message>
+    <message>
+        <source>More than %1 addresses in the address books: the rest are left out.</source>
+        <translation>Più di %1 indirizzi nelle rubriche: gli altri restano fuori.</translation>
+    </message>
+    <message>
+        <source>not a regular file, skipped</source>
+        <translation>non è un file normale, saltato</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB, skipped</source>
+        <translation>più di 64 MiB, saltato</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>contact %1: %2</source>
+        <translation>contatto %1: %2</translation>
+    </message>
+    <message>
+        <source>more than %1 contacts, the rest skipped</source>
+        <translation>più di %1 contatti, il resto saltato</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>illeggibile (%1)</translation>
+    </message>
+    <message>
+        <source>holds no contacts table</source>
+        <translation>non contiene alcuna tabella di contatti</translation>
+    </message>
+    <message>
+        <source>more than %1 address books, the rest skipped</source>
+        <translation>più di %1 rubriche, il resto saltato</translation>
+    </message>
+    <message>
+        <source>line %1: an alias without an address, skipped</source>
+        <translation>riga %1: un alias senza indirizzo, saltato</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 aliases, the rest skipped</source>
+        <translation>riga %1: più di %2 alias, il resto saltato</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 64 KiB, skipped</source>
+        <translation>riga %1: più lunga di 64 KiB, saltata</translation>
+    </message>
+    <message>
+        <source>sources itself (a loop), not read again</source>
+        <translation>include sé stesso (un ciclo), non riletto</translation>
+    </message>
+    <message>
+        <source>sourced more than %1 files deep or beyond %2 files, not read</source>
+        <translation>incluso oltre %1 livelli o oltre %2 file, non letto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more problem(s) not shown</source>
+        <translation>
+            <numerusform>%n altro problema non mostrato</numerusform>
+            <numerusform>altri %n problemi non mostrati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than %1 entries, the rest skipped</source>
+        <translation>più di %1 voci, il resto saltato</translation>
+    </message>
+    <message>
+        <source>card %1: %2</source>
+        <translation>scheda %1: %2</translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1 are not searched</source>
+        <translation>le cartelle annidate oltre %1 livelli non vengono cercate</translation>
+    </message>
+    <message>
+        <source>more than %1 files or 256 MiB of contacts, the rest skipped</source>
+        <translation>più di %1 file o 256 MiB di contatti, il resto saltato</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 1 MiB, skipped</source>
+        <translation>riga %1: più lunga di 1 MiB, saltata</translation>
+    </message>
+    <message>
+        <source>line %1: not a vCard line, skipped</source>
+        <translation>riga %1: non è una riga vCard, saltata</translation>
+    </message>
+    <message>
+        <source>line %1: the card has no END:VCARD</source>
+        <translation>riga %1: alla scheda manca END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 cards, the rest skipped</source>
+        <translation>riga %1: più di %2 schede, il resto saltato</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>line %1: a contact without an address, skipped</source>
+        <translation>wiersz %1: kontakt bez adresu, pominięty</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 contacts, the rest skipped</source>
+        <translation>wiersz %1: ponad %2 kontaktów, resztę pominięto</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no mail address, skipped</source>
+        <translation>wiersz %1: „%2” nie jest adresem e-mail, pominięto</translation>
+    </message>
+    <message>
+        <source>More than %1 addresses in the address books: the rest are left out.</source>
+        <translation>Ponad %1 adresów w książkach adresowych: resztę pominięto.</translation>
+    </message>
+    <message>
+        <source>not a regular file, skipped</source>
+        <translation>to nie zwykły plik, pominięto</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB, skipped</source>
+        <translation>ponad 64 MiB, pominięto</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nie można odczytać</translation>
+    </message>
+    <message>
+        <source>contact %1: %2</source>
+        <translation>kontakt %1: %2</translation>
+    </message>
+    <message>
+        <source>more than %1 contacts, the rest skipped</source>
+        <translation>ponad %1 kontaktów, resztę pominięto</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>nie można odczytać (%1)</translation>
+    </message>
+    <message>
+        <source>holds no contacts table</source>
+        <translation>nie zawiera tabeli kontaktów</translation>
+    </message>
+    <message>
+        <source>more than %1 address books, the rest skipped</source>
+        <translation>ponad %1 książek adresowych, resztę pominięto</translation>
+    </message>
+    <message>
+        <source>line %1: an alias without an address, skipped</source>
+        <translation>wiersz %1: alias bez adresu, pominięty</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 aliases, the rest skipped</source>
+        <translation>wiersz %1: ponad %2 aliasów, resztę pominięto</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 64 KiB, skipped</source>
+        <translation>wiersz %1: dłuższy niż 64 KiB, pominięty</translation>
+    </message>
+    <message>
+        <source>sources itself (a loop), not read again</source>
+        <translation>dołącza sam siebie (pętla), nie czytano ponownie</translation>
+    </message>
+    <message>
+        <source>sourced more than %1 files deep or beyond %2 files, not read</source>
+        <translation>dołączony głębiej niż %1 plików lub ponad %2 plików, nie czytano</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more problem(s) not shown</source>
+        <translation>
+            <numerusform>%n kolejny problem nie jest pokazany</numerusform>
+            <numerusform>%n kolejne problemy nie są pokazane</numerusform>
+            <numerusform>%n kolejnych problemów nie jest pokazanych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than %1 entries, the rest skipped</source>
+        <translation>ponad %1 wpisów, resztę pominięto</translation>
+    </message>
+    <message>
+        <source>card %1: %2</source>
+        <translation>wizytówka %1: %2</translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1 are not searched</source>
+        <translation>foldery zagnieżdżone głębiej niż %1 nie są przeszukiwane</translation>
+    </message>
+    <message>
+        <source>more than %1 files or 256 MiB of contacts, the rest skipped</source>
+        <translation>ponad %1 plików lub 256 MiB kontaktów, resztę pominięto</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 1 MiB, skipped</source>
+        <translation>wiersz %1: dłuższy niż 1 MiB, pominięty</translation>
+    </message>
+    <message>
+        <source>line %1: not a vCard line, skipped</source>
+        <translation>wiersz %1: to nie wiersz vCard, pominięty</translation>
+    </message>
+    <message>
+        <source>line %1: the card has no END:VCARD</source>
+        <translation>wiersz %1: wizytówce brakuje END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 cards, the rest skipped</source>
+        <translation>wiersz %1: ponad %2 wizytówek, resztę pominięto</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>AddressBooks</name>
+    <message>
+        <source>line %1: a contact without an address, skipped</source>
+        <translation>строка %1: контакт без адреса, пропущен</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 contacts, the rest skipped</source>
+        <translation>строка %1: больше %2 контактов, остальные пропущены</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no mail address, skipped</source>
+        <translation>строка %1: «%2» — не почтовый адрес, пропущено</translation>
+    </message>
+    <message>
+        <source>More than %1 addresses in the address books: the rest are left out.</source>
+        <translation>В адресных книгах больше %1 адресов: остальные не учтены.</translation>
+    </message>
+    <message>
+        <source>not a regular file, skipped</source>
+        <translation>не обычный файл, пропущен</translation>
+    </message>
+    <message>
+        <source>larger than 64 MiB, skipped</source>
+        <translation>больше 64 МиБ, пропущен</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>contact %1: %2</source>
+        <translation>контакт %1: %2</translation>
+    </message>
+    <message>
+        <source>more than %1 contacts, the rest skipped</source>
+        <translation>больше %1 контактов, остальные пропущены</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>не читается (%1)</translation>
+    </message>
+    <message>
+        <source>holds no contacts table</source>
+        <translation>нет таблицы контактов</translation>
+    </message>
+    <message>
+        <source>more than %1 address books, the rest skipped</source>
+        <translation>больше %1 адресных книг, остальные пропущены</translation>
+    </message>
+    <message>
+        <source>line %1: an alias without an address, skipped</source>
+        <translation>строка %1: псевдоним без адреса, пропущен</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 aliases, the rest skipped</source>
+        <translation>строка %1: больше %2 псевдонимов, остальные пропущены</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 64 KiB, skipped</source>
+        <translation>строка %1: длиннее 64 КиБ, пропущена</translation>
+    </message>
+    <message>
+        <source>sources itself (a loop), not read again</source>
+        <translation>подключает сам себя (цикл), повторно не читается</translation>
+    </message>
+    <message>
+        <source>sourced more than %1 files deep or beyond %2 files, not read</source>
+        <translation>подключён глубже %1 файлов или сверх %2 файлов, не читается</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more problem(s) not shown</source>
+        <translation>
+            <numerusform>ещё %n проблема не показана</numerusform>
+            <numerusform>ещё %n проблемы не показаны</numerusform>
+            <numerusform>ещё %n проблем не показано</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than %1 entries, the rest skipped</source>
+        <translation>больше %1 записей, остальные пропущены</translation>
+    </message>
+    <message>
+        <source>card %1: %2</source>
+        <translation>карточка %1: %2</translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1 are not searched</source>
+        <translation>папки глубже %1 уровней не просматриваются</translation>
+    </message>
+    <message>
+        <source>more than %1 files or 256 MiB of contacts, the rest skipped</source>
+        <translation>больше %1 файлов или 256 МиБ контактов, остальные пропущены</translation>
+    </message>
+    <message>
+        <source>line %1: longer than 1 MiB, skipped</source>
+        <translation>строка %1: длиннее 1 МиБ, пропущена</translation>
+    </message>
+    <message>
+        <source>line %1: not a vCard line, skipped</source>
+        <translation>строка %1: не строка vCard, пропущена</translation>
+    </message>
+    <message>
+        <source>line %1: the card has no END:VCARD</source>
+        <translation>строка %1: у карточки нет END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: more than %2 cards, the rest skipped</source>
+        <translation>строка %1: больше %2 карточек, остальные пропущены</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>
