@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
-        <translation>Kiste öffnen und*Schmuck auf den Baum ziehen*oder Tab und Enter</translation>
+        <translation>Kiste öffnen, Schmuck*auf den Baum ziehen*oder Tab und Enter</translation>
     </message>
     <message>
         <source>Exit Pinewick</source>

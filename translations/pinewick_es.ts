@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
-        <translation>Haz clic en la cinta*y escribe un saludo*Ctrl+Z deshace Ctrl+Y rehace</translation>
+        <translation>Haz clic en la cinta*y escribe un saludo*Ctrl+Z/Y deshace/rehace</translation>
     </message>
     <message>
         <source>Send your tree*by e-mail or print it</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>Icicles</source>
-        <translation>Carámbanos</translation>
+        <translation>Hielos</translation>
     </message>
     <message>
         <source>Stars</source>

@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
-        <translation>Щёлкните по ленте*и напишите поздравление*Ctrl+Z отмена Ctrl+Y повтор</translation>
+        <translation>Щёлкните по ленте*и напишите поздравление*Ctrl+Z/Y: отмена/повтор</translation>
     </message>
     <message>
         <source>Send your tree*by e-mail or print it</source>
@@ -258,11 +258,11 @@
     </message>
     <message>
         <source>Right-click a toy*to take it off the tree*or press Delete near it</source>
-        <translation>Правый щелчок по игрушке*снимает её с ёлки*или Delete рядом с ней</translation>
+        <translation>Правый клик по игрушке*снимает её с ёлки*или Delete рядом с ней</translation>
     </message>
     <message>
         <source>Hold the left button*or Page Up/Down: turn*Double-click: it spins</source>
-        <translation>Держите левую кнопку*или PgUp/PgDn: поворот*Двойной щелчок: кружится</translation>
+        <translation>Держите левую кнопку*или PgUp/PgDn: поворот*Двойной клик: кружится</translation>
     </message>
     <message>
         <source>Choose the 3D driver*that draws the tree</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
-        <translation>Откройте коробку и тащите*игрушку на ёлку*или Tab к ней и Enter</translation>
+        <translation>Откройте коробку*и тащите игрушку*на ёлку (Tab, Enter)</translation>
     </message>
     <message>
         <source>Exit Pinewick</source>
