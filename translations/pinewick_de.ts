@@ -112,6 +112,21 @@
     </message>
 </context>
 <context>
+    <name>CardCommand</name>
+    <message>
+        <source>pinewick: %1: no window picture; using a plain background</source>
+        <translation>pinewick: %1: kein Fensterbild; ein schlichter Hintergrund wird verwendet</translation>
+    </message>
+    <message>
+        <source>pinewick: no OpenGL device to draw the tree; no card made</source>
+        <translation>pinewick: kein OpenGL-Gerät zum Zeichnen des Baums; keine Karte erstellt</translation>
+    </message>
+    <message>
+        <source>pinewick: the tree mesh could not be read (%1); no card made</source>
+        <translation>pinewick: Das Baumnetz konnte nicht gelesen werden (%1); keine Karte erstellt</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>
@@ -713,6 +728,23 @@
     <message>
         <source>Connecting to %1:%2 ...</source>
         <translation>Verbinde mit %1:%2 …</translation>
+    </message>
+</context>
+<context>
+    <name>SnapshotCommand</name>
+    <message>
+        <source>[%1] %2/%3 frames</source>
+        <extracomment>A progress bar (%1), the frames made (%2) and all the frames (%3).</extracomment>
+        <translation>[%1] %2/%3 Bilder</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>pinewick: %1: Gib der Karte einen Namen auf .jpg, .png, .gif, .webp oder .mp4</translation>
+    </message>
+    <message>
+        <source>%1: %2 KB in %3 s</source>
+        <extracomment>The file written, its size and the time it took.</extracomment>
+        <translation>%1: %2 KB in %3 s</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,21 @@
     </message>
 </context>
 <context>
+    <name>CardCommand</name>
+    <message>
+        <source>pinewick: %1: no window picture; using a plain background</source>
+        <translation>pinewick: %1: no hay imagen de ventana; se usa un fondo liso</translation>
+    </message>
+    <message>
+        <source>pinewick: no OpenGL device to draw the tree; no card made</source>
+        <translation>pinewick: no hay dispositivo OpenGL para dibujar el árbol; no se creó ninguna tarjeta</translation>
+    </message>
+    <message>
+        <source>pinewick: the tree mesh could not be read (%1); no card made</source>
+        <translation>pinewick: no se pudo leer la malla del árbol (%1); no se creó ninguna tarjeta</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>
@@ -713,6 +728,23 @@
     <message>
         <source>Connecting to %1:%2 ...</source>
         <translation>Conectando con %1:%2…</translation>
+    </message>
+</context>
+<context>
+    <name>SnapshotCommand</name>
+    <message>
+        <source>[%1] %2/%3 frames</source>
+        <extracomment>A progress bar (%1), the frames made (%2) and all the frames (%3).</extracomment>
+        <translation>[%1] %2/%3 fotogramas</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>pinewick: %1: ponle a la tarjeta un nombre .jpg, .png, .gif, .webp o .mp4</translation>
+    </message>
+    <message>
+        <source>%1: %2 KB in %3 s</source>
+        <extracomment>The file written, its size and the time it took.</extracomment>
+        <translation>%1: %2 KB en %3 s</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,21 @@
     </message>
 </context>
 <context>
+    <name>CardCommand</name>
+    <message>
+        <source>pinewick: %1: no window picture; using a plain background</source>
+        <translation>pinewick&#xa0;: %1&#xa0;: pas d’image de fenêtre&#xa0;; un fond uni est utilisé</translation>
+    </message>
+    <message>
+        <source>pinewick: no OpenGL device to draw the tree; no card made</source>
+        <translation>pinewick&#xa0;: aucun périphérique OpenGL pour dessiner le sapin&#xa0;; aucune carte créée</translation>
+    </message>
+    <message>
+        <source>pinewick: the tree mesh could not be read (%1); no card made</source>
+        <translation>pinewick&#xa0;: impossible de lire le maillage du sapin (%1)&#xa0;; aucune carte créée</translation>
+    </message>
+</context>
+<context>
     <name>CardMail</name>
     <message>
         <source>Made with Pinewick, the greeting tree for your desktop.</source>
@@ -713,6 +728,23 @@
     <message>
         <source>Connecting to %1:%2 ...</source>
         <translation>Connexion à %1:%2…</translation>
+    </message>
+</context>
+<context>
+    <name>SnapshotCommand</name>
+    <message>
+        <source>[%1] %2/%3 frames</source>
+        <extracomment>A progress bar (%1), the frames made (%2) and all the frames (%3).</extracomment>
+        <translation>[%1] %2/%3 images</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
+        <translation>pinewick&#xa0;: %1&#xa0;: donnez à la carte un nom en .jpg, .png, .gif, .webp ou .mp4</translation>
+    </message>
+    <message>
+        <source>%1: %2 KB in %3 s</source>
+        <extracomment>The file written, its size and the time it took.</extracomment>
+        <translation>%1&#xa0;: %2 Ko en %3 s</translation>
     </message>
 </context>
 <context>

@@ -5,15 +5,29 @@
 #include "platform/picture.h"
 #include "scene/openglprobe.h"
 
+#include <QCoreApplication>
 #include <cstdio>
+
+namespace {
+
+// The texts of the card commands.
+struct CardCommand {
+    Q_DECLARE_TR_FUNCTIONS(CardCommand)
+};
+
+void tell(const QString& line) {
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+} // namespace
 
 PictureDecoration LoadPictureDecoration() {
     DirectXVersion = GetDXVersion();
     PictureDecoration decoration;
     decoration.background = LoadPicture(DataFile("Resource/Bk.bmp"));
     if (decoration.background.isNull()) {
-        std::fprintf(stderr, "pinewick: %s: no window picture; using a plain background\n",
-                     qPrintable(DataFile("Resource/Bk.bmp")));
+        tell(CardCommand::tr("pinewick: %1: no window picture; using a plain background")
+                 .arg(DataFile("Resource/Bk.bmp")));
         decoration.background = QImage(layout::Window, QImage::Format_RGB32);
         decoration.background.fill(QColor(12, 20, 48));
     }
@@ -28,12 +42,12 @@ PictureDecoration LoadPictureDecoration() {
     }
     // A card without its tree is no card: say so rather than send or save one.
     if (!tree->hasDevice()) {
-        std::fprintf(stderr, "pinewick: no OpenGL device to draw the tree; no card made\n");
+        tell(CardCommand::tr("pinewick: no OpenGL device to draw the tree; no card made"));
         return decoration;
     }
     if (!tree->treeMeshError().empty()) {
-        std::fprintf(stderr, "pinewick: the tree mesh could not be read (%s); no card made\n",
-                     tree->treeMeshError().c_str());
+        tell(CardCommand::tr("pinewick: the tree mesh could not be read (%1); no card made")
+                 .arg(QString::fromStdString(tree->treeMeshError())));
         return decoration;
     }
     tree->AnimateToys(0);

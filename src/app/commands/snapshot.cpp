@@ -3,11 +3,21 @@
 
 #include "output/cardexport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
+
+namespace {
+
+// The command's texts.
+struct SnapshotCommand {
+    Q_DECLARE_TR_FUNCTIONS(SnapshotCommand)
+};
+
+} // namespace
 
 ExportResult WithProgressBar(const std::function<ExportResult(const ExportProgress&)>& work) {
     const bool terminal = isatty(STDERR_FILENO);
@@ -16,7 +26,12 @@ ExportResult WithProgressBar(const std::function<ExportResult(const ExportProgre
             constexpr int Width = 30;
             const int filled = total > 0 ? done * Width / total : Width;
             const std::string bar = std::string(filled, '#') + std::string(Width - filled, '-');
-            std::fprintf(stderr, "\r[%s] %3d/%d frames", bar.c_str(), done, total);
+            //: A progress bar (%1), the frames made (%2) and all the frames (%3).
+            const QString line = SnapshotCommand::tr("[%1] %2/%3 frames")
+                                     .arg(QString::fromStdString(bar))
+                                     .arg(done, 3)
+                                     .arg(total);
+            std::fprintf(stderr, "\r%s", qPrintable(line));
             std::fflush(stderr);
         }
         return true;
@@ -29,9 +44,11 @@ ExportResult WithProgressBar(const std::function<ExportResult(const ExportProgre
 
 int RunSnapshot(const QString& file) {
     if (CardFileKindOf(file) == CardFileKind::Unknown) {
-        std::fprintf(stderr,
-                     "pinewick: %s: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name\n",
-                     qPrintable(file));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(SnapshotCommand::tr(
+                           "pinewick: %1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name")
+                           .arg(file)));
         return 1;
     }
     const PictureDecoration decoration = LoadPictureDecoration();
@@ -51,8 +68,12 @@ int RunSnapshot(const QString& file) {
         return 1;
     }
     if (CardFileKindOf(file) != CardFileKind::Still) {
-        std::fprintf(stderr, "%s: %.1f KB in %.1f s\n", qPrintable(file), QFileInfo(file).size() / 1024.0,
-                     clock.elapsed() / 1000.0);
+        //: The file written, its size and the time it took.
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(SnapshotCommand::tr("%1: %2 KB in %3 s")
+                                    .arg(file)
+                                    .arg(QFileInfo(file).size() / 1024.0, 0, 'f', 1)
+                                    .arg(clock.elapsed() / 1000.0, 0, 'f', 1)));
     }
     return 0;
 }
