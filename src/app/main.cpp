@@ -9,6 +9,7 @@
 #include "app/quitsignals.h"
 #include "app/singleinstance.h"
 #include "app/startupchecks.h"
+#include "controls/fontfaces.h"
 #include "controls/messagebox.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/formtitle.h"
@@ -21,6 +22,7 @@
 #include "scene/openglprobe.h"
 #include "scene/tree.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -124,7 +126,24 @@ int runWindows(TSingleInstance& instance) {
 void startInLanguage(bool seeded) {
     InstallTranslations();
     if (seeded) {
-        LocalizeDefaultGreeting(UserDataFile("desc"));
+        LocalizeDefaultGreeting(UserDataFile("desc"), [](const QString& family, const QString& greeting) {
+            const QString letters = TextLetters(greeting);
+            if (FontWritesLetters(family, letters)) {
+                return QStringList();
+            }
+            // Friendly faces that write Cyrillic and the Latin languages, in order of preference.
+            const QStringList candidates[] = {{"Comfortaa", "Bold"},
+                                              {"Linux Biolinum O", "Bold"},
+                                              {"DejaVu Serif", "Bold"},
+                                              {"DejaVu Sans", "Bold"}};
+            for (const QStringList& candidate : candidates) {
+                if (QFontDatabase::styles(candidate[0]).contains(candidate[1]) &&
+                    FontWritesLetters(candidate[0], letters)) {
+                    return candidate;
+                }
+            }
+            return QStringList();
+        });
     }
 }
 

@@ -98,7 +98,7 @@ QString DefaultGreeting() {
     return QCoreApplication::translate("DefaultGreeting", defaultGreeting);
 }
 
-bool LocalizeDefaultGreeting(const QString& descFile) {
+bool LocalizeDefaultGreeting(const QString& descFile, const GreetingFontChoice& chooseFont) {
     const QByteArray english = QByteArray("WelcomeText=") + defaultGreeting;
     const QByteArray translated = "WelcomeText=" + DefaultGreeting().toUtf8();
     if (translated == english) {
@@ -122,6 +122,23 @@ bool LocalizeDefaultGreeting(const QString& descFile) {
     }
     if (!found) {
         return false;
+    }
+    // "WelcomeParams=family,style,colour": another font when the decoration's can't write the greeting.
+    for (QByteArray& line : lines) {
+        const bool crlf = line.endsWith('\r');
+        if (!chooseFont || !line.startsWith("WelcomeParams=")) {
+            continue;
+        }
+        QStringList fields = QString::fromUtf8(line.mid(int(qstrlen("WelcomeParams=")))).split(',');
+        if (crlf) {
+            fields.last().chop(1);
+        }
+        const QStringList font = chooseFont(fields.value(0), DefaultGreeting());
+        if (font.size() == 2 && fields.size() >= 2) {
+            fields[0] = font[0];
+            fields[1] = font[1];
+            line = "WelcomeParams=" + fields.join(',').toUtf8() + (crlf ? "\r" : "");
+        }
     }
     QSaveFile out(descFile);
     return out.open(QIODevice::WriteOnly) && out.write(lines.join('\n')) >= 0 && out.commit();

@@ -37,7 +37,11 @@ QString DefaultGreeting();
 // default greeting of the running language (at the first start, when the
 // user's decoration has just been copied from the one that comes with the
 // program). False when the file holds another greeting or can't be changed.
-bool LocalizeDefaultGreeting(const QString& descFile);
+// `chooseFont` gets the decoration's font family and the new greeting and
+// gives the family and style to write it in instead (the default font may
+// have no letters of the language's script), or nothing to keep the font.
+using GreetingFontChoice = std::function<QStringList(const QString& family, const QString& greeting)>;
+bool LocalizeDefaultGreeting(const QString& descFile, const GreetingFontChoice& chooseFont = {});
 
 // A data file drawn for the running language: "Resource/Add.bmp" gives
 // "Resource/de/Add.bmp" when the data set holds one, else the file itself.

@@ -94,6 +94,16 @@ TEST_F(BuildData, AFreshDecorationGetsTheDefaultGreetingOfTheLanguage) {
         EXPECT_EQ(LocalizeDefaultGreeting(desc), c.changed) << c.language << " " << c.before.toStdString();
         EXPECT_EQ(contentOf(desc), c.after) << c.language;
     }
+    // A font without the greeting's letters gives way to the one chosen for it; its colour stays.
+    InstallLanguage("ru");
+    const QString desc = descWith(english + "\r\nWelcomeParams=Dancing Script,Bold,FA:CC:4D\r\n");
+    EXPECT_TRUE(LocalizeDefaultGreeting(desc, [](const QString& family, const QString& greeting) {
+        return family == "Dancing Script" && greeting.startsWith(QChar(0x421))
+                   ? QStringList{"Comfortaa", "Bold"}
+                   : QStringList();
+    }));
+    EXPECT_TRUE(contentOf(desc).endsWith("\r\nWelcomeParams=Comfortaa,Bold,FA:CC:4D\r\n"))
+        << contentOf(desc).toStdString();
 }
 
 TEST_F(BuildData, PicturesWithWordsComeInTheRunningLanguage) {
