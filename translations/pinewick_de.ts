@@ -207,6 +207,7 @@
        pinewick --check [FILE]
        pinewick --snapshot FILE
        pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --version
 
   -DEBUG          skip the title sequence
   --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
@@ -219,12 +220,14 @@
                   progress, exit status 0 only when the server accepted the mail
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
-  --verbose       with --send: show the whole conversation with the mail server</source>
+  --verbose       with --send: show the whole conversation with the mail server
+  --version       print the version of Pinewick</source>
         <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
         <translation>Aufruf: pinewick [-DEBUG]
         pinewick --check [DATEI]
         pinewick --snapshot DATEI
         pinewick --send ADRESSE [--animated] [--verbose]
+        pinewick --version
 
   -DEBUG            ohne Titelsequenz starten
   --check [DATEI]   eine Beschreibungsdatei lesen (Vorgabe: Data/desc im Heimordner) und so
@@ -237,7 +240,8 @@
                     Fortschritt, Status 0 nur, wenn der Server die Mail angenommen hat
   --animated        mit --send: Die Karte in der Mail ist der drehende Baum (ein animiertes GIF);
                     das Standbild kommt als Anhang mit
-  --verbose         mit --send: das ganze Gespräch mit dem Mailserver zeigen</translation>
+  --verbose         mit --send: das ganze Gespräch mit dem Mailserver zeigen
+  --version         die Version von Pinewick ausgeben</translation>
     </message>
 </context>
 <context>
@@ -655,6 +659,14 @@
 
 %1</translation>
     </message>
+    <message>
+        <source>Saved the card as %1.</source>
+        <translation>Die Karte wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -926,12 +938,20 @@ Programm beendet</translation>
         <translation>Das Kartenbild konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>Your mail program could not be opened (xdg-email is missing).</source>
-        <translation>Dein Mailprogramm ließ sich nicht öffnen (xdg-email fehlt).</translation>
-    </message>
-    <message>
         <source>The printer could not be started.</source>
         <translation>Der Drucker ließ sich nicht starten.</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened: %1
+
+The card is saved as %2; you can attach it to a mail yourself.</source>
+        <translation>Dein Mailprogramm ließ sich nicht öffnen: %1
+
+Die Karte ist als %2 gespeichert; du kannst sie selbst an eine Mail anhängen.</translation>
+    </message>
+    <message>
+        <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
+        <translation>Richte dein Konto in einem dieser Programme ein oder speichere die Karte und häng sie selbst an eine Mail an.</translation>
     </message>
 </context>
 <context>
@@ -945,7 +965,7 @@ Programm beendet</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Drives</source>
+        <source>Drivers</source>
         <extracomment>The title of the list of 3D drivers.</extracomment>
         <translation>Treiber</translation>
     </message>
@@ -1113,6 +1133,10 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
         <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
         <translation>%1 Pfeiltasten bewegen das Ziel; Entf nimmt den nächsten Schmuck ab; Bild auf und Bild ab drehen den Baum</translation>
     </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Dieser Gruß ist zu lang, um auf dem Band gut lesbar zu sein.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWelcome</name>
@@ -1135,6 +1159,14 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>too long for the ribbon</source>
+        <translation>zu lang für das Band</translation>
+    </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Dieser Gruß ist zu lang, um auf dem Band gut lesbar zu sein.</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1194,41 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>the card&apos;s picture was not found.</source>
+        <translation>das Bild der Karte wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop.</source>
+        <translation>auf diesem Desktop ist kein Mailprogramm eingerichtet.</translation>
+    </message>
+    <message>
+        <source>the card&apos;s picture could not be read.</source>
+        <translation>das Bild der Karte konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>xdg-email ended with the error status %1.</source>
+        <translation>xdg-email endete mit dem Fehlerstatus %1.</translation>
+    </message>
+    <message>
+        <source>xdg-email stopped unexpectedly.</source>
+        <translation>xdg-email wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be started (it comes with the package xdg-utils).</source>
+        <translation>xdg-email ließ sich nicht starten (es gehört zum Paket xdg-utils).</translation>
+    </message>
+    <message>
+        <source>Type the address the card goes to.</source>
+        <translation>Gib die Adresse ein, an die die Karte gehen soll.</translation>
+    </message>
+    <message>
+        <source>The card cannot go to this address: %1.</source>
+        <translation>An diese Adresse kann die Karte nicht gehen: %1.</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,7 @@
        pinewick --check [FILE]
        pinewick --snapshot FILE
        pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --version
 
   -DEBUG          skip the title sequence
   --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
@@ -219,12 +220,14 @@
                   progress, exit status 0 only when the server accepted the mail
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
-  --verbose       with --send: show the whole conversation with the mail server</source>
+  --verbose       with --send: show the whole conversation with the mail server
+  --version       print the version of Pinewick</source>
         <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
         <translation>Uso: pinewick [-DEBUG]
      pinewick --check [ARCHIVO]
      pinewick --snapshot ARCHIVO
      pinewick --send DIRECCIÓN [--animated] [--verbose]
+     pinewick --version
 
   -DEBUG             saltar la secuencia de título
   --check [ARCHIVO]  leer un archivo de descripción (por omisión: Data/desc de la carpeta personal)
@@ -237,7 +240,8 @@
                      progreso, estado 0 solo si el servidor aceptó el correo
   --animated         con --send: la tarjeta del correo es el árbol que gira (un GIF animado);
                      la imagen fija va como adjunto
-  --verbose          con --send: mostrar toda la conversación con el servidor de correo</translation>
+  --verbose          con --send: mostrar toda la conversación con el servidor de correo
+  --version          mostrar la versión de Pinewick</translation>
     </message>
 </context>
 <context>
@@ -655,6 +659,14 @@
 
 %1</translation>
     </message>
+    <message>
+        <source>Saved the card as %1.</source>
+        <translation>Tarjeta guardada como %1.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -926,12 +938,20 @@ Programa detenido</translation>
         <translation>No se pudo escribir la imagen de la tarjeta: %1</translation>
     </message>
     <message>
-        <source>Your mail program could not be opened (xdg-email is missing).</source>
-        <translation>No se pudo abrir tu programa de correo (falta xdg-email).</translation>
-    </message>
-    <message>
         <source>The printer could not be started.</source>
         <translation>No se pudo poner en marcha la impresora.</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened: %1
+
+The card is saved as %2; you can attach it to a mail yourself.</source>
+        <translation>No se pudo abrir tu programa de correo: %1
+
+La tarjeta está guardada como %2; puedes adjuntarla tú mismo a un correo.</translation>
+    </message>
+    <message>
+        <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
+        <translation>Configura tu cuenta en uno de ellos, o guarda la tarjeta y adjúntala tú mismo a un correo.</translation>
     </message>
 </context>
 <context>
@@ -945,7 +965,7 @@ Programa detenido</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Drives</source>
+        <source>Drivers</source>
         <extracomment>The title of the list of 3D drivers.</extracomment>
         <translation>Controladores</translation>
     </message>
@@ -1113,6 +1133,10 @@ Libera espacio o corrige los permisos de la carpeta y vuelve a intentarlo.</tran
         <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
         <translation>%1 Las flechas mueven el objetivo; Supr quita el adorno más cercano; RePág y AvPág giran el árbol</translation>
     </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Este saludo es demasiado largo para leerse bien en la cinta.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWelcome</name>
@@ -1135,6 +1159,14 @@ Libera espacio o corrige los permisos de la carpeta y vuelve a intentarlo.</tran
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>too long for the ribbon</source>
+        <translation>demasiado largo para la cinta</translation>
+    </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Este saludo es demasiado largo para leerse bien en la cinta.</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1194,41 @@ Libera espacio o corrige los permisos de la carpeta y vuelve a intentarlo.</tran
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>the card&apos;s picture was not found.</source>
+        <translation>no se encontró la imagen de la tarjeta.</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop.</source>
+        <translation>no hay ningún programa de correo configurado en este escritorio.</translation>
+    </message>
+    <message>
+        <source>the card&apos;s picture could not be read.</source>
+        <translation>no se pudo leer la imagen de la tarjeta.</translation>
+    </message>
+    <message>
+        <source>xdg-email ended with the error status %1.</source>
+        <translation>xdg-email terminó con el estado de error %1.</translation>
+    </message>
+    <message>
+        <source>xdg-email stopped unexpectedly.</source>
+        <translation>xdg-email se detuvo de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be started (it comes with the package xdg-utils).</source>
+        <translation>no se pudo iniciar xdg-email (viene en el paquete xdg-utils).</translation>
+    </message>
+    <message>
+        <source>Type the address the card goes to.</source>
+        <translation>Escribe la dirección a la que va la tarjeta.</translation>
+    </message>
+    <message>
+        <source>The card cannot go to this address: %1.</source>
+        <translation>La tarjeta no puede ir a esta dirección: %1.</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,7 @@
        pinewick --check [FILE]
        pinewick --snapshot FILE
        pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --version
 
   -DEBUG          skip the title sequence
   --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
@@ -219,12 +220,14 @@
                   progress, exit status 0 only when the server accepted the mail
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
-  --verbose       with --send: show the whole conversation with the mail server</source>
+  --verbose       with --send: show the whole conversation with the mail server
+  --version       print the version of Pinewick</source>
         <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
         <translation>Utilisation&#xa0;: pinewick [-DEBUG]
               pinewick --check [FICHIER]
               pinewick --snapshot FICHIER
               pinewick --send ADRESSE [--animated] [--verbose]
+              pinewick --version
 
   -DEBUG             sans la séquence d’ouverture
   --check [FICHIER]  lire un fichier de description (par défaut&#xa0;: Data/desc du dossier personnel)
@@ -237,7 +240,8 @@
                      la progression, code 0 seulement si le serveur a accepté le message
   --animated         avec --send&#xa0;: la carte du message est le sapin qui tourne (un GIF animé)&#xa0;;
                      l’image fixe est jointe en pièce jointe
-  --verbose          avec --send&#xa0;: afficher toute la conversation avec le serveur</translation>
+  --verbose          avec --send&#xa0;: afficher toute la conversation avec le serveur
+  --version          afficher la version de Pinewick</translation>
     </message>
 </context>
 <context>
@@ -655,6 +659,14 @@
 
 %1</translation>
     </message>
+    <message>
+        <source>Saved the card as %1.</source>
+        <translation>Carte enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -926,12 +938,20 @@ Programme arrêté</translation>
         <translation>Impossible d’écrire l’image de la carte&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Your mail program could not be opened (xdg-email is missing).</source>
-        <translation>Impossible d’ouvrir votre messagerie (xdg-email est absent).</translation>
-    </message>
-    <message>
         <source>The printer could not be started.</source>
         <translation>Impossible de démarrer l’imprimante.</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened: %1
+
+The card is saved as %2; you can attach it to a mail yourself.</source>
+        <translation>Impossible d’ouvrir votre messagerie&#xa0;: %1
+
+La carte est enregistrée sous %2&#xa0;; vous pouvez la joindre vous-même à un message.</translation>
+    </message>
+    <message>
+        <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
+        <translation>Configurez votre compte dans l’un de ces logiciels, ou enregistrez la carte et joignez-la vous-même à un message.</translation>
     </message>
 </context>
 <context>
@@ -945,7 +965,7 @@ Programme arrêté</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Drives</source>
+        <source>Drivers</source>
         <extracomment>The title of the list of 3D drivers.</extracomment>
         <translation>Pilotes</translation>
     </message>
@@ -1113,6 +1133,10 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
         <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
         <translation>%1 Les flèches déplacent la cible&#xa0;; Suppr enlève la décoration la plus proche&#xa0;; Page préc. et Page suiv. tournent le sapin</translation>
     </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Ces vœux sont trop longs pour bien se lire sur le ruban.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWelcome</name>
@@ -1135,6 +1159,14 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>too long for the ribbon</source>
+        <translation>trop long pour le ruban</translation>
+    </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Ces vœux sont trop longs pour bien se lire sur le ruban.</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1194,41 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>the card&apos;s picture was not found.</source>
+        <translation>l’image de la carte est introuvable.</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop.</source>
+        <translation>aucune messagerie n’est configurée sur ce bureau.</translation>
+    </message>
+    <message>
+        <source>the card&apos;s picture could not be read.</source>
+        <translation>l’image de la carte est illisible.</translation>
+    </message>
+    <message>
+        <source>xdg-email ended with the error status %1.</source>
+        <translation>xdg-email s’est terminé avec le code d’erreur %1.</translation>
+    </message>
+    <message>
+        <source>xdg-email stopped unexpectedly.</source>
+        <translation>xdg-email s’est arrêté de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be started (it comes with the package xdg-utils).</source>
+        <translation>impossible de lancer xdg-email (il fait partie du paquet xdg-utils).</translation>
+    </message>
+    <message>
+        <source>Type the address the card goes to.</source>
+        <translation>Tapez l’adresse à laquelle envoyer la carte.</translation>
+    </message>
+    <message>
+        <source>The card cannot go to this address: %1.</source>
+        <translation>La carte ne peut pas partir à cette adresse&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

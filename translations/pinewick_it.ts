@@ -207,6 +207,7 @@
        pinewick --check [FILE]
        pinewick --snapshot FILE
        pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --version
 
   -DEBUG          skip the title sequence
   --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
@@ -219,12 +220,14 @@
                   progress, exit status 0 only when the server accepted the mail
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
-  --verbose       with --send: show the whole conversation with the mail server</source>
+  --verbose       with --send: show the whole conversation with the mail server
+  --version       print the version of Pinewick</source>
         <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
         <translation>Uso: pinewick [-DEBUG]
      pinewick --check [FILE]
      pinewick --snapshot FILE
      pinewick --send INDIRIZZO [--animated] [--verbose]
+     pinewick --version
 
   -DEBUG             salta la sequenza del titolo
   --check [FILE]     legge un file di descrizione (predefinito: Data/desc della cartella personale)
@@ -237,7 +240,8 @@
                      l’avanzamento, stato 0 solo se il server ha accettato il messaggio
   --animated         con --send: il biglietto nel messaggio è l’albero che gira (una GIF animata);
                      l’immagine fissa va come allegato
-  --verbose          con --send: mostra tutta la conversazione con il server di posta</translation>
+  --verbose          con --send: mostra tutta la conversazione con il server di posta
+  --version          stampa la versione di Pinewick</translation>
     </message>
 </context>
 <context>
@@ -655,6 +659,14 @@
 
 %1</translation>
     </message>
+    <message>
+        <source>Saved the card as %1.</source>
+        <translation>Biglietto salvato come %1.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri cartella</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -926,12 +938,20 @@ Programma fermato</translation>
         <translation>Impossibile scrivere l’immagine del biglietto: %1</translation>
     </message>
     <message>
-        <source>Your mail program could not be opened (xdg-email is missing).</source>
-        <translation>Impossibile aprire il tuo programma di posta (manca xdg-email).</translation>
-    </message>
-    <message>
         <source>The printer could not be started.</source>
         <translation>Impossibile avviare la stampante.</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened: %1
+
+The card is saved as %2; you can attach it to a mail yourself.</source>
+        <translation>Impossibile aprire il tuo programma di posta: %1
+
+Il biglietto è salvato come %2; puoi allegarlo tu a un messaggio.</translation>
+    </message>
+    <message>
+        <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
+        <translation>Configura il tuo account in uno di questi, oppure salva il biglietto e allegalo tu a un messaggio.</translation>
     </message>
 </context>
 <context>
@@ -945,7 +965,7 @@ Programma fermato</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <source>Drives</source>
+        <source>Drivers</source>
         <extracomment>The title of the list of 3D drivers.</extracomment>
         <translation>Driver</translation>
     </message>
@@ -1113,6 +1133,10 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
         <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
         <translation>%1 Le frecce spostano il mirino; Canc toglie l’addobbo più vicino; PagSu e PagGiù ruotano l’albero</translation>
     </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Questo augurio è troppo lungo per leggersi bene sul nastro.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWelcome</name>
@@ -1135,6 +1159,14 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>too long for the ribbon</source>
+        <translation>troppo lungo per il nastro</translation>
+    </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Questo augurio è troppo lungo per leggersi bene sul nastro.</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1194,41 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>the card&apos;s picture was not found.</source>
+        <translation>l’immagine del biglietto non è stata trovata.</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop.</source>
+        <translation>su questo desktop non è configurato alcun programma di posta.</translation>
+    </message>
+    <message>
+        <source>the card&apos;s picture could not be read.</source>
+        <translation>impossibile leggere l’immagine del biglietto.</translation>
+    </message>
+    <message>
+        <source>xdg-email ended with the error status %1.</source>
+        <translation>xdg-email è terminato con lo stato di errore %1.</translation>
+    </message>
+    <message>
+        <source>xdg-email stopped unexpectedly.</source>
+        <translation>xdg-email si è fermato inaspettatamente.</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be started (it comes with the package xdg-utils).</source>
+        <translation>impossibile avviare xdg-email (fa parte del pacchetto xdg-utils).</translation>
+    </message>
+    <message>
+        <source>Type the address the card goes to.</source>
+        <translation>Scrivi l’indirizzo a cui spedire il biglietto.</translation>
+    </message>
+    <message>
+        <source>The card cannot go to this address: %1.</source>
+        <translation>Il biglietto non può andare a questo indirizzo: %1.</translation>
     </message>
 </context>
 </TS>

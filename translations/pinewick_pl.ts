@@ -208,6 +208,7 @@
        pinewick --check [FILE]
        pinewick --snapshot FILE
        pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --version
 
   -DEBUG          skip the title sequence
   --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
@@ -220,12 +221,14 @@
                   progress, exit status 0 only when the server accepted the mail
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
-  --verbose       with --send: show the whole conversation with the mail server</source>
+  --verbose       with --send: show the whole conversation with the mail server
+  --version       print the version of Pinewick</source>
         <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
         <translation>Użycie: pinewick [-DEBUG]
         pinewick --check [PLIK]
         pinewick --snapshot PLIK
         pinewick --send ADRES [--animated] [--verbose]
+        pinewick --version
 
   -DEBUG           pomiń sekwencję tytułową
   --check [PLIK]   wczytaj plik opisu (domyślnie Data/desc z folderu domowego) i wypisz go tak,
@@ -238,7 +241,8 @@
                    kod wyjścia 0 tylko wtedy, gdy serwer przyjął wiadomość
   --animated       z --send: kartka w wiadomości to obracająca się choinka (animowany GIF);
                    nieruchomy obrazek idzie jako załącznik
-  --verbose        z --send: pokaż całą rozmowę z serwerem poczty</translation>
+  --verbose        z --send: pokaż całą rozmowę z serwerem poczty
+  --version        wypisz wersję Pinewick</translation>
     </message>
 </context>
 <context>
@@ -656,6 +660,14 @@
 
 %1</translation>
     </message>
+    <message>
+        <source>Saved the card as %1.</source>
+        <translation>Zapisano kartkę jako %1.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -927,12 +939,20 @@ Program zatrzymany</translation>
         <translation>Nie udało się zapisać obrazka kartki: %1</translation>
     </message>
     <message>
-        <source>Your mail program could not be opened (xdg-email is missing).</source>
-        <translation>Nie udało się otworzyć programu pocztowego (brak xdg-email).</translation>
-    </message>
-    <message>
         <source>The printer could not be started.</source>
         <translation>Nie udało się uruchomić drukarki.</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened: %1
+
+The card is saved as %2; you can attach it to a mail yourself.</source>
+        <translation>Nie udało się otworzyć programu pocztowego: %1
+
+Kartka jest zapisana jako %2; możesz sam dołączyć ją do wiadomości.</translation>
+    </message>
+    <message>
+        <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
+        <translation>Skonfiguruj konto w jednym z nich albo zapisz kartkę i sam dołącz ją do wiadomości.</translation>
     </message>
 </context>
 <context>
@@ -946,7 +966,7 @@ Program zatrzymany</translation>
         <translation>Anuluj</translation>
     </message>
     <message>
-        <source>Drives</source>
+        <source>Drivers</source>
         <extracomment>The title of the list of 3D drivers.</extracomment>
         <translation>Sterowniki</translation>
     </message>
@@ -1115,6 +1135,10 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
         <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
         <translation>%1 Strzałki przesuwają celownik; Delete zdejmuje najbliższą ozdobę; Page Up i Page Down obracają choinkę</translation>
     </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Te życzenia są za długie, by dobrze się czytały na wstędze.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWelcome</name>
@@ -1137,6 +1161,14 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>too long for the ribbon</source>
+        <translation>za długie na wstęgę</translation>
+    </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Te życzenia są za długie, by dobrze się czytały na wstędze.</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1196,41 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>the card&apos;s picture was not found.</source>
+        <translation>nie znaleziono obrazka kartki.</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop.</source>
+        <translation>na tym pulpicie nie skonfigurowano programu pocztowego.</translation>
+    </message>
+    <message>
+        <source>the card&apos;s picture could not be read.</source>
+        <translation>nie udało się odczytać obrazka kartki.</translation>
+    </message>
+    <message>
+        <source>xdg-email ended with the error status %1.</source>
+        <translation>xdg-email zakończył się kodem błędu %1.</translation>
+    </message>
+    <message>
+        <source>xdg-email stopped unexpectedly.</source>
+        <translation>xdg-email nieoczekiwanie przestał działać.</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be started (it comes with the package xdg-utils).</source>
+        <translation>nie udało się uruchomić xdg-email (jest w pakiecie xdg-utils).</translation>
+    </message>
+    <message>
+        <source>Type the address the card goes to.</source>
+        <translation>Wpisz adres, na który ma trafić kartka.</translation>
+    </message>
+    <message>
+        <source>The card cannot go to this address: %1.</source>
+        <translation>Kartka nie może trafić na ten adres: %1.</translation>
     </message>
 </context>
 </TS>

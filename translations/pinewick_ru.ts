@@ -208,6 +208,7 @@
        pinewick --check [FILE]
        pinewick --snapshot FILE
        pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --version
 
   -DEBUG          skip the title sequence
   --check [FILE]  read a description file (default: the home folder&apos;s Data/desc) and print it
@@ -220,12 +221,14 @@
                   progress, exit status 0 only when the server accepted the mail
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
-  --verbose       with --send: show the whole conversation with the mail server</source>
+  --verbose       with --send: show the whole conversation with the mail server
+  --version       print the version of Pinewick</source>
         <extracomment>The usage of the command line. Options, FILE and ADDRESS stay as they are; keep the descriptions aligned in their column and the lines under 100 characters.</extracomment>
         <translation>Запуск: pinewick [-DEBUG]
         pinewick --check [ФАЙЛ]
         pinewick --snapshot ФАЙЛ
         pinewick --send АДРЕС [--animated] [--verbose]
+        pinewick --version
 
   -DEBUG           пропустить заставку
   --check [ФАЙЛ]   прочитать файл описания (по умолчанию Data/desc в домашней папке) и вывести
@@ -238,7 +241,8 @@
                    ход отправки, код 0 только если сервер принял письмо
   --animated       с --send: открытка в письме — вращающаяся ёлка (анимированный GIF);
                    неподвижная картинка идёт вложением
-  --verbose        с --send: показать весь разговор с почтовым сервером</translation>
+  --verbose        с --send: показать весь разговор с почтовым сервером
+  --version        показать версию Pinewick</translation>
     </message>
 </context>
 <context>
@@ -656,6 +660,14 @@
 
 %1</translation>
     </message>
+    <message>
+        <source>Saved the card as %1.</source>
+        <translation>Открытка сохранена как %1.</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Открыть папку</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -927,12 +939,20 @@ OpenGL 3.3 можно найти на «https://www.mesa3d.org»
         <translation>Не удалось записать картинку открытки: %1</translation>
     </message>
     <message>
-        <source>Your mail program could not be opened (xdg-email is missing).</source>
-        <translation>Не удалось открыть почтовую программу (нет xdg-email).</translation>
-    </message>
-    <message>
         <source>The printer could not be started.</source>
         <translation>Не удалось запустить принтер.</translation>
+    </message>
+    <message>
+        <source>Your mail program could not be opened: %1
+
+The card is saved as %2; you can attach it to a mail yourself.</source>
+        <translation>Не удалось открыть почтовую программу: %1
+
+Открытка сохранена как %2; вы можете сами вложить её в письмо.</translation>
+    </message>
+    <message>
+        <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
+        <translation>Настройте учётную запись в одной из этих программ или сохраните открытку и сами вложите её в письмо.</translation>
     </message>
 </context>
 <context>
@@ -946,7 +966,7 @@ OpenGL 3.3 можно найти на «https://www.mesa3d.org»
         <translation>Отмена</translation>
     </message>
     <message>
-        <source>Drives</source>
+        <source>Drivers</source>
         <extracomment>The title of the list of 3D drivers.</extracomment>
         <translation>Драйверы</translation>
     </message>
@@ -1115,6 +1135,10 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
         <source>%1 Arrow keys move the target; Delete removes the nearest toy; Page Up and Page Down turn the tree</source>
         <translation>%1 Стрелки двигают прицел; Delete снимает ближайшую игрушку; Page Up и Page Down поворачивают ёлку</translation>
     </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Это поздравление слишком длинное, чтобы хорошо читаться на ленте.</translation>
+    </message>
 </context>
 <context>
     <name>TFormWelcome</name>
@@ -1137,6 +1161,14 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>too long for the ribbon</source>
+        <translation>слишком длинно для ленты</translation>
+    </message>
+    <message>
+        <source>This greeting is too long to read well on the ribbon.</source>
+        <translation>Это поздравление слишком длинное, чтобы хорошо читаться на ленте.</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1196,41 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>the card&apos;s picture was not found.</source>
+        <translation>картинка открытки не найдена.</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop.</source>
+        <translation>на этом рабочем столе не настроена почтовая программа.</translation>
+    </message>
+    <message>
+        <source>the card&apos;s picture could not be read.</source>
+        <translation>не удалось прочитать картинку открытки.</translation>
+    </message>
+    <message>
+        <source>xdg-email ended with the error status %1.</source>
+        <translation>xdg-email завершился с кодом ошибки %1.</translation>
+    </message>
+    <message>
+        <source>xdg-email stopped unexpectedly.</source>
+        <translation>xdg-email неожиданно остановился.</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be started (it comes with the package xdg-utils).</source>
+        <translation>не удалось запустить xdg-email (он входит в пакет xdg-utils).</translation>
+    </message>
+    <message>
+        <source>Type the address the card goes to.</source>
+        <translation>Введите адрес, на который пойдёт открытка.</translation>
+    </message>
+    <message>
+        <source>The card cannot go to this address: %1.</source>
+        <translation>Открытку нельзя отправить на этот адрес: %1.</translation>
     </message>
 </context>
 </TS>
