@@ -1035,13 +1035,6 @@ auf dem Desktop anlegen?</translation>
         <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
         <translation>%2, %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Fir tree with %n ornament(s)</source>
-        <translation>
-            <numerusform>Tanne mit %n Schmuckstück</numerusform>
-            <numerusform>Tanne mit %n Schmuckstücken</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Send Pinewick</source>
         <translation>Pinewick senden</translation>
@@ -1136,6 +1129,17 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     <message>
         <source>This greeting is too long to read well on the ribbon.</source>
         <translation>Dieser Gruß ist zu lang, um auf dem Band gut lesbar zu sein.</translation>
+    </message>
+    <message>
+        <source>Fir tree with 1 ornament</source>
+        <translation>Tanne mit 1 Schmuckstück</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornaments</source>
+        <translation>
+            <numerusform>Tanne mit %n Schmuckstück</numerusform>
+            <numerusform>Tanne mit %n Schmuckstücken</numerusform>
+        </translation>
     </message>
 </context>
 <context>

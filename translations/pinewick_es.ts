@@ -1035,13 +1035,6 @@ en tu escritorio?</translation>
         <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
         <translation>%2, %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Fir tree with %n ornament(s)</source>
-        <translation>
-            <numerusform>Abeto con %n adorno</numerusform>
-            <numerusform>Abeto con %n adornos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Send Pinewick</source>
         <translation>Enviar el Pinewick</translation>
@@ -1136,6 +1129,17 @@ Libera espacio o corrige los permisos de la carpeta y vuelve a intentarlo.</tran
     <message>
         <source>This greeting is too long to read well on the ribbon.</source>
         <translation>Este saludo es demasiado largo para leerse bien en la cinta.</translation>
+    </message>
+    <message>
+        <source>Fir tree with 1 ornament</source>
+        <translation>Abeto con 1 adorno</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornaments</source>
+        <translation>
+            <numerusform>Abeto con %n adorno</numerusform>
+            <numerusform>Abeto con %n adornos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1035,13 +1035,6 @@ sur votre bureau&#xa0;?</translation>
         <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
         <translation>%2, %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Fir tree with %n ornament(s)</source>
-        <translation>
-            <numerusform>Sapin avec %n décoration</numerusform>
-            <numerusform>Sapin avec %n décorations</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Send Pinewick</source>
         <translation>Envoyer le Pinewick</translation>
@@ -1136,6 +1129,17 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     <message>
         <source>This greeting is too long to read well on the ribbon.</source>
         <translation>Ces vœux sont trop longs pour bien se lire sur le ruban.</translation>
+    </message>
+    <message>
+        <source>Fir tree with 1 ornament</source>
+        <translation>Sapin avec 1 décoration</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornaments</source>
+        <translation>
+            <numerusform>Sapin avec %n décoration</numerusform>
+            <numerusform>Sapin avec %n décorations</numerusform>
+        </translation>
     </message>
 </context>
 <context>

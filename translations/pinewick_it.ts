@@ -1035,13 +1035,6 @@ sul desktop?</translation>
         <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
         <translation>%2, %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Fir tree with %n ornament(s)</source>
-        <translation>
-            <numerusform>Abete con %n addobbo</numerusform>
-            <numerusform>Abete con %n addobbi</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Send Pinewick</source>
         <translation>Spedisci il Pinewick</translation>
@@ -1136,6 +1129,17 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     <message>
         <source>This greeting is too long to read well on the ribbon.</source>
         <translation>Questo augurio è troppo lungo per leggersi bene sul nastro.</translation>
+    </message>
+    <message>
+        <source>Fir tree with 1 ornament</source>
+        <translation>Abete con 1 addobbo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornaments</source>
+        <translation>
+            <numerusform>Abete con %n addobbo</numerusform>
+            <numerusform>Abete con %n addobbi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

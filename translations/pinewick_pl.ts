@@ -1036,14 +1036,6 @@ na pulpicie?</translation>
         <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
         <translation>%2, %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Fir tree with %n ornament(s)</source>
-        <translation>
-            <numerusform>Choinka z %n ozdobą</numerusform>
-            <numerusform>Choinka z %n ozdobami</numerusform>
-            <numerusform>Choinka z %n ozdobami</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Send Pinewick</source>
         <translation>Wyślij Pinewick</translation>
@@ -1138,6 +1130,18 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     <message>
         <source>This greeting is too long to read well on the ribbon.</source>
         <translation>Te życzenia są za długie, by dobrze się czytały na wstędze.</translation>
+    </message>
+    <message>
+        <source>Fir tree with 1 ornament</source>
+        <translation>Choinka z 1 ozdobą</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornaments</source>
+        <translation>
+            <numerusform>Choinka z %n ozdobą</numerusform>
+            <numerusform>Choinka z %n ozdobami</numerusform>
+            <numerusform>Choinka z %n ozdobami</numerusform>
+        </translation>
     </message>
 </context>
 <context>

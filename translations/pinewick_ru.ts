@@ -1036,14 +1036,6 @@ on your desktop ?</source>
         <extracomment>A toy&apos;s colour (%1, such as &quot;Red&quot;) and kind (%2, such as &quot;big ball&quot;).</extracomment>
         <translation>%2, %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Fir tree with %n ornament(s)</source>
-        <translation>
-            <numerusform>Ёлка с %n игрушкой</numerusform>
-            <numerusform>Ёлка с %n игрушками</numerusform>
-            <numerusform>Ёлка с %n игрушками</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Send Pinewick</source>
         <translation>Отправить Pinewick</translation>
@@ -1138,6 +1130,18 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     <message>
         <source>This greeting is too long to read well on the ribbon.</source>
         <translation>Это поздравление слишком длинное, чтобы хорошо читаться на ленте.</translation>
+    </message>
+    <message>
+        <source>Fir tree with 1 ornament</source>
+        <translation>Ёлка с 1 игрушкой</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fir tree with %n ornaments</source>
+        <translation>
+            <numerusform>Ёлка с %n игрушкой</numerusform>
+            <numerusform>Ёлка с %n игрушками</numerusform>
+            <numerusform>Ёлка с %n игрушками</numerusform>
+        </translation>
     </message>
 </context>
 <context>

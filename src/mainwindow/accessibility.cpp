@@ -69,5 +69,9 @@ void TFormTree::NameSlots() {
 
 void TFormTree::NameTree() {
     const std::size_t count = tree_ ? tree_->toys().size() : 0;
-    TreeControl->setAccessibleName(tr("Fir tree with %n ornament(s)", "", static_cast<int>(count)));
+    // One ornament in a sentence of its own, so that the English needs no
+    // plural forms from a translation; other languages give theirs for %n.
+    TreeControl->setAccessibleName(count == 1
+                                       ? tr("Fir tree with 1 ornament")
+                                       : tr("Fir tree with %n ornaments", "", static_cast<int>(count)));
 }
