@@ -256,7 +256,7 @@
     <name>HelpScript</name>
     <message>
         <source>About Pinewick*and its makers</source>
-        <translation>Informazioni su Pinewick*e i suoi autori</translation>
+        <translation>Info su Pinewick*e i suoi autori</translation>
     </message>
     <message>
         <source>Close the help*Click here</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
-        <translation>Fai clic sul nastro*e scrivi un augurio*Ctrl+Z annulla Ctrl+Y ripete</translation>
+        <translation>Fai clic sul nastro*e scrivi un augurio*Ctrl+Z/Y annulla/ripete</translation>
     </message>
     <message>
         <source>Send your tree*by e-mail or print it</source>

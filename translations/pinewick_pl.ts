@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Open a case and drag*a toy onto the tree*or Tab to it and Enter</source>
-        <translation>Otwórz pudełko i przeciągnij*ozdobę na choinkę*albo Tab do niej i Enter</translation>
+        <translation>Otwórz pudełko,*przeciągnij ozdobę*na choinkę (Tab, Enter)</translation>
     </message>
     <message>
         <source>Exit Pinewick</source>

@@ -265,11 +265,11 @@
     </message>
     <message>
         <source>Click the ribbon*and type a greeting*Ctrl+Z undo Ctrl+Y redo</source>
-        <translation>Щёлкните по ленте*и напишите поздравление*Ctrl+Z/Y: отмена/повтор</translation>
+        <translation>Щёлкните по ленте*напишите поздравление*Ctrl+Z/Y: отмена/повтор</translation>
     </message>
     <message>
         <source>Send your tree*by e-mail or print it</source>
-        <translation>Отправьте ёлку*по почте или напечатайте</translation>
+        <translation>Отправьте ёлку почтой*или напечатайте её</translation>
     </message>
     <message>
         <source>Click: next song*Right click: silence</source>
