@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>AddressBooks</name>
+    <name>AddressBookText</name>
     <message>
         <source>line %1: a contact without an address, skipped</source>
         <translation>Zeile %1: ein Kontakt ohne Adresse, übersprungen</translation>
@@ -1233,6 +1233,87 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     <message>
         <source>The card cannot go to this address: %1.</source>
         <translation>An diese Adresse kann die Karte nicht gehen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 ist größer als %2 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>mail::Outbox</name>
+    <message>
+        <source>The card has no recipients.</source>
+        <translation>Die Karte hat keine Empfänger.</translation>
+    </message>
+    <message>
+        <source>The outbox folder %1 could not be made.</source>
+        <translation>Der Postausgangsordner %1 ließ sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>The card could not be moved into the outbox %1.</source>
+        <translation>Die Karte ließ sich nicht in den Postausgang %1 verschieben.</translation>
+    </message>
+    <message>
+        <source>the message for %1 is missing</source>
+        <translation>die Nachricht für %1 fehlt</translation>
+    </message>
+    <message>
+        <source>A damaged card in the outbox was set aside in %1: %2</source>
+        <translation>Eine beschädigte Karte im Postausgang wurde in %1 beiseitegelegt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxCard</name>
+    <message>
+        <source>the state file is not readable (%1)</source>
+        <translation>die Statusdatei ist nicht lesbar (%1)</translation>
+    </message>
+    <message>
+        <source>the state file has an unknown version</source>
+        <translation>die Statusdatei hat eine unbekannte Version</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged time or subject</source>
+        <translation>die Statusdatei hat eine beschädigte Zeit oder einen beschädigten Betreff</translation>
+    </message>
+    <message>
+        <source>the state file names no recipients</source>
+        <translation>die Statusdatei nennt keine Empfänger</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged recipient</source>
+        <translation>die Statusdatei hat einen beschädigten Empfänger</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxSender</name>
+    <message>
+        <source>Sending &quot;%1&quot; to %n recipient(s) ...</source>
+        <translation>„%1“ wird gesendet, Empfänger: %n …</translation>
+    </message>
+    <message>
+        <source>Sent to %1</source>
+        <translation>Gesendet an %1</translation>
+    </message>
+    <message>
+        <source>Perhaps not sent to %1 (the server did not answer): %2</source>
+        <translation>Vielleicht nicht an %1 gesendet (der Server antwortete nicht): %2</translation>
+    </message>
+    <message>
+        <source>Not sent to %1, tried again at %2: %3</source>
+        <translation>Nicht an %1 gesendet, neuer Versuch um %2: %3</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Nicht an %1 gesendet: %2</translation>
     </message>
 </context>
 </TS>

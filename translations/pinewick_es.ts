@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>AddressBooks</name>
+    <name>AddressBookText</name>
     <message>
         <source>line %1: a contact without an address, skipped</source>
         <translation>línea %1: un contacto sin dirección, omitido</translation>
@@ -1233,6 +1233,87 @@ Libera espacio o corrige los permisos de la carpeta y vuelve a intentarlo.</tran
     <message>
         <source>The card cannot go to this address: %1.</source>
         <translation>La tarjeta no puede ir a esta dirección: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 tiene más de %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>mail::Outbox</name>
+    <message>
+        <source>The card has no recipients.</source>
+        <translation>La tarjeta no tiene destinatarios.</translation>
+    </message>
+    <message>
+        <source>The outbox folder %1 could not be made.</source>
+        <translation>No se pudo crear la carpeta de salida %1.</translation>
+    </message>
+    <message>
+        <source>The card could not be moved into the outbox %1.</source>
+        <translation>No se pudo mover la tarjeta a la bandeja de salida %1.</translation>
+    </message>
+    <message>
+        <source>the message for %1 is missing</source>
+        <translation>falta el mensaje para %1</translation>
+    </message>
+    <message>
+        <source>A damaged card in the outbox was set aside in %1: %2</source>
+        <translation>Una tarjeta dañada de la bandeja de salida se apartó en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxCard</name>
+    <message>
+        <source>the state file is not readable (%1)</source>
+        <translation>el archivo de estado no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>the state file has an unknown version</source>
+        <translation>el archivo de estado tiene una versión desconocida</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged time or subject</source>
+        <translation>el archivo de estado tiene una hora o un asunto dañados</translation>
+    </message>
+    <message>
+        <source>the state file names no recipients</source>
+        <translation>el archivo de estado no nombra destinatarios</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged recipient</source>
+        <translation>el archivo de estado tiene un destinatario dañado</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxSender</name>
+    <message>
+        <source>Sending &quot;%1&quot; to %n recipient(s) ...</source>
+        <translation>Enviando «%1», destinatarios: %n…</translation>
+    </message>
+    <message>
+        <source>Sent to %1</source>
+        <translation>Enviado a %1</translation>
+    </message>
+    <message>
+        <source>Perhaps not sent to %1 (the server did not answer): %2</source>
+        <translation>Quizá no se envió a %1 (el servidor no respondió): %2</translation>
+    </message>
+    <message>
+        <source>Not sent to %1, tried again at %2: %3</source>
+        <translation>No se envió a %1, nuevo intento a las %2: %3</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>No se envió a %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>AddressBooks</name>
+    <name>AddressBookText</name>
     <message>
         <source>line %1: a contact without an address, skipped</source>
         <translation>ligne %1&#xa0;: un contact sans adresse, ignoré</translation>
@@ -1233,6 +1233,87 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     <message>
         <source>The card cannot go to this address: %1.</source>
         <translation>La carte ne peut pas partir à cette adresse&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 est illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 dépasse %2 octets</translation>
+    </message>
+</context>
+<context>
+    <name>mail::Outbox</name>
+    <message>
+        <source>The card has no recipients.</source>
+        <translation>La carte n’a aucun destinataire.</translation>
+    </message>
+    <message>
+        <source>The outbox folder %1 could not be made.</source>
+        <translation>Impossible de créer le dossier d’envoi %1.</translation>
+    </message>
+    <message>
+        <source>The card could not be moved into the outbox %1.</source>
+        <translation>Impossible de placer la carte dans la boîte d’envoi %1.</translation>
+    </message>
+    <message>
+        <source>the message for %1 is missing</source>
+        <translation>le message pour %1 est manquant</translation>
+    </message>
+    <message>
+        <source>A damaged card in the outbox was set aside in %1: %2</source>
+        <translation>Une carte abîmée de la boîte d’envoi a été mise de côté dans %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxCard</name>
+    <message>
+        <source>the state file is not readable (%1)</source>
+        <translation>le fichier d’état est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>the state file has an unknown version</source>
+        <translation>le fichier d’état a une version inconnue</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged time or subject</source>
+        <translation>le fichier d’état a une heure ou un objet abîmé</translation>
+    </message>
+    <message>
+        <source>the state file names no recipients</source>
+        <translation>le fichier d’état ne nomme aucun destinataire</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged recipient</source>
+        <translation>le fichier d’état a un destinataire abîmé</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxSender</name>
+    <message>
+        <source>Sending &quot;%1&quot; to %n recipient(s) ...</source>
+        <translation>Envoi de «&#xa0;%1&#xa0;», destinataires&#xa0;: %n…</translation>
+    </message>
+    <message>
+        <source>Sent to %1</source>
+        <translation>Envoyé à %1</translation>
+    </message>
+    <message>
+        <source>Perhaps not sent to %1 (the server did not answer): %2</source>
+        <translation>Peut-être pas envoyé à %1 (le serveur n’a pas répondu)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Not sent to %1, tried again at %2: %3</source>
+        <translation>Pas envoyé à %1, nouvel essai à %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Pas envoyé à %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>AddressBooks</name>
+    <name>AddressBookText</name>
     <message>
         <source>line %1: a contact without an address, skipped</source>
         <translation>riga %1: un contatto senza indirizzo, saltato</translation>
@@ -1233,6 +1233,87 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     <message>
         <source>The card cannot go to this address: %1.</source>
         <translation>Il biglietto non può andare a questo indirizzo: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 supera i %2 byte</translation>
+    </message>
+</context>
+<context>
+    <name>mail::Outbox</name>
+    <message>
+        <source>The card has no recipients.</source>
+        <translation>Il biglietto non ha destinatari.</translation>
+    </message>
+    <message>
+        <source>The outbox folder %1 could not be made.</source>
+        <translation>Impossibile creare la cartella della posta in uscita %1.</translation>
+    </message>
+    <message>
+        <source>The card could not be moved into the outbox %1.</source>
+        <translation>Impossibile spostare il biglietto nella posta in uscita %1.</translation>
+    </message>
+    <message>
+        <source>the message for %1 is missing</source>
+        <translation>manca il messaggio per %1</translation>
+    </message>
+    <message>
+        <source>A damaged card in the outbox was set aside in %1: %2</source>
+        <translation>Un biglietto danneggiato nella posta in uscita è stato messo da parte in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxCard</name>
+    <message>
+        <source>the state file is not readable (%1)</source>
+        <translation>il file di stato è illeggibile (%1)</translation>
+    </message>
+    <message>
+        <source>the state file has an unknown version</source>
+        <translation>il file di stato ha una versione sconosciuta</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged time or subject</source>
+        <translation>il file di stato ha un’ora o un oggetto danneggiati</translation>
+    </message>
+    <message>
+        <source>the state file names no recipients</source>
+        <translation>il file di stato non indica destinatari</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged recipient</source>
+        <translation>il file di stato ha un destinatario danneggiato</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxSender</name>
+    <message>
+        <source>Sending &quot;%1&quot; to %n recipient(s) ...</source>
+        <translation>Invio di «%1», destinatari: %n…</translation>
+    </message>
+    <message>
+        <source>Sent to %1</source>
+        <translation>Spedito a %1</translation>
+    </message>
+    <message>
+        <source>Perhaps not sent to %1 (the server did not answer): %2</source>
+        <translation>Forse non spedito a %1 (il server non ha risposto): %2</translation>
+    </message>
+    <message>
+        <source>Not sent to %1, tried again at %2: %3</source>
+        <translation>Non spedito a %1, nuovo tentativo alle %2: %3</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Non spedito a %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>AddressBooks</name>
+    <name>AddressBookText</name>
     <message>
         <source>line %1: a contact without an address, skipped</source>
         <translation>wiersz %1: kontakt bez adresu, pominięty</translation>
@@ -1235,6 +1235,87 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     <message>
         <source>The card cannot go to this address: %1.</source>
         <translation>Kartka nie może trafić na ten adres: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Nie udało się zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 ma ponad %2 bajtów</translation>
+    </message>
+</context>
+<context>
+    <name>mail::Outbox</name>
+    <message>
+        <source>The card has no recipients.</source>
+        <translation>Kartka nie ma adresatów.</translation>
+    </message>
+    <message>
+        <source>The outbox folder %1 could not be made.</source>
+        <translation>Nie udało się utworzyć folderu skrzynki nadawczej %1.</translation>
+    </message>
+    <message>
+        <source>The card could not be moved into the outbox %1.</source>
+        <translation>Nie udało się przenieść kartki do skrzynki nadawczej %1.</translation>
+    </message>
+    <message>
+        <source>the message for %1 is missing</source>
+        <translation>brakuje wiadomości dla %1</translation>
+    </message>
+    <message>
+        <source>A damaged card in the outbox was set aside in %1: %2</source>
+        <translation>Uszkodzoną kartkę ze skrzynki nadawczej odłożono do %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxCard</name>
+    <message>
+        <source>the state file is not readable (%1)</source>
+        <translation>nie można odczytać pliku stanu (%1)</translation>
+    </message>
+    <message>
+        <source>the state file has an unknown version</source>
+        <translation>plik stanu ma nieznaną wersję</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged time or subject</source>
+        <translation>plik stanu ma uszkodzony czas lub temat</translation>
+    </message>
+    <message>
+        <source>the state file names no recipients</source>
+        <translation>plik stanu nie wymienia adresatów</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged recipient</source>
+        <translation>plik stanu ma uszkodzonego adresata</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxSender</name>
+    <message>
+        <source>Sending &quot;%1&quot; to %n recipient(s) ...</source>
+        <translation>Wysyłanie „%1”, adresaci: %n…</translation>
+    </message>
+    <message>
+        <source>Sent to %1</source>
+        <translation>Wysłano do %1</translation>
+    </message>
+    <message>
+        <source>Perhaps not sent to %1 (the server did not answer): %2</source>
+        <translation>Być może nie wysłano do %1 (serwer nie odpowiedział): %2</translation>
+    </message>
+    <message>
+        <source>Not sent to %1, tried again at %2: %3</source>
+        <translation>Nie wysłano do %1, ponowna próba o %2: %3</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Nie wysłano do %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>AddressBooks</name>
+    <name>AddressBookText</name>
     <message>
         <source>line %1: a contact without an address, skipped</source>
         <translation>строка %1: контакт без адреса, пропущен</translation>
@@ -1235,6 +1235,87 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     <message>
         <source>The card cannot go to this address: %1.</source>
         <translation>Открытку нельзя отправить на этот адрес: %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 больше %2 байт</translation>
+    </message>
+</context>
+<context>
+    <name>mail::Outbox</name>
+    <message>
+        <source>The card has no recipients.</source>
+        <translation>У открытки нет получателей.</translation>
+    </message>
+    <message>
+        <source>The outbox folder %1 could not be made.</source>
+        <translation>Не удалось создать папку исходящих %1.</translation>
+    </message>
+    <message>
+        <source>The card could not be moved into the outbox %1.</source>
+        <translation>Не удалось переместить открытку в исходящие %1.</translation>
+    </message>
+    <message>
+        <source>the message for %1 is missing</source>
+        <translation>нет письма для %1</translation>
+    </message>
+    <message>
+        <source>A damaged card in the outbox was set aside in %1: %2</source>
+        <translation>Повреждённая открытка из исходящих отложена в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxCard</name>
+    <message>
+        <source>the state file is not readable (%1)</source>
+        <translation>файл состояния не читается (%1)</translation>
+    </message>
+    <message>
+        <source>the state file has an unknown version</source>
+        <translation>у файла состояния неизвестная версия</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged time or subject</source>
+        <translation>в файле состояния повреждены время или тема</translation>
+    </message>
+    <message>
+        <source>the state file names no recipients</source>
+        <translation>в файле состояния нет получателей</translation>
+    </message>
+    <message>
+        <source>the state file has a damaged recipient</source>
+        <translation>в файле состояния повреждён получатель</translation>
+    </message>
+</context>
+<context>
+    <name>mail::OutboxSender</name>
+    <message>
+        <source>Sending &quot;%1&quot; to %n recipient(s) ...</source>
+        <translation>Отправка «%1», получателей: %n…</translation>
+    </message>
+    <message>
+        <source>Sent to %1</source>
+        <translation>Отправлено %1</translation>
+    </message>
+    <message>
+        <source>Perhaps not sent to %1 (the server did not answer): %2</source>
+        <translation>Возможно, не отправлено %1 (сервер не ответил): %2</translation>
+    </message>
+    <message>
+        <source>Not sent to %1, tried again at %2: %3</source>
+        <translation>Не отправлено %1, новая попытка в %2: %3</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Не отправлено %1: %2</translation>
     </message>
 </context>
 </TS>
