@@ -138,6 +138,27 @@
     </message>
 </context>
 <context>
+    <name>CardNote</name>
+    <message>
+        <source>The note has %1 characters; a note holds at most %2.</source>
+        <translation>Die Notiz hat %1 Zeichen; eine Notiz fasst höchstens %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CardRecipients</name>
+    <message>
+        <source>Nobody in your address books is called &quot;%1&quot;.</source>
+        <translation>In deinen Adressbüchern heißt niemand „%1“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card goes to at most %n recipients at a time.</source>
+        <translation>
+            <numerusform>Eine Karte geht an höchstens %n Empfänger auf einmal.</numerusform>
+            <numerusform>Eine Karte geht an höchstens %n Empfänger auf einmal.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ColourName</name>
     <message>
         <source>Red</source>
@@ -206,7 +227,9 @@
         <source>Usage: pinewick [-DEBUG]
        pinewick --check [FILE]
        pinewick --snapshot FILE
-       pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--at TIME]
+                      [--animated] [--verbose]
+       pinewick --send-due [--verbose]
        pinewick --version
 
   -DEBUG          skip the title sequence
@@ -215,9 +238,21 @@
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
                   holds the card animated: the tree makes one full turn, in a loop
-  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
-                  Evolution, msmtp, git send-email or a local mail server); prints the
-                  progress, exit status 0 only when the server accepted the mail
+  --send RECIPIENTS
+                  mail that picture from your own mail account (Thunderbird, Evolution,
+                  msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
+                  &quot;Name &lt;address&gt;&quot; or names from your address books, separated by commas
+                  or semicolons, --send may be given several times; each recipient gets a
+                  mail of their own. Prints the progress and who got the card; exit
+                  status 0 only when every recipient&apos;s mail was accepted
+  --note TEXT, --note-file FILE
+                  with --send: a personal note under the card (at most 2,000 characters);
+                  {name} becomes each recipient&apos;s first name
+  --at TIME       with --send: compose the card now and send it at TIME (&quot;2026-12-24 08:00&quot;,
+                  local time unless a zone is given; a minute to a year ahead); it waits in
+                  the outbox, ~/.local/share/pinewick/outbox
+  --send-due      send the cards of the outbox that are due, then exit (exit status 0: all
+                  sent, 75: some wait to be tried again, 1: some refused or given up)
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
   --verbose       with --send: show the whole conversation with the mail server
@@ -741,6 +776,35 @@
         <source>Connecting to %1:%2 ...</source>
         <translation>Verbinde mit %1:%2 …</translation>
     </message>
+    <message>
+        <source>The note file %1 cannot be read.</source>
+        <translation>Die Notizdatei %1 ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The note file %1 is not a short text in UTF-8.</source>
+        <translation>Die Notizdatei %1 ist kein kurzer Text in UTF-8.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these:</source>
+        <translation>„%1“ könnte jede dieser Personen sein:</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Nicht an %1 gesendet: %2</translation>
+    </message>
+    <message>
+        <source>No answer after the card to %1: it may have arrived, so it is not sent again.</source>
+        <translation>Keine Antwort nach der Karte an %1: Sie ist vielleicht angekommen und wird darum nicht noch einmal gesendet.</translation>
+    </message>
+    <message>
+        <source>To send it again to those only:</source>
+        <translation>Um sie nur an diese noch einmal zu senden:</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <extracomment>The card&apos;s progress on the command line: &quot;2 of 5: Oma Ilse &lt;ilse@example.org&gt;&quot;</extracomment>
+        <translation>%1 von %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommand</name>
@@ -952,6 +1016,75 @@ Die Karte ist als %2 gespeichert; du kannst sie selbst an eine Mail anhängen.</
     <message>
         <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
         <translation>Richte dein Konto in einem dieser Programme ein oder speichere die Karte und häng sie selbst an eine Mail an.</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2…</source>
+        <translation>Sende %1 von %2 …</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Sende …</translation>
+    </message>
+    <message>
+        <source>E-mail addresses or names from your address books, separated by commas</source>
+        <translation>E-Mail-Adressen oder Namen aus deinen Adressbüchern, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>Note…</source>
+        <translation>Notiz …</translation>
+    </message>
+    <message>
+        <source>Write a personal note under the card</source>
+        <translation>Eine persönliche Notiz unter die Karte schreiben</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>See the mail as its first recipient will see it</source>
+        <translation>Die Mail so sehen, wie ihr erster Empfänger sie sieht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these. Choose one from the list:
+%2</source>
+        <translation>„%1“ könnte jede dieser Personen sein. Wähl eine aus der Liste:
+%2</translation>
+    </message>
+    <message>
+        <source>Note ✓</source>
+        <translation>Notiz ✓</translation>
+    </message>
+    <message>
+        <source>(nobody yet)</source>
+        <translation>(noch niemand)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card went to %1 of %n recipients.</source>
+        <translation>
+            <numerusform>Die Karte ging an %1 von %n Empfänger.</numerusform>
+            <numerusform>Die Karte ging an %1 von %n Empfängern.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent to:</source>
+        <translation>Gesendet an:</translation>
+    </message>
+    <message>
+        <source>Not sent to:</source>
+        <translation>Nicht gesendet an:</translation>
+    </message>
+    <message>
+        <source>No answer after the card to these; it may have arrived, so it is not sent again:</source>
+        <translation>Keine Antwort nach der Karte an diese; sie ist vielleicht angekommen und wird darum nicht noch einmal gesendet:</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Erneut senden</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1307,32 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     </message>
 </context>
 <context>
+    <name>TNoteDialog</name>
+    <message>
+        <source>A note under the card. {name} becomes each recipient&apos;s first name.</source>
+        <translation>Eine Notiz unter der Karte. {name} wird zum Vornamen jedes Empfängers.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Characters left: %n</source>
+        <translation>
+            <numerusform>Noch %n Zeichen</numerusform>
+            <numerusform>Noch %n Zeichen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1198,6 +1357,19 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewDialog</name>
+    <message>
+        <source>To: %1
+Subject: %2</source>
+        <translation>An: %1
+Betreff: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1486,21 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     <message>
         <source>Not sent to %1: %2</source>
         <translation>Nicht an %1 gesendet: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::SendTime</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time such as &quot;2026-12-24 08:00&quot;.</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit wie „2026-12-24 08:00“.</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at least a minute from now.</source>
+        <translation>Die Karte muss frühestens in einer Minute gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at most a year from now.</source>
+        <translation>Die Karte muss spätestens in einem Jahr gesendet werden.</translation>
     </message>
 </context>
 </TS>

@@ -138,6 +138,27 @@
     </message>
 </context>
 <context>
+    <name>CardNote</name>
+    <message>
+        <source>The note has %1 characters; a note holds at most %2.</source>
+        <translation>La note a %1 caractères&#xa0;; une note en contient au plus %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CardRecipients</name>
+    <message>
+        <source>Nobody in your address books is called &quot;%1&quot;.</source>
+        <translation>Personne ne s’appelle «&#xa0;%1&#xa0;» dans vos carnets d’adresses.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card goes to at most %n recipients at a time.</source>
+        <translation>
+            <numerusform>Une carte part à %n destinataire au plus à la fois.</numerusform>
+            <numerusform>Une carte part à %n destinataires au plus à la fois.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ColourName</name>
     <message>
         <source>Red</source>
@@ -206,7 +227,9 @@
         <source>Usage: pinewick [-DEBUG]
        pinewick --check [FILE]
        pinewick --snapshot FILE
-       pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--at TIME]
+                      [--animated] [--verbose]
+       pinewick --send-due [--verbose]
        pinewick --version
 
   -DEBUG          skip the title sequence
@@ -215,9 +238,21 @@
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
                   holds the card animated: the tree makes one full turn, in a loop
-  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
-                  Evolution, msmtp, git send-email or a local mail server); prints the
-                  progress, exit status 0 only when the server accepted the mail
+  --send RECIPIENTS
+                  mail that picture from your own mail account (Thunderbird, Evolution,
+                  msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
+                  &quot;Name &lt;address&gt;&quot; or names from your address books, separated by commas
+                  or semicolons, --send may be given several times; each recipient gets a
+                  mail of their own. Prints the progress and who got the card; exit
+                  status 0 only when every recipient&apos;s mail was accepted
+  --note TEXT, --note-file FILE
+                  with --send: a personal note under the card (at most 2,000 characters);
+                  {name} becomes each recipient&apos;s first name
+  --at TIME       with --send: compose the card now and send it at TIME (&quot;2026-12-24 08:00&quot;,
+                  local time unless a zone is given; a minute to a year ahead); it waits in
+                  the outbox, ~/.local/share/pinewick/outbox
+  --send-due      send the cards of the outbox that are due, then exit (exit status 0: all
+                  sent, 75: some wait to be tried again, 1: some refused or given up)
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
   --verbose       with --send: show the whole conversation with the mail server
@@ -741,6 +776,35 @@
         <source>Connecting to %1:%2 ...</source>
         <translation>Connexion à %1:%2…</translation>
     </message>
+    <message>
+        <source>The note file %1 cannot be read.</source>
+        <translation>Le fichier de note %1 est illisible.</translation>
+    </message>
+    <message>
+        <source>The note file %1 is not a short text in UTF-8.</source>
+        <translation>Le fichier de note %1 n’est pas un court texte en UTF-8.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these:</source>
+        <translation>«&#xa0;%1&#xa0;» pourrait être l’une de ces personnes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Pas envoyé à %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No answer after the card to %1: it may have arrived, so it is not sent again.</source>
+        <translation>Pas de réponse après la carte à %1&#xa0;: elle est peut-être arrivée, elle n’est donc pas renvoyée.</translation>
+    </message>
+    <message>
+        <source>To send it again to those only:</source>
+        <translation>Pour la renvoyer à ces personnes seulement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <extracomment>The card&apos;s progress on the command line: &quot;2 of 5: Oma Ilse &lt;ilse@example.org&gt;&quot;</extracomment>
+        <translation>%1 sur %2&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommand</name>
@@ -952,6 +1016,75 @@ La carte est enregistrée sous %2&#xa0;; vous pouvez la joindre vous-même à un
     <message>
         <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
         <translation>Configurez votre compte dans l’un de ces logiciels, ou enregistrez la carte et joignez-la vous-même à un message.</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2…</source>
+        <translation>Envoi %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Envoi…</translation>
+    </message>
+    <message>
+        <source>E-mail addresses or names from your address books, separated by commas</source>
+        <translation>Adresses e-mail ou noms de vos carnets d’adresses, séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>Note…</source>
+        <translation>Note…</translation>
+    </message>
+    <message>
+        <source>Write a personal note under the card</source>
+        <translation>Écrire une note personnelle sous la carte</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>See the mail as its first recipient will see it</source>
+        <translation>Voir le message comme son premier destinataire le verra</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these. Choose one from the list:
+%2</source>
+        <translation>«&#xa0;%1&#xa0;» pourrait être l’une de ces personnes. Choisissez-en une dans la liste&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Note ✓</source>
+        <translation>Note ✓</translation>
+    </message>
+    <message>
+        <source>(nobody yet)</source>
+        <translation>(personne pour l’instant)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card went to %1 of %n recipients.</source>
+        <translation>
+            <numerusform>La carte est partie à %1 destinataire sur %n.</numerusform>
+            <numerusform>La carte est partie à %1 destinataires sur %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent to:</source>
+        <translation>Envoyée à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Not sent to:</source>
+        <translation>Pas envoyée à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No answer after the card to these; it may have arrived, so it is not sent again:</source>
+        <translation>Pas de réponse après la carte à ces personnes&#xa0;; elle est peut-être arrivée, elle n’est donc pas renvoyée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Renvoyer</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1307,32 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     </message>
 </context>
 <context>
+    <name>TNoteDialog</name>
+    <message>
+        <source>A note under the card. {name} becomes each recipient&apos;s first name.</source>
+        <translation>Une note sous la carte. {name} devient le prénom de chaque destinataire.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>Characters left: %n</source>
+        <translation>
+            <numerusform>%n caractère restant</numerusform>
+            <numerusform>%n caractères restants</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1198,6 +1357,19 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewDialog</name>
+    <message>
+        <source>To: %1
+Subject: %2</source>
+        <translation>À&#xa0;: %1
+Objet&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1486,21 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     <message>
         <source>Not sent to %1: %2</source>
         <translation>Pas envoyé à %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::SendTime</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time such as &quot;2026-12-24 08:00&quot;.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et une heure comme «&#xa0;2026-12-24 08:00&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at least a minute from now.</source>
+        <translation>L’envoi de la carte doit être prévu au moins une minute plus tard.</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at most a year from now.</source>
+        <translation>L’envoi de la carte doit être prévu au plus tard dans un an.</translation>
     </message>
 </context>
 </TS>

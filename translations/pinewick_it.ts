@@ -138,6 +138,27 @@
     </message>
 </context>
 <context>
+    <name>CardNote</name>
+    <message>
+        <source>The note has %1 characters; a note holds at most %2.</source>
+        <translation>La nota ha %1 caratteri; una nota ne contiene al massimo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CardRecipients</name>
+    <message>
+        <source>Nobody in your address books is called &quot;%1&quot;.</source>
+        <translation>Nelle tue rubriche nessuno si chiama «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card goes to at most %n recipients at a time.</source>
+        <translation>
+            <numerusform>Un biglietto va al massimo a %n destinatario alla volta.</numerusform>
+            <numerusform>Un biglietto va al massimo a %n destinatari alla volta.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ColourName</name>
     <message>
         <source>Red</source>
@@ -206,7 +227,9 @@
         <source>Usage: pinewick [-DEBUG]
        pinewick --check [FILE]
        pinewick --snapshot FILE
-       pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--at TIME]
+                      [--animated] [--verbose]
+       pinewick --send-due [--verbose]
        pinewick --version
 
   -DEBUG          skip the title sequence
@@ -215,9 +238,21 @@
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
                   holds the card animated: the tree makes one full turn, in a loop
-  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
-                  Evolution, msmtp, git send-email or a local mail server); prints the
-                  progress, exit status 0 only when the server accepted the mail
+  --send RECIPIENTS
+                  mail that picture from your own mail account (Thunderbird, Evolution,
+                  msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
+                  &quot;Name &lt;address&gt;&quot; or names from your address books, separated by commas
+                  or semicolons, --send may be given several times; each recipient gets a
+                  mail of their own. Prints the progress and who got the card; exit
+                  status 0 only when every recipient&apos;s mail was accepted
+  --note TEXT, --note-file FILE
+                  with --send: a personal note under the card (at most 2,000 characters);
+                  {name} becomes each recipient&apos;s first name
+  --at TIME       with --send: compose the card now and send it at TIME (&quot;2026-12-24 08:00&quot;,
+                  local time unless a zone is given; a minute to a year ahead); it waits in
+                  the outbox, ~/.local/share/pinewick/outbox
+  --send-due      send the cards of the outbox that are due, then exit (exit status 0: all
+                  sent, 75: some wait to be tried again, 1: some refused or given up)
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
   --verbose       with --send: show the whole conversation with the mail server
@@ -741,6 +776,35 @@
         <source>Connecting to %1:%2 ...</source>
         <translation>Connessione a %1:%2…</translation>
     </message>
+    <message>
+        <source>The note file %1 cannot be read.</source>
+        <translation>Impossibile leggere il file della nota %1.</translation>
+    </message>
+    <message>
+        <source>The note file %1 is not a short text in UTF-8.</source>
+        <translation>Il file della nota %1 non è un breve testo in UTF-8.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these:</source>
+        <translation>«%1» potrebbe essere uno di questi:</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Non spedito a %1: %2</translation>
+    </message>
+    <message>
+        <source>No answer after the card to %1: it may have arrived, so it is not sent again.</source>
+        <translation>Nessuna risposta dopo il biglietto a %1: potrebbe essere arrivato, quindi non viene rispedito.</translation>
+    </message>
+    <message>
+        <source>To send it again to those only:</source>
+        <translation>Per rispedirlo solo a loro:</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <extracomment>The card&apos;s progress on the command line: &quot;2 of 5: Oma Ilse &lt;ilse@example.org&gt;&quot;</extracomment>
+        <translation>%1 di %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommand</name>
@@ -952,6 +1016,75 @@ Il biglietto è salvato come %2; puoi allegarlo tu a un messaggio.</translation>
     <message>
         <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
         <translation>Configura il tuo account in uno di questi, oppure salva il biglietto e allegalo tu a un messaggio.</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2…</source>
+        <translation>Invio %1 di %2…</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Invio…</translation>
+    </message>
+    <message>
+        <source>E-mail addresses or names from your address books, separated by commas</source>
+        <translation>Indirizzi e-mail o nomi dalle tue rubriche, separati da virgole</translation>
+    </message>
+    <message>
+        <source>Note…</source>
+        <translation>Nota…</translation>
+    </message>
+    <message>
+        <source>Write a personal note under the card</source>
+        <translation>Scrivi una nota personale sotto il biglietto</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>See the mail as its first recipient will see it</source>
+        <translation>Vedi il messaggio come lo vedrà il primo destinatario</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these. Choose one from the list:
+%2</source>
+        <translation>«%1» potrebbe essere uno di questi. Scegline uno dalla lista:
+%2</translation>
+    </message>
+    <message>
+        <source>Note ✓</source>
+        <translation>Nota ✓</translation>
+    </message>
+    <message>
+        <source>(nobody yet)</source>
+        <translation>(ancora nessuno)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card went to %1 of %n recipients.</source>
+        <translation>
+            <numerusform>Il biglietto è arrivato a %1 di %n destinatario.</numerusform>
+            <numerusform>Il biglietto è arrivato a %1 di %n destinatari.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent to:</source>
+        <translation>Spedito a:</translation>
+    </message>
+    <message>
+        <source>Not sent to:</source>
+        <translation>Non spedito a:</translation>
+    </message>
+    <message>
+        <source>No answer after the card to these; it may have arrived, so it is not sent again:</source>
+        <translation>Nessuna risposta dopo il biglietto a questi; potrebbe essere arrivato, quindi non viene rispedito:</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Rispedisci</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1307,32 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     </message>
 </context>
 <context>
+    <name>TNoteDialog</name>
+    <message>
+        <source>A note under the card. {name} becomes each recipient&apos;s first name.</source>
+        <translation>Una nota sotto il biglietto. {name} diventa il nome di ogni destinatario.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message numerus="yes">
+        <source>Characters left: %n</source>
+        <translation>
+            <numerusform>Resta %n carattere</numerusform>
+            <numerusform>Restano %n caratteri</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1198,6 +1357,19 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewDialog</name>
+    <message>
+        <source>To: %1
+Subject: %2</source>
+        <translation>A: %1
+Oggetto: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1486,21 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     <message>
         <source>Not sent to %1: %2</source>
         <translation>Non spedito a %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::SendTime</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time such as &quot;2026-12-24 08:00&quot;.</source>
+        <translation>«%1» non è una data con ora come «2026-12-24 08:00».</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at least a minute from now.</source>
+        <translation>Il biglietto va spedito almeno tra un minuto.</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at most a year from now.</source>
+        <translation>Il biglietto va spedito al massimo tra un anno.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,28 @@
     </message>
 </context>
 <context>
+    <name>CardNote</name>
+    <message>
+        <source>The note has %1 characters; a note holds at most %2.</source>
+        <translation>Notatka ma %1 znaków; notatka mieści najwyżej %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CardRecipients</name>
+    <message>
+        <source>Nobody in your address books is called &quot;%1&quot;.</source>
+        <translation>Nikt w Twoich książkach adresowych nie nazywa się „%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card goes to at most %n recipients at a time.</source>
+        <translation>
+            <numerusform>Kartka trafia naraz najwyżej do %n adresata.</numerusform>
+            <numerusform>Kartka trafia naraz najwyżej do %n adresatów.</numerusform>
+            <numerusform>Kartka trafia naraz najwyżej do %n adresatów.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ColourName</name>
     <message>
         <source>Red</source>
@@ -207,7 +229,9 @@
         <source>Usage: pinewick [-DEBUG]
        pinewick --check [FILE]
        pinewick --snapshot FILE
-       pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--at TIME]
+                      [--animated] [--verbose]
+       pinewick --send-due [--verbose]
        pinewick --version
 
   -DEBUG          skip the title sequence
@@ -216,9 +240,21 @@
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
                   holds the card animated: the tree makes one full turn, in a loop
-  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
-                  Evolution, msmtp, git send-email or a local mail server); prints the
-                  progress, exit status 0 only when the server accepted the mail
+  --send RECIPIENTS
+                  mail that picture from your own mail account (Thunderbird, Evolution,
+                  msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
+                  &quot;Name &lt;address&gt;&quot; or names from your address books, separated by commas
+                  or semicolons, --send may be given several times; each recipient gets a
+                  mail of their own. Prints the progress and who got the card; exit
+                  status 0 only when every recipient&apos;s mail was accepted
+  --note TEXT, --note-file FILE
+                  with --send: a personal note under the card (at most 2,000 characters);
+                  {name} becomes each recipient&apos;s first name
+  --at TIME       with --send: compose the card now and send it at TIME (&quot;2026-12-24 08:00&quot;,
+                  local time unless a zone is given; a minute to a year ahead); it waits in
+                  the outbox, ~/.local/share/pinewick/outbox
+  --send-due      send the cards of the outbox that are due, then exit (exit status 0: all
+                  sent, 75: some wait to be tried again, 1: some refused or given up)
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
   --verbose       with --send: show the whole conversation with the mail server
@@ -742,6 +778,35 @@
         <source>Connecting to %1:%2 ...</source>
         <translation>Łączenie z %1:%2…</translation>
     </message>
+    <message>
+        <source>The note file %1 cannot be read.</source>
+        <translation>Nie można odczytać pliku notatki %1.</translation>
+    </message>
+    <message>
+        <source>The note file %1 is not a short text in UTF-8.</source>
+        <translation>Plik notatki %1 nie jest krótkim tekstem w UTF-8.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these:</source>
+        <translation>„%1” to może być każda z tych osób:</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Nie wysłano do %1: %2</translation>
+    </message>
+    <message>
+        <source>No answer after the card to %1: it may have arrived, so it is not sent again.</source>
+        <translation>Brak odpowiedzi po kartce do %1: mogła dotrzeć, więc nie zostanie wysłana ponownie.</translation>
+    </message>
+    <message>
+        <source>To send it again to those only:</source>
+        <translation>Aby wysłać ją ponownie tylko do nich:</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <extracomment>The card&apos;s progress on the command line: &quot;2 of 5: Oma Ilse &lt;ilse@example.org&gt;&quot;</extracomment>
+        <translation>%1 z %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommand</name>
@@ -953,6 +1018,76 @@ Kartka jest zapisana jako %2; możesz sam dołączyć ją do wiadomości.</trans
     <message>
         <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
         <translation>Skonfiguruj konto w jednym z nich albo zapisz kartkę i sam dołącz ją do wiadomości.</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2…</source>
+        <translation>Wysyłanie %1 z %2…</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Wysyłanie…</translation>
+    </message>
+    <message>
+        <source>E-mail addresses or names from your address books, separated by commas</source>
+        <translation>Adresy e-mail lub nazwiska z książek adresowych, rozdzielone przecinkami</translation>
+    </message>
+    <message>
+        <source>Note…</source>
+        <translation>Notatka…</translation>
+    </message>
+    <message>
+        <source>Write a personal note under the card</source>
+        <translation>Napisz osobistą notatkę pod kartką</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>See the mail as its first recipient will see it</source>
+        <translation>Zobacz wiadomość tak, jak zobaczy ją pierwszy adresat</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these. Choose one from the list:
+%2</source>
+        <translation>„%1” to może być każda z tych osób. Wybierz jedną z listy:
+%2</translation>
+    </message>
+    <message>
+        <source>Note ✓</source>
+        <translation>Notatka ✓</translation>
+    </message>
+    <message>
+        <source>(nobody yet)</source>
+        <translation>(jeszcze nikt)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card went to %1 of %n recipients.</source>
+        <translation>
+            <numerusform>Kartka dotarła do %1 z %n adresata.</numerusform>
+            <numerusform>Kartka dotarła do %1 z %n adresatów.</numerusform>
+            <numerusform>Kartka dotarła do %1 z %n adresatów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent to:</source>
+        <translation>Wysłano do:</translation>
+    </message>
+    <message>
+        <source>Not sent to:</source>
+        <translation>Nie wysłano do:</translation>
+    </message>
+    <message>
+        <source>No answer after the card to these; it may have arrived, so it is not sent again:</source>
+        <translation>Brak odpowiedzi po kartce do tych osób; mogła dotrzeć, więc nie zostanie wysłana ponownie:</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Wyślij ponownie</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1311,33 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     </message>
 </context>
 <context>
+    <name>TNoteDialog</name>
+    <message>
+        <source>A note under the card. {name} becomes each recipient&apos;s first name.</source>
+        <translation>Notatka pod kartką. {name} staje się imieniem każdego adresata.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message numerus="yes">
+        <source>Characters left: %n</source>
+        <translation>
+            <numerusform>Został %n znak</numerusform>
+            <numerusform>Zostały %n znaki</numerusform>
+            <numerusform>Zostało %n znaków</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1200,6 +1362,19 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewDialog</name>
+    <message>
+        <source>To: %1
+Subject: %2</source>
+        <translation>Do: %1
+Temat: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1491,21 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     <message>
         <source>Not sent to %1: %2</source>
         <translation>Nie wysłano do %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::SendTime</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time such as &quot;2026-12-24 08:00&quot;.</source>
+        <translation>„%1” to nie data i godzina w rodzaju „2026-12-24 08:00”.</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at least a minute from now.</source>
+        <translation>Kartkę można wysłać najwcześniej za minutę.</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at most a year from now.</source>
+        <translation>Kartkę można wysłać najpóźniej za rok.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,28 @@
     </message>
 </context>
 <context>
+    <name>CardNote</name>
+    <message>
+        <source>The note has %1 characters; a note holds at most %2.</source>
+        <translation>В заметке %1 символов; заметка вмещает не больше %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CardRecipients</name>
+    <message>
+        <source>Nobody in your address books is called &quot;%1&quot;.</source>
+        <translation>В ваших адресных книгах нет никого по имени «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>A card goes to at most %n recipients at a time.</source>
+        <translation>
+            <numerusform>Открытка уходит не более чем %n получателю за раз.</numerusform>
+            <numerusform>Открытка уходит не более чем %n получателям за раз.</numerusform>
+            <numerusform>Открытка уходит не более чем %n получателям за раз.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ColourName</name>
     <message>
         <source>Red</source>
@@ -207,7 +229,9 @@
         <source>Usage: pinewick [-DEBUG]
        pinewick --check [FILE]
        pinewick --snapshot FILE
-       pinewick --send ADDRESS [--animated] [--verbose]
+       pinewick --send RECIPIENTS... [--note TEXT | --note-file FILE] [--at TIME]
+                      [--animated] [--verbose]
+       pinewick --send-due [--verbose]
        pinewick --version
 
   -DEBUG          skip the title sequence
@@ -216,9 +240,21 @@
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
                   holds the card animated: the tree makes one full turn, in a loop
-  --send ADDRESS  mail that picture to ADDRESS from your own mail account (Thunderbird,
-                  Evolution, msmtp, git send-email or a local mail server); prints the
-                  progress, exit status 0 only when the server accepted the mail
+  --send RECIPIENTS
+                  mail that picture from your own mail account (Thunderbird, Evolution,
+                  msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
+                  &quot;Name &lt;address&gt;&quot; or names from your address books, separated by commas
+                  or semicolons, --send may be given several times; each recipient gets a
+                  mail of their own. Prints the progress and who got the card; exit
+                  status 0 only when every recipient&apos;s mail was accepted
+  --note TEXT, --note-file FILE
+                  with --send: a personal note under the card (at most 2,000 characters);
+                  {name} becomes each recipient&apos;s first name
+  --at TIME       with --send: compose the card now and send it at TIME (&quot;2026-12-24 08:00&quot;,
+                  local time unless a zone is given; a minute to a year ahead); it waits in
+                  the outbox, ~/.local/share/pinewick/outbox
+  --send-due      send the cards of the outbox that are due, then exit (exit status 0: all
+                  sent, 75: some wait to be tried again, 1: some refused or given up)
   --animated      with --send: the card in the mail is the turning tree (an animated GIF);
                   the still picture goes along as an attachment
   --verbose       with --send: show the whole conversation with the mail server
@@ -742,6 +778,35 @@
         <source>Connecting to %1:%2 ...</source>
         <translation>Соединение с %1:%2…</translation>
     </message>
+    <message>
+        <source>The note file %1 cannot be read.</source>
+        <translation>Файл заметки %1 не читается.</translation>
+    </message>
+    <message>
+        <source>The note file %1 is not a short text in UTF-8.</source>
+        <translation>Файл заметки %1 — не короткий текст в UTF-8.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these:</source>
+        <translation>«%1» может быть любым из них:</translation>
+    </message>
+    <message>
+        <source>Not sent to %1: %2</source>
+        <translation>Не отправлено %1: %2</translation>
+    </message>
+    <message>
+        <source>No answer after the card to %1: it may have arrived, so it is not sent again.</source>
+        <translation>Нет ответа после открытки для %1: она могла дойти, поэтому повторно не отправляется.</translation>
+    </message>
+    <message>
+        <source>To send it again to those only:</source>
+        <translation>Чтобы отправить её снова только им:</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <extracomment>The card&apos;s progress on the command line: &quot;2 of 5: Oma Ilse &lt;ilse@example.org&gt;&quot;</extracomment>
+        <translation>%1 из %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommand</name>
@@ -953,6 +1018,76 @@ The card is saved as %2; you can attach it to a mail yourself.</source>
     <message>
         <source>Set up your account in one of these, or save the card and attach it to a mail yourself.</source>
         <translation>Настройте учётную запись в одной из этих программ или сохраните открытку и сами вложите её в письмо.</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2…</source>
+        <translation>Отправка %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Отправка…</translation>
+    </message>
+    <message>
+        <source>E-mail addresses or names from your address books, separated by commas</source>
+        <translation>Адреса эл. почты или имена из адресных книг через запятую</translation>
+    </message>
+    <message>
+        <source>Note…</source>
+        <translation>Заметка…</translation>
+    </message>
+    <message>
+        <source>Write a personal note under the card</source>
+        <translation>Написать личную заметку под открыткой</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>See the mail as its first recipient will see it</source>
+        <translation>Увидеть письмо так, как его увидит первый получатель</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be any of these. Choose one from the list:
+%2</source>
+        <translation>«%1» может быть любым из них. Выберите одного из списка:
+%2</translation>
+    </message>
+    <message>
+        <source>Note ✓</source>
+        <translation>Заметка ✓</translation>
+    </message>
+    <message>
+        <source>(nobody yet)</source>
+        <translation>(пока никого)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card went to %1 of %n recipients.</source>
+        <translation>
+            <numerusform>Открытка дошла до %1 из %n получателя.</numerusform>
+            <numerusform>Открытка дошла до %1 из %n получателей.</numerusform>
+            <numerusform>Открытка дошла до %1 из %n получателей.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent to:</source>
+        <translation>Отправлено:</translation>
+    </message>
+    <message>
+        <source>Not sent to:</source>
+        <translation>Не отправлено:</translation>
+    </message>
+    <message>
+        <source>No answer after the card to these; it may have arrived, so it is not sent again:</source>
+        <translation>Нет ответа после открытки для этих получателей; она могла дойти, поэтому повторно не отправляется:</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Отправить снова</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1311,33 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     </message>
 </context>
 <context>
+    <name>TNoteDialog</name>
+    <message>
+        <source>A note under the card. {name} becomes each recipient&apos;s first name.</source>
+        <translation>Заметка под открыткой. {name} становится именем каждого получателя.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message numerus="yes">
+        <source>Characters left: %n</source>
+        <translation>
+            <numerusform>Осталось %n символ</numerusform>
+            <numerusform>Осталось %n символа</numerusform>
+            <numerusform>Осталось %n символов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1200,6 +1362,19 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewDialog</name>
+    <message>
+        <source>To: %1
+Subject: %2</source>
+        <translation>Кому: %1
+Тема: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1491,21 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     <message>
         <source>Not sent to %1: %2</source>
         <translation>Не отправлено %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mail::SendTime</name>
+    <message>
+        <source>&quot;%1&quot; is not a date and time such as &quot;2026-12-24 08:00&quot;.</source>
+        <translation>«%1» — не дата и время вида «2026-12-24 08:00».</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at least a minute from now.</source>
+        <translation>Открытку можно отправить не раньше чем через минуту.</translation>
+    </message>
+    <message>
+        <source>The time to send the card must be at most a year from now.</source>
+        <translation>Открытку можно отправить не позже чем через год.</translation>
     </message>
 </context>
 </TS>
