@@ -1039,7 +1039,7 @@ La tarjeta está guardada como %2; puedes adjuntarla tú mismo a un correo.</tra
     </message>
     <message>
         <source>Preview</source>
-        <translation>Vista previa</translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>See the mail as its first recipient will see it</source>

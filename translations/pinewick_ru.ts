@@ -1033,7 +1033,7 @@ The card is saved as %2; you can attach it to a mail yourself.</source>
     </message>
     <message>
         <source>Note…</source>
-        <translation>Заметка…</translation>
+        <translation>Текст…</translation>
     </message>
     <message>
         <source>Write a personal note under the card</source>
@@ -1055,7 +1055,7 @@ The card is saved as %2; you can attach it to a mail yourself.</source>
     </message>
     <message>
         <source>Note ✓</source>
-        <translation>Заметка ✓</translation>
+        <translation>Текст ✓</translation>
     </message>
     <message>
         <source>(nobody yet)</source>
