@@ -805,6 +805,10 @@
         <extracomment>The card&apos;s progress on the command line: &quot;2 of 5: Oma Ilse &lt;ilse@example.org&gt;&quot;</extracomment>
         <translation>%1 sur %2&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>Waits in the outbox for another try: %1 (%2)</source>
+        <translation>Attend dans la boîte d’envoi un nouvel essai&#xa0;: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommand</name>

@@ -807,6 +807,10 @@
         <extracomment>The card&apos;s progress on the command line: &quot;2 of 5: Oma Ilse &lt;ilse@example.org&gt;&quot;</extracomment>
         <translation>%1 из %2: %3</translation>
     </message>
+    <message>
+        <source>Waits in the outbox for another try: %1 (%2)</source>
+        <translation>Ждёт в исходящих новой попытки: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>SnapshotCommand</name>
