@@ -78,7 +78,7 @@ TEST(SendInLanguage, ErrorsInTheDesktopsLanguage) {
     };
     for (const auto& c : cases) {
         const Sent sent = sendIn(c.language, home, closed);
-        EXPECT_EQ(sent.exitCode, 1);
+        EXPECT_EQ(sent.exitCode, 75); // the card waits in the outbox for another try
         EXPECT_TRUE(sent.out.contains(QString::fromUtf8(c.line)))
             << c.language << ": " << sent.out.toStdString();
     }
