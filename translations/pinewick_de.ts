@@ -212,16 +212,16 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
-        <translation>--snapshot braucht einen Dateinamen (.jpg, .png, .gif, .webp oder .mp4)</translation>
-    </message>
-    <message>
         <source>--send needs an e-mail address</source>
         <translation>--send braucht eine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)</source>
+        <translation>--snapshot braucht einen Dateinamen (.jpg, .png, .gif, .webp, .mp4, .glb oder .html)</translation>
     </message>
     <message>
         <source>Usage: pinewick [-DEBUG]
@@ -237,7 +237,9 @@
                   as Pinewick writes it; errors as FILE:LINE: message, exit status 1
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
-                  holds the card animated: the tree makes one full turn, in a loop
+                  holds the card animated: the tree makes one full turn, in a loop; a .glb
+                  FILE the tree in 3D (glTF); an .html FILE the card as a web page whose
+                  tree turns by itself and when dragged
   --send RECIPIENTS
                   mail that picture from your own mail account (Thunderbird, Evolution,
                   msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
@@ -261,7 +263,9 @@
         <translation>Aufruf: pinewick [-DEBUG]
         pinewick --check [DATEI]
         pinewick --snapshot DATEI
-        pinewick --send ADRESSE [--animated] [--verbose]
+        pinewick --send EMPFÄNGER... [--note TEXT | --note-file DATEI] [--at ZEIT]
+                        [--animated] [--verbose]
+        pinewick --send-due [--verbose]
         pinewick --version
 
   -DEBUG            ohne Titelsequenz starten
@@ -269,10 +273,25 @@
                     ausgeben, wie Pinewick sie schreibt; Fehler als DATEI:ZEILE: Meldung, Status 1
   --snapshot DATEI  das Grußbild (Hintergrund, Gruß, geschmückter Baum) schreiben, das Pinewick
                     verschickt und druckt; braucht keinen Bildschirm. Eine .gif-, .webp- oder
-                    .mp4-DATEI zeigt die Karte bewegt: Der Baum dreht sich einmal ganz, in Schleife
-  --send ADRESSE    das Bild von deinem eigenen Mailkonto an ADRESSE schicken (Thunderbird,
-                    Evolution, msmtp, git send-email oder ein lokaler Mailserver); zeigt den
-                    Fortschritt, Status 0 nur, wenn der Server die Mail angenommen hat
+                    .mp4-DATEI zeigt die Karte bewegt: Der Baum dreht sich einmal ganz, in
+                    Schleife; eine .glb-DATEI den Baum in 3D (glTF); eine .html-DATEI die Karte
+                    als Webseite, deren Baum sich von selbst und beim Ziehen dreht
+  --send EMPFÄNGER
+                    das Bild von deinem eigenen Mailkonto schicken (Thunderbird, Evolution,
+                    msmtp, git send-email oder ein lokaler Mailserver); EMPFÄNGER: Adressen,
+                    „Name &lt;Adresse&gt;“ oder Namen aus deinen Adressbüchern, durch Kommas oder
+                    Semikolons getrennt, --send darf mehrmals stehen; jeder Empfänger bekommt
+                    eine eigene Mail. Zeigt den Fortschritt und wer die Karte bekam; Status 0
+                    nur, wenn die Mail jedes Empfängers angenommen wurde
+  --note TEXT, --note-file DATEI
+                    mit --send: eine persönliche Notiz unter der Karte (höchstens 2.000 Zeichen);
+                    {name} wird zum Vornamen jedes Empfängers
+  --at ZEIT         mit --send: die Karte jetzt erstellen und zur ZEIT senden („2026-12-24 08:00“,
+                    Ortszeit, wenn keine Zone angegeben ist; eine Minute bis ein Jahr voraus); sie
+                    wartet im Postausgang, ~/.local/share/pinewick/outbox
+  --send-due        die fälligen Karten des Postausgangs senden und beenden (Status 0: alle
+                    gesendet, 75: einige warten auf einen neuen Versuch, 1: einige abgelehnt
+                    oder aufgegeben)
   --animated        mit --send: Die Karte in der Mail ist der drehende Baum (ein animiertes GIF);
                     das Standbild kommt als Anhang mit
   --verbose         mit --send: das ganze Gespräch mit dem Mailserver zeigen
@@ -651,10 +670,6 @@
 <context>
     <name>SaveCard</name>
     <message>
-        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>%1: Gib der Karte einen Namen auf .jpg, .png, .gif, .webp oder .mp4</translation>
-    </message>
-    <message>
         <source>Animated GIF (*.gif)</source>
         <translation>Animiertes GIF (*.gif)</translation>
     </message>
@@ -701,6 +716,18 @@
     <message>
         <source>Open folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>%1: Gib der Karte einen Namen auf .jpg, .png, .gif, .webp, .mp4, .glb oder .html</translation>
+    </message>
+    <message>
+        <source>Interactive card (*.html)</source>
+        <translation>Interaktive Karte (*.html)</translation>
+    </message>
+    <message>
+        <source>3D model (*.glb)</source>
+        <translation>3D-Modell (*.glb)</translation>
     </message>
 </context>
 <context>
@@ -818,13 +845,23 @@
         <translation>[%1] %2/%3 Bilder</translation>
     </message>
     <message>
-        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>pinewick: %1: Gib der Karte einen Namen auf .jpg, .png, .gif, .webp oder .mp4</translation>
-    </message>
-    <message>
         <source>%1: %2 KB in %3 s</source>
         <extracomment>The file written, its size and the time it took.</extracomment>
         <translation>%1: %2 KB in %3 s</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>pinewick: %1: Gib der Karte einen Namen auf .jpg, .png, .gif, .webp, .mp4, .glb oder .html</translation>
+    </message>
+</context>
+<context>
+    <name>StartOutbox</name>
+    <message numerus="yes">
+        <source>%n card(s) went out while Pinewick was closed.</source>
+        <translation>
+            <numerusform>%n Karte ging hinaus, während Pinewick geschlossen war.</numerusform>
+            <numerusform>%n Karten gingen hinaus, während Pinewick geschlossen war.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1127,41 @@ Die Karte ist als %2 gespeichert; du kannst sie selbst an eine Mail anhängen.</
         <source>Send again</source>
         <translation>Erneut senden</translation>
     </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Keine Verbindung – Pinewick sendet sie, sobald es geht.</translation>
+    </message>
+    <message>
+        <source>Send on…</source>
+        <translation>Senden am …</translation>
+    </message>
+    <message>
+        <source>Send the card on a day and at a time you choose</source>
+        <translation>Die Karte an einem Tag und zu einer Uhrzeit deiner Wahl senden</translation>
+    </message>
+    <message>
+        <source>Outbox…</source>
+        <translation>Postausgang …</translation>
+    </message>
+    <message>
+        <source>The cards waiting to go out, and those sent</source>
+        <translation>Die Karten, die auf den Versand warten, und die gesendeten</translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Die Karte kam nicht in den Postausgang: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipient(s). It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Die Karte geht am %1 an %n Empfänger. Bis dahin wartet sie im Postausgang.</numerusform>
+            <numerusform>Die Karte geht am %1 an %n Empfänger. Bis dahin wartet sie im Postausgang.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can to:</source>
+        <translation>Keine Verbindung – Pinewick sendet sie, sobald es geht, an:</translation>
+    </message>
 </context>
 <context>
     <name>TFormSetup</name>
@@ -1337,6 +1409,71 @@ Schaff etwas Platz oder korrigiere die Rechte des Ordners und versuch es noch ei
     </message>
 </context>
 <context>
+    <name>TOutboxWindow</name>
+    <message>
+        <source>Cards waiting to go out, and cards sent in the last year</source>
+        <translation>Karten, die auf den Versand warten, und Karten, die im letzten Jahr gesendet wurden</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <translation>Jetzt senden</translation>
+    </message>
+    <message>
+        <source>Change time…</source>
+        <translation>Zeit ändern …</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Waiting: tried again at %1 (%2)</source>
+        <translation>Wartet: neuer Versuch um %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Geplant</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to all %n</source>
+        <translation>
+            <numerusform>An %n gesendet</numerusform>
+            <numerusform>An alle %n gesendet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to %1 of %n</source>
+        <translation>
+            <numerusform>An %1 von %n gesendet</numerusform>
+            <numerusform>An %1 von %n gesendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pinewick is sending cards just now. Try again in a moment.</source>
+        <translation>Pinewick sendet gerade Karten. Versuch es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Delete the card to %1? It will not be sent.</source>
+        <translation>Die Karte an %1 löschen? Sie wird nicht gesendet.</translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1374,6 +1511,37 @@ Betreff: %2</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TSendLaterDialog</name>
+    <message>
+        <source>Send the card on:</source>
+        <translation>Die Karte senden am:</translation>
+    </message>
+    <message>
+        <source>Date and time to send the card</source>
+        <translation>Datum und Uhrzeit für den Versand der Karte</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>WebCard</name>
+    <message>
+        <source>%1: three.js can&apos;t be read (is libjs-three installed?)</source>
+        <translation>%1: three.js ist nicht lesbar (ist libjs-three installiert?)</translation>
+    </message>
+    <message>
+        <source>A decorated fir tree that turns, under the greeting “%1”. Drag it to turn it.</source>
+        <extracomment>The described picture of the interactive card, for readers that can&apos;t see it; %1 is the greeting.</extracomment>
+        <translation>Eine geschmückte Tanne, die sich dreht, unter dem Gruß „%1“. Zieh an ihr, um sie zu drehen.</translation>
     </message>
 </context>
 <context>

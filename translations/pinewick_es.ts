@@ -212,16 +212,16 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
-        <translation>--snapshot necesita un nombre de archivo (.jpg, .png, .gif, .webp o .mp4)</translation>
-    </message>
-    <message>
         <source>--send needs an e-mail address</source>
         <translation>--send necesita una dirección de correo</translation>
     </message>
     <message>
         <source>unknown option %1</source>
         <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)</source>
+        <translation>--snapshot necesita un nombre de archivo (.jpg, .png, .gif, .webp, .mp4, .glb o .html)</translation>
     </message>
     <message>
         <source>Usage: pinewick [-DEBUG]
@@ -237,7 +237,9 @@
                   as Pinewick writes it; errors as FILE:LINE: message, exit status 1
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
-                  holds the card animated: the tree makes one full turn, in a loop
+                  holds the card animated: the tree makes one full turn, in a loop; a .glb
+                  FILE the tree in 3D (glTF); an .html FILE the card as a web page whose
+                  tree turns by itself and when dragged
   --send RECIPIENTS
                   mail that picture from your own mail account (Thunderbird, Evolution,
                   msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
@@ -261,7 +263,9 @@
         <translation>Uso: pinewick [-DEBUG]
      pinewick --check [ARCHIVO]
      pinewick --snapshot ARCHIVO
-     pinewick --send DIRECCIÓN [--animated] [--verbose]
+     pinewick --send DESTINATARIOS... [--note TEXTO | --note-file ARCHIVO] [--at HORA]
+                     [--animated] [--verbose]
+     pinewick --send-due [--verbose]
      pinewick --version
 
   -DEBUG             saltar la secuencia de título
@@ -269,10 +273,24 @@
                      y mostrarlo como lo escribe Pinewick; errores como ARCHIVO:LÍNEA: mensaje, estado 1
   --snapshot ARCHIVO escribir la imagen de felicitación (fondo, saludo, árbol decorado) que Pinewick
                      envía e imprime; no necesita pantalla. Un ARCHIVO .gif, .webp o .mp4 guarda la
-                     tarjeta animada: el árbol da una vuelta completa, en bucle
-  --send DIRECCIÓN   enviar esa imagen a DIRECCIÓN desde tu propia cuenta de correo (Thunderbird,
-                     Evolution, msmtp, git send-email o un servidor de correo local); muestra el
-                     progreso, estado 0 solo si el servidor aceptó el correo
+                     tarjeta animada: el árbol da una vuelta completa, en bucle; un ARCHIVO .glb el
+                     árbol en 3D (glTF); un ARCHIVO .html la tarjeta como página web cuyo árbol gira
+                     solo y al arrastrarlo
+  --send DESTINATARIOS
+                     enviar esa imagen desde tu propia cuenta de correo (Thunderbird, Evolution,
+                     msmtp, git send-email o un servidor de correo local); DESTINATARIOS:
+                     direcciones, «Nombre &lt;dirección&gt;» o nombres de tus libretas, separados por comas
+                     o puntos y comas, --send puede repetirse; cada destinatario recibe su propio
+                     correo. Muestra el progreso y quién recibió la tarjeta; estado 0 solo si se
+                     aceptó el correo de cada destinatario
+  --note TEXTO, --note-file ARCHIVO
+                     con --send: una nota personal bajo la tarjeta (como mucho 2000 caracteres);
+                     {name} se convierte en el nombre de cada destinatario
+  --at HORA          con --send: preparar la tarjeta ahora y enviarla a la HORA («2026-12-24 08:00»,
+                     hora local salvo que se indique una zona; de un minuto a un año después); espera
+                     en la bandeja de salida, ~/.local/share/pinewick/outbox
+  --send-due         enviar las tarjetas de la bandeja de salida que tocan y salir (estado 0: todas
+                     enviadas, 75: algunas esperan otro intento, 1: algunas rechazadas o abandonadas)
   --animated         con --send: la tarjeta del correo es el árbol que gira (un GIF animado);
                      la imagen fija va como adjunto
   --verbose          con --send: mostrar toda la conversación con el servidor de correo
@@ -651,10 +669,6 @@
 <context>
     <name>SaveCard</name>
     <message>
-        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>%1: ponle a la tarjeta un nombre .jpg, .png, .gif, .webp o .mp4</translation>
-    </message>
-    <message>
         <source>Animated GIF (*.gif)</source>
         <translation>GIF animado (*.gif)</translation>
     </message>
@@ -701,6 +715,18 @@
     <message>
         <source>Open folder</source>
         <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>%1: ponle a la tarjeta un nombre .jpg, .png, .gif, .webp, .mp4, .glb o .html</translation>
+    </message>
+    <message>
+        <source>Interactive card (*.html)</source>
+        <translation>Tarjeta interactiva (*.html)</translation>
+    </message>
+    <message>
+        <source>3D model (*.glb)</source>
+        <translation>Modelo 3D (*.glb)</translation>
     </message>
 </context>
 <context>
@@ -818,13 +844,23 @@
         <translation>[%1] %2/%3 fotogramas</translation>
     </message>
     <message>
-        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>pinewick: %1: ponle a la tarjeta un nombre .jpg, .png, .gif, .webp o .mp4</translation>
-    </message>
-    <message>
         <source>%1: %2 KB in %3 s</source>
         <extracomment>The file written, its size and the time it took.</extracomment>
         <translation>%1: %2 KB en %3 s</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>pinewick: %1: ponle a la tarjeta un nombre .jpg, .png, .gif, .webp, .mp4, .glb o .html</translation>
+    </message>
+</context>
+<context>
+    <name>StartOutbox</name>
+    <message numerus="yes">
+        <source>%n card(s) went out while Pinewick was closed.</source>
+        <translation>
+            <numerusform>Salió %n tarjeta mientras Pinewick estaba cerrado.</numerusform>
+            <numerusform>Salieron %n tarjetas mientras Pinewick estaba cerrado.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1126,41 @@ La tarjeta está guardada como %2; puedes adjuntarla tú mismo a un correo.</tra
         <source>Send again</source>
         <translation>Enviar de nuevo</translation>
     </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Sin conexión: Pinewick la enviará en cuanto pueda.</translation>
+    </message>
+    <message>
+        <source>Send on…</source>
+        <translation>Enviar el…</translation>
+    </message>
+    <message>
+        <source>Send the card on a day and at a time you choose</source>
+        <translation>Enviar la tarjeta el día y a la hora que elijas</translation>
+    </message>
+    <message>
+        <source>Outbox…</source>
+        <translation>Bandeja de salida…</translation>
+    </message>
+    <message>
+        <source>The cards waiting to go out, and those sent</source>
+        <translation>Las tarjetas que esperan salir y las enviadas</translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>La tarjeta no se puso en la bandeja de salida: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipient(s). It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>La tarjeta sale el %1 a %n destinatario. Hasta entonces espera en la bandeja de salida.</numerusform>
+            <numerusform>La tarjeta sale el %1 a %n destinatarios. Hasta entonces espera en la bandeja de salida.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can to:</source>
+        <translation>Sin conexión: Pinewick la enviará en cuanto pueda a:</translation>
+    </message>
 </context>
 <context>
     <name>TFormSetup</name>
@@ -1337,6 +1408,71 @@ Libera espacio o corrige los permisos de la carpeta y vuelve a intentarlo.</tran
     </message>
 </context>
 <context>
+    <name>TOutboxWindow</name>
+    <message>
+        <source>Cards waiting to go out, and cards sent in the last year</source>
+        <translation>Tarjetas que esperan salir y tarjetas enviadas en el último año</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Destinatarios</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <translation>Enviar ahora</translation>
+    </message>
+    <message>
+        <source>Change time…</source>
+        <translation>Cambiar hora…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Waiting: tried again at %1 (%2)</source>
+        <translation>Esperando: nuevo intento a las %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Programada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to all %n</source>
+        <translation>
+            <numerusform>Enviada a %n</numerusform>
+            <numerusform>Enviada a los %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to %1 of %n</source>
+        <translation>
+            <numerusform>Enviada a %1 de %n</numerusform>
+            <numerusform>Enviada a %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pinewick is sending cards just now. Try again in a moment.</source>
+        <translation>Pinewick está enviando tarjetas ahora mismo. Inténtalo en un momento.</translation>
+    </message>
+    <message>
+        <source>Delete the card to %1? It will not be sent.</source>
+        <translation>¿Eliminar la tarjeta para %1? No se enviará.</translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1374,6 +1510,37 @@ Asunto: %2</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TSendLaterDialog</name>
+    <message>
+        <source>Send the card on:</source>
+        <translation>Enviar la tarjeta el:</translation>
+    </message>
+    <message>
+        <source>Date and time to send the card</source>
+        <translation>Fecha y hora de envío de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>WebCard</name>
+    <message>
+        <source>%1: three.js can&apos;t be read (is libjs-three installed?)</source>
+        <translation>%1: no se puede leer three.js (¿está instalado libjs-three?)</translation>
+    </message>
+    <message>
+        <source>A decorated fir tree that turns, under the greeting “%1”. Drag it to turn it.</source>
+        <extracomment>The described picture of the interactive card, for readers that can&apos;t see it; %1 is the greeting.</extracomment>
+        <translation>Un abeto decorado que gira, bajo el saludo «%1». Arrástralo para girarlo.</translation>
     </message>
 </context>
 <context>

@@ -212,16 +212,16 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
-        <translation>--snapshot attend un nom de fichier (.jpg, .png, .gif, .webp ou .mp4)</translation>
-    </message>
-    <message>
         <source>--send needs an e-mail address</source>
         <translation>--send attend une adresse e-mail</translation>
     </message>
     <message>
         <source>unknown option %1</source>
         <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)</source>
+        <translation>--snapshot attend un nom de fichier (.jpg, .png, .gif, .webp, .mp4, .glb ou .html)</translation>
     </message>
     <message>
         <source>Usage: pinewick [-DEBUG]
@@ -237,7 +237,9 @@
                   as Pinewick writes it; errors as FILE:LINE: message, exit status 1
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
-                  holds the card animated: the tree makes one full turn, in a loop
+                  holds the card animated: the tree makes one full turn, in a loop; a .glb
+                  FILE the tree in 3D (glTF); an .html FILE the card as a web page whose
+                  tree turns by itself and when dragged
   --send RECIPIENTS
                   mail that picture from your own mail account (Thunderbird, Evolution,
                   msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
@@ -261,7 +263,9 @@
         <translation>Utilisation&#xa0;: pinewick [-DEBUG]
               pinewick --check [FICHIER]
               pinewick --snapshot FICHIER
-              pinewick --send ADRESSE [--animated] [--verbose]
+              pinewick --send DESTINATAIRES... [--note TEXTE | --note-file FICHIER] [--at HEURE]
+                             [--animated] [--verbose]
+              pinewick --send-due [--verbose]
               pinewick --version
 
   -DEBUG             sans la séquence d’ouverture
@@ -269,10 +273,25 @@
                      et l’afficher tel que Pinewick l’écrit&#xa0;; erreurs en FICHIER:LIGNE: message, code 1
   --snapshot FICHIER écrire l’image de vœux (fond, message, sapin décoré) que Pinewick envoie
                      et imprime&#xa0;; sans écran. Un FICHIER .gif, .webp ou .mp4 contient la carte
-                     animée&#xa0;: le sapin fait un tour complet, en boucle
-  --send ADRESSE     envoyer cette image à ADRESSE depuis votre propre compte de messagerie
-                     (Thunderbird, Evolution, msmtp, git send-email ou un serveur local)&#xa0;; affiche
-                     la progression, code 0 seulement si le serveur a accepté le message
+                     animée&#xa0;: le sapin fait un tour complet, en boucle&#xa0;; un FICHIER .glb le sapin
+                     en 3D (glTF)&#xa0;; un FICHIER .html la carte en page web dont le sapin tourne
+                     tout seul et quand on le fait glisser
+  --send DESTINATAIRES
+                     envoyer cette image depuis votre propre compte de messagerie (Thunderbird,
+                     Evolution, msmtp, git send-email ou un serveur local)&#xa0;; DESTINATAIRES&#xa0;:
+                     adresses, «&#xa0;Nom &lt;adresse&gt;&#xa0;» ou noms de vos carnets d’adresses, séparés par des
+                     virgules ou des points-virgules, --send peut être répété&#xa0;; chaque destinataire
+                     reçoit son propre message. Affiche la progression et qui a reçu la carte&#xa0;;
+                     code 0 seulement si le message de chaque destinataire a été accepté
+  --note TEXTE, --note-file FICHIER
+                     avec --send&#xa0;: une note personnelle sous la carte (2 000 caractères au plus)&#xa0;;
+                     {name} devient le prénom de chaque destinataire
+  --at HEURE         avec --send&#xa0;: préparer la carte maintenant et l’envoyer à HEURE
+                     («&#xa0;2026-12-24 08:00&#xa0;», heure locale sauf fuseau indiqué&#xa0;; d’une minute à un an
+                     plus tard)&#xa0;; elle attend dans la boîte d’envoi, ~/.local/share/pinewick/outbox
+  --send-due         envoyer les cartes de la boîte d’envoi qui sont dues, puis quitter (code 0&#xa0;:
+                     toutes envoyées, 75&#xa0;: certaines attendent un nouvel essai, 1&#xa0;: certaines
+                     refusées ou abandonnées)
   --animated         avec --send&#xa0;: la carte du message est le sapin qui tourne (un GIF animé)&#xa0;;
                      l’image fixe est jointe en pièce jointe
   --verbose          avec --send&#xa0;: afficher toute la conversation avec le serveur
@@ -651,10 +670,6 @@
 <context>
     <name>SaveCard</name>
     <message>
-        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>%1&#xa0;: donnez à la carte un nom en .jpg, .png, .gif, .webp ou .mp4</translation>
-    </message>
-    <message>
         <source>Animated GIF (*.gif)</source>
         <translation>GIF animé (*.gif)</translation>
     </message>
@@ -701,6 +716,18 @@
     <message>
         <source>Open folder</source>
         <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>%1&#xa0;: donnez à la carte un nom en .jpg, .png, .gif, .webp, .mp4, .glb ou .html</translation>
+    </message>
+    <message>
+        <source>Interactive card (*.html)</source>
+        <translation>Carte interactive (*.html)</translation>
+    </message>
+    <message>
+        <source>3D model (*.glb)</source>
+        <translation>Modèle 3D (*.glb)</translation>
     </message>
 </context>
 <context>
@@ -818,13 +845,23 @@
         <translation>[%1] %2/%3 images</translation>
     </message>
     <message>
-        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>pinewick&#xa0;: %1&#xa0;: donnez à la carte un nom en .jpg, .png, .gif, .webp ou .mp4</translation>
-    </message>
-    <message>
         <source>%1: %2 KB in %3 s</source>
         <extracomment>The file written, its size and the time it took.</extracomment>
         <translation>%1&#xa0;: %2 Ko en %3 s</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>pinewick&#xa0;: %1&#xa0;: donnez à la carte un nom en .jpg, .png, .gif, .webp, .mp4, .glb ou .html</translation>
+    </message>
+</context>
+<context>
+    <name>StartOutbox</name>
+    <message numerus="yes">
+        <source>%n card(s) went out while Pinewick was closed.</source>
+        <translation>
+            <numerusform>%n carte est partie pendant que Pinewick était fermé.</numerusform>
+            <numerusform>%n cartes sont parties pendant que Pinewick était fermé.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1127,41 @@ La carte est enregistrée sous %2&#xa0;; vous pouvez la joindre vous-même à un
         <source>Send again</source>
         <translation>Renvoyer</translation>
     </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Pas de connexion — Pinewick l’enverra dès que possible.</translation>
+    </message>
+    <message>
+        <source>Send on…</source>
+        <translation>Envoyer le…</translation>
+    </message>
+    <message>
+        <source>Send the card on a day and at a time you choose</source>
+        <translation>Envoyer la carte le jour et à l’heure de votre choix</translation>
+    </message>
+    <message>
+        <source>Outbox…</source>
+        <translation>Boîte d’envoi…</translation>
+    </message>
+    <message>
+        <source>The cards waiting to go out, and those sent</source>
+        <translation>Les cartes en attente d’envoi, et celles envoyées</translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>La carte n’a pas été placée dans la boîte d’envoi&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipient(s). It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>La carte part le %1 à %n destinataire. Elle attend dans la boîte d’envoi jusque-là.</numerusform>
+            <numerusform>La carte part le %1 à %n destinataires. Elle attend dans la boîte d’envoi jusque-là.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can to:</source>
+        <translation>Pas de connexion — Pinewick l’enverra dès que possible à&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>TFormSetup</name>
@@ -1337,6 +1409,71 @@ Libérez de la place ou corrigez les droits du dossier, puis réessayez.</transl
     </message>
 </context>
 <context>
+    <name>TOutboxWindow</name>
+    <message>
+        <source>Cards waiting to go out, and cards sent in the last year</source>
+        <translation>Cartes en attente d’envoi, et cartes envoyées cette dernière année</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Destinataires</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <translation>Envoyer maintenant</translation>
+    </message>
+    <message>
+        <source>Change time…</source>
+        <translation>Changer l’heure…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Waiting: tried again at %1 (%2)</source>
+        <translation>En attente&#xa0;: nouvel essai à %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Programmée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to all %n</source>
+        <translation>
+            <numerusform>Envoyée à %n</numerusform>
+            <numerusform>Envoyée aux %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to %1 of %n</source>
+        <translation>
+            <numerusform>Envoyée à %1 sur %n</numerusform>
+            <numerusform>Envoyée à %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pinewick is sending cards just now. Try again in a moment.</source>
+        <translation>Pinewick envoie des cartes en ce moment. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Delete the card to %1? It will not be sent.</source>
+        <translation>Supprimer la carte pour %1&#xa0;? Elle ne sera pas envoyée.</translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1374,6 +1511,37 @@ Objet&#xa0;: %2</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TSendLaterDialog</name>
+    <message>
+        <source>Send the card on:</source>
+        <translation>Envoyer la carte le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date and time to send the card</source>
+        <translation>Date et heure d’envoi de la carte</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>WebCard</name>
+    <message>
+        <source>%1: three.js can&apos;t be read (is libjs-three installed?)</source>
+        <translation>%1&#xa0;: impossible de lire three.js (libjs-three est-il installé&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>A decorated fir tree that turns, under the greeting “%1”. Drag it to turn it.</source>
+        <extracomment>The described picture of the interactive card, for readers that can&apos;t see it; %1 is the greeting.</extracomment>
+        <translation>Un sapin décoré qui tourne, sous les vœux «&#xa0;%1&#xa0;». Faites-le glisser pour le tourner.</translation>
     </message>
 </context>
 <context>

@@ -212,16 +212,16 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
-        <translation>--snapshot richiede un nome di file (.jpg, .png, .gif, .webp o .mp4)</translation>
-    </message>
-    <message>
         <source>--send needs an e-mail address</source>
         <translation>--send richiede un indirizzo e-mail</translation>
     </message>
     <message>
         <source>unknown option %1</source>
         <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)</source>
+        <translation>--snapshot richiede un nome di file (.jpg, .png, .gif, .webp, .mp4, .glb o .html)</translation>
     </message>
     <message>
         <source>Usage: pinewick [-DEBUG]
@@ -237,7 +237,9 @@
                   as Pinewick writes it; errors as FILE:LINE: message, exit status 1
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
-                  holds the card animated: the tree makes one full turn, in a loop
+                  holds the card animated: the tree makes one full turn, in a loop; a .glb
+                  FILE the tree in 3D (glTF); an .html FILE the card as a web page whose
+                  tree turns by itself and when dragged
   --send RECIPIENTS
                   mail that picture from your own mail account (Thunderbird, Evolution,
                   msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
@@ -261,7 +263,9 @@
         <translation>Uso: pinewick [-DEBUG]
      pinewick --check [FILE]
      pinewick --snapshot FILE
-     pinewick --send INDIRIZZO [--animated] [--verbose]
+     pinewick --send DESTINATARI... [--note TESTO | --note-file FILE] [--at ORA]
+                     [--animated] [--verbose]
+     pinewick --send-due [--verbose]
      pinewick --version
 
   -DEBUG             salta la sequenza del titolo
@@ -269,10 +273,25 @@
                      e lo stampa come lo scrive Pinewick; errori come FILE:RIGA: messaggio, stato 1
   --snapshot FILE    scrive l’immagine d’auguri (sfondo, saluto, albero decorato) che Pinewick
                      spedisce e stampa; non serve uno schermo. Un FILE .gif, .webp o .mp4 contiene
-                     il biglietto animato: l’albero fa un giro completo, in loop
-  --send INDIRIZZO   spedisce l’immagine a INDIRIZZO dal tuo account di posta (Thunderbird,
-                     Evolution, msmtp, git send-email o un server di posta locale); mostra
-                     l’avanzamento, stato 0 solo se il server ha accettato il messaggio
+                     il biglietto animato: l’albero fa un giro completo, in loop; un FILE .glb
+                     l’albero in 3D (glTF); un FILE .html il biglietto come pagina web il cui
+                     albero gira da solo e quando lo si trascina
+  --send DESTINATARI
+                     spedisce l’immagine dal tuo account di posta (Thunderbird, Evolution, msmtp,
+                     git send-email o un server di posta locale); DESTINATARI: indirizzi,
+                     «Nome &lt;indirizzo&gt;» o nomi dalle tue rubriche, separati da virgole o punti e
+                     virgola, --send si può ripetere; ogni destinatario riceve un messaggio suo.
+                     Mostra l’avanzamento e chi ha ricevuto il biglietto; stato 0 solo se il
+                     messaggio di ogni destinatario è stato accettato
+  --note TESTO, --note-file FILE
+                     con --send: una nota personale sotto il biglietto (al massimo 2000 caratteri);
+                     {name} diventa il nome di ogni destinatario
+  --at ORA           con --send: prepara ora il biglietto e lo spedisce all’ORA («2026-12-24 08:00»,
+                     ora locale salvo fuso indicato; da un minuto a un anno dopo); attende nella
+                     posta in uscita, ~/.local/share/pinewick/outbox
+  --send-due         spedisce i biglietti in uscita giunti all’ora e termina (stato 0: tutti
+                     spediti, 75: alcuni attendono un nuovo tentativo, 1: alcuni rifiutati o
+                     abbandonati)
   --animated         con --send: il biglietto nel messaggio è l’albero che gira (una GIF animata);
                      l’immagine fissa va come allegato
   --verbose          con --send: mostra tutta la conversazione con il server di posta
@@ -651,10 +670,6 @@
 <context>
     <name>SaveCard</name>
     <message>
-        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>%1: dai al biglietto un nome .jpg, .png, .gif, .webp o .mp4</translation>
-    </message>
-    <message>
         <source>Animated GIF (*.gif)</source>
         <translation>GIF animata (*.gif)</translation>
     </message>
@@ -701,6 +716,18 @@
     <message>
         <source>Open folder</source>
         <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>%1: dai al biglietto un nome .jpg, .png, .gif, .webp, .mp4, .glb o .html</translation>
+    </message>
+    <message>
+        <source>Interactive card (*.html)</source>
+        <translation>Biglietto interattivo (*.html)</translation>
+    </message>
+    <message>
+        <source>3D model (*.glb)</source>
+        <translation>Modello 3D (*.glb)</translation>
     </message>
 </context>
 <context>
@@ -818,13 +845,23 @@
         <translation>[%1] %2/%3 fotogrammi</translation>
     </message>
     <message>
-        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>pinewick: %1: dai al biglietto un nome .jpg, .png, .gif, .webp o .mp4</translation>
-    </message>
-    <message>
         <source>%1: %2 KB in %3 s</source>
         <extracomment>The file written, its size and the time it took.</extracomment>
         <translation>%1: %2 KB in %3 s</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>pinewick: %1: dai al biglietto un nome .jpg, .png, .gif, .webp, .mp4, .glb o .html</translation>
+    </message>
+</context>
+<context>
+    <name>StartOutbox</name>
+    <message numerus="yes">
+        <source>%n card(s) went out while Pinewick was closed.</source>
+        <translation>
+            <numerusform>%n biglietto è partito mentre Pinewick era chiuso.</numerusform>
+            <numerusform>%n biglietti sono partiti mentre Pinewick era chiuso.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1127,41 @@ Il biglietto è salvato come %2; puoi allegarlo tu a un messaggio.</translation>
         <source>Send again</source>
         <translation>Rispedisci</translation>
     </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Nessuna connessione: Pinewick lo spedirà appena possibile.</translation>
+    </message>
+    <message>
+        <source>Send on…</source>
+        <translation>Spedisci il…</translation>
+    </message>
+    <message>
+        <source>Send the card on a day and at a time you choose</source>
+        <translation>Spedisci il biglietto nel giorno e all’ora che scegli</translation>
+    </message>
+    <message>
+        <source>Outbox…</source>
+        <translation>In uscita…</translation>
+    </message>
+    <message>
+        <source>The cards waiting to go out, and those sent</source>
+        <translation>I biglietti in attesa di partire e quelli spediti</translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Il biglietto non è stato messo nella posta in uscita: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipient(s). It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Il biglietto parte il %1 per %n destinatario. Fino ad allora attende nella posta in uscita.</numerusform>
+            <numerusform>Il biglietto parte il %1 per %n destinatari. Fino ad allora attende nella posta in uscita.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can to:</source>
+        <translation>Nessuna connessione: Pinewick lo spedirà appena possibile a:</translation>
+    </message>
 </context>
 <context>
     <name>TFormSetup</name>
@@ -1337,6 +1409,71 @@ Libera un po’ di spazio o correggi i permessi della cartella, poi riprova.</tr
     </message>
 </context>
 <context>
+    <name>TOutboxWindow</name>
+    <message>
+        <source>Cards waiting to go out, and cards sent in the last year</source>
+        <translation>Biglietti in attesa di partire e biglietti spediti nell’ultimo anno</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Destinatari</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <translation>Spedisci ora</translation>
+    </message>
+    <message>
+        <source>Change time…</source>
+        <translation>Cambia ora…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Waiting: tried again at %1 (%2)</source>
+        <translation>In attesa: nuovo tentativo alle %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Programmato</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to all %n</source>
+        <translation>
+            <numerusform>Spedito a %n</numerusform>
+            <numerusform>Spedito a tutti e %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to %1 of %n</source>
+        <translation>
+            <numerusform>Spedito a %1 di %n</numerusform>
+            <numerusform>Spedito a %1 di %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pinewick is sending cards just now. Try again in a moment.</source>
+        <translation>Pinewick sta spedendo biglietti proprio ora. Riprova tra un momento.</translation>
+    </message>
+    <message>
+        <source>Delete the card to %1? It will not be sent.</source>
+        <translation>Eliminare il biglietto per %1? Non verrà spedito.</translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1374,6 +1511,37 @@ Oggetto: %2</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TSendLaterDialog</name>
+    <message>
+        <source>Send the card on:</source>
+        <translation>Spedisci il biglietto il:</translation>
+    </message>
+    <message>
+        <source>Date and time to send the card</source>
+        <translation>Data e ora di spedizione del biglietto</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>WebCard</name>
+    <message>
+        <source>%1: three.js can&apos;t be read (is libjs-three installed?)</source>
+        <translation>%1: impossibile leggere three.js (libjs-three è installato?)</translation>
+    </message>
+    <message>
+        <source>A decorated fir tree that turns, under the greeting “%1”. Drag it to turn it.</source>
+        <extracomment>The described picture of the interactive card, for readers that can&apos;t see it; %1 is the greeting.</extracomment>
+        <translation>Un abete decorato che gira, sotto l’augurio «%1». Trascinalo per farlo girare.</translation>
     </message>
 </context>
 <context>

@@ -214,16 +214,16 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
-        <translation>--snapshot wymaga nazwy pliku (.jpg, .png, .gif, .webp lub .mp4)</translation>
-    </message>
-    <message>
         <source>--send needs an e-mail address</source>
         <translation>--send wymaga adresu e-mail</translation>
     </message>
     <message>
         <source>unknown option %1</source>
         <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)</source>
+        <translation>--snapshot wymaga nazwy pliku (.jpg, .png, .gif, .webp, .mp4, .glb lub .html)</translation>
     </message>
     <message>
         <source>Usage: pinewick [-DEBUG]
@@ -239,7 +239,9 @@
                   as Pinewick writes it; errors as FILE:LINE: message, exit status 1
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
-                  holds the card animated: the tree makes one full turn, in a loop
+                  holds the card animated: the tree makes one full turn, in a loop; a .glb
+                  FILE the tree in 3D (glTF); an .html FILE the card as a web page whose
+                  tree turns by itself and when dragged
   --send RECIPIENTS
                   mail that picture from your own mail account (Thunderbird, Evolution,
                   msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
@@ -263,7 +265,9 @@
         <translation>Użycie: pinewick [-DEBUG]
         pinewick --check [PLIK]
         pinewick --snapshot PLIK
-        pinewick --send ADRES [--animated] [--verbose]
+        pinewick --send ADRESACI... [--note TEKST | --note-file PLIK] [--at CZAS]
+                        [--animated] [--verbose]
+        pinewick --send-due [--verbose]
         pinewick --version
 
   -DEBUG           pomiń sekwencję tytułową
@@ -271,10 +275,24 @@
                    jak zapisuje go Pinewick; błędy jako PLIK:WIERSZ: komunikat, kod wyjścia 1
   --snapshot PLIK  zapisz obrazek z życzeniami (tło, życzenia, ubrana choinka), który Pinewick
                    wysyła i drukuje; nie wymaga ekranu. PLIK .gif, .webp lub .mp4 zawiera
-                   ruchomą kartkę: choinka robi jeden pełny obrót, w pętli
-  --send ADRES     wyślij ten obrazek na ADRES z własnego konta pocztowego (Thunderbird,
-                   Evolution, msmtp, git send-email lub lokalny serwer poczty); pokazuje postęp,
-                   kod wyjścia 0 tylko wtedy, gdy serwer przyjął wiadomość
+                   ruchomą kartkę: choinka robi jeden pełny obrót, w pętli; PLIK .glb choinkę
+                   w 3D (glTF); PLIK .html kartkę jako stronę WWW, na której choinka obraca się
+                   sama i przy przeciąganiu
+  --send ADRESACI  wyślij ten obrazek z własnego konta pocztowego (Thunderbird, Evolution,
+                   msmtp, git send-email lub lokalny serwer poczty); ADRESACI: adresy,
+                   „Imię &lt;adres&gt;” lub nazwiska z książek adresowych, rozdzielone przecinkami
+                   lub średnikami, --send można podać kilka razy; każdy adresat dostaje własną
+                   wiadomość. Pokazuje postęp i kto dostał kartkę; kod wyjścia 0 tylko wtedy,
+                   gdy przyjęto wiadomość każdego adresata
+  --note TEKST, --note-file PLIK
+                   z --send: osobista notatka pod kartką (najwyżej 2000 znaków); {name} staje
+                   się imieniem każdego adresata
+  --at CZAS        z --send: przygotuj kartkę teraz i wyślij ją o CZASIE („2026-12-24 08:00”,
+                   czas lokalny, chyba że podano strefę; od minuty do roku naprzód); czeka
+                   w skrzynce nadawczej, ~/.local/share/pinewick/outbox
+  --send-due       wyślij kartki ze skrzynki nadawczej, na które przyszła pora, i zakończ (kod 0:
+                   wszystkie wysłane, 75: niektóre czekają na ponowną próbę, 1: niektóre
+                   odrzucone lub porzucone)
   --animated       z --send: kartka w wiadomości to obracająca się choinka (animowany GIF);
                    nieruchomy obrazek idzie jako załącznik
   --verbose        z --send: pokaż całą rozmowę z serwerem poczty
@@ -653,10 +671,6 @@
 <context>
     <name>SaveCard</name>
     <message>
-        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>%1: nadaj kartce nazwę z końcówką .jpg, .png, .gif, .webp lub .mp4</translation>
-    </message>
-    <message>
         <source>Animated GIF (*.gif)</source>
         <translation>Animowany GIF (*.gif)</translation>
     </message>
@@ -703,6 +717,18 @@
     <message>
         <source>Open folder</source>
         <translation>Otwórz folder</translation>
+    </message>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>%1: nadaj kartce nazwę z końcówką .jpg, .png, .gif, .webp, .mp4, .glb lub .html</translation>
+    </message>
+    <message>
+        <source>Interactive card (*.html)</source>
+        <translation>Interaktywna kartka (*.html)</translation>
+    </message>
+    <message>
+        <source>3D model (*.glb)</source>
+        <translation>Model 3D (*.glb)</translation>
     </message>
 </context>
 <context>
@@ -820,13 +846,24 @@
         <translation>[%1] %2/%3 klatek</translation>
     </message>
     <message>
-        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>pinewick: %1: nadaj kartce nazwę z końcówką .jpg, .png, .gif, .webp lub .mp4</translation>
-    </message>
-    <message>
         <source>%1: %2 KB in %3 s</source>
         <extracomment>The file written, its size and the time it took.</extracomment>
         <translation>%1: %2 KB w %3 s</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>pinewick: %1: nadaj kartce nazwę z końcówką .jpg, .png, .gif, .webp, .mp4, .glb lub .html</translation>
+    </message>
+</context>
+<context>
+    <name>StartOutbox</name>
+    <message numerus="yes">
+        <source>%n card(s) went out while Pinewick was closed.</source>
+        <translation>
+            <numerusform>%n kartka wyszła, gdy Pinewick był zamknięty.</numerusform>
+            <numerusform>%n kartki wyszły, gdy Pinewick był zamknięty.</numerusform>
+            <numerusform>%n kartek wyszło, gdy Pinewick był zamknięty.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1093,6 +1130,42 @@ Kartka jest zapisana jako %2; możesz sam dołączyć ją do wiadomości.</trans
         <source>Send again</source>
         <translation>Wyślij ponownie</translation>
     </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Brak połączenia — Pinewick wyśle ją, gdy tylko będzie mógł.</translation>
+    </message>
+    <message>
+        <source>Send on…</source>
+        <translation>Wyślij dnia…</translation>
+    </message>
+    <message>
+        <source>Send the card on a day and at a time you choose</source>
+        <translation>Wyślij kartkę w wybranym dniu i o wybranej godzinie</translation>
+    </message>
+    <message>
+        <source>Outbox…</source>
+        <translation>Skrzynka nadawcza…</translation>
+    </message>
+    <message>
+        <source>The cards waiting to go out, and those sent</source>
+        <translation>Kartki czekające na wysłanie i te wysłane</translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Kartka nie trafiła do skrzynki nadawczej: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipient(s). It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Kartka wyjdzie %1 do %n adresata. Do tego czasu czeka w skrzynce nadawczej.</numerusform>
+            <numerusform>Kartka wyjdzie %1 do %n adresatów. Do tego czasu czeka w skrzynce nadawczej.</numerusform>
+            <numerusform>Kartka wyjdzie %1 do %n adresatów. Do tego czasu czeka w skrzynce nadawczej.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can to:</source>
+        <translation>Brak połączenia — Pinewick wyśle ją, gdy tylko będzie mógł, do:</translation>
+    </message>
 </context>
 <context>
     <name>TFormSetup</name>
@@ -1342,6 +1415,73 @@ Zwolnij trochę miejsca lub popraw uprawnienia folderu i spróbuj ponownie.</tra
     </message>
 </context>
 <context>
+    <name>TOutboxWindow</name>
+    <message>
+        <source>Cards waiting to go out, and cards sent in the last year</source>
+        <translation>Kartki czekające na wysłanie i kartki wysłane w ostatnim roku</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Adresaci</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <translation>Wyślij teraz</translation>
+    </message>
+    <message>
+        <source>Change time…</source>
+        <translation>Zmień czas…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Waiting: tried again at %1 (%2)</source>
+        <translation>Czeka: ponowna próba o %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Zaplanowana</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to all %n</source>
+        <translation>
+            <numerusform>Wysłano do %n</numerusform>
+            <numerusform>Wysłano do wszystkich %n</numerusform>
+            <numerusform>Wysłano do wszystkich %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to %1 of %n</source>
+        <translation>
+            <numerusform>Wysłano do %1 z %n</numerusform>
+            <numerusform>Wysłano do %1 z %n</numerusform>
+            <numerusform>Wysłano do %1 z %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pinewick is sending cards just now. Try again in a moment.</source>
+        <translation>Pinewick właśnie wysyła kartki. Spróbuj za chwilę.</translation>
+    </message>
+    <message>
+        <source>Delete the card to %1? It will not be sent.</source>
+        <translation>Usunąć kartkę do %1? Nie zostanie wysłana.</translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1379,6 +1519,37 @@ Temat: %2</translation>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>TSendLaterDialog</name>
+    <message>
+        <source>Send the card on:</source>
+        <translation>Wyślij kartkę dnia:</translation>
+    </message>
+    <message>
+        <source>Date and time to send the card</source>
+        <translation>Data i godzina wysłania kartki</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>WebCard</name>
+    <message>
+        <source>%1: three.js can&apos;t be read (is libjs-three installed?)</source>
+        <translation>%1: nie można odczytać three.js (czy libjs-three jest zainstalowany?)</translation>
+    </message>
+    <message>
+        <source>A decorated fir tree that turns, under the greeting “%1”. Drag it to turn it.</source>
+        <extracomment>The described picture of the interactive card, for readers that can&apos;t see it; %1 is the greeting.</extracomment>
+        <translation>Ubrana choinka, która się obraca, pod życzeniami „%1”. Przeciągnij, aby ją obrócić.</translation>
     </message>
 </context>
 <context>

@@ -214,16 +214,16 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp or .mp4)</source>
-        <translation>для --snapshot нужно имя файла (.jpg, .png, .gif, .webp или .mp4)</translation>
-    </message>
-    <message>
         <source>--send needs an e-mail address</source>
         <translation>для --send нужен адрес электронной почты</translation>
     </message>
     <message>
         <source>unknown option %1</source>
         <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>--snapshot needs a file name (.jpg, .png, .gif, .webp, .mp4, .glb or .html)</source>
+        <translation>для --snapshot нужно имя файла (.jpg, .png, .gif, .webp, .mp4, .glb или .html)</translation>
     </message>
     <message>
         <source>Usage: pinewick [-DEBUG]
@@ -239,7 +239,9 @@
                   as Pinewick writes it; errors as FILE:LINE: message, exit status 1
   --snapshot FILE write the greeting picture (background, greeting, decorated tree) that
                   Pinewick mails and prints; needs no display. A .gif, .webp or .mp4 FILE
-                  holds the card animated: the tree makes one full turn, in a loop
+                  holds the card animated: the tree makes one full turn, in a loop; a .glb
+                  FILE the tree in 3D (glTF); an .html FILE the card as a web page whose
+                  tree turns by itself and when dragged
   --send RECIPIENTS
                   mail that picture from your own mail account (Thunderbird, Evolution,
                   msmtp, git send-email or a local mail server); RECIPIENTS: addresses,
@@ -263,7 +265,9 @@
         <translation>Запуск: pinewick [-DEBUG]
         pinewick --check [ФАЙЛ]
         pinewick --snapshot ФАЙЛ
-        pinewick --send АДРЕС [--animated] [--verbose]
+        pinewick --send ПОЛУЧАТЕЛИ... [--note ТЕКСТ | --note-file ФАЙЛ] [--at ВРЕМЯ]
+                        [--animated] [--verbose]
+        pinewick --send-due [--verbose]
         pinewick --version
 
   -DEBUG           пропустить заставку
@@ -271,10 +275,25 @@
                    его так, как его пишет Pinewick; ошибки в виде ФАЙЛ:СТРОКА: сообщение, код 1
   --snapshot ФАЙЛ  записать поздравительную картинку (фон, поздравление, наряженная ёлка),
                    которую Pinewick отправляет и печатает; экран не нужен. ФАЙЛ .gif, .webp
-                   или .mp4 содержит анимированную открытку: ёлка делает полный оборот, по кругу
-  --send АДРЕС     отправить картинку на АДРЕС с вашей почтовой учётной записи (Thunderbird,
-                   Evolution, msmtp, git send-email или локальный почтовый сервер); показывает
-                   ход отправки, код 0 только если сервер принял письмо
+                   или .mp4 содержит анимированную открытку: ёлка делает полный оборот, по кругу;
+                   ФАЙЛ .glb — ёлку в 3D (glTF); ФАЙЛ .html — открытку как веб-страницу, где
+                   ёлка вращается сама и когда её тянут
+  --send ПОЛУЧАТЕЛИ
+                   отправить картинку с вашей почтовой учётной записи (Thunderbird, Evolution,
+                   msmtp, git send-email или локальный почтовый сервер); ПОЛУЧАТЕЛИ: адреса,
+                   «Имя &lt;адрес&gt;» или имена из адресных книг через запятую или точку с запятой,
+                   --send можно указать несколько раз; каждый получатель получает своё письмо.
+                   Показывает ход отправки и кто получил открытку; код 0 только если письмо
+                   каждого получателя принято
+  --note ТЕКСТ, --note-file ФАЙЛ
+                   с --send: личная заметка под открыткой (не больше 2000 символов); {name}
+                   становится именем каждого получателя
+  --at ВРЕМЯ       с --send: подготовить открытку сейчас и отправить её в ВРЕМЯ («2026-12-24 08:00»,
+                   местное время, если зона не указана; от минуты до года вперёд); она ждёт
+                   в исходящих, ~/.local/share/pinewick/outbox
+  --send-due       отправить открытки из исходящих, время которых пришло, и выйти (код 0: все
+                   отправлены, 75: некоторые ждут новой попытки, 1: некоторые отклонены или
+                   брошены)
   --animated       с --send: открытка в письме — вращающаяся ёлка (анимированный GIF);
                    неподвижная картинка идёт вложением
   --verbose        с --send: показать весь разговор с почтовым сервером
@@ -653,10 +672,6 @@
 <context>
     <name>SaveCard</name>
     <message>
-        <source>%1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>%1: дайте открытке имя с расширением .jpg, .png, .gif, .webp или .mp4</translation>
-    </message>
-    <message>
         <source>Animated GIF (*.gif)</source>
         <translation>Анимированный GIF (*.gif)</translation>
     </message>
@@ -703,6 +718,18 @@
     <message>
         <source>Open folder</source>
         <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>%1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>%1: дайте открытке имя с расширением .jpg, .png, .gif, .webp, .mp4, .glb или .html</translation>
+    </message>
+    <message>
+        <source>Interactive card (*.html)</source>
+        <translation>Интерактивная открытка (*.html)</translation>
+    </message>
+    <message>
+        <source>3D model (*.glb)</source>
+        <translation>3D-модель (*.glb)</translation>
     </message>
 </context>
 <context>
@@ -820,13 +847,24 @@
         <translation>[%1] %2/%3 кадров</translation>
     </message>
     <message>
-        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp or .mp4 name</source>
-        <translation>pinewick: %1: дайте открытке имя с расширением .jpg, .png, .gif, .webp или .mp4</translation>
-    </message>
-    <message>
         <source>%1: %2 KB in %3 s</source>
         <extracomment>The file written, its size and the time it took.</extracomment>
         <translation>%1: %2 КБ за %3 с</translation>
+    </message>
+    <message>
+        <source>pinewick: %1: give the card a .jpg, .png, .gif, .webp, .mp4, .glb or .html name</source>
+        <translation>pinewick: %1: дайте открытке имя с расширением .jpg, .png, .gif, .webp, .mp4, .glb или .html</translation>
+    </message>
+</context>
+<context>
+    <name>StartOutbox</name>
+    <message numerus="yes">
+        <source>%n card(s) went out while Pinewick was closed.</source>
+        <translation>
+            <numerusform>Пока Pinewick был закрыт, ушла %n открытка.</numerusform>
+            <numerusform>Пока Pinewick был закрыт, ушли %n открытки.</numerusform>
+            <numerusform>Пока Pinewick был закрыт, ушло %n открыток.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1093,6 +1131,42 @@ The card is saved as %2; you can attach it to a mail yourself.</source>
         <source>Send again</source>
         <translation>Отправить снова</translation>
     </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Нет соединения — Pinewick отправит её, как только сможет.</translation>
+    </message>
+    <message>
+        <source>Send on…</source>
+        <translation>Отправить в…</translation>
+    </message>
+    <message>
+        <source>Send the card on a day and at a time you choose</source>
+        <translation>Отправить открытку в выбранный день и час</translation>
+    </message>
+    <message>
+        <source>Outbox…</source>
+        <translation>Исходящие…</translation>
+    </message>
+    <message>
+        <source>The cards waiting to go out, and those sent</source>
+        <translation>Открытки, ждущие отправки, и отправленные</translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Открытка не помещена в исходящие: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipient(s). It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Открытка уйдёт %1 к %n получателю. До тех пор она ждёт в исходящих.</numerusform>
+            <numerusform>Открытка уйдёт %1 к %n получателям. До тех пор она ждёт в исходящих.</numerusform>
+            <numerusform>Открытка уйдёт %1 к %n получателям. До тех пор она ждёт в исходящих.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can to:</source>
+        <translation>Нет соединения — Pinewick отправит её, как только сможет, получателям:</translation>
+    </message>
 </context>
 <context>
     <name>TFormSetup</name>
@@ -1342,6 +1416,73 @@ Free some space or fix the folder&apos;s permissions, then try again.</source>
     </message>
 </context>
 <context>
+    <name>TOutboxWindow</name>
+    <message>
+        <source>Cards waiting to go out, and cards sent in the last year</source>
+        <translation>Открытки, ждущие отправки, и открытки, отправленные за последний год</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Получатели</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Send now</source>
+        <translation>Отправить сейчас</translation>
+    </message>
+    <message>
+        <source>Change time…</source>
+        <translation>Изменить время…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Waiting: tried again at %1 (%2)</source>
+        <translation>Ждёт: новая попытка в %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Запланирована</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to all %n</source>
+        <translation>
+            <numerusform>Отправлено %n</numerusform>
+            <numerusform>Отправлено всем %n</numerusform>
+            <numerusform>Отправлено всем %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent to %1 of %n</source>
+        <translation>
+            <numerusform>Отправлено %1 из %n</numerusform>
+            <numerusform>Отправлено %1 из %n</numerusform>
+            <numerusform>Отправлено %1 из %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pinewick is sending cards just now. Try again in a moment.</source>
+        <translation>Pinewick как раз отправляет открытки. Попробуйте через минуту.</translation>
+    </message>
+    <message>
+        <source>Delete the card to %1? It will not be sent.</source>
+        <translation>Удалить открытку для %1? Она не будет отправлена.</translation>
+    </message>
+</context>
+<context>
     <name>TPasswordDialog</name>
     <message>
         <source>Password for %1 at %2:</source>
@@ -1379,6 +1520,37 @@ Subject: %2</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>TSendLaterDialog</name>
+    <message>
+        <source>Send the card on:</source>
+        <translation>Отправить открытку:</translation>
+    </message>
+    <message>
+        <source>Date and time to send the card</source>
+        <translation>Дата и время отправки открытки</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>WebCard</name>
+    <message>
+        <source>%1: three.js can&apos;t be read (is libjs-three installed?)</source>
+        <translation>%1: не удаётся прочитать three.js (установлен ли libjs-three?)</translation>
+    </message>
+    <message>
+        <source>A decorated fir tree that turns, under the greeting “%1”. Drag it to turn it.</source>
+        <extracomment>The described picture of the interactive card, for readers that can&apos;t see it; %1 is the greeting.</extracomment>
+        <translation>Наряженная ёлка, которая вращается, под поздравлением «%1». Потяните её, чтобы повернуть.</translation>
     </message>
 </context>
 <context>
