@@ -1141,7 +1141,7 @@ Die Karte ist als %2 gespeichert; du kannst sie selbst an eine Mail anhängen.</
     </message>
     <message>
         <source>Outbox…</source>
-        <translation>Postausgang …</translation>
+        <translation>Ausgang …</translation>
     </message>
     <message>
         <source>The cards waiting to go out, and those sent</source>

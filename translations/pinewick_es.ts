@@ -1140,7 +1140,7 @@ La tarjeta está guardada como %2; puedes adjuntarla tú mismo a un correo.</tra
     </message>
     <message>
         <source>Outbox…</source>
-        <translation>Bandeja de salida…</translation>
+        <translation>Salida…</translation>
     </message>
     <message>
         <source>The cards waiting to go out, and those sent</source>

@@ -1141,7 +1141,7 @@ La carte est enregistrée sous %2&#xa0;; vous pouvez la joindre vous-même à un
     </message>
     <message>
         <source>Outbox…</source>
-        <translation>Boîte d’envoi…</translation>
+        <translation>Envois…</translation>
     </message>
     <message>
         <source>The cards waiting to go out, and those sent</source>

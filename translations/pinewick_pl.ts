@@ -1144,7 +1144,7 @@ Kartka jest zapisana jako %2; możesz sam dołączyć ją do wiadomości.</trans
     </message>
     <message>
         <source>Outbox…</source>
-        <translation>Skrzynka nadawcza…</translation>
+        <translation>Wysyłka…</translation>
     </message>
     <message>
         <source>The cards waiting to go out, and those sent</source>

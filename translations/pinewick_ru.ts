@@ -1145,7 +1145,7 @@ The card is saved as %2; you can attach it to a mail yourself.</source>
     </message>
     <message>
         <source>Outbox…</source>
-        <translation>Исходящие…</translation>
+        <translation>Очередь…</translation>
     </message>
     <message>
         <source>The cards waiting to go out, and those sent</source>
