@@ -136,6 +136,10 @@
         <source>The card picture could not be written to %1.</source>
         <translation>Das Kartenbild konnte nicht in %1 geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Open the attached Pinewick.html in a web browser to turn the tree.</source>
+        <translation>Öffne die angehängte Pinewick.html in einem Webbrowser, um den Baum zu drehen.</translation>
+    </message>
 </context>
 <context>
     <name>CardNote</name>
@@ -1161,6 +1165,14 @@ Die Karte ist als %2 gespeichert; du kannst sie selbst an eine Mail anhängen.</
     <message>
         <source>No connection — Pinewick will send it as soon as it can to:</source>
         <translation>Keine Verbindung – Pinewick sendet sie, sobald es geht, an:</translation>
+    </message>
+    <message>
+        <source>Interactive card</source>
+        <translation>Interaktive Karte</translation>
+    </message>
+    <message>
+        <source>Send the card as a web page too, where the tree can be turned</source>
+        <translation>Die Karte auch als Webseite senden, auf der sich der Baum drehen lässt</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,10 @@
         <source>The card picture could not be written to %1.</source>
         <translation>No se pudo escribir la imagen de la tarjeta en %1.</translation>
     </message>
+    <message>
+        <source>Open the attached Pinewick.html in a web browser to turn the tree.</source>
+        <translation>Abre el adjunto Pinewick.html en un navegador web para girar el árbol.</translation>
+    </message>
 </context>
 <context>
     <name>CardNote</name>
@@ -1160,6 +1164,14 @@ La tarjeta está guardada como %2; puedes adjuntarla tú mismo a un correo.</tra
     <message>
         <source>No connection — Pinewick will send it as soon as it can to:</source>
         <translation>Sin conexión: Pinewick la enviará en cuanto pueda a:</translation>
+    </message>
+    <message>
+        <source>Interactive card</source>
+        <translation>Tarjeta interactiva</translation>
+    </message>
+    <message>
+        <source>Send the card as a web page too, where the tree can be turned</source>
+        <translation>Enviar también la tarjeta como página web, donde el árbol se puede girar</translation>
     </message>
 </context>
 <context>

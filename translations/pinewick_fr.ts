@@ -136,6 +136,10 @@
         <source>The card picture could not be written to %1.</source>
         <translation>Impossible d’écrire l’image de la carte dans %1.</translation>
     </message>
+    <message>
+        <source>Open the attached Pinewick.html in a web browser to turn the tree.</source>
+        <translation>Ouvrez la pièce jointe Pinewick.html dans un navigateur web pour faire tourner le sapin.</translation>
+    </message>
 </context>
 <context>
     <name>CardNote</name>
@@ -1161,6 +1165,14 @@ La carte est enregistrée sous %2&#xa0;; vous pouvez la joindre vous-même à un
     <message>
         <source>No connection — Pinewick will send it as soon as it can to:</source>
         <translation>Pas de connexion — Pinewick l’enverra dès que possible à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Interactive card</source>
+        <translation>Carte interactive</translation>
+    </message>
+    <message>
+        <source>Send the card as a web page too, where the tree can be turned</source>
+        <translation>Envoyer aussi la carte en page web, où l’on peut faire tourner le sapin</translation>
     </message>
 </context>
 <context>

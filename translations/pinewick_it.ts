@@ -136,6 +136,10 @@
         <source>The card picture could not be written to %1.</source>
         <translation>Impossibile scrivere l’immagine del biglietto in %1.</translation>
     </message>
+    <message>
+        <source>Open the attached Pinewick.html in a web browser to turn the tree.</source>
+        <translation>Apri l’allegato Pinewick.html in un browser web per far girare l’albero.</translation>
+    </message>
 </context>
 <context>
     <name>CardNote</name>
@@ -1161,6 +1165,14 @@ Il biglietto è salvato come %2; puoi allegarlo tu a un messaggio.</translation>
     <message>
         <source>No connection — Pinewick will send it as soon as it can to:</source>
         <translation>Nessuna connessione: Pinewick lo spedirà appena possibile a:</translation>
+    </message>
+    <message>
+        <source>Interactive card</source>
+        <translation>Biglietto interattivo</translation>
+    </message>
+    <message>
+        <source>Send the card as a web page too, where the tree can be turned</source>
+        <translation>Spedisci il biglietto anche come pagina web, dove l’albero si può far girare</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,10 @@
         <source>The card picture could not be written to %1.</source>
         <translation>Nie udało się zapisać obrazka kartki w %1.</translation>
     </message>
+    <message>
+        <source>Open the attached Pinewick.html in a web browser to turn the tree.</source>
+        <translation>Otwórz załączony plik Pinewick.html w przeglądarce, aby obracać choinkę.</translation>
+    </message>
 </context>
 <context>
     <name>CardNote</name>
@@ -1165,6 +1169,14 @@ Kartka jest zapisana jako %2; możesz sam dołączyć ją do wiadomości.</trans
     <message>
         <source>No connection — Pinewick will send it as soon as it can to:</source>
         <translation>Brak połączenia — Pinewick wyśle ją, gdy tylko będzie mógł, do:</translation>
+    </message>
+    <message>
+        <source>Interactive card</source>
+        <translation>Kartka interaktywna</translation>
+    </message>
+    <message>
+        <source>Send the card as a web page too, where the tree can be turned</source>
+        <translation>Wyślij kartkę także jako stronę WWW, na której można obracać choinkę</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,10 @@
         <source>The card picture could not be written to %1.</source>
         <translation>Не удалось записать картинку открытки в %1.</translation>
     </message>
+    <message>
+        <source>Open the attached Pinewick.html in a web browser to turn the tree.</source>
+        <translation>Откройте вложенный файл Pinewick.html в браузере, чтобы вращать ёлку.</translation>
+    </message>
 </context>
 <context>
     <name>CardNote</name>
@@ -1166,6 +1170,14 @@ The card is saved as %2; you can attach it to a mail yourself.</source>
     <message>
         <source>No connection — Pinewick will send it as soon as it can to:</source>
         <translation>Нет соединения — Pinewick отправит её, как только сможет, получателям:</translation>
+    </message>
+    <message>
+        <source>Interactive card</source>
+        <translation>Интерактивная открытка</translation>
+    </message>
+    <message>
+        <source>Send the card as a web page too, where the tree can be turned</source>
+        <translation>Отправить открытку ещё и веб-страницей, где ёлку можно вращать</translation>
     </message>
 </context>
 <context>
