@@ -1173,7 +1173,7 @@ The card is saved as %2; you can attach it to a mail yourself.</source>
     </message>
     <message>
         <source>Interactive card</source>
-        <translation>Интерактивная открытка</translation>
+        <translation>Веб-открытка</translation>
     </message>
     <message>
         <source>Send the card as a web page too, where the tree can be turned</source>
