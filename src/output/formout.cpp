@@ -32,7 +32,7 @@
 
 namespace {
 
-constexpr QSize formSize{386, 137};
+constexpr QSize formSize{386, 159};
 // The push-button frames of the setup picture: normal, and pressed below it.
 constexpr QPoint buttonFrames{24, 52};
 // The most characters of a server's text a message box shows.
@@ -113,7 +113,7 @@ TFormOut::TFormOut(QWidget* parent) : TBorderlessDialog(formSize, parent) {
     Animated->setCursor(pinewick::pinewickCursor("CLICK"));
     Interactive = new QCheckBox(tr("Interactive card"), this);
     Interactive->setObjectName("Interactive");
-    Interactive->setGeometry(104, 113, 140, 19);
+    Interactive->setGeometry(104, 119, 140, 19);
     Interactive->setToolTip(tr("Send the card as a web page too, where the tree can be turned"));
     Interactive->setCursor(pinewick::pinewickCursor("CLICK"));
     SetUpRecipients();

@@ -17,7 +17,7 @@ void TFormOut::SetUpOutbox() {
                                tr("Send the card on a day and at a time you choose"), {273, 66, 94, 19});
     connect(SendLater, &QPushButton::clicked, this, [this] { SendLaterClick(); });
     OutboxButton = MakeTextButton("OutboxButton", tr("Outbox…"),
-                                  tr("The cards waiting to go out, and those sent"), {24, 112, 70, 19});
+                                  tr("The cards waiting to go out, and those sent"), {24, 118, 70, 19});
     connect(OutboxButton, &QPushButton::clicked, this, [this] { OutboxClick(); });
     AskSendTime = [](QWidget* parent) {
         TSendLaterDialog dialog(QDateTime(), parent);

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                             {175, 278, 94, 25},
                             {270, 278, 94, 25}}},
                       Face{"Out.bmp",
-                           {386, 137},
+                           {386, 159},
                            {{24, 39, 239, 25}, {273, 40, 94, 25}, {273, 86, 94, 25}, {66, 86, 94, 25}}}),
     [](const auto& info) { return QString(info.param.file).section('.', 0, 0).toStdString(); });
 

@@ -229,7 +229,7 @@ protected:
 };
 
 TEST_F(FormOutTest, OutlineCaptionAndButtons) {
-    EXPECT_EQ(form->size(), QSize(386, 137));
+    EXPECT_EQ(form->size(), QSize(386, 159));
     EXPECT_FALSE(form->mask().isEmpty());
     EXPECT_FALSE(form->mask().contains(QPoint(0, 0)));
     EXPECT_EQ(form->Send->geometry(), QRect(273, 40, 94, 25));
@@ -996,7 +996,7 @@ TEST_F(OutputOnTheMainWindow, OpensCentredAndEscapeCloses) {
     });
     form->hooks().Output();
     EXPECT_TRUE(shown);
-    EXPECT_EQ(at, form->pos() + QPoint((640 - 386) / 2, (480 - 137) / 2));
+    EXPECT_EQ(at, form->pos() + QPoint((640 - 386) / 2, (480 - 159) / 2));
     EXPECT_FALSE(formOut->isVisible());
     EXPECT_FALSE(formOut->mask().isEmpty());
 }

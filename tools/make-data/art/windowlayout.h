@@ -96,7 +96,7 @@ constexpr QPoint editorClosePressedFrame{506, 80};
 constexpr QSize editorFace{579, 322};
 constexpr QSize setupFace{274, 322};
 constexpr QSize aboutFace{400, 322};
-constexpr QSize outFace{386, 137};
+constexpr QSize outFace{386, 159};
 // The 94 x 25 push-button frames of the setup picture, shared by three dialogs.
 constexpr QSize pushButton{94, 25};
 constexpr QPoint pushButtonFrame{24, 52};
