@@ -842,6 +842,75 @@
     </message>
 </context>
 <context>
+    <name>SendDueCommand</name>
+    <message>
+        <source>No card is due.</source>
+        <translation>Keine Karte ist fällig.</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: no mail account found. %1</source>
+        <translation>Die Karten im Postausgang wurden nicht gesendet: kein E-Mail-Konto gefunden. %1</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: cannot log in: %1</source>
+        <translation>Die Karten im Postausgang wurden nicht gesendet: Anmeldung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Your Pinewick card went out</source>
+        <translation>Die Pinewick-Karte ist verschickt</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Gesendet an %1.</translation>
+    </message>
+    <message>
+        <source>A Pinewick card could not be sent</source>
+        <translation>Eine Pinewick-Karte konnte nicht gesendet werden</translation>
+    </message>
+    <message>
+        <source>Not sent to %1. The outbox in Pinewick&apos;s output dialog says why.</source>
+        <translation>Nicht gesendet an %1. Warum, zeigt der Postausgang im Sendefenster von Pinewick.</translation>
+    </message>
+    <message>
+        <source>Another Pinewick is sending the outbox&apos;s cards now.</source>
+        <translation>Ein anderes Pinewick sendet gerade die Karten des Postausgangs.</translation>
+    </message>
+    <message>
+        <source>One card sent.</source>
+        <translation>Eine Karte gesendet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards sent.</source>
+        <translation>
+            <numerusform>%n Karte gesendet.</numerusform>
+            <numerusform>%n Karten gesendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Die Karte wurde nicht in den Postausgang gelegt: %1</translation>
+    </message>
+    <message>
+        <source>The card goes out on %1 to one recipient. It waits in the outbox until then.</source>
+        <translation>Die Karte geht am %1 an einen Empfänger. Bis dahin wartet sie im Postausgang.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipients. It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Die Karte geht am %1 an %n Empfänger. Bis dahin wartet sie im Postausgang.</numerusform>
+            <numerusform>Die Karte geht am %1 an %n Empfänger. Bis dahin wartet sie im Postausgang.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card could not be kept to send later: %1</source>
+        <translation>Die Karte konnte nicht für später aufbewahrt werden: %1</translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Keine Verbindung – Pinewick sendet sie, sobald es geht.</translation>
+    </message>
+</context>
+<context>
     <name>SnapshotCommand</name>
     <message>
         <source>[%1] %2/%3 frames</source>
@@ -860,11 +929,15 @@
 </context>
 <context>
     <name>StartOutbox</name>
+    <message>
+        <source>One card went out while Pinewick was closed.</source>
+        <translation>Eine Karte wurde verschickt, während Pinewick geschlossen war.</translation>
+    </message>
     <message numerus="yes">
-        <source>%n card(s) went out while Pinewick was closed.</source>
+        <source>%n cards went out while Pinewick was closed.</source>
         <translation>
-            <numerusform>%n Karte ging hinaus, während Pinewick geschlossen war.</numerusform>
-            <numerusform>%n Karten gingen hinaus, während Pinewick geschlossen war.</numerusform>
+            <numerusform>%n Karte wurde verschickt, während Pinewick geschlossen war.</numerusform>
+            <numerusform>%n Karten wurden verschickt, während Pinewick geschlossen war.</numerusform>
         </translation>
     </message>
 </context>

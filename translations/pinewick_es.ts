@@ -841,6 +841,75 @@
     </message>
 </context>
 <context>
+    <name>SendDueCommand</name>
+    <message>
+        <source>No card is due.</source>
+        <translation>No hay ninguna tarjeta pendiente.</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: no mail account found. %1</source>
+        <translation>Las tarjetas de la bandeja de salida no se enviaron: no se encontró ninguna cuenta de correo. %1</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: cannot log in: %1</source>
+        <translation>Las tarjetas de la bandeja de salida no se enviaron: no se pudo iniciar sesión: %1</translation>
+    </message>
+    <message>
+        <source>Your Pinewick card went out</source>
+        <translation>La tarjeta de Pinewick ya salió</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Enviada a %1.</translation>
+    </message>
+    <message>
+        <source>A Pinewick card could not be sent</source>
+        <translation>No se pudo enviar una tarjeta de Pinewick</translation>
+    </message>
+    <message>
+        <source>Not sent to %1. The outbox in Pinewick&apos;s output dialog says why.</source>
+        <translation>No enviada a %1. La bandeja de salida, en la ventana de envío de Pinewick, explica por qué.</translation>
+    </message>
+    <message>
+        <source>Another Pinewick is sending the outbox&apos;s cards now.</source>
+        <translation>Otro Pinewick está enviando ahora las tarjetas de la bandeja de salida.</translation>
+    </message>
+    <message>
+        <source>One card sent.</source>
+        <translation>Una tarjeta enviada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards sent.</source>
+        <translation>
+            <numerusform>%n tarjeta enviada.</numerusform>
+            <numerusform>%n tarjetas enviadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>La tarjeta no se pudo poner en la bandeja de salida: %1</translation>
+    </message>
+    <message>
+        <source>The card goes out on %1 to one recipient. It waits in the outbox until then.</source>
+        <translation>La tarjeta sale el %1 a un destinatario. Hasta entonces espera en la bandeja de salida.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipients. It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>La tarjeta sale el %1 a %n destinatario. Hasta entonces espera en la bandeja de salida.</numerusform>
+            <numerusform>La tarjeta sale el %1 a %n destinatarios. Hasta entonces espera en la bandeja de salida.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card could not be kept to send later: %1</source>
+        <translation>No se pudo guardar la tarjeta para enviarla más tarde: %1</translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Sin conexión: Pinewick la enviará en cuanto pueda.</translation>
+    </message>
+</context>
+<context>
     <name>SnapshotCommand</name>
     <message>
         <source>[%1] %2/%3 frames</source>
@@ -859,11 +928,15 @@
 </context>
 <context>
     <name>StartOutbox</name>
+    <message>
+        <source>One card went out while Pinewick was closed.</source>
+        <translation>Una tarjeta salió mientras Pinewick estaba cerrado.</translation>
+    </message>
     <message numerus="yes">
-        <source>%n card(s) went out while Pinewick was closed.</source>
+        <source>%n cards went out while Pinewick was closed.</source>
         <translation>
-            <numerusform>Salió %n tarjeta mientras Pinewick estaba cerrado.</numerusform>
-            <numerusform>Salieron %n tarjetas mientras Pinewick estaba cerrado.</numerusform>
+            <numerusform>%n tarjeta salió mientras Pinewick estaba cerrado.</numerusform>
+            <numerusform>%n tarjetas salieron mientras Pinewick estaba cerrado.</numerusform>
         </translation>
     </message>
 </context>

@@ -842,6 +842,75 @@
     </message>
 </context>
 <context>
+    <name>SendDueCommand</name>
+    <message>
+        <source>No card is due.</source>
+        <translation>Aucune carte n’est à envoyer pour l’instant.</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: no mail account found. %1</source>
+        <translation>Les cartes de la boîte d’envoi n’ont pas été envoyées&#xa0;: aucun compte de messagerie trouvé. %1</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: cannot log in: %1</source>
+        <translation>Les cartes de la boîte d’envoi n’ont pas été envoyées&#xa0;: connexion impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your Pinewick card went out</source>
+        <translation>La carte Pinewick est partie</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Envoyée à %1.</translation>
+    </message>
+    <message>
+        <source>A Pinewick card could not be sent</source>
+        <translation>Une carte Pinewick n’a pas pu être envoyée</translation>
+    </message>
+    <message>
+        <source>Not sent to %1. The outbox in Pinewick&apos;s output dialog says why.</source>
+        <translation>Non envoyée à %1. La boîte d’envoi de la fenêtre d’envoi de Pinewick en donne la raison.</translation>
+    </message>
+    <message>
+        <source>Another Pinewick is sending the outbox&apos;s cards now.</source>
+        <translation>Un autre Pinewick envoie en ce moment les cartes de la boîte d’envoi.</translation>
+    </message>
+    <message>
+        <source>One card sent.</source>
+        <translation>Une carte envoyée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards sent.</source>
+        <translation>
+            <numerusform>%n carte envoyée.</numerusform>
+            <numerusform>%n cartes envoyées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>La carte n’a pas été placée dans la boîte d’envoi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The card goes out on %1 to one recipient. It waits in the outbox until then.</source>
+        <translation>La carte partira le %1 vers un destinataire. D’ici là, elle attend dans la boîte d’envoi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipients. It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>La carte partira le %1 vers %n destinataire. D’ici là, elle attend dans la boîte d’envoi.</numerusform>
+            <numerusform>La carte partira le %1 vers %n destinataires. D’ici là, elle attend dans la boîte d’envoi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card could not be kept to send later: %1</source>
+        <translation>La carte n’a pas pu être gardée pour un envoi ultérieur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Pas de connexion — Pinewick l’enverra dès que possible.</translation>
+    </message>
+</context>
+<context>
     <name>SnapshotCommand</name>
     <message>
         <source>[%1] %2/%3 frames</source>
@@ -860,8 +929,12 @@
 </context>
 <context>
     <name>StartOutbox</name>
+    <message>
+        <source>One card went out while Pinewick was closed.</source>
+        <translation>Une carte est partie pendant que Pinewick était fermé.</translation>
+    </message>
     <message numerus="yes">
-        <source>%n card(s) went out while Pinewick was closed.</source>
+        <source>%n cards went out while Pinewick was closed.</source>
         <translation>
             <numerusform>%n carte est partie pendant que Pinewick était fermé.</numerusform>
             <numerusform>%n cartes sont parties pendant que Pinewick était fermé.</numerusform>

@@ -842,6 +842,75 @@
     </message>
 </context>
 <context>
+    <name>SendDueCommand</name>
+    <message>
+        <source>No card is due.</source>
+        <translation>Nessun biglietto da spedire per ora.</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: no mail account found. %1</source>
+        <translation>I biglietti nella posta in uscita non sono stati spediti: nessun account di posta trovato. %1</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: cannot log in: %1</source>
+        <translation>I biglietti nella posta in uscita non sono stati spediti: accesso non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>Your Pinewick card went out</source>
+        <translation>Il biglietto di Pinewick è partito</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Spedito a %1.</translation>
+    </message>
+    <message>
+        <source>A Pinewick card could not be sent</source>
+        <translation>Non è stato possibile spedire un biglietto di Pinewick</translation>
+    </message>
+    <message>
+        <source>Not sent to %1. The outbox in Pinewick&apos;s output dialog says why.</source>
+        <translation>Non spedito a %1. La posta in uscita, nella finestra di invio di Pinewick, dice perché.</translation>
+    </message>
+    <message>
+        <source>Another Pinewick is sending the outbox&apos;s cards now.</source>
+        <translation>Un altro Pinewick sta spedendo ora i biglietti della posta in uscita.</translation>
+    </message>
+    <message>
+        <source>One card sent.</source>
+        <translation>Un biglietto spedito.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards sent.</source>
+        <translation>
+            <numerusform>%n biglietto spedito.</numerusform>
+            <numerusform>%n biglietti spediti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Il biglietto non è stato messo nella posta in uscita: %1</translation>
+    </message>
+    <message>
+        <source>The card goes out on %1 to one recipient. It waits in the outbox until then.</source>
+        <translation>Il biglietto parte il %1 per un destinatario. Fino ad allora attende nella posta in uscita.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipients. It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Il biglietto parte il %1 per %n destinatario. Fino ad allora attende nella posta in uscita.</numerusform>
+            <numerusform>Il biglietto parte il %1 per %n destinatari. Fino ad allora attende nella posta in uscita.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card could not be kept to send later: %1</source>
+        <translation>Non è stato possibile conservare il biglietto da spedire più tardi: %1</translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Nessuna connessione: Pinewick lo spedirà appena possibile.</translation>
+    </message>
+</context>
+<context>
     <name>SnapshotCommand</name>
     <message>
         <source>[%1] %2/%3 frames</source>
@@ -860,8 +929,12 @@
 </context>
 <context>
     <name>StartOutbox</name>
+    <message>
+        <source>One card went out while Pinewick was closed.</source>
+        <translation>Un biglietto è partito mentre Pinewick era chiuso.</translation>
+    </message>
     <message numerus="yes">
-        <source>%n card(s) went out while Pinewick was closed.</source>
+        <source>%n cards went out while Pinewick was closed.</source>
         <translation>
             <numerusform>%n biglietto è partito mentre Pinewick era chiuso.</numerusform>
             <numerusform>%n biglietti sono partiti mentre Pinewick era chiuso.</numerusform>

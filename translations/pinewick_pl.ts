@@ -843,6 +843,77 @@
     </message>
 </context>
 <context>
+    <name>SendDueCommand</name>
+    <message>
+        <source>No card is due.</source>
+        <translation>Żadna kartka nie czeka teraz na wysłanie.</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: no mail account found. %1</source>
+        <translation>Kartki ze skrzynki nadawczej nie zostały wysłane: nie znaleziono konta pocztowego. %1</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: cannot log in: %1</source>
+        <translation>Kartki ze skrzynki nadawczej nie zostały wysłane: nie udało się zalogować: %1</translation>
+    </message>
+    <message>
+        <source>Your Pinewick card went out</source>
+        <translation>Kartka z Pinewick została wysłana</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Wysłano do: %1.</translation>
+    </message>
+    <message>
+        <source>A Pinewick card could not be sent</source>
+        <translation>Nie udało się wysłać kartki z Pinewick</translation>
+    </message>
+    <message>
+        <source>Not sent to %1. The outbox in Pinewick&apos;s output dialog says why.</source>
+        <translation>Nie wysłano do: %1. Powód podaje skrzynka nadawcza w oknie wysyłania Pinewick.</translation>
+    </message>
+    <message>
+        <source>Another Pinewick is sending the outbox&apos;s cards now.</source>
+        <translation>Inny Pinewick wysyła teraz kartki ze skrzynki nadawczej.</translation>
+    </message>
+    <message>
+        <source>One card sent.</source>
+        <translation>Wysłano jedną kartkę.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards sent.</source>
+        <translation>
+            <numerusform>Wysłano %n kartkę.</numerusform>
+            <numerusform>Wysłano %n kartki.</numerusform>
+            <numerusform>Wysłano %n kartek.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Kartka nie trafiła do skrzynki nadawczej: %1</translation>
+    </message>
+    <message>
+        <source>The card goes out on %1 to one recipient. It waits in the outbox until then.</source>
+        <translation>Kartka wyjdzie %1 do jednego adresata. Do tego czasu czeka w skrzynce nadawczej.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipients. It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Kartka wyjdzie %1 do %n adresata. Do tego czasu czeka w skrzynce nadawczej.</numerusform>
+            <numerusform>Kartka wyjdzie %1 do %n adresatów. Do tego czasu czeka w skrzynce nadawczej.</numerusform>
+            <numerusform>Kartka wyjdzie %1 do %n adresatów. Do tego czasu czeka w skrzynce nadawczej.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card could not be kept to send later: %1</source>
+        <translation>Nie udało się zachować kartki do późniejszego wysłania: %1</translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Brak połączenia — Pinewick wyśle ją, gdy tylko będzie mógł.</translation>
+    </message>
+</context>
+<context>
     <name>SnapshotCommand</name>
     <message>
         <source>[%1] %2/%3 frames</source>
@@ -861,8 +932,12 @@
 </context>
 <context>
     <name>StartOutbox</name>
+    <message>
+        <source>One card went out while Pinewick was closed.</source>
+        <translation>Jedna kartka wyszła, gdy Pinewick był zamknięty.</translation>
+    </message>
     <message numerus="yes">
-        <source>%n card(s) went out while Pinewick was closed.</source>
+        <source>%n cards went out while Pinewick was closed.</source>
         <translation>
             <numerusform>%n kartka wyszła, gdy Pinewick był zamknięty.</numerusform>
             <numerusform>%n kartki wyszły, gdy Pinewick był zamknięty.</numerusform>

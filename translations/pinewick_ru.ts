@@ -844,6 +844,77 @@
     </message>
 </context>
 <context>
+    <name>SendDueCommand</name>
+    <message>
+        <source>No card is due.</source>
+        <translation>Сейчас нет открыток к отправке.</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: no mail account found. %1</source>
+        <translation>Открытки из исходящих не отправлены: почтовая учётная запись не найдена. %1</translation>
+    </message>
+    <message>
+        <source>The cards in the outbox were not sent: cannot log in: %1</source>
+        <translation>Открытки из исходящих не отправлены: не удалось войти: %1</translation>
+    </message>
+    <message>
+        <source>Your Pinewick card went out</source>
+        <translation>Открытка Pinewick отправлена</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Отправлено: %1.</translation>
+    </message>
+    <message>
+        <source>A Pinewick card could not be sent</source>
+        <translation>Открытку Pinewick не удалось отправить</translation>
+    </message>
+    <message>
+        <source>Not sent to %1. The outbox in Pinewick&apos;s output dialog says why.</source>
+        <translation>Не отправлено: %1. Причину покажут исходящие в окне отправки Pinewick.</translation>
+    </message>
+    <message>
+        <source>Another Pinewick is sending the outbox&apos;s cards now.</source>
+        <translation>Другой Pinewick сейчас отправляет открытки из исходящих.</translation>
+    </message>
+    <message>
+        <source>One card sent.</source>
+        <translation>Отправлена одна открытка.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards sent.</source>
+        <translation>
+            <numerusform>Отправлена %n открытка.</numerusform>
+            <numerusform>Отправлено %n открытки.</numerusform>
+            <numerusform>Отправлено %n открыток.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card was not put in the outbox: %1</source>
+        <translation>Открытку не удалось положить в исходящие: %1</translation>
+    </message>
+    <message>
+        <source>The card goes out on %1 to one recipient. It waits in the outbox until then.</source>
+        <translation>Открытка уйдёт %1 одному получателю. До тех пор она ждёт в исходящих.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The card goes out on %1 to %n recipients. It waits in the outbox until then.</source>
+        <translation>
+            <numerusform>Открытка уйдёт %1 к %n получателю. До тех пор она ждёт в исходящих.</numerusform>
+            <numerusform>Открытка уйдёт %1 к %n получателям. До тех пор она ждёт в исходящих.</numerusform>
+            <numerusform>Открытка уйдёт %1 к %n получателям. До тех пор она ждёт в исходящих.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card could not be kept to send later: %1</source>
+        <translation>Открытку не удалось сохранить для отправки позже: %1</translation>
+    </message>
+    <message>
+        <source>No connection — Pinewick will send it as soon as it can.</source>
+        <translation>Нет соединения — Pinewick отправит её, как только сможет.</translation>
+    </message>
+</context>
+<context>
     <name>SnapshotCommand</name>
     <message>
         <source>[%1] %2/%3 frames</source>
@@ -862,12 +933,16 @@
 </context>
 <context>
     <name>StartOutbox</name>
+    <message>
+        <source>One card went out while Pinewick was closed.</source>
+        <translation>Одна открытка ушла, пока Pinewick был закрыт.</translation>
+    </message>
     <message numerus="yes">
-        <source>%n card(s) went out while Pinewick was closed.</source>
+        <source>%n cards went out while Pinewick was closed.</source>
         <translation>
-            <numerusform>Пока Pinewick был закрыт, ушла %n открытка.</numerusform>
-            <numerusform>Пока Pinewick был закрыт, ушли %n открытки.</numerusform>
-            <numerusform>Пока Pinewick был закрыт, ушло %n открыток.</numerusform>
+            <numerusform>%n открытка ушла, пока Pinewick был закрыт.</numerusform>
+            <numerusform>%n открытки ушли, пока Pinewick был закрыт.</numerusform>
+            <numerusform>%n открыток ушло, пока Pinewick был закрыт.</numerusform>
         </translation>
     </message>
 </context>

@@ -187,6 +187,8 @@ int main(int argc, char** argv) {
     case Command::SendDue: {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName("Pinewick");
+        // Its lines and desktop notifications in the desktop's language.
+        InstallTranslations();
         return RunSendDue(command->verbose);
     }
     case Command::Snapshot:

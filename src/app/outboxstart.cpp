@@ -27,9 +27,11 @@ void StartOutbox(QWidget& window) {
     }
     const int sent = outbox.TakeSentWhileClosed();
     if (sent > 0) {
-        QMessageBox::information(&window, QCoreApplication::applicationName(),
-                                 QCoreApplication::translate("StartOutbox",
-                                                             "%n card(s) went out while Pinewick was closed.",
-                                                             "", sent));
+        QMessageBox::information(
+            &window, QCoreApplication::applicationName(),
+            sent == 1
+                ? QCoreApplication::translate("StartOutbox", "One card went out while Pinewick was closed.")
+                : QCoreApplication::translate("StartOutbox", "%n cards went out while Pinewick was closed.",
+                                              "", sent));
     }
 }

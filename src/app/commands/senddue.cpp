@@ -18,10 +18,6 @@
 
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("SendDueCommand", text, nullptr, n);
-}
-
 void PrintLine(FILE* stream, const QString& line) {
     std::fprintf(stream, "%s\n", VisibleText(line.toStdString()).c_str());
     std::fflush(stream);
@@ -57,7 +53,7 @@ int RunSendDue(bool verbose) {
     if (!due) {
         // Nothing to do: no account is looked for, no server asked.
         if (verbose) {
-            PrintLine(stdout, tr("No card is due."));
+            PrintLine(stdout, QCoreApplication::translate("SendDueCommand", "No card is due."));
         }
         mail::KeepOutboxTimer(outbox.HasPending());
         return problems.isEmpty() ? 0 : 1;
@@ -67,13 +63,17 @@ int RunSendDue(bool verbose) {
     QString problem;
     if (!account.Found()) {
         PrintLine(stderr,
-                  "pinewick: " + tr("The cards in the outbox were not sent: no mail account found. %1")
+                  "pinewick: " + QCoreApplication::translate(
+                                     "SendDueCommand",
+                                     "The cards in the outbox were not sent: no mail account found. %1")
                                      .arg(mail::NoMailAccountMessage()));
         return 1;
     }
     if (!AddSendingPassword(&account, &problem)) {
-        PrintLine(stderr,
-                  "pinewick: " + tr("The cards in the outbox were not sent: cannot log in: %1").arg(problem));
+        PrintLine(stderr, "pinewick: " + QCoreApplication::translate(
+                                             "SendDueCommand",
+                                             "The cards in the outbox were not sent: cannot log in: %1")
+                                             .arg(problem));
         return 1;
     }
     mail::SendMail mail;
@@ -93,24 +93,30 @@ int RunSendDue(bool verbose) {
             (r.State == mail::RecipientState::Sent ? sent : failed) << who;
         }
         if (!sent.isEmpty()) {
-            NotifyDesktop(tr("Your Pinewick card went out"), tr("Sent to %1.").arg(sent.join(", ")));
+            NotifyDesktop(QCoreApplication::translate("SendDueCommand", "Your Pinewick card went out"),
+                          QCoreApplication::translate("SendDueCommand", "Sent to %1.").arg(sent.join(", ")));
         }
         if (!failed.isEmpty()) {
-            NotifyDesktop(tr("A Pinewick card could not be sent"),
-                          tr("Not sent to %1. The outbox in Pinewick's output dialog says why.")
-                              .arg(failed.join(", ")));
+            NotifyDesktop(
+                QCoreApplication::translate("SendDueCommand", "A Pinewick card could not be sent"),
+                QCoreApplication::translate(
+                    "SendDueCommand", "Not sent to %1. The outbox in Pinewick's output dialog says why.")
+                    .arg(failed.join(", ")));
         }
     };
     const mail::SendDueReport report = sender.SendDue(now);
     OPENSSL_cleanse(mail.Security.Password.data(), mail.Security.Password.size());
     if (report.Locked) {
-        PrintLine(stdout, tr("Another Pinewick is sending the outbox's cards now."));
+        PrintLine(stdout, QCoreApplication::translate("SendDueCommand",
+                                                      "Another Pinewick is sending the outbox's cards now."));
         return 0;
     }
     for (const QString& line : report.Problems) {
         PrintLine(stderr, "pinewick: " + line);
     }
-    PrintLine(stdout, tr("%n card(s) sent.", report.CardsSent));
+    PrintLine(stdout, report.CardsSent == 1 ? QCoreApplication::translate("SendDueCommand", "One card sent.")
+                                            : QCoreApplication::translate("SendDueCommand", "%n cards sent.",
+                                                                          nullptr, report.CardsSent));
     // Pinewick's window starts this command itself and says nothing later.
     if (qEnvironmentVariableIsEmpty("PINEWICK_WINDOW_OPEN")) {
         outbox.NoteSentWhileClosed(report.CardsSent);
@@ -127,13 +133,22 @@ int PutInOutbox(const std::vector<mail::ReadyMessage>& messages, const QDateTime
     mail::Outbox outbox(mail::Outbox::DefaultFolder());
     QString error;
     if (outbox.Add(messages, due, subject, &error).isEmpty()) {
-        PrintLine(stderr, "pinewick: " + tr("The card was not put in the outbox: %1").arg(error));
+        PrintLine(stderr, "pinewick: " + QCoreApplication::translate("SendDueCommand",
+                                                                     "The card was not put in the outbox: %1")
+                                             .arg(error));
         return 1;
     }
     mail::KeepOutboxTimer(true);
-    PrintLine(stdout, tr("The card goes out on %1 to %n recipient(s). It waits in the outbox until then.",
-                         int(messages.size()))
-                          .arg(QLocale().toString(due.toLocalTime(), QLocale::LongFormat)));
+    const int count = int(messages.size());
+    const QString line =
+        count == 1 ? QCoreApplication::translate(
+                         "SendDueCommand",
+                         "The card goes out on %1 to one recipient. It waits in the outbox until then.")
+                   : QCoreApplication::translate(
+                         "SendDueCommand",
+                         "The card goes out on %1 to %n recipients. It waits in the outbox until then.",
+                         nullptr, count);
+    PrintLine(stdout, line.arg(QLocale().toString(due.toLocalTime(), QLocale::LongFormat)));
     return 0;
 }
 
@@ -162,13 +177,16 @@ bool KeepForRetry(const mail::MailBatch& batch, mail::SendMailError lastError, c
     mail::Outbox outbox(mail::Outbox::DefaultFolder());
     QString error;
     if (outbox.AddForRetry(later, subject, reason, QDateTime::currentDateTimeUtc(), &error).isEmpty()) {
-        PrintLine(stderr, "pinewick: " + tr("The card could not be kept to send later: %1").arg(error));
+        PrintLine(stderr, "pinewick: " + QCoreApplication::translate(
+                                             "SendDueCommand", "The card could not be kept to send later: %1")
+                                             .arg(error));
         return false;
     }
     mail::KeepOutboxTimer(true);
     for (const mail::ReadyMessage& message : later) {
         waiting->append(QString::fromStdString(message.Address));
     }
-    PrintLine(stdout, tr("No connection — Pinewick will send it as soon as it can."));
+    PrintLine(stdout, QCoreApplication::translate(
+                          "SendDueCommand", "No connection — Pinewick will send it as soon as it can."));
     return true;
 }

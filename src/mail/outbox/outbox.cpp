@@ -28,7 +28,8 @@ QString tr(const char* text) {
 bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = tr("%1 could not be written: %2").arg(path, file.errorString());
+        *error =
+            QCoreApplication::translate("mail", "%1 could not be written: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -37,16 +38,16 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
 bool ReadBounded(const QString& path, qint64 limit, QByteArray* bytes, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("%1 cannot be read: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("mail", "%1 cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     if (file.size() > limit) {
-        *error = tr("%1 is larger than %2 bytes").arg(path).arg(limit);
+        *error = QCoreApplication::translate("mail", "%1 is larger than %2 bytes").arg(path).arg(limit);
         return false;
     }
     *bytes = file.read(limit + 1);
     if (bytes->size() > limit) {
-        *error = tr("%1 is larger than %2 bytes").arg(path).arg(limit);
+        *error = QCoreApplication::translate("mail", "%1 is larger than %2 bytes").arg(path).arg(limit);
         return false;
     }
     return true;
