@@ -4,6 +4,7 @@
 #include "mail/outbox/senderlock.h"
 #include "output/panelface.h"
 #include "output/sendlaterdialog.h"
+#include "platform/picture.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -44,6 +45,8 @@ TOutboxWindow::TOutboxWindow(const QString& folder, QWidget* parent)
     lCards->setGeometry(18, 38, formSize.width() - 36, 230);
     lCards->setHeaderLabels({tr("Recipients"), tr("Time"), tr("State")});
     lCards->setRootIsDecorated(false);
+    // The card's picture at the head of each line, as small as the line allows.
+    lCards->setIconSize(QSize(48, 32));
     lCards->setAlternatingRowColors(true);
     lCards->header()->resizeSection(0, 190);
     lCards->header()->resizeSection(1, 120);
@@ -110,6 +113,11 @@ void TOutboxWindow::Refresh() {
         auto* item = new QTreeWidgetItem(
             lCards, {Recipients(card), LocalTime(card.Pending() ? card.Due : time), StateText(card)});
         item->setData(0, Qt::UserRole, card.Id);
+        const QImage picture = LoadPicture(outbox_.PictureFile(card.Id));
+        if (!picture.isNull()) {
+            item->setIcon(0, QPixmap::fromImage(picture.scaled(lCards->iconSize(), Qt::KeepAspectRatio,
+                                                               Qt::SmoothTransformation)));
+        }
         item->setToolTip(0, QString::fromStdString(card.Subject));
         item->setToolTip(2, item->text(2));
         if (card.Id == selected) {

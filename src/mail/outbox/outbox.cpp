@@ -57,6 +57,28 @@ bool ReadBounded(const QString& path, qint64 limit, QByteArray* bytes, QString* 
 
 Outbox::Outbox(QString folder) : folder_(std::move(folder)) {}
 
+QByteArray CardPictureOf(const std::string& message) {
+    // The part's header names its type; its body, in base64, runs from the
+    // blank line after the header to the next boundary line.
+    const std::size_t type = message.find("Content-Type: image/jpeg");
+    if (type == std::string::npos) {
+        return {};
+    }
+    const std::size_t body = message.find("\r\n\r\n", type);
+    if (body == std::string::npos) {
+        return {};
+    }
+    const std::size_t end = message.find("\r\n--", body + 4);
+    if (end == std::string::npos) {
+        return {};
+    }
+    const QByteArray picture =
+        QByteArray::fromBase64(QByteArray::fromRawData(message.data() + body + 4, qsizetype(end - body - 4)),
+                               QByteArray::Base64Encoding);
+    // A JPEG begins with its start-of-image marker.
+    return picture.startsWith("\xff\xd8") ? picture : QByteArray();
+}
+
 QString Outbox::DefaultFolder() {
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty() || !QDir::isAbsolutePath(data)) {
@@ -108,6 +130,12 @@ QString Outbox::Add(const std::vector<ReadyMessage>& messages, const QDateTime& 
             return {};
         }
         card.Recipients.push_back(std::move(recipient));
+    }
+    // The card's picture for the outbox window; a card without one is still a card.
+    const QByteArray picture = CardPictureOf(messages.front().Bytes);
+    if (!picture.isEmpty() && !WriteWhole(hidden + "/card.jpg", picture, error)) {
+        QDir(hidden).removeRecursively();
+        return {};
     }
     if (!WriteWhole(hidden + "/" + kStateFile, card.ToJson(), error) ||
         !QDir().rename(hidden, CardFolder(id))) {

@@ -17,6 +17,10 @@
 
 namespace mail {
 
+// The first JPEG picture of a composed message (the card), decoded; empty
+// when the message has none.
+QByteArray CardPictureOf(const std::string& message);
+
 // The messages of a finished batch that were not sent for a reason that may
 // pass (lastError: the last error the batch reported), to be tried again.
 std::vector<ReadyMessage> RetryableMessages(const MailBatch& batch, SendMailError lastError);
@@ -50,6 +54,9 @@ public:
     // The ready message of one recipient.
     bool ReadMessage(const OutboxCard& card, const OutboxRecipient& recipient, std::string* bytes,
                      QString* error) const;
+    // The card's picture as it went into its messages (JPEG), kept for the
+    // outbox window when the messages themselves are gone; may be missing.
+    QString PictureFile(const QString& id) const { return folder_ + "/" + id + "/card.jpg"; }
     // Removes a card and its messages.
     bool Remove(const QString& id);
     // Deletes the messages of recipients that have them, so only the list of

@@ -198,3 +198,37 @@ TEST(SendTime, FromAMinuteToAYearAhead) {
     EXPECT_FALSE(SendTimeInRange(kNoon.addYears(1).addSecs(1), kNoon, &error));
     EXPECT_EQ(error, "The time to send the card must be at most a year from now.");
 }
+
+TEST(Outbox, TheCardsPictureIsReadFromItsMessageAndKeptWhenTheMessagesGo) {
+    const std::string jpeg = "\xff\xd8\xff\xe0JFIF-and-more";
+    const std::string encoded = QByteArray::fromStdString(jpeg).toBase64().toStdString();
+    const std::string head = "--b\r\nContent-Type: image/jpeg; name=\"Pinewick.jpg\"\r\n"
+                             "Content-Transfer-Encoding: base64\r\n\r\n";
+    const struct {
+        std::string message;
+        std::string picture;
+    } rows[] = {
+        {"text\r\n" + head + encoded.substr(0, 8) + "\r\n" + encoded.substr(8) + "\r\n--b--\r\n", jpeg},
+        {head + encoded + "\r\n", ""},                                                // no end of the part
+        {"--b\r\nContent-Type: image/gif\r\n\r\n" + encoded + "\r\n--b--\r\n", ""},   // not the JPEG
+        {head + QByteArray("GIF89a").toBase64().toStdString() + "\r\n--b--\r\n", ""}, // not a JPEG inside
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(CardPictureOf(row.message).toStdString(), row.picture) << row.message;
+    }
+
+    QTemporaryDir home;
+    Outbox outbox(home.path() + "/outbox");
+    QString error;
+    const QString id = outbox.Add({{"a@example.org", "A", rows[0].message}}, kNoon, "card", &error);
+    OutboxCard card = *outbox.Card(id);
+    card.Recipients[0].State = RecipientState::Sent;
+    card.Recipients[0].SentAt = kNoon;
+    ASSERT_TRUE(outbox.Save(card, &error));
+    outbox.Tidy(kNoon.addSecs(1));
+    EXPECT_EQ(QDir(outbox.Folder() + "/" + id).entryList(QDir::Files),
+              (QStringList{"card.jpg", "state.json"}));
+    QFile picture(outbox.PictureFile(id));
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_EQ(picture.readAll().toStdString(), jpeg);
+}
