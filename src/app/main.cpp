@@ -9,6 +9,7 @@
 #include "app/quitsignals.h"
 #include "app/singleinstance.h"
 #include "app/startupchecks.h"
+#include "app/startuptimes.h"
 #include "controls/fontfaces.h"
 #include "controls/messagebox.h"
 #include "dialogs/dialogs.h"
@@ -97,6 +98,7 @@ int runWindows(TSingleInstance& instance) {
     // The output dialog (mail and print), on the main window's send button.
     auto formOut = std::make_unique<TFormOut>();
     formOut->Attach(*formTree);
+    TStartupTimes::Mark("windows made");
 
     QObject::connect(&instance, &TSingleInstance::raiseRequested, &title, [&](const QString& token) {
         bringToFront(formTree->isVisible() ? static_cast<QWidget&>(*formTree) : title, token);
@@ -150,6 +152,7 @@ void startInLanguage(bool seeded) {
 } // namespace
 
 int main(int argc, char** argv) {
+    TStartupTimes::Mark("main");
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -209,6 +212,8 @@ int main(int argc, char** argv) {
     }
 
     TApplication app(argc, argv);
+    TStartupTimes startupTimes;
+    TStartupTimes::Mark("application");
     startInLanguage(seeded);
     const QString title = "Pinewick";
     // Numbers in data files use "." whatever the user's locale.
@@ -222,6 +227,7 @@ int main(int argc, char** argv) {
     }
     const OpenGLFound openGL = ProbeOpenGL();
     DirectXVersion = openGL.code;
+    TStartupTimes::Mark("OpenGL probed");
     if (Paths.Debug) {
         refuse(VersionCodeText(DirectXVersion), QString());
     }
