@@ -9,21 +9,29 @@ TFontsListBox::TFontsListBox(QWidget* parent) : TSortedListBox(parent) {}
 
 TFontsListBox::~TFontsListBox() = default;
 
+namespace {
+
+// Whether the list shows the family for text of these letters.
+bool listed(const QString& family, const QString& letters) {
+    if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family) ||
+        !FontWritesLetters(family, letters)) {
+        return false;
+    }
+    // Generic names ("Sans Serif", "Monospace") stand for another family:
+    // only real faces are listed. A foundry in brackets is part of the name.
+    const QString plain = family.section(QLatin1String(" ["), 0, 0);
+    return QFontInfo(QFont(family)).family().compare(plain, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 QStringList TFontsListBox::OutlineFamilies(const QString& text) {
     const QString letters = TextLetters(text);
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family) ||
-            !FontWritesLetters(family, letters)) {
-            continue;
+        if (listed(family, letters)) {
+            families.append(family);
         }
-        // Generic names ("Sans Serif", "Monospace") stand for another family:
-        // only real faces are listed. A foundry in brackets is part of the name.
-        const QString plain = family.section(QLatin1String(" ["), 0, 0);
-        if (QFontInfo(QFont(family)).family().compare(plain, Qt::CaseInsensitive) != 0) {
-            continue;
-        }
-        families.append(family);
     }
     // A script no installed family writes whole: the Latin families, and the
     // greeting is drawn with the toolkit's fallback for the letters they lack.
@@ -42,6 +50,8 @@ void TFontsListBox::SetText(const QString& text) {
     if (styles_ == nullptr) {
         return; // listed by Init
     }
+    // Listed in full below, as ListAll would.
+    partial_ = false;
     QString family;
     QString style;
     GetCurrentFont(family, style);
@@ -77,7 +87,59 @@ void TFontsListBox::Init(TFontStylesListBox* styles) {
     SetFont(font_);
 }
 
+void TFontsListBox::Init(TFontStylesListBox* styles, const QString& family, const QString& style) {
+    // The families of that name (in any letter case) that the whole list
+    // would show. Since there are some, the whole list is not the Latin
+    // families shown for letters that no family writes, and SetCurrentFont
+    // selects among them what it would select in the whole list.
+    QStringList named;
+    for (const QString& candidate : QFontDatabase::families()) {
+        if (candidate.compare(family, Qt::CaseInsensitive) == 0 && listed(candidate, letters_)) {
+            named.append(candidate);
+        }
+    }
+    if (named.isEmpty()) {
+        Init(styles);
+        SetCurrentFont(family, style);
+        return;
+    }
+    styles_ = styles;
+    if (styles_ != nullptr) {
+        styles_->OnClick = [this](TFontStylesListBox*) {
+            DoStylesClick();
+        };
+    }
+    SetItems(named);
+    partial_ = true;
+    // As SetCurrentFont: the font object comes from the family and style
+    // alone (its size kept), whatever was selected before.
+    SelectItem(family);
+    DoClick();
+    if (styles_ != nullptr) {
+        styles_->SelectItem(style);
+    }
+    DoClick();
+}
+
+void TFontsListBox::ListAll() {
+    if (!partial_) {
+        return;
+    }
+    partial_ = false;
+    // As SetText lists them: the chosen family stays, the styles list as it is.
+    const QString family = HasSelection() ? SelectedText() : QString();
+    QStringList families = OutlineFamilies(letters_);
+    if (!family.isEmpty() && !families.contains(family)) {
+        families.append(family);
+    }
+    SetItems(families);
+    if (!family.isEmpty()) {
+        SelectItem(family);
+    }
+}
+
 void TFontsListBox::SetFont(const TFont& font) {
+    ListAll();
     font_ = font;
     if (styles_ == nullptr) {
         return;
@@ -164,6 +226,7 @@ void TFontsListBox::GetCurrentFont(QString& family, QString& style) const {
 }
 
 void TFontsListBox::SetCurrentFont(const QString& family, const QString& style) {
+    ListAll();
     if (styles_ == nullptr) {
         return;
     }

@@ -26,6 +26,14 @@ public:
     // Pairs the list with its styles list (not owned), lists the families and
     // selects the font object's family.
     void Init(TFontStylesListBox* styles);
+    // Pairs the list with its styles list and selects family and style as
+    // SetCurrentFont does, listing only that family for now when it is one the
+    // list would show: finding which of the installed families write the text
+    // opens every font file. ListAll, SetText, SetFont and SetCurrentFont list
+    // the rest; the lists are then what Init and SetCurrentFont make.
+    void Init(TFontStylesListBox* styles, const QString& family, const QString& style);
+    // Lists every family (before the list is shown); nothing when it does.
+    void ListAll();
 
     const TFont& Font() const { return font_; }
     // Takes the font and colour and selects its family and face in the lists
@@ -72,4 +80,6 @@ private:
     QString currentStyle_;
     // The letters the list is made for (TextLetters of the text).
     QString letters_;
+    // Only the chosen family is listed yet (Init with a family).
+    bool partial_ = false;
 };

@@ -134,10 +134,13 @@ void TFormWelcome::Prepare(const QImage& welcomePicture, TTree* tree, TControl0*
     SetMainWindow(mainWindow);
     PrepareFace(welcomePicture);
     fillFromTree();
-    FontsListBox->Init(FontStylesListBox);
     if (tree_ != nullptr) {
-        FontsListBox->SetCurrentFont(QString::fromStdString(tree_->FontName),
-                                     QString::fromStdString(tree_->FontStyle));
+        // The other families are listed when the editor opens: looking for
+        // them opens every installed font, which the window does not need.
+        FontsListBox->Init(FontStylesListBox, QString::fromStdString(tree_->FontName),
+                           QString::fromStdString(tree_->FontStyle));
+    } else {
+        FontsListBox->Init(FontStylesListBox);
     }
     preparing_ = false;
     // The band shows what the lists show (a style the family lacks became its first style).
@@ -186,6 +189,7 @@ void TFormWelcome::Execute() {
         const int bandBottom = band_ != nullptr ? band_->y() + band_->height() : 0;
         move(outer.x() + (outer.width() - width()) / 2, outer.y() + bandBottom);
     }
+    FontsListBox->ListAll();
     WelcomeText->setFocus();
     exec();
 }

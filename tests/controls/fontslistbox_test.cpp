@@ -244,3 +244,52 @@ TEST_F(FontLists, ProgramSelectionIsNoClick) {
 }
 
 } // namespace
+
+// Init with the greeting's family lists that family alone until ListAll, and
+// then the lists and the font are what Init and SetCurrentFont make of it.
+TEST(FontListsLater, ListingOneFamilyFirstEndsAsListingAll) {
+    struct Case {
+        const char* text;
+        const char* family;
+        const char* style;
+        bool alone; // only the family is listed before ListAll
+    };
+    const Case cases[] = {
+        {"Hi", "DejaVu Sans", "Book", true},
+        {"Hi", "dejavu serif", "Heavy", true}, // a style the family lacks: its first
+        {"Привет", "DejaVu Serif", "Bold Italic", true},
+        {"Привет", "Dancing Script", "Bold", false}, // writes no Cyrillic
+        {"Hi", "No Such Family", "Regular", false},
+        {"Hi", "Sans Serif", "Regular", false}, // an alias, no face of its own
+        {"", "Liberation Serif", "Italic", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.family) + " " + c.style);
+        TFont start;
+        start.Font = QFont("Liberation Sans", 20);
+        start.Font.setPixelSize(17);
+        TFontsListBox all, later;
+        TFontStylesListBox allStyles, laterStyles;
+        for (TFontsListBox* fonts : {&all, &later}) {
+            fonts->SetFont(start);
+            fonts->SetText(QString::fromUtf8(c.text));
+        }
+        all.Init(&allStyles);
+        all.SetCurrentFont(c.family, c.style);
+        later.Init(&laterStyles, c.family, c.style);
+        if (c.alone) {
+            EXPECT_EQ(later.Items(), QStringList{all.SelectedText()});
+        } else {
+            EXPECT_EQ(later.Items(), all.Items());
+        }
+        EXPECT_EQ(later.SelectedText(), all.SelectedText());
+        EXPECT_EQ(laterStyles.Items(), allStyles.Items());
+        EXPECT_EQ(laterStyles.SelectedText(), allStyles.SelectedText());
+        EXPECT_EQ(later.Font(), all.Font());
+        EXPECT_EQ(later.Font().Font.pixelSize(), 17);
+        later.ListAll();
+        EXPECT_EQ(later.Items(), all.Items());
+        EXPECT_EQ(later.SelectedText(), all.SelectedText());
+        EXPECT_EQ(laterStyles.SelectedText(), allStyles.SelectedText());
+    }
+}
