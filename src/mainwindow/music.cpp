@@ -18,7 +18,7 @@ void TFormTree::createPlayers() {
 
 void TFormTree::RestartMusic() {
     // Taken before the players let go of it, so that a song change does not
-    // close the device; without one the players report the failure.
+    // close the device.
     if (tree_ && tree_->MusicOn && !audio_) {
         QString error;
         audio_ = media::AudioDevice::acquire(&error);
@@ -35,6 +35,11 @@ void TFormTree::RestartMusic() {
     }
     // A song that cannot be opened is not played and sends no notification.
     MediaPlayer->SetFileName(tree_->SongFile());
+    // Without a sound device it cannot be: the player would look for one
+    // again, and giving up takes the sound library a tenth of a second.
+    if (!audio_) {
+        return;
+    }
     if (MediaPlayer->Open()) {
         MediaPlayer->Play();
     }
