@@ -50,19 +50,24 @@ void TFontsListBox::SetText(const QString& text) {
     if (styles_ == nullptr) {
         return; // listed by Init
     }
-    // Listed in full below, as ListAll would.
-    partial_ = false;
     QString family;
     QString style;
     GetCurrentFont(family, style);
-    QStringList families = OutlineFamilies(text);
+    listAllKeeping(family);
+    if (!family.isEmpty()) {
+        ChooseFamily(style);
+    }
+}
+
+void TFontsListBox::listAllKeeping(const QString& family) {
+    partial_ = false;
+    QStringList families = OutlineFamilies(letters_);
     if (!family.isEmpty() && !families.contains(family)) {
         families.append(family);
     }
     SetItems(families);
     if (!family.isEmpty()) {
         SelectItem(family);
-        ChooseFamily(style);
     }
 }
 
@@ -125,17 +130,8 @@ void TFontsListBox::ListAll() {
     if (!partial_) {
         return;
     }
-    partial_ = false;
-    // As SetText lists them: the chosen family stays, the styles list as it is.
-    const QString family = HasSelection() ? SelectedText() : QString();
-    QStringList families = OutlineFamilies(letters_);
-    if (!family.isEmpty() && !families.contains(family)) {
-        families.append(family);
-    }
-    SetItems(families);
-    if (!family.isEmpty()) {
-        SelectItem(family);
-    }
+    // The chosen family stays, the styles list as it is.
+    listAllKeeping(HasSelection() ? SelectedText() : QString());
 }
 
 void TFontsListBox::SetFont(const TFont& font) {

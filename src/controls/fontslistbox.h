@@ -74,6 +74,8 @@ protected:
 private:
     // Lists the selected family's styles and selects `remembered`, or the first.
     void ChooseFamily(const QString& remembered);
+    // Lists every family that writes the letters, and `family` (selected).
+    void listAllKeeping(const QString& family);
 
     TFont font_;
     TFontStylesListBox* styles_ = nullptr;
