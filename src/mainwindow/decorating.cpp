@@ -232,6 +232,10 @@ void TFormTree::IdleStep() {
         return;
     }
     const int now = TimeThread ? TimeThread->ElapsedMs() : LastTick + frameTimer_.interval();
+    // Turning frames may be drawn quicker; the still tree gets full quality again.
+    const bool falling = InputState == StateFalling || InputState == StateLanding;
+    tree_->SetTurning(InputState == StateTurnLeft || InputState == StateTurnRight ||
+                      (AutoRotate != 0 && !falling));
     switch (InputState) {
     case StateFalling:
         // The fall's time runs from the release.

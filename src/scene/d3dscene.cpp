@@ -99,7 +99,13 @@ TD3DScene::RenderStats TD3DScene::renderStats() const {
     if (!device_)
         return {};
     const gl::DeviceStats& stats = device_->stats();
-    return {stats.renders, stats.fullRenders, stats.pixelsRead, stats.remembered};
+    return {stats.renders,
+            stats.fullRenders,
+            stats.pixelsRead,
+            stats.remembered,
+            stats.reduced,
+            stats.triangles,
+            static_cast<double>(stats.rendererNs) / 1e6};
 }
 
 void TD3DScene::printRenderStats() const {
@@ -155,16 +161,52 @@ void TD3DScene::SetDriver(const QString& name) {
     device_->SetQuality(0x8A); // Phong shading, lights on, solid fill
     viewport_ = std::make_unique<rm::Viewport>(cameraFrame_, device_->GetWidth(), device_->GetHeight());
     viewport_->SetBack(5000);
+    budget_ = FrameBudget(device_->sampleCounts());
+}
+
+void TD3DScene::SetTurning(bool on) {
+    if (on == turning_)
+        return;
+    turning_ = on;
+    lastTurningFrame_.reset();
+    if (on) {
+        budget_.Start(lastStillMs_);
+    } else {
+        budget_.Stop();
+        if (device_ && device_->reduced())
+            Render();
+    }
 }
 
 void TD3DScene::Render() {
     if (!device_ || !viewport_)
         return;
+    if (turning_) {
+        // A frame's time runs from the start of the one before, so it holds
+        // everything the window did in between; a pause (a dialog, a hidden
+        // window) is no frame.
+        const auto now = std::chrono::steady_clock::now();
+        if (lastTurningFrame_) {
+            const double ms = std::chrono::duration<double, std::milli>(now - *lastTurningFrame_).count();
+            if (ms < 1000)
+                budget_.Frame(ms);
+        }
+        lastTurningFrame_ = now;
+        device_->SetDrawing({budget_.samples(), TurningDetailPixels});
+    } else {
+        device_->SetDrawing(device_->fullDrawing());
+    }
     sceneFrame_->Move(1.0f);
     lastDamage_ = QRegion();
+    const std::uint64_t wholeBefore = device_->stats().fullRenders;
+    const auto start = std::chrono::steady_clock::now();
     for (const QRect& changed : device_->RenderChanges(*viewport_, *sceneFrame_))
         lastDamage_ +=
             QRectF(QPointF(changed.topLeft()) / scale_, QSizeF(changed.size()) / scale_).toAlignedRect();
+    // The first picture also compiles shaders and sends every mesh: it tells nothing of the next ones.
+    if (!turning_ && device_->stats().fullRenders != wholeBefore && wholeBefore > 0)
+        lastStillMs_ =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     if (treeControl_ && !lastDamage_.isEmpty())
         treeControl_->update(lastDamage_);
 }

@@ -23,8 +23,16 @@
 // variable PINEWICK_RENDER_STATS set, the scene writes its render counts to
 // standard error once a second.
 //
+// While the window turns the tree (SetTurning), frames may get fewer samples
+// per pixel when they miss thirty frames a second (FrameBudget), and toys
+// small on the screen coarser meshes that stray at most a quarter pixel from
+// the full ones; the moment it stops, the still tree is drawn again at full
+// quality. Everything else (cards, prints, snapshots) is always drawn at full
+// quality.
+//
 // TTree derives from it and reaches the frames through the accessors.
 #include "scene/d3dutils.h" // CopyPlacement, BlendBitmap
+#include "scene/framebudget.h"
 #include "scene/rm/frame.h"
 #include "scene/rm/viewport.h"
 
@@ -34,8 +42,10 @@
 #include <QRegion>
 #include <QString>
 #include <QWidget>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QPainter;
@@ -69,6 +79,16 @@ public:
     // surface and asks the tree control to repaint that part. Does nothing
     // without a device, or when nothing changed since the last rendering.
     void Render();
+    // How far a coarser mesh may stray from the full one while the tree
+    // turns, in device pixels: a quarter, so that the silhouettes of thin
+    // toys (candles, icicles) keep their width too.
+    static constexpr float TurningDetailPixels = 0.25f;
+    // The window turns the tree (true) or stopped turning it (false: the
+    // picture is drawn again at full quality if it was not).
+    void SetTurning(bool on);
+    bool turning() const { return turning_; }
+    // The samples per pixel the turning frames get now.
+    int turningSamples() const { return budget_.samples(); }
     // The part of the tree control (its pixels) that the last Render changed.
     const QRegion& LastDamage() const { return lastDamage_; }
     // Renders that changed the picture (whole ones among them) and the pixels
@@ -78,6 +98,9 @@ public:
         std::uint64_t wholeRenders = 0;
         std::uint64_t pixelsRead = 0;
         std::uint64_t remembered = 0;
+        std::uint64_t reduced = 0;   // drawn with fewer samples or coarser meshes
+        std::uint64_t triangles = 0; // sent to the renderer
+        double rendererMs = 0;       // spent in the renderer's drawing calls and read-backs
     };
     RenderStats renderStats() const;
     // Background with the last rendering laid over it by alpha, drawn at (x, y).
@@ -127,6 +150,10 @@ private:
     std::shared_ptr<rm::Light> light_;
     QString driverName_;
     QRegion lastDamage_;
+    FrameBudget budget_;
+    bool turning_ = false;
+    std::optional<std::chrono::steady_clock::time_point> lastTurningFrame_;
+    double lastStillMs_ = 0; // what the last whole still picture took to draw
     std::unique_ptr<QTimer> statsTimer_;
     QElapsedTimer statsClock_;
 };

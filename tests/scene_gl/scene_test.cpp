@@ -195,3 +195,37 @@ TEST(D3DScene, PickAnswersFromTheSceneEvenBeforeItIsRenderedAgain) {
 }
 
 } // namespace
+
+namespace {
+
+// While the window turns the tree, a fine toy small on the screen may be
+// drawn coarser; the moment it stops, the still tree is drawn at full quality.
+TEST(D3DScene, TurningFramesMayBeCoarserAndTheStillTreeComesBackAtFullQuality) {
+    TD3DScene scene(QSize(370, 376), background());
+    scene.SetDriver("");
+    ASSERT_TRUE(scene.hasDevice());
+    auto toy = rm::Frame::create(scene.treeFrame());
+    toy->SetPosition(scene.treeFrame().get(), {20, 10, -60});
+    toy->AddVisual(rm::makeSphere(3, 96, 48, 0xFFE0B030));
+    scene.Render();
+    const QImage full = scene.renderSurface().copy();
+    const auto still = scene.renderStats();
+
+    scene.SetTurning(true);
+    scene.Render();
+    const auto turning = scene.renderStats();
+    EXPECT_EQ(turning.renders, still.renders + 1) << "drawn again, though nothing moved";
+    EXPECT_EQ(turning.reduced, 1u);
+    EXPECT_LT(turning.triangles - still.triangles, still.triangles / 2);
+
+    scene.SetTurning(false);
+    const auto stopped = scene.renderStats();
+    EXPECT_EQ(stopped.renders, turning.renders + 1);
+    EXPECT_EQ(stopped.reduced, 1u);
+    EXPECT_EQ(stopped.triangles - turning.triangles, still.triangles);
+    EXPECT_EQ(scene.renderSurface(), full);
+    scene.SetTurning(false);
+    EXPECT_EQ(scene.renderStats().renders, stopped.renders) << "once";
+}
+
+} // namespace

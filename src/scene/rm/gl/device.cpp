@@ -8,6 +8,7 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <chrono>
 #include <glm/gtc/type_ptr.hpp>
 #include <string_view>
 
@@ -113,7 +114,82 @@ bool Device::allocate(std::string& error) {
     }
     surface_ = QImage(width_, height_, QImage::Format_ARGB32_Premultiplied);
     surface_.fill(Qt::transparent);
+    samples_ = samples;
+    drawing_ = drawnWith_ = fullDrawing();
+    probeSampleCounts();
     return true;
+}
+
+void Device::probeSampleCounts() {
+    // A renderer may round a sample count up (llvmpipe offers 4 only): ask
+    // for each and keep what it really gives, if that is fewer.
+    sampleCounts_ = {samples_};
+    unsigned probe = 0;
+    glGenRenderbuffers(1, &probe);
+    glBindRenderbuffer(GL_RENDERBUFFER, probe);
+    for (int wanted : {2, 1}) {
+        GLint got = 0;
+        if (wanted == 1) {
+            got = 1; // a buffer without multisampling
+        } else {
+            glRenderbufferStorageMultisample(GL_RENDERBUFFER, wanted, GL_RGBA8, 1, 1);
+            glGetRenderbufferParameteriv(GL_RENDERBUFFER, GL_RENDERBUFFER_SAMPLES, &got);
+        }
+        if (got >= 1 && got < sampleCounts_.back())
+            sampleCounts_.push_back(got);
+    }
+    glDeleteRenderbuffers(1, &probe);
+}
+
+Device::Target& Device::target(int samples) {
+    for (Target& t : targets_) {
+        if (t.samples == samples)
+            return t;
+    }
+    Target& t = targets_.emplace_back();
+    t.samples = samples;
+    glGenRenderbuffers(2, t.renderbuffers);
+    const GLsizei count = samples > 1 ? samples : 0;
+    glBindRenderbuffer(GL_RENDERBUFFER, t.renderbuffers[0]);
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, count, GL_RGBA8, width_, height_);
+    glBindRenderbuffer(GL_RENDERBUFFER, t.renderbuffers[1]);
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, count, GL_DEPTH_COMPONENT24, width_, height_);
+    glGenFramebuffers(1, &t.framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, t.framebuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, t.renderbuffers[0]);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, t.renderbuffers[1]);
+    return t;
+}
+
+void Device::SetDrawing(const Drawing& drawing) {
+    drawing_ = drawing;
+    // The nearest count offered at or below the one asked for.
+    drawing_.samples = sampleCounts_.back();
+    for (int count : sampleCounts_) {
+        if (count <= drawing.samples) {
+            drawing_.samples = count;
+            break;
+        }
+    }
+    drawing_.detailPixels = std::max(0.0f, drawing.detailPixels);
+}
+
+void Device::renderReduced(const rm::Viewport& viewport, const rm::Frame& scene, DrawList& now) {
+    Renderer& renderer = context_->state<Renderer>();
+    const QRect all(0, 0, width_, height_);
+    const bool ownSamples = drawing_.samples == samples_;
+    const unsigned framebuffer = ownSamples ? multisampleFramebuffer_ : target(drawing_.samples).framebuffer;
+    renderer.begin(viewport, scene, drawing_.detailPixels);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    clearBound(all);
+    glDisable(GL_SCISSOR_TEST);
+    renderer.draw(now.items());
+    resolveAndRead({all}, framebuffer, drawing_.samples > 1 || ownSamples);
+    cacheAllStale_ = true;
+    staleCache_.clear();
+    ++stats_.fullRenders;
+    memory_.forget();
+    finishRender(renderer, std::move(now));
 }
 
 Device::~Device() {
@@ -123,6 +199,10 @@ Device::~Device() {
     glDeleteFramebuffers(1, &cacheFramebuffer_);
     glDeleteFramebuffers(1, &resolveFramebuffer_);
     glDeleteRenderbuffers(5, renderbuffers_);
+    for (Target& t : targets_) {
+        glDeleteFramebuffers(1, &t.framebuffer);
+        glDeleteRenderbuffers(2, t.renderbuffers);
+    }
 }
 
 std::string Device::renderer() const {
@@ -147,18 +227,21 @@ void Device::restoreFromCache(const QRect& area) {
                       GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
 }
 
-void Device::resolveAndRead(const std::vector<QRect>& areas) {
+void Device::resolveAndRead(const std::vector<QRect>& areas, unsigned framebuffer, bool multisampled) {
+    const auto start = std::chrono::steady_clock::now();
     // All resolves first, then all reads: the renderer finishes the queued
     // drawing once, at the first read, instead of once per rectangle.
     glDisable(GL_SCISSOR_TEST);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, multisampleFramebuffer_);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
-    for (const QRect& area : areas) {
-        const int x1 = area.x() + area.width(), y1 = area.y() + area.height();
-        glBlitFramebuffer(area.x(), area.y(), x1, y1, area.x(), area.y(), x1, y1, GL_COLOR_BUFFER_BIT,
-                          GL_NEAREST);
+    if (multisampled) {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
+        for (const QRect& area : areas) {
+            const int x1 = area.x() + area.width(), y1 = area.y() + area.height();
+            glBlitFramebuffer(area.x(), area.y(), x1, y1, area.x(), area.y(), x1, y1, GL_COLOR_BUFFER_BIT,
+                              GL_NEAREST);
+        }
     }
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer_);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, multisampled ? resolveFramebuffer_ : framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, static_cast<GLint>(surface_.bytesPerLine() / 4));
     for (const QRect& area : areas) {
@@ -170,6 +253,9 @@ void Device::resolveAndRead(const std::vector<QRect>& areas) {
             static_cast<std::uint64_t>(area.width()) * static_cast<std::uint64_t>(area.height());
     }
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    stats_.rendererNs += static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
+            .count());
 }
 
 std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm::Frame& scene) {
@@ -177,16 +263,23 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
         return {};
     DrawList now = DrawList::collect(viewport, scene, boxes_);
     DrawChanges changes;
-    if (havePrevious_)
+    if (havePrevious_ && drawnWith_ == drawing_)
         changes = now.compare(previous_);
     else
         changes.global = true; // every item counts as changed
     if (changes.empty())
         return {}; // the picture stays as it is; compare with the same list next time
 
-    Renderer& renderer = context_->state<Renderer>();
     const QRect all(0, 0, width_, height_);
     glViewport(0, 0, width_, height_);
+    Renderer& renderer = context_->state<Renderer>();
+    trianglesBefore_ = renderer.triangles();
+    drawNsBefore_ = renderer.drawNs();
+    drawnWith_ = drawing_;
+    if (drawing_ != fullDrawing()) {
+        renderReduced(viewport, scene, now);
+        return {all};
+    }
     std::vector<QRect> damage;
     if (changes.global || changes.damagedArea() > FullRedrawShare * width_ * height_) {
         renderer.begin(viewport, scene);
@@ -252,6 +345,12 @@ void Device::finishRender(Renderer& renderer, DrawList&& now) {
         std::erase_if(contents_, [](const auto& entry) { return entry.second.owner.expired(); });
     }
     ++stats_.renders;
+    if (drawnWith_ != fullDrawing())
+        ++stats_.reduced;
+    stats_.triangles += renderer.triangles() - trianglesBefore_;
+    stats_.rendererNs += renderer.drawNs() - drawNsBefore_;
+    trianglesBefore_ = renderer.triangles();
+    drawNsBefore_ = renderer.drawNs();
     previous_ = std::move(now);
     havePrevious_ = true;
 }

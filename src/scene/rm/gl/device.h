@@ -20,6 +20,11 @@
 // same still part (a looping animation in its next round), is copied from a
 // picture memory instead of being drawn. Clear(), Render() and Update() draw
 // the whole picture every time.
+//
+// While a scene moves as a whole (a turning tree) its pictures may be drawn
+// quicker: SetDrawing() picks fewer samples per pixel (one of sampleCounts())
+// and lets small visuals use coarser meshes. Such pictures are drawn whole;
+// the first picture after going back to full quality is drawn whole too.
 #include "scene/rm/frame.h"
 #include "scene/rm/gl/drawlist.h"
 #include "scene/rm/gl/picturememory.h"
@@ -39,12 +44,24 @@ namespace gl {
 class EglContext;
 class Renderer;
 
+// How RenderChanges draws: samples per pixel, and how far (in pixels) a
+// coarser mesh may stray from the full one (0: full meshes only).
+struct Drawing {
+    int samples = 4;
+    float detailPixels = 0;
+    bool operator==(const Drawing&) const = default;
+};
+
 // What the device has done, for benchmarks and tests.
 struct DeviceStats {
     std::uint64_t renders = 0;     // pictures that changed (by RenderChanges or Update)
     std::uint64_t fullRenders = 0; // of which the whole picture was drawn
     std::uint64_t pixelsRead = 0;  // read back from the renderer into surface()
     std::uint64_t remembered = 0;  // renders whose pixels came from the picture memory
+    std::uint64_t reduced = 0;     // renders drawn with fewer samples or coarser meshes
+    std::uint64_t triangles = 0;   // sent to the renderer
+    // Time spent in the renderer's own work: drawing calls, resolves and read-backs.
+    std::uint64_t rendererNs = 0;
 };
 
 class Device {
@@ -73,6 +90,17 @@ public:
     // The next RenderChanges draws everything.
     void Invalidate() { havePrevious_ = false; }
 
+    // Every sample and every triangle: what SetDrawing starts with.
+    Drawing fullDrawing() const { return {samples_, 0.0f}; }
+    // The sample counts pictures can be drawn with, most first: the device's
+    // own count, then those of 2 and 1 that it offers.
+    const std::vector<int>& sampleCounts() const { return sampleCounts_; }
+    // For the next RenderChanges; a count not offered draws with the next lower one.
+    void SetDrawing(const Drawing& drawing);
+    const Drawing& drawing() const { return drawing_; }
+    // The last picture was drawn with less than full quality.
+    bool reduced() const { return havePrevious_ && drawnWith_ != fullDrawing(); }
+
     // The whole picture in three steps: clear, draw, read back.
     void Clear();
     void Render(const rm::Viewport& viewport, const rm::Frame& scene);
@@ -87,7 +115,14 @@ private:
     void clearBound(const QRect& area);
     // Copies the cache's colour and depth into the picture being drawn.
     void restoreFromCache(const QRect& area);
-    void resolveAndRead(const std::vector<QRect>& areas);
+    // Resolves areas of the framebuffer (multisampled, or read as it is) into surface().
+    void resolveAndRead(const std::vector<QRect>& areas, unsigned framebuffer, bool multisampled);
+    void resolveAndRead(const std::vector<QRect>& areas) {
+        resolveAndRead(areas, multisampleFramebuffer_, true);
+    }
+    // The whole picture with fewer samples or coarser meshes.
+    void renderReduced(const rm::Viewport& viewport, const rm::Frame& scene, DrawList& now);
+    void probeSampleCounts();
     // The picture memory's key of each damaged rectangle: what moved there, and how.
     std::vector<PictureMemory::Key> keysOf(const DrawList& now, const std::vector<QRect>& damage);
     // Ends a render that changed the picture: now becomes the scene as last drawn.
@@ -103,10 +138,24 @@ private:
     unsigned resolveFramebuffer_ = 0;
     // Multisampled colour and depth; the cache's colour and depth; resolved colour.
     unsigned renderbuffers_[5] = {0, 0, 0, 0, 0};
+    // Colour and depth buffers for fewer samples than samples_, made when first used.
+    struct Target {
+        int samples = 0;
+        unsigned framebuffer = 0;
+        unsigned renderbuffers[2] = {0, 0};
+    };
+    Target& target(int samples);
+    std::vector<Target> targets_;
+    std::vector<int> sampleCounts_;
+    Drawing drawing_;
+    Drawing drawnWith_;
     bool dither_ = false;
     unsigned quality_ = 0;
     QImage surface_;
     DeviceStats stats_;
+    // The renderer's counts when the current render began.
+    std::uint64_t trianglesBefore_ = 0;
+    std::uint64_t drawNsBefore_ = 0;
 
     // The scene as last drawn, and where the cache of its still part is out of date.
     DrawList previous_;

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <cstdio>
 #include <glm/gtc/type_ptr.hpp>
@@ -339,17 +340,63 @@ const Renderer::GpuVisual& Renderer::upload(const std::shared_ptr<rm::Visual>& v
         glBindBuffer(GL_ARRAY_BUFFER, group.vbo);
         glBufferData(GL_ARRAY_BUFFER, source.vertices.size() * sizeof(rm::Vertex), source.vertices.data(),
                      GL_DYNAMIC_DRAW);
-        // Morphing moves vertices only: the faces are sent again only when their number changes.
-        if (fresh || group.count != static_cast<int>(source.indices.size()))
+        // Morphing moves vertices only: the faces (and their coarser levels,
+        // which stay good enough for the moved vertices) are sent again only
+        // when their number changes.
+        if (fresh || group.count != static_cast<int>(source.indices.size())) {
             glBufferData(GL_ELEMENT_ARRAY_BUFFER, source.indices.size() * sizeof(unsigned),
                          source.indices.data(), GL_DYNAMIC_DRAW);
+            group.levels = {{0, source.indices.size(), 0.0f}};
+            group.levelsBuilt = false;
+        }
         group.count = static_cast<int>(source.indices.size());
         group.translucentVertices = std::any_of(source.vertices.begin(), source.vertices.end(),
                                                 [](const rm::Vertex& v) { return (v.color >> 24) != 0xFF; });
     }
+    const rm::Box box = rm::boxOf(groups);
+    gpu.centre = (box.min + box.max) * 0.5f;
+    gpu.radius = 0;
+    for (const rm::MeshGroup& group : groups) {
+        for (const rm::Vertex& v : group.vertices)
+            gpu.radius = std::max(gpu.radius, glm::length(v.position - gpu.centre));
+    }
     gpu.owner = visual;
     gpu.revision = visual->revision();
     return gpu;
+}
+
+void Renderer::buildLevels(GpuGroup& group, const rm::MeshGroup& source) {
+    group.levelsBuilt = true;
+    DetailLevels levels = DetailLevels::build(source.vertices, source.indices);
+    if (levels.levels().size() < 2)
+        return;
+    glBindVertexArray(group.vao);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(levels.indices().size() * sizeof(unsigned)),
+                 levels.indices().data(), GL_DYNAMIC_DRAW);
+    group.levels = levels.levels();
+}
+
+void Renderer::sortBySize(Batch& batch, const GpuVisual& gpu) const {
+    const std::size_t count = batch.models.size();
+    std::vector<std::pair<float, std::size_t>> sizes(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const glm::mat4& model = batch.models[i];
+        const float scale = std::max({glm::length(glm::vec3(model[0])), glm::length(glm::vec3(model[1])),
+                                      glm::length(glm::vec3(model[2]))});
+        // The sphere's nearest point sets the size: its distance in front of the camera is clip w.
+        const float depth = (frameState_.viewProjection * model * glm::vec4(gpu.centre, 1.0f)).w;
+        const float nearest = depth - gpu.radius * scale;
+        sizes[i] = {nearest > 1e-3f ? scale * pixelsAtUnitDepth_ / nearest : INFINITY, i};
+    }
+    std::stable_sort(sizes.begin(), sizes.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<glm::mat4> models(count);
+    batch.pixelsPerUnit.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        models[i] = batch.models[sizes[i].second];
+        batch.pixelsPerUnit[i] = sizes[i].first;
+    }
+    batch.models = std::move(models);
 }
 
 unsigned Renderer::texture(const std::string& path) {
@@ -375,14 +422,31 @@ unsigned Renderer::texture(const std::string& path) {
     return id;
 }
 
+void Renderer::drawInstances(const GpuGroup& group, const DetailLevel& level, std::size_t firstInstance,
+                             std::size_t count) {
+    glBindVertexArray(group.vao);
+    glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+    for (GLuint column = 0; column < 4; ++column)
+        glVertexAttribPointer(
+            ModelAttribute + column, 4, GL_FLOAT, GL_FALSE, sizeof(glm::mat4),
+            reinterpret_cast<void*>(firstInstance * sizeof(glm::mat4) + column * sizeof(glm::vec4)));
+    const auto start = std::chrono::steady_clock::now();
+    glDrawElementsInstanced(GL_TRIANGLES, static_cast<GLsizei>(level.count), GL_UNSIGNED_INT,
+                            reinterpret_cast<void*>(level.first * sizeof(unsigned)),
+                            static_cast<GLsizei>(count));
+    drawNs_ += static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
+            .count());
+    triangles_ += level.count / 3 * count;
+}
+
 void Renderer::drawBatch(const Batch& batch, std::size_t firstInstance) {
-    const GpuVisual& gpu = upload(batch.visual);
+    GpuVisual& gpu = visuals_[batch.visual.get()];
     const auto& groups = batch.visual->groups();
     const unsigned lightCount = static_cast<unsigned>(frameState_.lightVectors.size());
-    const auto instances = static_cast<GLsizei>(batch.models.size());
     for (std::size_t g = 0; g < groups.size() && g < gpu.groups.size(); ++g) {
         const rm::MeshGroup& group = groups[g];
-        const GpuGroup& gpuGroup = gpu.groups[g];
+        GpuGroup& gpuGroup = gpu.groups[g];
         if (gpuGroup.count == 0)
             continue;
         const unsigned textureId = group.texture.empty() ? 0 : texture(group.texture);
@@ -415,17 +479,28 @@ void Renderer::drawBatch(const Batch& batch, std::size_t firstInstance) {
             glBindTexture(GL_TEXTURE_2D, textureId);
             boundTexture_ = textureId;
         }
-        glBindVertexArray(gpuGroup.vao);
-        glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
-        for (GLuint column = 0; column < 4; ++column)
-            glVertexAttribPointer(
-                ModelAttribute + column, 4, GL_FLOAT, GL_FALSE, sizeof(glm::mat4),
-                reinterpret_cast<void*>(firstInstance * sizeof(glm::mat4) + column * sizeof(glm::vec4)));
-        glDrawElementsInstanced(GL_TRIANGLES, gpuGroup.count, GL_UNSIGNED_INT, nullptr, instances);
+        if (batch.pixelsPerUnit.empty()) {
+            drawInstances(gpuGroup, gpuGroup.levels[0], firstInstance, batch.models.size());
+            continue;
+        }
+        if (!gpuGroup.levelsBuilt)
+            buildLevels(gpuGroup, group);
+        // Instances come largest first, so each level's instances follow one another.
+        const auto choose = [&](std::size_t instance) {
+            return chooseLevel(gpuGroup.levels, batch.pixelsPerUnit[instance], detailPixels_);
+        };
+        for (std::size_t first = 0; first < batch.models.size();) {
+            const std::size_t level = choose(first);
+            std::size_t end = first + 1;
+            while (end < batch.models.size() && choose(end) == level)
+                ++end;
+            drawInstances(gpuGroup, gpuGroup.levels[level], firstInstance + first, end - first);
+            first = end;
+        }
     }
 }
 
-void Renderer::begin(const rm::Viewport& viewport, const rm::Frame& scene) {
+void Renderer::begin(const rm::Viewport& viewport, const rm::Frame& scene, float detailPixels) {
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
     glDepthMask(GL_TRUE);
@@ -449,6 +524,8 @@ void Renderer::begin(const rm::Viewport& viewport, const rm::Frame& scene) {
     collectLights(scene, frameState_.ambient, frameState_.lightVectors, frameState_.lightColors);
     frameState_.viewProjection = projection(viewport) * viewport.viewMatrix();
     frameState_.eye = viewport.GetCamera() ? viewport.GetCamera()->GetPosition(nullptr) : glm::vec3(0.0f);
+    detailPixels_ = detailPixels;
+    pixelsAtUnitDepth_ = projection(viewport)[0][0] * static_cast<float>(viewport.GetWidth()) / 2.0f;
     ++frameStamp_;
     current_ = nullptr;
 }
@@ -468,6 +545,11 @@ void Renderer::draw(const std::vector<DrawItem>& items, const std::function<bool
     }
     if (batches_.empty())
         return;
+    for (Batch& batch : batches_) {
+        const GpuVisual& gpu = upload(batch.visual);
+        if (detailPixels_ > 0)
+            sortBySize(batch, gpu);
+    }
     instances_.clear();
     for (const Batch& batch : batches_)
         instances_.insert(instances_.end(), batch.models.begin(), batch.models.end());

@@ -6,7 +6,12 @@
 // showing one visual are drawn together, one instanced draw per group. One
 // renderer lives with each EGL context; meshes are uploaded once and again
 // only after they change.
+//
+// While the scene moves, begin() may allow coarser meshes: a visual small on
+// the screen is then drawn with the coarsest of its detail levels whose
+// surface strays from the full one by at most the given pixels.
 #include "scene/rm/frame.h"
+#include "scene/rm/gl/detaillevels.h"
 #include "scene/rm/viewport.h"
 
 #include <functional>
@@ -27,14 +32,20 @@ public:
     ~Renderer();
 
     // Takes the lights of scene and the viewport's projection for the next draws;
-    // the context must be current and a framebuffer bound.
-    void begin(const rm::Viewport& viewport, const rm::Frame& scene);
+    // the context must be current and a framebuffer bound. detailPixels > 0
+    // lets small visuals be drawn with coarser meshes straying at most that far.
+    void begin(const rm::Viewport& viewport, const rm::Frame& scene, float detailPixels = 0);
     // Draws the items that `only` accepts (all without it).
     void draw(const std::vector<DrawItem>& items, const std::function<bool(const DrawItem&)>& only = {});
     // Frees what belonged to visuals that are gone.
     void end();
     // begin, every visual of scene, end.
     void render(const rm::Viewport& viewport, const rm::Frame& scene);
+
+    // Triangles sent to the renderer, and the time its draw calls took (they
+    // transform, set up and bin the triangles), since the renderer was made.
+    std::uint64_t triangles() const { return triangles_; }
+    std::uint64_t drawNs() const { return drawNs_; }
 
     // GL projection for a viewport: like rm::Viewport::project, with row 0 at the top.
     static glm::mat4 projection(const rm::Viewport& viewport);
@@ -44,11 +55,17 @@ private:
         unsigned vao = 0, vbo = 0, ibo = 0;
         int count = 0;
         bool translucentVertices = false;
+        // Made the first time coarser meshes are allowed; the full level first.
+        std::vector<DetailLevel> levels;
+        bool levelsBuilt = false;
     };
     struct GpuVisual {
         std::weak_ptr<rm::Visual> owner;
         std::uint64_t revision = 0;
         std::vector<GpuGroup> groups;
+        // A sphere round every vertex, in the visual's own units.
+        glm::vec3 centre{0.0f};
+        float radius = 0;
     };
     struct Locations {
         int viewProjection, eye, ambient, lightVector, lightColor, color, specular, power, emissive, sampler;
@@ -67,10 +84,12 @@ private:
         std::vector<glm::vec4> lightVectors;
         std::vector<glm::vec3> lightColors;
     };
-    // The frames that show one visual, as instance transforms.
+    // The frames that show one visual, as instance transforms; with coarser
+    // meshes allowed, the screen pixels per unit of each, largest first.
     struct Batch {
         std::shared_ptr<rm::Visual> visual;
         std::vector<glm::mat4> models;
+        std::vector<float> pixelsPerUnit;
     };
 
     Program* program(unsigned key);
@@ -78,6 +97,11 @@ private:
     const GpuVisual& upload(const std::shared_ptr<rm::Visual>& visual);
     unsigned texture(const std::string& path);
     void drawBatch(const Batch& batch, std::size_t firstInstance);
+    void drawInstances(const GpuGroup& group, const DetailLevel& level, std::size_t firstInstance,
+                       std::size_t count);
+    // Orders batch's instances by their size on the screen, largest first.
+    void sortBySize(Batch& batch, const GpuVisual& gpu) const;
+    void buildLevels(GpuGroup& group, const rm::MeshGroup& source);
     void release(GpuVisual& visual);
 
     std::map<unsigned, Program> programs_;
@@ -85,6 +109,11 @@ private:
     bool blending_ = false;
     unsigned boundTexture_ = 0;
     FrameState frameState_;
+    float detailPixels_ = 0;
+    std::uint64_t triangles_ = 0;
+    std::uint64_t drawNs_ = 0;
+    // Screen pixels per world unit at a distance of one unit in front of the camera.
+    float pixelsAtUnitDepth_ = 0;
     std::uint64_t frameStamp_ = 0;
     std::map<const rm::Visual*, GpuVisual> visuals_;
     std::map<std::string, unsigned> textures_;
