@@ -72,10 +72,12 @@ double load() {
 
 // ---- Pinewick ----
 
-// Watches the mixer's buffers on the audio thread: from the first buffer
-// after it is armed, counts frames and takes the thread's CPU clock there and
-// at the target.
+// Watches the mixer's buffers on the audio thread, taking the thread's CPU
+// clock after each. Once armed, counts the frames of the buffers that follow
+// (the first is the one made after the last buffer before arming ended) and
+// stops at the target.
 struct Probe {
+    std::atomic<bool> seen{false}; // a buffer went by
     std::atomic<bool> armed{false};
     std::atomic<bool> done{false};
     long long targetFrames = 0;
@@ -83,6 +85,8 @@ struct Probe {
     long long frames = -1;
     double startCpu = 0;
     double endCpu = 0;
+    double lastCpu = 0;
+    double longestBuffer = 0; // CPU seconds of the costliest buffer
 
     static double threadCpu() {
         timespec t{};
@@ -92,25 +96,37 @@ struct Probe {
 
     static void hook(void* udata, Uint8*, int bytes) {
         auto* p = static_cast<Probe*>(udata);
-        if (!p->armed.load(std::memory_order_acquire) || p->done.load(std::memory_order_relaxed)) {
-            return;
-        }
         const double now = threadCpu();
-        if (p->frames < 0) {
-            p->startCpu = now;
-            p->frames = 0;
+        if (!p->armed.load(std::memory_order_acquire) || p->done.load(std::memory_order_relaxed)) {
+            p->lastCpu = now;
+            p->seen.store(true, std::memory_order_release);
             return;
         }
+        if (p->frames < 0) {
+            p->startCpu = p->lastCpu;
+            p->frames = 0;
+        }
+        p->longestBuffer = std::max(p->longestBuffer, now - p->lastCpu);
+        p->lastCpu = now;
         p->frames += bytes / BytesPerFrame;
         if (p->frames >= p->targetFrames) {
             p->endCpu = now;
             p->done.store(true, std::memory_order_release);
         }
     }
+
+    // Waits until the hook has seen a buffer go by, up to a few seconds.
+    bool waitForBuffer() const {
+        for (int waited = 0; !seen.load(std::memory_order_acquire) && waited < 5000; ++waited) {
+            QThread::msleep(1);
+        }
+        return seen.load(std::memory_order_acquire);
+    }
 };
 
 struct PinewickRun {
-    double cpu = 0; // seconds of the audio thread's CPU for targetFrames
+    double cpu = 0;           // seconds of the audio thread's CPU for targetFrames
+    double longestBuffer = 0; // ... for its costliest buffer
     QString error;
 };
 
@@ -135,10 +151,15 @@ PinewickRun playInPinewick(const char* driver, const QString& rawFile, long long
             Probe probe;
             probe.targetFrames = targetFrames;
             Mix_SetPostMix(Probe::hook, &probe);
-            if (!player.Play()) {
+            // Armed before the song starts, so its first buffer counts: the
+            // instruments' samples load in it.
+            const bool running = probe.waitForBuffer();
+            probe.armed.store(true, std::memory_order_release);
+            if (!running) {
+                run.error = "the audio device does not run";
+            } else if (!player.Play()) {
                 run.error = player.LastError();
             } else {
-                probe.armed.store(true, std::memory_order_release);
                 // Long enough for the song at a tenth of real time.
                 const int waitMs = static_cast<int>(targetFrames * 1000 / Rate) * 10 + 10000;
                 for (int waited = 0; !probe.done.load(std::memory_order_acquire) && waited < waitMs;
@@ -152,6 +173,7 @@ PinewickRun playInPinewick(const char* driver, const QString& rawFile, long long
             }
             Mix_SetPostMix(nullptr, nullptr); // waits for the audio thread to leave the hook
             run.cpu = probe.endCpu - probe.startCpu;
+            run.longestBuffer = probe.longestBuffer;
         }
     }
     qputenv("SDL_AUDIODRIVER", oldDriver);
@@ -297,6 +319,7 @@ void BM_SynthesisRealTime(benchmark::State& state) {
     const QString empty = writeEmptySong(dir.path());
     constexpr int Seconds = 20;
     std::vector<double> ours, theirs, fast, ratios, loads;
+    double longestBuffer = 0;
     for (auto _ : state) {
         loads.push_back(load());
         const PinewickRun paced = playInPinewick("dummy", QString(), Seconds * Rate);
@@ -312,6 +335,7 @@ void BM_SynthesisRealTime(benchmark::State& state) {
             return;
         }
         ours.push_back(paced.cpu / Seconds);
+        longestBuffer = std::max(longestBuffer, paced.longestBuffer);
         fast.push_back(asFast.cpu / Seconds);
         theirs.push_back((fluid.cpu - start.cpu) / (static_cast<double>(fluid.frames) / Rate));
         ratios.push_back(ours.back() / theirs.back());
@@ -321,6 +345,10 @@ void BM_SynthesisRealTime(benchmark::State& state) {
     state.counters["fluidsynth_realtime_cpu_per_audio_s"] = median(theirs);
     state.counters["realtime_ratio"] = median(ratios);
     state.counters["pinewick_realtime_over_fast"] = median(ours) / median(fast);
+    // The costliest buffer (a song's first, which loads its instruments'
+    // samples) beside the time it lasts: beyond that the sound would break up.
+    state.counters["pinewick_longest_buffer_ms"] = longestBuffer * 1000;
+    state.counters["buffer_ms"] = 1000.0 * MixerFrames / Rate;
     state.counters["load_1min"] = median(loads);
 }
 BENCHMARK(BM_SynthesisRealTime)->Unit(benchmark::kSecond)->Iterations(3);
