@@ -398,6 +398,12 @@ bool loadXData(const std::string& data, const std::string& folder, std::vector<M
         Collector collector(objects, folder);
         collector.visitTop(objects);
         groups = std::move(collector.groups);
+        // The lists grew face by face, up to twice what they hold; a mesh
+        // keeps them as long as it shows.
+        for (MeshGroup& group : groups) {
+            group.vertices.shrink_to_fit();
+            group.indices.shrink_to_fit();
+        }
         return true;
     } catch (const Damaged& problem) {
         if (error)
