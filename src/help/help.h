@@ -16,7 +16,7 @@
 // 2 ("Close the help") does, or hides them all when the script has none. A missing script gives no
 // balloons; a line that cannot be read is skipped with a warning on stderr.
 //
-// The main window owns one, made when it is first shown:
+// The main window owns one, made when the balloons are first asked for:
 //
 //   help_ = std::make_unique<THelp>(this, DataFile("Help/"), "desc_hlp",
 //                                   [this](THelpItem* balloon, int code) { HelpAction(balloon, code); });

@@ -263,8 +263,6 @@ void TFormTree::FormShow() {
     DropToy = nullptr;
     InputState = StateRest;
     loadPictures();
-    help_ = std::make_unique<THelp>(this, DataFile("Help/"), "desc_hlp",
-                                    [this](THelpItem* balloon, int code) { HelpAction(balloon, code); });
     createTree();
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->geometry();
@@ -374,6 +372,15 @@ void TFormTree::loadCursors() {
     }
 }
 
+THelp* TFormTree::help() {
+    if (!help_ && shown_) {
+        help_ = std::make_unique<THelp>(this, DataFile("Help/"), "desc_hlp",
+                                        [this](THelpItem* balloon, int code) { HelpAction(balloon, code); });
+        help_->SetBalloonCursor(cursors_[crClick]);
+    }
+    return help_.get();
+}
+
 QCursor TFormTree::ProgramCursor(int number) const {
     return number >= 1 && number <= 4 ? cursors_[static_cast<std::size_t>(number)] : QCursor();
 }
@@ -481,8 +488,8 @@ void TFormTree::bOptionsClick() {
 
 void TFormTree::b2HelpClick() {
     HourglassOn();
-    if (help_) {
-        help_->Toggle();
+    if (THelp* balloons = help()) {
+        balloons->Toggle();
     }
     if (TimeThread) {
         TimeThread->Reset();

@@ -115,7 +115,9 @@ public:
     // The help balloons' action handler: 1 shows the About box's information,
     // 2 hides the balloons; other codes do nothing.
     void HelpAction(THelpItem* balloon, int action);
-    THelp* help() const { return help_.get(); }
+    // The balloons, read from the help script when first asked for once the
+    // window has been shown (most sessions never open them); none before.
+    THelp* help();
     bool IsHelpShowing() const;
 
     // State, for the dialogs and for tests.
