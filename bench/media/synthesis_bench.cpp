@@ -268,13 +268,21 @@ void keep(const QString& rawFile, const QString& name) {
     }
 }
 
-void BM_Synthesis(benchmark::State& state) {
-    QTemporaryDir dir;
+// The empty song in dir, or nothing when the benchmark cannot run (skipped).
+QString prepare(benchmark::State& state, const QTemporaryDir& dir) {
     if (!QFileInfo::exists(song()) || !QFileInfo::exists("/usr/bin/fluidsynth")) {
         state.SkipWithError("no song in the build's Data folder, or no /usr/bin/fluidsynth");
+        return {};
+    }
+    return writeEmptySong(dir.path());
+}
+
+void BM_Synthesis(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString empty = prepare(state, dir);
+    if (empty.isEmpty()) {
         return;
     }
-    const QString empty = writeEmptySong(dir.path());
     std::vector<double> ours, theirs, startups, ratios, loads;
     double audioSeconds = 0;
     for (auto _ : state) {
@@ -312,11 +320,10 @@ BENCHMARK(BM_Synthesis)->Unit(benchmark::kSecond)->Iterations(3);
 
 void BM_SynthesisRealTime(benchmark::State& state) {
     QTemporaryDir dir;
-    if (!QFileInfo::exists(song()) || !QFileInfo::exists("/usr/bin/fluidsynth")) {
-        state.SkipWithError("no song in the build's Data folder, or no /usr/bin/fluidsynth");
+    const QString empty = prepare(state, dir);
+    if (empty.isEmpty()) {
         return;
     }
-    const QString empty = writeEmptySong(dir.path());
     constexpr int Seconds = 20;
     std::vector<double> ours, theirs, fast, ratios, loads;
     double longestBuffer = 0;
