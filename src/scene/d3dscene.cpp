@@ -108,13 +108,22 @@ TD3DScene::RenderStats TD3DScene::renderStats() const {
             static_cast<double>(stats.rendererNs) / 1e6};
 }
 
-void TD3DScene::printRenderStats() const {
+void TD3DScene::printRenderStats() {
     const RenderStats stats = renderStats();
     std::fprintf(
         stderr, "render stats: %lld ms: %llu renders, %llu whole, %llu pixels read, %llu remembered\n",
         static_cast<long long>(statsClock_.elapsed()), static_cast<unsigned long long>(stats.renders),
         static_cast<unsigned long long>(stats.wholeRenders),
         static_cast<unsigned long long>(stats.pixelsRead), static_cast<unsigned long long>(stats.remembered));
+    // While turning: the samples of the frames now, and the longest time from
+    // one frame to the next in the last second (the longest an input waited).
+    if (turning_ || longestFrameMs_ > 0)
+        std::fprintf(
+            stderr,
+            "turning stats: %lld ms: %d samples, longest frame %.1f ms, %llu reduced, %llu triangles\n",
+            static_cast<long long>(statsClock_.elapsed()), budget_.samples(), longestFrameMs_,
+            static_cast<unsigned long long>(stats.reduced), static_cast<unsigned long long>(stats.triangles));
+    longestFrameMs_ = 0;
 }
 
 void TD3DScene::reportSurfaceError() {
@@ -181,17 +190,18 @@ void TD3DScene::SetTurning(bool on) {
 void TD3DScene::Render() {
     if (!device_ || !viewport_)
         return;
+    // A turning frame's time runs from the start of the one before, so it
+    // holds everything the window did in between; a pause (a dialog, a
+    // hidden window) is no frame.
+    const auto start = std::chrono::steady_clock::now();
+    std::optional<double> apart;
     if (turning_) {
-        // A frame's time runs from the start of the one before, so it holds
-        // everything the window did in between; a pause (a dialog, a hidden
-        // window) is no frame.
-        const auto now = std::chrono::steady_clock::now();
         if (lastTurningFrame_) {
-            const double ms = std::chrono::duration<double, std::milli>(now - *lastTurningFrame_).count();
+            const double ms = std::chrono::duration<double, std::milli>(start - *lastTurningFrame_).count();
             if (ms < 1000)
-                budget_.Frame(ms);
+                apart = ms;
         }
-        lastTurningFrame_ = now;
+        lastTurningFrame_ = start;
         device_->SetDrawing({budget_.samples(), TurningDetailPixels});
     } else {
         device_->SetDrawing(device_->fullDrawing());
@@ -199,14 +209,18 @@ void TD3DScene::Render() {
     sceneFrame_->Move(1.0f);
     lastDamage_ = QRegion();
     const std::uint64_t wholeBefore = device_->stats().fullRenders;
-    const auto start = std::chrono::steady_clock::now();
     for (const QRect& changed : device_->RenderChanges(*viewport_, *sceneFrame_))
         lastDamage_ +=
             QRectF(QPointF(changed.topLeft()) / scale_, QSizeF(changed.size()) / scale_).toAlignedRect();
+    const double drawMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (apart) {
+        budget_.Frame(*apart, drawMs);
+        longestFrameMs_ = std::max(longestFrameMs_, *apart);
+    }
     // The first picture also compiles shaders and sends every mesh: it tells nothing of the next ones.
     if (!turning_ && device_->stats().fullRenders != wholeBefore && wholeBefore > 0)
-        lastStillMs_ =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        lastStillMs_ = drawMs;
     if (treeControl_ && !lastDamage_.isEmpty())
         treeControl_->update(lastDamage_);
 }

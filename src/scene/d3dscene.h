@@ -133,7 +133,7 @@ private:
     std::string treeMeshError_;
     void buildScene();
     void reportSurfaceError();
-    void printRenderStats() const;
+    void printRenderStats();
 
     QSize deviceSize() const;
 
@@ -153,7 +153,8 @@ private:
     FrameBudget budget_;
     bool turning_ = false;
     std::optional<std::chrono::steady_clock::time_point> lastTurningFrame_;
-    double lastStillMs_ = 0; // what the last whole still picture took to draw
+    double lastStillMs_ = 0;    // what the last whole still picture took to draw
+    double longestFrameMs_ = 0; // while turning, since the render stats were last printed
     std::unique_ptr<QTimer> statsTimer_;
     QElapsedTimer statsClock_;
 };
