@@ -13,7 +13,11 @@
 # PSS (shared pages split between the processes that map them) and RSS, each
 # goal's figure also as a share of the goal (1 or less meets it): idle under
 # 5 % of a core (music on: 7 %; hidden: 0.5 % and no renders), under 1.7 ms of
-# CPU per render, peak memory under 150 MB, USS under 64 MB.
+# CPU per render, peak memory under 150 MB, USS under 64 MB. USS counts the
+# pages of libraries and fonts that no other process maps at the moment (a
+# libLLVM that another program also uses is shared, else it is this one's), so
+# it moves with what else runs; the written pages (heap, the libraries' own
+# data) are this process's whatever runs beside it and are given with it.
 #
 # PINEWICK_IDLE_SMAPS=FOLDER keeps each run's /proc/PID/smaps there (NAME.smaps)
 # for bench/idle/smaps_by_mapping.sh, which tells where the megabytes go.
@@ -53,9 +57,9 @@ end_ticks=$(ticks)
 grep '^render stats' "$home/out.log" | tail -n 1 >> "$home/stats.txt"
 echo "$start_ticks $end_ticks $(getconf CLK_TCK)" > "$home/cpu.txt"
 awk '/^VmHWM/ { print $2 }' /proc/$pid/status > "$home/peak.txt"
-# USS, PSS and RSS in kB.
-awk '/^Private_(Clean|Dirty):/ { uss += $2 } /^Pss:/ { pss = $2 } /^Rss:/ { rss = $2 }
-     END { print uss, pss, rss }' /proc/$pid/smaps_rollup > "$home/memory.txt"
+# USS, PSS, RSS and the written (anonymous) pages in kB.
+awk '/^Private_(Clean|Dirty):/ { uss += $2 } /^Anonymous:/ { dirty = $2 } /^Pss:/ { pss = $2 }
+     /^Rss:/ { rss = $2 } END { print uss, pss, rss, dirty }' /proc/$pid/smaps_rollup > "$home/memory.txt"
 cat /proc/$pid/smaps > "$home/smaps"
 kill $pid
 wait $pid 2> /dev/null
@@ -64,10 +68,10 @@ SESSION
     echo "$name: the program did not come up"
     return
   fi
-  local t0 t1 hz ms0 r0 w0 p0 m0 ms1 r1 w1 p1 m1 peak uss pss rss
+  local t0 t1 hz ms0 r0 w0 p0 m0 ms1 r1 w1 p1 m1 peak uss pss rss dirty
   read -r t0 t1 hz < "$home/cpu.txt"
   peak=$(cat "$home/peak.txt")
-  read -r uss pss rss < "$home/memory.txt"
+  read -r uss pss rss dirty < "$home/memory.txt"
   if [ -n "${PINEWICK_IDLE_SMAPS:-}" ]; then
     mkdir -p "$PINEWICK_IDLE_SMAPS"
     cp "$home/smaps" "$PINEWICK_IDLE_SMAPS/${name// /-}.smaps"
@@ -78,14 +82,15 @@ SESSION
   read -r ms1 r1 w1 p1 m1 < <(tail -n 1 "$home/stats.txt" | numbers)
   awk -v name="$name" -v t0="$t0" -v t1="$t1" -v hz="$hz" -v s="$seconds" -v ms="$((ms1 - ms0))" \
       -v r="$((r1 - r0))" -v w="$((w1 - w0))" -v p="$((p1 - p0))" -v m="$((m1 - m0))" -v peak="$peak" -v goal="$5" \
-      -v uss="$uss" -v pss="$pss" -v rss="$rss" 'BEGIN {
+      -v uss="$uss" -v pss="$pss" -v rss="$rss" -v dirty="$dirty" 'BEGIN {
     cpu = 1000 * (t1 - t0) / hz
     percent = cpu / s / 10
     printf "%-10s %.1f %% of one core over %d s (%.2f of the goal); %.1f renders/s (%.2f whole, %.1f remembered), %.0f pixels read/s",
            name, percent, s, percent / goal, r * 1000 / ms, w * 1000 / ms, m * 1000 / ms, p * 1000 / ms
     if (r > 0) printf "; %.2f ms CPU per render (%.2f of the goal)", cpu / r, cpu / r / 1.7
     printf "; peak memory %.0f MB (%.2f of the goal)", peak / 1024, peak / 1024 / 150
-    printf "; USS %.1f MB (%.2f of the goal), PSS %.1f MB, RSS %.1f MB\n", uss / 1024, uss / 1024 / 64, pss / 1024, rss / 1024 }'
+    printf "; USS %.1f MB (%.2f of the goal; %.1f MB of it written), PSS %.1f MB, RSS %.1f MB\n",
+           uss / 1024, uss / 1024 / 64, dirty / 1024, pss / 1024, rss / 1024 }'
 }
 
 measure "music off" 0 "" none 5
