@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <QImageReader>
 
 // The resources live in a static library: registering them by hand keeps the
 // linker from leaving them out.
@@ -47,7 +48,14 @@ QPoint cursorHotSpot(const QString& name) {
 QCursor pinewickCursor(const QString& name) {
     registerCursorResources();
     const CursorPicture* picture = find(name);
-    const QImage image = picture ? QImage(":/cursors/" + name) : QImage();
+    // Read as XPM and nothing else: the toolkit's own reader, where guessing
+    // would load every picture plug-in installed to ask each about the data.
+    QImage image;
+    if (picture) {
+        QImageReader reader(":/cursors/" + name, "XPM");
+        reader.setAutoDetectImageFormat(false);
+        image = reader.read();
+    }
     if (image.isNull()) {
         return QCursor(Qt::ArrowCursor);
     }

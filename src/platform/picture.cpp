@@ -27,6 +27,21 @@ void noteWarnings(QtMsgType type, const QMessageLogContext& context, const QStri
 
 // For a BMP without compression: false when the file is shorter than its
 // header says the pixel rows are.
+// The toolkit's own format of the data, told by its first bytes: BMP or PNG,
+// the pictures the data holds. Held to it, the reader takes its own decoder at
+// once; left to guess, it first loads every picture plug-in installed (TIFF,
+// WebP, SVG, MNG...) to ask each whether it knows the data, and they stay
+// loaded. Anything else is left to the reader to recognise.
+QByteArray builtInFormat(const QByteArray& data) {
+    if (data.startsWith("BM")) {
+        return "bmp";
+    }
+    if (data.startsWith("\x89PNG\r\n\x1a\n")) {
+        return "png";
+    }
+    return {};
+}
+
 bool wholeBmp(const QByteArray& data) {
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const qint64 size = data.size();
@@ -97,6 +112,10 @@ QImage readPicture(const QString& path, QString* why) {
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    if (const QByteArray format = builtInFormat(data); !format.isEmpty()) {
+        reader.setFormat(format);
+        reader.setAutoDetectImageFormat(false);
+    }
     const QSize size = reader.size();
     if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {
         return fail(QString("%1 × %2 pixels, more than %3 on a side")

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -42,6 +43,21 @@ TEST(LoadPicture, WholePicturesLoadAndDamagedOnesAreBlank) {
     const QByteArray png = encoded("png");
     EXPECT_FALSE(LoadPicture(writePicture("whole.png", png)).isNull());
     EXPECT_TRUE(LoadPicture(writePicture("cut.png", png.left(png.size() - 30))).isNull());
+}
+
+// The data's first bytes name its format, whatever the file's name: BMP and
+// PNG go to the toolkit's own readers, anything else is recognised by the
+// reader as before.
+TEST(LoadPicture, TheFormatIsTheDatasNotTheNames) {
+    for (const char* format : {"bmp", "png", "jpg", "gif"}) {
+        if (QString(format) == "gif" && !QImageWriter::supportedImageFormats().contains("gif")) {
+            continue; // no GIF writer: nothing to load
+        }
+        const QImage picture =
+            LoadPicture(writePicture(QString("named-") + format + ".bmp", encoded(format)));
+        ASSERT_FALSE(picture.isNull()) << format;
+        EXPECT_EQ(picture.size(), QSize(64, 48)) << format;
+    }
 }
 
 // On a dense screen the finer picture beside the file is taken, carrying its
