@@ -137,9 +137,10 @@ int main(int argc, char** argv) {
     tree.Rotate(true, tree.TimeForRotate() / 7.0);
     const QImage turned = composed(tree, background);
     saveWithCrop(turned, out, prefix + "turned.png");
-    const QImage detail = drawnWith(tree, background, {4, TTree::TurningDetailPixels});
+    const QImage detail = drawnWith(tree, background, {4, TTree::TurningDetailPixels(4, 4)});
     saveWithCrop(detail, out, prefix + "turning-detail.png");
-    saveWithCrop(drawnWith(tree, background, {1, TTree::TurningDetailPixels}), out, prefix + "turning-1.png");
+    saveWithCrop(drawnWith(tree, background, {1, TTree::TurningDetailPixels(1, 4)}), out,
+                 prefix + "turning-1.png");
     compareDetail(turned, detail, background, prefix + "turning-detail.png");
     if (args.size() > 1) {
         const QDir earlier(args[1]);

@@ -202,7 +202,8 @@ void TD3DScene::Render() {
                 apart = ms;
         }
         lastTurningFrame_ = start;
-        device_->SetDrawing({budget_.samples(), TurningDetailPixels});
+        device_->SetDrawing(
+            {budget_.samples(), TurningDetailPixels(budget_.samples(), device_->fullDrawing().samples)});
     } else {
         device_->SetDrawing(device_->fullDrawing());
     }

@@ -25,10 +25,10 @@
 //
 // While the window turns the tree (SetTurning), frames may get fewer samples
 // per pixel when they miss thirty frames a second (FrameBudget), and toys
-// small on the screen coarser meshes that stray at most a quarter pixel from
-// the full ones; the moment it stops, the still tree is drawn again at full
-// quality. Everything else (cards, prints, snapshots) is always drawn at full
-// quality.
+// small on the screen coarser meshes that stray at most a quarter pixel (half
+// a pixel with fewer samples) from the full ones; the moment it stops, the
+// still tree is drawn again at full quality. Everything else (cards, prints,
+// snapshots) is always drawn at full quality.
 //
 // TTree derives from it and reaches the frames through the accessors.
 #include "scene/d3dutils.h" // CopyPlacement, BlendBitmap
@@ -80,9 +80,13 @@ public:
     // without a device, or when nothing changed since the last rendering.
     void Render();
     // How far a coarser mesh may stray from the full one while the tree
-    // turns, in device pixels: a quarter, so that the silhouettes of thin
-    // toys (candles, icicles) keep their width too.
-    static constexpr float TurningDetailPixels = 0.25f;
+    // turns, in device pixels: a quarter with smooth edges, so that the
+    // silhouettes of thin toys (candles, icicles) keep their width too; half
+    // a pixel when the frames have fewer samples and their edges step by a
+    // whole pixel anyway.
+    static float TurningDetailPixels(int samples, int fullSamples) {
+        return samples < fullSamples ? 0.5f : 0.25f;
+    }
     // The window turns the tree (true) or stopped turning it (false: the
     // picture is drawn again at full quality if it was not).
     void SetTurning(bool on);
