@@ -218,6 +218,8 @@ void TD3DScene::Render() {
     if (apart) {
         budget_.Frame(*apart, drawMs);
         longestFrameMs_ = std::max(longestFrameMs_, *apart);
+    } else if (turning_ && lastStillMs_ == 0) {
+        budget_.FirstFrame(drawMs);
     }
     // The first picture also compiles shaders and sends every mesh: it tells nothing of the next ones.
     if (!turning_ && device_->stats().fullRenders != wholeBefore && wholeBefore > 0)

@@ -70,6 +70,13 @@ void FrameBudget::Start(double stillMs) {
     }
 }
 
+void FrameBudget::FirstFrame(double drawMs) {
+    if (level_ == 0 && frames_.empty() && drawMs > budgetMs_ && counts_.size() > 1) {
+        Start(drawMs);
+        skip_ = 1;
+    }
+}
+
 void FrameBudget::Stop() {
     // A step just taken is still learned from the next turn's first frames.
     frames_.clear();

@@ -14,7 +14,8 @@
 // count's and is not counted. A new turn starts with the count the last one
 // ended with, or with the fewest samples at once when even the still picture
 // took longer than the budget to draw: a slow frame at a time the user can
-// feel is no way to learn that the frames are slow.
+// feel is no way to learn that the frames are slow (when that cost is not
+// known, the turn's first frame stands for it).
 //
 //   FrameBudget budget(device.sampleCounts());
 //   budget.Start(msOfTheLastWholeStillPicture);
@@ -37,6 +38,10 @@ public:
     int samples() const { return counts_[level_]; }
     // A turn begins; stillMs is what the last whole still picture took to draw (0: not known).
     void Start(double stillMs);
+    // The first frame of a turn begun without the still picture's cost took
+    // drawMs to draw: taken as that cost (the next frame's time, which holds
+    // this one, is not counted).
+    void FirstFrame(double drawMs);
     // A frame of the turning tree came ms after the previous one; drawing it took drawMs.
     void Frame(double ms, double drawMs);
     // The tree stopped (its still picture gets every sample anyway).

@@ -17,7 +17,8 @@ struct Case {
     std::vector<int> counts;
     double still; // Start's estimate
     Frames frames;
-    int samples; // after them
+    int samples;      // after them
+    double first = 0; // the first frame's drawing, when the estimate was not known
 };
 
 Frames times(int n, double ms, double drawMs) {
@@ -71,12 +72,18 @@ TEST(FrameBudget, StepsDownOnSlowFramesAndUpWithHeadroom) {
         {"the still picture's cost is learned", {4, 1}, 60, times(4, 16.7, 10), 1},
         {"and up when one sample draws in 4.4 ms", {4, 1}, 60, times(3, 16.7, 10) + times(2, 16.7, 4.4), 4},
         {"but not in 4.5", {4, 1}, 60, times(3, 16.7, 10) + times(3, 16.7, 4.5), 1},
+        // Without the still picture's cost, the first frame's drawing stands for it.
+        {"a slow first frame steps down at once", {4, 2, 1}, 0, {}, 1, 34},
+        {"a first frame within the budget does not", {4, 2, 1}, 0, {}, 4, 33},
+        {"a turn already under way is judged by its frames", {4, 2, 1}, 0, slow, 2, 100},
     };
     for (const Case& c : cases) {
         FrameBudget budget(c.counts);
         budget.Start(c.still);
         for (const auto& [ms, drawMs] : c.frames)
             budget.Frame(ms, drawMs);
+        if (c.first > 0)
+            budget.FirstFrame(c.first);
         EXPECT_EQ(budget.samples(), c.samples) << c.name;
     }
 }
