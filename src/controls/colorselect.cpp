@@ -55,14 +55,39 @@ void TColorSelect::resizeEvent(QResizeEvent*) {
 }
 
 void TColorSelect::Resized() {
-    if (palette_.size() == size()) {
+    if (pictureSize_ == size()) {
         return;
     }
-    palette_ = QImage(size(), QImage::Format_RGB32);
+    pictureSize_ = size();
     ShowRGB();
 }
 
 void TColorSelect::ShowRGB() {
+    paletteStale_ = true;
+    ShowColor();
+}
+
+void TColorSelect::ShowColor() {
+    shownStale_ = true;
+    update();
+}
+
+const QImage& TColorSelect::Shown() const {
+    if (paletteStale_ || palette_.size() != pictureSize_) {
+        drawPalette();
+    }
+    if (shownStale_) {
+        drawShown();
+    }
+    return shown_;
+}
+
+void TColorSelect::drawPalette() const {
+    if (palette_.size() != pictureSize_) {
+        palette_ = QImage(pictureSize_, QImage::Format_RGB32);
+    }
+    paletteStale_ = false;
+    shownStale_ = true;
     const int h = H();
     const int w = palette_.width();
     std::vector<int> columnValue(h);
@@ -77,10 +102,10 @@ void TColorSelect::ShowRGB() {
         }
         std::fill(row + h, row + w, Pixel(0, 0, value));
     }
-    ShowColor();
 }
 
-void TColorSelect::ShowColor() {
+void TColorSelect::drawShown() const {
+    shownStale_ = false;
     // Reuses the shown picture's memory: a drag step allocates nothing.
     if (shown_.size() == palette_.size()) {
         std::copy_n(palette_.constBits(), palette_.sizeInBytes(), shown_.bits());
@@ -112,12 +137,20 @@ void TColorSelect::ShowColor() {
             Invert(shown_, cx, cy + d);
         }
     }
-    update();
 }
 
 void TColorSelect::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, shown_);
+    painter.drawImage(0, 0, Shown());
+}
+
+void TColorSelect::hideEvent(QHideEvent* event) {
+    // Drawn again when next shown: a closed editor keeps no pictures.
+    palette_ = QImage();
+    shown_ = QImage();
+    paletteStale_ = true;
+    shownStale_ = true;
+    QWidget::hideEvent(event);
 }
 
 void TColorSelect::DoMouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y) {

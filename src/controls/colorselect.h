@@ -34,11 +34,13 @@ public:
     void DoMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void DoMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
-    // The picture shown: palette plus markers.
-    const QImage& Shown() const { return shown_; }
+    // The picture shown: palette plus markers. Drawn when first painted or
+    // asked for after a change, and let go while the control is hidden.
+    const QImage& Shown() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -51,14 +53,20 @@ private:
     int V(int v) const { return v * 255 / (H() - 1); }
     // Sizes the pictures to the control and rebuilds them.
     void Resized();
-    // Rebuilds the palette (blue or size changed), then the markers.
+    // The palette (blue or size changed) and the markers are to be drawn anew.
     void ShowRGB();
-    // Copies the palette and draws the markers on it.
+    // The markers are to be drawn anew on the palette.
     void ShowColor();
+    void drawPalette() const;
+    void drawShown() const;
 
     uint8_t red_ = 0, green_ = 0, blue_ = 0;
-    QImage palette_;
-    QImage shown_;
+    QSize pictureSize_;
+    // Drawn on demand (Shown): stale until then.
+    mutable QImage palette_;
+    mutable QImage shown_;
+    mutable bool paletteStale_ = true;
+    mutable bool shownStale_ = true;
     // 0 none, 1 dragging in the square, 2 dragging in the strip.
     int dragMode_ = 0;
 };

@@ -105,6 +105,24 @@ TEST_F(ColorSelect, PaletteAndMarkers) {
     EXPECT_EQ(select.grab().toImage().pixel(66, 128), Invert(qRgb(66, 128, 255)));
 }
 
+// The pictures come with the first paint and go while the control is hidden;
+// shown again, it paints the same colours, changes made meanwhile included.
+TEST_F(ColorSelect, APictureOnlyWhileShown) {
+    select.SetColor(10 | 20 << 8 | 30u << 16);
+    select.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&select));
+    const QImage painted = select.grab().toImage();
+    EXPECT_EQ(painted.pixel(100, 50), qRgb(100, 50, 30));
+    select.SetColor(10 | 20 << 8 | 50u << 16);
+    EXPECT_EQ(select.grab().toImage().pixel(100, 50), qRgb(100, 50, 50));
+    select.hide();
+    select.SetColor(10 | 20 << 8 | 40u << 16);
+    select.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&select));
+    EXPECT_EQ(select.grab().toImage().pixel(100, 50), qRgb(100, 50, 40));
+    EXPECT_EQ(select.Shown().pixel(260, 40), Invert(qRgb(0, 0, 40))); // the strip's line at blue 40
+}
+
 TEST_F(ColorSelect, CrossIsClippedAtTheEdges) {
     const QImage before = select.Shown(); // colour 0: cross at the top-left corner
     for (int d = 2; d <= 9; ++d) {
