@@ -228,7 +228,6 @@ void Device::restoreFromCache(const QRect& area) {
 }
 
 void Device::resolveAndRead(const std::vector<QRect>& areas, unsigned framebuffer, bool multisampled) {
-    const auto start = std::chrono::steady_clock::now();
     // All resolves first, then all reads: the renderer finishes the queued
     // drawing once, at the first read, instead of once per rectangle.
     glDisable(GL_SCISSOR_TEST);
@@ -253,9 +252,6 @@ void Device::resolveAndRead(const std::vector<QRect>& areas, unsigned framebuffe
             static_cast<std::uint64_t>(area.width()) * static_cast<std::uint64_t>(area.height());
     }
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    stats_.rendererNs += static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
-            .count());
 }
 
 std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm::Frame& scene) {
@@ -274,7 +270,8 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
     glViewport(0, 0, width_, height_);
     Renderer& renderer = context_->state<Renderer>();
     trianglesBefore_ = renderer.triangles();
-    drawNsBefore_ = renderer.drawNs();
+    preparingBefore_ = renderer.preparingNs();
+    renderStart_ = std::chrono::steady_clock::now();
     drawnWith_ = drawing_;
     if (drawing_ != fullDrawing()) {
         renderReduced(viewport, scene, now);
@@ -348,9 +345,10 @@ void Device::finishRender(Renderer& renderer, DrawList&& now) {
     if (drawnWith_ != fullDrawing())
         ++stats_.reduced;
     stats_.triangles += renderer.triangles() - trianglesBefore_;
-    stats_.rendererNs += renderer.drawNs() - drawNsBefore_;
-    trianglesBefore_ = renderer.triangles();
-    drawNsBefore_ = renderer.drawNs();
+    stats_.preparingNs += renderer.preparingNs() - preparingBefore_;
+    stats_.rendererNs += static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - renderStart_)
+            .count());
     previous_ = std::move(now);
     havePrevious_ = true;
 }

@@ -32,6 +32,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -60,8 +61,11 @@ struct DeviceStats {
     std::uint64_t remembered = 0;  // renders whose pixels came from the picture memory
     std::uint64_t reduced = 0;     // renders drawn with fewer samples or coarser meshes
     std::uint64_t triangles = 0;   // sent to the renderer
-    // Time spent in the renderer's own work: drawing calls, resolves and read-backs.
+    // Time spent drawing what changed (or copying it from the picture
+    // memory), from the renderer's first call to the read-back.
     std::uint64_t rendererNs = 0;
+    // Of which making meshes' coarser levels, once per mesh.
+    std::uint64_t preparingNs = 0;
 };
 
 class Device {
@@ -153,9 +157,10 @@ private:
     unsigned quality_ = 0;
     QImage surface_;
     DeviceStats stats_;
-    // The renderer's counts when the current render began.
+    // The renderer's count, and the time, when the current render began.
     std::uint64_t trianglesBefore_ = 0;
-    std::uint64_t drawNsBefore_ = 0;
+    std::uint64_t preparingBefore_ = 0;
+    std::chrono::steady_clock::time_point renderStart_;
 
     // The scene as last drawn, and where the cache of its still part is out of date.
     DrawList previous_;

@@ -367,7 +367,11 @@ const Renderer::GpuVisual& Renderer::upload(const std::shared_ptr<rm::Visual>& v
 
 void Renderer::buildLevels(GpuGroup& group, const rm::MeshGroup& source) {
     group.levelsBuilt = true;
+    const auto start = std::chrono::steady_clock::now();
     DetailLevels levels = DetailLevels::build(source.vertices, source.indices);
+    preparingNs_ += static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
+            .count());
     if (levels.levels().size() < 2)
         return;
     glBindVertexArray(group.vao);
@@ -430,13 +434,9 @@ void Renderer::drawInstances(const GpuGroup& group, const DetailLevel& level, st
         glVertexAttribPointer(
             ModelAttribute + column, 4, GL_FLOAT, GL_FALSE, sizeof(glm::mat4),
             reinterpret_cast<void*>(firstInstance * sizeof(glm::mat4) + column * sizeof(glm::vec4)));
-    const auto start = std::chrono::steady_clock::now();
     glDrawElementsInstanced(GL_TRIANGLES, static_cast<GLsizei>(level.count), GL_UNSIGNED_INT,
                             reinterpret_cast<void*>(level.first * sizeof(unsigned)),
                             static_cast<GLsizei>(count));
-    drawNs_ += static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
-            .count());
     triangles_ += level.count / 3 * count;
 }
 

@@ -42,10 +42,10 @@ public:
     // begin, every visual of scene, end.
     void render(const rm::Viewport& viewport, const rm::Frame& scene);
 
-    // Triangles sent to the renderer, and the time its draw calls took (they
-    // transform, set up and bin the triangles), since the renderer was made.
+    // Triangles sent to the renderer since it was made, and the time it
+    // spent making meshes' coarser levels (once per mesh).
     std::uint64_t triangles() const { return triangles_; }
-    std::uint64_t drawNs() const { return drawNs_; }
+    std::uint64_t preparingNs() const { return preparingNs_; }
 
     // GL projection for a viewport: like rm::Viewport::project, with row 0 at the top.
     static glm::mat4 projection(const rm::Viewport& viewport);
@@ -111,7 +111,7 @@ private:
     FrameState frameState_;
     float detailPixels_ = 0;
     std::uint64_t triangles_ = 0;
-    std::uint64_t drawNs_ = 0;
+    std::uint64_t preparingNs_ = 0;
     // Screen pixels per world unit at a distance of one unit in front of the camera.
     float pixelsAtUnitDepth_ = 0;
     std::uint64_t frameStamp_ = 0;
