@@ -8,7 +8,7 @@
 # median time of a frame beside its goal (33 ms for 1,000 toys, 100 ms for
 # 5,000) as a share of it, the longest time from one frame to the next (the
 # longest a click waited; goal 100 ms) and the samples per pixel the frames
-# ended with.
+# ended with. PINEWICK_TURN_LOGS=FOLDER keeps the program's output there.
 #
 #   bash bench/tree/turning_window.sh build/pinewick build/Data [TOYS...]   (default: 30 1000 5000)
 set -euo pipefail
@@ -38,6 +38,7 @@ kill $pid
 wait $pid 2> /dev/null
 cp "$home/out.log" "$home/turn.log"
 SESSION
+  if [ -n "${PINEWICK_TURN_LOGS:-}" ]; then cp "$home/turn.log" "$PINEWICK_TURN_LOGS/turn-$toys.log"; fi
   if [ ! -f "$home/turn.log" ]; then
     echo "$toys toys: the program did not come up"
     continue
