@@ -209,7 +209,7 @@ void TD3DScene::Render() {
     }
     sceneFrame_->Move(1.0f);
     lastDamage_ = QRegion();
-    const std::uint64_t wholeBefore = device_->stats().fullRenders;
+    const std::uint64_t wholeBefore = device_->stats().fullRenders + device_->stats().wholeStill;
     const std::uint64_t preparingBefore = device_->stats().preparingNs;
     for (const QRect& changed : device_->RenderChanges(*viewport_, *sceneFrame_))
         lastDamage_ +=
@@ -224,8 +224,11 @@ void TD3DScene::Render() {
     } else if (turning_ && lastStillMs_ == 0) {
         budget_.FirstFrame(drawMs);
     }
-    // The first picture also compiles shaders and sends every mesh: it tells nothing of the next ones.
-    if (!turning_ && device_->stats().fullRenders != wholeBefore && wholeBefore > 0)
+    // What a whole still picture costs: a render that drew all of it (or its
+    // whole still part, which is nearly all); the first picture also compiles
+    // shaders and sends every mesh, and tells nothing of the next ones.
+    if (!turning_ && device_->stats().fullRenders + device_->stats().wholeStill != wholeBefore &&
+        wholeBefore > 0)
         lastStillMs_ = drawMs;
     if (treeControl_ && !lastDamage_.isEmpty())
         treeControl_->update(lastDamage_);

@@ -12,10 +12,11 @@
 // distance says nothing of their cost.) Three frames are watched at each
 // count before it moves again; the first frame after a move is the old
 // count's and is not counted. A new turn starts with the count the last one
-// ended with, or with the fewest samples at once when even the still picture
-// took longer than the budget to draw: a slow frame at a time the user can
-// feel is no way to learn that the frames are slow (when that cost is not
-// known, the turn's first frame stands for it).
+// ended with; but with the fewest samples at once when even the still picture
+// took longer than the budget to draw (a slow frame at a time the user can
+// feel is no way to learn that the frames are slow; when that cost is not
+// known, the turn's first frame stands for it), and with the most when the
+// still picture fits with a fifth of the budget to spare.
 //
 //   FrameBudget budget(device.sampleCounts());
 //   budget.Start(msOfTheLastWholeStillPicture);

@@ -220,4 +220,40 @@ TEST(GlDamage, DamageRectanglesAreMergedWhereTheyMeet) {
     EXPECT_EQ(rects.size(), 1u);
 }
 
+// Many small toys, some of them moving all over the picture: when what moves
+// holds less than half the triangles, drawing it over the still part costs
+// less than drawing everything, however much of the picture it touches.
+// (They do not overlap: where two toys meet at the same depth, the one drawn
+// first wins, and by parts the still one is drawn first.)
+TEST(GlDamage, ManySmallMovingToysAreDrawnByPartsUnlessTheyHoldMostTriangles) {
+    struct Case {
+        int moving; // of every 10 toys
+        bool whole;
+    };
+    for (const Case c : {Case{4, false}, Case{6, true}}) {
+        DamageScene scene;
+        std::vector<std::shared_ptr<rm::Frame>> toys;
+        const auto ball = rm::makeSphere(2.9f, 12, 6, 0xFFE0C040);
+        for (int i = 0; i < 120; ++i) {
+            auto toy = rm::Frame::create(scene.root);
+            toy->SetPosition(scene.root.get(), {-33.0f + 6.0f * (i % 12), -27.0f + 6.0f * (i / 12), 30});
+            toy->AddVisual(ball);
+            toys.push_back(toy);
+        }
+        auto device = gl::Device::create(200, 160, std::nullopt);
+        ASSERT_TRUE(device);
+        device->RenderChanges(*scene.viewport, *scene.root);
+        for (int i = 0; i < 120; ++i) {
+            if (i % 10 < c.moving)
+                toys[i]->SetPosition(scene.root.get(),
+                                     toys[i]->GetPosition(scene.root.get()) + rm::Vector(0, 0.1f, 0));
+        }
+        const auto whole = device->stats().fullRenders;
+        const std::vector<QRect> damage = device->RenderChanges(*scene.viewport, *scene.root);
+        EXPECT_GT(area(damage), 200 * 160 * 45 / 100) << c.moving << ": most of the picture";
+        EXPECT_EQ(device->stats().fullRenders - whole, c.whole ? 1u : 0u) << c.moving;
+        EXPECT_EQ(differing(device->surface(), scene.drawnWhole()), 0) << c.moving;
+    }
+}
+
 } // namespace

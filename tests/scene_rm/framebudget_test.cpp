@@ -96,6 +96,8 @@ TEST(FrameBudget, ANewTurnStartsWhereTheLastOneEnded) {
     budget.Stop();
     budget.Start(50); // the still picture was slow, but the count is already lower
     EXPECT_EQ(budget.samples(), 2);
+    budget.Start(27); // nor does a still picture that would fit only just take it up
+    EXPECT_EQ(budget.samples(), 2);
     // Frames of the new turn are counted afresh: two slow ones after a stop do not step.
     budget.Frame(16.7, 6);
     budget.Frame(16.7, 6);
@@ -106,6 +108,20 @@ TEST(FrameBudget, ANewTurnStartsWhereTheLastOneEnded) {
     budget.Frame(16.7, 3);
     budget.Frame(16.7, 3);
     EXPECT_EQ(budget.samples(), 4);
+}
+
+TEST(FrameBudget, AStillPictureWithRoomToSpareStartsTheTurnWithEverySample) {
+    FrameBudget budget({4, 2, 1});
+    budget.Start(50);
+    ASSERT_EQ(budget.samples(), 1);
+    budget.Stop();
+    budget.Start(26.4);
+    EXPECT_EQ(budget.samples(), 4);
+    // And its frames are judged afresh.
+    budget.Frame(40, 35);
+    budget.Frame(40, 35);
+    budget.Frame(40, 35);
+    EXPECT_EQ(budget.samples(), 2);
 }
 
 } // namespace

@@ -36,8 +36,29 @@ std::uint64_t hashOf(const void* data, std::size_t size) {
 namespace {
 
 // Beyond this share of the picture, drawing everything costs less than
-// restoring and drawing the parts.
+// restoring and drawing the parts, unless what changed is a small part of
+// the triangles (many small toys, each its own animation).
 constexpr double FullRedrawShare = 0.45;
+constexpr double ChangedTrianglesShare = 0.5;
+
+std::size_t trianglesOf(const rm::Visual& visual) {
+    std::size_t count = 0;
+    for (const rm::MeshGroup& group : visual.groups())
+        count += group.indices.size() / 3;
+    return count;
+}
+
+// Whether the items that changed hold a large share of the scene's triangles.
+bool mostlyChanged(const DrawList& list) {
+    std::size_t changed = 0, all = 0;
+    for (const DrawItem& item : list.items()) {
+        const std::size_t triangles = trianglesOf(*item.visual);
+        all += triangles;
+        if (item.changed)
+            changed += triangles;
+    }
+    return static_cast<double>(changed) >= ChangedTrianglesShare * static_cast<double>(all);
+}
 
 QRect bounding(const std::vector<QRect>& rects) {
     QRect all;
@@ -278,7 +299,8 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
         return {all};
     }
     std::vector<QRect> damage;
-    if (changes.global || changes.damagedArea() > FullRedrawShare * width_ * height_) {
+    if (changes.global ||
+        (changes.damagedArea() > FullRedrawShare * width_ * height_ && mostlyChanged(now))) {
         renderer.begin(viewport, scene);
         glBindFramebuffer(GL_FRAMEBUFFER, multisampleFramebuffer_);
         clearBound(all);
@@ -310,6 +332,7 @@ std::vector<QRect> Device::RenderChanges(const rm::Viewport& viewport, const rm:
         }
         renderer.begin(viewport, scene);
         if (cacheAllStale_ || !staleCache_.empty()) {
+            stats_.wholeStill += cacheAllStale_;
             glBindFramebuffer(GL_FRAMEBUFFER, cacheFramebuffer_);
             clearBound(cacheAllStale_ ? all : bounding(staleCache_));
             renderer.draw(now.items(), [](const DrawItem& item) { return !item.changed; });

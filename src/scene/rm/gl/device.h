@@ -60,6 +60,7 @@ struct DeviceStats {
     std::uint64_t pixelsRead = 0;  // read back from the renderer into surface()
     std::uint64_t remembered = 0;  // renders whose pixels came from the picture memory
     std::uint64_t reduced = 0;     // renders drawn with fewer samples or coarser meshes
+    std::uint64_t wholeStill = 0;  // renders that drew the whole still part again (not whole ones)
     std::uint64_t triangles = 0;   // sent to the renderer
     // Time spent drawing what changed (or copying it from the picture
     // memory), from the renderer's first call to the read-back.
