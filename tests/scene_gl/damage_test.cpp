@@ -18,19 +18,13 @@ using namespace gltest;
 // camera and lights as the tree scene has them.
 struct DamageScene {
     std::shared_ptr<rm::Frame> root = rm::Frame::create();
-    std::shared_ptr<rm::Frame> camera = rm::Frame::create(root);
+    std::shared_ptr<rm::Frame> camera = lightAndCamera(root);
     std::shared_ptr<rm::Frame> tree = rm::Frame::create(root);
     std::vector<std::shared_ptr<rm::Frame>> toys;
     std::shared_ptr<rm::Mesh> toyMesh = rm::makeSphere(3, 16, 8, 0xFFD02020);
     std::unique_ptr<rm::Viewport> viewport;
 
     DamageScene() {
-        camera->SetPosition(root.get(), {0, 0, 100});
-        camera->SetOrientation(root.get(), {0, 0, -1}, {0, 1, 0});
-        auto light = rm::Frame::create(root);
-        light->SetPosition(root.get(), {5000, 5000, 5000});
-        light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
-        root->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
         tree->AddVisual(rm::makeSphere(25, 48, 24, 0xFF20A040));
         for (int i = 0; i < 6; ++i) {
             auto toy = rm::Frame::create(tree);

@@ -1,5 +1,7 @@
 #include "gl_pictures.h"
 
+#include "scene/rm/light.h"
+
 #include <QDir>
 
 namespace gltest {
@@ -29,6 +31,17 @@ int partlyCovered(const QImage& image) {
         }
     }
     return count;
+}
+
+std::shared_ptr<rm::Frame> lightAndCamera(const std::shared_ptr<rm::Frame>& root) {
+    auto camera = rm::Frame::create(root);
+    camera->SetPosition(root.get(), {0, 0, 100});
+    camera->SetOrientation(root.get(), {0, 0, -1}, {0, 1, 0});
+    auto light = rm::Frame::create(root);
+    light->SetPosition(root.get(), {5000, 5000, 5000});
+    light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
+    root->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
+    return camera;
 }
 
 } // namespace gltest

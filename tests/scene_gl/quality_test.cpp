@@ -114,17 +114,11 @@ TEST(DetailLevels, TheCoarsestLevelWithinTheBudgetIsChosen) {
 // A fine sphere far away and a large one near the camera.
 struct Scene {
     std::shared_ptr<rm::Frame> root = rm::Frame::create();
-    std::shared_ptr<rm::Frame> camera = rm::Frame::create(root);
+    std::shared_ptr<rm::Frame> camera = lightAndCamera(root);
     std::shared_ptr<rm::Frame> far = rm::Frame::create(root);
     std::shared_ptr<rm::Frame> near = rm::Frame::create(root);
     std::unique_ptr<rm::Viewport> viewport;
     Scene() {
-        camera->SetPosition(root.get(), {0, 0, 100});
-        camera->SetOrientation(root.get(), {0, 0, -1}, {0, 1, 0});
-        auto light = rm::Frame::create(root);
-        light->SetPosition(root.get(), {5000, 5000, 5000});
-        light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
-        root->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
         far->SetPosition(root.get(), {-30, 0, -200});
         far->AddVisual(rm::makeSphere(6, 96, 48, 0xFFD02020));
         near->SetPosition(root.get(), {20, 0, 40});

@@ -18,17 +18,11 @@ using namespace gltest;
 // and a little ambient light.
 struct TestScene {
     std::shared_ptr<rm::Frame> root = rm::Frame::create();
-    std::shared_ptr<rm::Frame> camera = rm::Frame::create(root);
+    std::shared_ptr<rm::Frame> camera = lightAndCamera(root);
     std::unique_ptr<gl::Device> device;
     std::unique_ptr<rm::Viewport> viewport;
 
     TestScene(int width = 370, int height = 376) {
-        camera->SetPosition(root.get(), {0, 0, 100});
-        camera->SetOrientation(root.get(), {0, 0, -1}, {0, 1, 0});
-        auto light = rm::Frame::create(root);
-        light->SetPosition(root.get(), {5000, 5000, 5000});
-        light->AddLight(rm::Light::create(rm::LightType::Point, 0.9f, 0.9f, 0.9f));
-        root->AddLight(rm::Light::create(rm::LightType::Ambient, 0.3f, 0.3f, 0.3f));
         std::string error;
         device = gl::Device::create(width, height, std::nullopt, &error);
         EXPECT_TRUE(device) << error;
