@@ -6,6 +6,7 @@
 #include "scene/rm/shapes.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -89,6 +90,17 @@ TEST(DetailLevels, SmallOrBrokenMeshesKeepTheirOneLevel) {
     EXPECT_EQ(kept.levels().size(), 1u);
     EXPECT_EQ(kept.indices(), broken.indices);
     EXPECT_EQ(gl::DetailLevels::build({}, {}).levels().size(), 1u);
+    // Damaged numbers (a mesh file may hold anything): no level strays past the vertices.
+    for (const float bad : {NAN, INFINITY, 3e38f}) {
+        rm::MeshGroup damaged = grid(16);
+        damaged.vertices[40].position.y = bad;
+        const gl::DetailLevels levels = gl::DetailLevels::build(damaged.vertices, damaged.indices);
+        EXPECT_TRUE(std::all_of(levels.indices().begin(), levels.indices().end(), [&](unsigned i) {
+            return i < damaged.vertices.size();
+        })) << bad;
+        for (std::size_t l = 1; l < levels.levels().size(); ++l)
+            EXPECT_TRUE(std::isfinite(levels.levels()[l].error)) << bad << " level " << l;
+    }
 }
 
 TEST(DetailLevels, TheCoarsestLevelWithinTheBudgetIsChosen) {
