@@ -54,7 +54,7 @@ echo "== start-up (goal: 1 s each)"
 bash "$here/startup/startup.sh" "$program" "$data" 5
 echo
 echo "== the songs' synthesis against the fluidsynth command (goal: 1.1 times)"
-"$build/bench/bench_media" --benchmark_filter='BM_Synthesis$' --benchmark_format=json > "$work/media.json" 2> /dev/null
+"$build/bench/bench_media" --benchmark_filter='BM_Synthesis/' --benchmark_format=json > "$work/media.json" 2> /dev/null
 python3 - "$work/media.json" <<'PY'
 import json, sys
 for b in json.load(open(sys.argv[1]))["benchmarks"]:
