@@ -76,10 +76,9 @@ void FrameBudget::Start(double stillMs) {
 }
 
 void FrameBudget::FirstFrame(double drawMs) {
-    if (level_ == 0 && frames_.empty() && drawMs > budgetMs_ && counts_.size() > 1) {
+    // Only a frame drawn with every sample stands for the still picture.
+    if (level_ == 0 && frames_.empty())
         Start(drawMs);
-        skip_ = 1;
-    }
 }
 
 void FrameBudget::Stop() {

@@ -40,8 +40,7 @@ public:
     // A turn begins; stillMs is what the last whole still picture took to draw (0: not known).
     void Start(double stillMs);
     // The first frame of a turn begun without the still picture's cost took
-    // drawMs to draw: taken as that cost (the next frame's time, which holds
-    // this one, is not counted).
+    // drawMs to draw: taken as that cost.
     void FirstFrame(double drawMs);
     // A frame of the turning tree came ms after the previous one; drawing it took drawMs.
     void Frame(double ms, double drawMs);

@@ -152,6 +152,24 @@ int differingBy(const QImage& a, const QImage& b, int levels) {
     return count;
 }
 
+// A large toy near the camera is as large as its nearest point: a sphere of
+// radius 10 whose middle lies 27 units away is 17 units away at its nearest,
+// where its first coarser level (0.028 units off) would stray 0.32 px.
+TEST(DrawingQuality, ALargeToyNearTheCameraKeepsEveryTriangle) {
+    auto root = rm::Frame::create();
+    auto camera = lightAndCamera(root);
+    auto ball = rm::Frame::create(root);
+    ball->SetPosition(root.get(), {0, 0, 73});
+    ball->AddVisual(rm::makeSphere(10, 96, 48, 0xFFD02020));
+    rm::Viewport viewport(camera, 200, 160);
+    viewport.SetBack(5000);
+    auto device = gl::Device::create(200, 160, std::nullopt);
+    ASSERT_TRUE(device);
+    device->SetDrawing({4, 0.25f});
+    device->RenderChanges(viewport, *root);
+    EXPECT_EQ(device->stats().triangles, ball->visuals()[0]->groups()[0].faceCount());
+}
+
 TEST(DrawingQuality, FewerSamplesAndCoarserMeshesUntilFullQualityComesBackWhole) {
     Scene scene;
     auto device = gl::Device::create(200, 160, std::nullopt);

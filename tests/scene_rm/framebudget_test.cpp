@@ -76,6 +76,12 @@ TEST(FrameBudget, StepsDownOnSlowFramesAndUpWithHeadroom) {
         {"a slow first frame steps down at once", {4, 2, 1}, 0, {}, 1, 34},
         {"a first frame within the budget does not", {4, 2, 1}, 0, {}, 4, 33},
         {"a turn already under way is judged by its frames", {4, 2, 1}, 0, slow, 2, 100},
+        {"a first frame drawn with fewer samples says nothing of the still picture",
+         {4, 2, 1},
+         0,
+         slow,
+         2,
+         10},
     };
     for (const Case& c : cases) {
         FrameBudget budget(c.counts);
@@ -115,7 +121,7 @@ TEST(FrameBudget, AStillPictureWithRoomToSpareStartsTheTurnWithEverySample) {
     budget.Start(50);
     ASSERT_EQ(budget.samples(), 1);
     budget.Stop();
-    budget.Start(26.4);
+    budget.Start(FrameBudget::DefaultBudgetMs * (1 - FrameBudget::Headroom)); // just fits
     EXPECT_EQ(budget.samples(), 4);
     // And its frames are judged afresh.
     budget.Frame(40, 35);

@@ -384,13 +384,12 @@ void Renderer::sortBySize(Batch& batch, const GpuVisual& gpu) const {
     const std::size_t count = batch.models.size();
     std::vector<std::pair<float, std::size_t>> sizes(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const glm::mat4& model = batch.models[i];
-        const float scale = std::max({glm::length(glm::vec3(model[0])), glm::length(glm::vec3(model[1])),
-                                      glm::length(glm::vec3(model[2]))});
-        // The sphere's nearest point sets the size: its distance in front of the camera is clip w.
-        const float depth = (frameState_.viewProjection * model * glm::vec4(gpu.centre, 1.0f)).w;
-        const float nearest = depth - gpu.radius * scale;
-        sizes[i] = {nearest > 1e-3f ? scale * pixelsAtUnitDepth_ / nearest : INFINITY, i};
+        // Frames only turn and move, so a mesh unit is a world unit. The
+        // sphere's nearest point sets the size: its distance in front of the
+        // camera is clip w.
+        const float depth = (frameState_.viewProjection * batch.models[i] * glm::vec4(gpu.centre, 1.0f)).w;
+        const float nearest = depth - gpu.radius;
+        sizes[i] = {nearest > 1e-3f ? pixelsAtUnitDepth_ / nearest : INFINITY, i};
     }
     std::stable_sort(sizes.begin(), sizes.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
